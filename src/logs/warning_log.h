@@ -1,0 +1,81 @@
+// The run's numbered warnings: collected while generating, read back by the
+// summary log page, category by category under HTML headings.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <set>
+#include <string>
+#include <string_view>
+
+namespace vellix {
+
+/// Collects the warnings of one generation run (codes 0 to 26) into
+/// "warnings.txt" in the application folder, with a running total and a
+/// count per category, and hands them back through ReadNext. One instance
+/// serves the whole application (Warnings()); it is reset at the start and
+/// end of every run. Codes 12/13 are reported once per tag, code 22 once per
+/// reference and file, codes 18/19 batch the families without a reference tag.
+class WarningLog {
+ public:
+  /// Turns a family or individual reference into the address of its page,
+  /// relative to the application folder. Installed by the generation run
+  /// (page file names belong to the text subsystem).
+  using LinkResolver = std::function<std::string(const std::string& ref)>;
+
+  WarningLog();
+  ~WarningLog();
+  WarningLog(const WarningLog&) = delete;
+  WarningLog& operator=(const WarningLog&) = delete;
+
+  /// Starts a new run: total and counts to 0, file closed, reported sets
+  /// emptied, reading rewound.
+  void Reset();
+  /// The destination folder of the current run; links in warnings point into it.
+  void SetDestFolder(const std::string& folder);
+  void SetLinkResolver(LinkResolver resolver);
+
+  /// Records one warning. `text`, `ref`, `record_name` (the display name of
+  /// the record concerned) and `extra` are used as the code's line format
+  /// says. Returns false only for code 1 when the user answers No to the
+  /// low-disk-space question.
+  bool Add(int code, std::string_view text = {}, std::string_view ref = {},
+           std::string_view record_name = {}, std::string_view extra = {});
+
+  /// Hands back the next heading (`new_section` true) or warning line; false
+  /// when nothing is left.
+  bool ReadNext(bool* new_section, std::string* text);
+
+  int32_t GetTotal() const { return m_nTotal; }
+
+  /// Full path of warnings.txt.
+  const std::string& path() const { return m_strPath; }
+
+ private:
+  std::string LinkText(std::string_view ref) const;
+  void WriteLine(int category, const std::string& message);
+  bool OpenForWriting();
+
+  int32_t m_nTotal = 0;
+  bool m_bRewind = true;
+  std::FILE* m_file = nullptr;
+  bool m_reading = false;
+  std::string m_strDestFolder;
+  std::string m_strPath;
+  std::array<int32_t, 10> m_counts{};
+  int32_t m_nReadCategory = 0;
+  int32_t m_nNoRefFamilies = 0;
+  struct NoCaseLess {
+    bool operator()(const std::string& a, const std::string& b) const;
+  };
+  std::set<std::string, NoCaseLess> m_reportedTags;
+  std::set<std::string, NoCaseLess> m_reportedFiles;
+  LinkResolver link_resolver_;
+};
+
+/// The application-wide warning log.
+WarningLog& Warnings();
+
+}  // namespace vellix

@@ -1,0 +1,162 @@
+#include "platform/file_system.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+namespace vellix::platform {
+namespace {
+
+std::string Reason(const std::string& path) {
+  return path + ": " + std::strerror(errno);
+}
+
+int64_t ToNanos(const struct statx_timestamp& t) {
+  return static_cast<int64_t>(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+
+}  // namespace
+
+std::string NativePath(std::string_view stored) {
+  std::string out(stored);
+  for (char& c : out) {
+    if (c == '\\') c = '/';
+  }
+  return out;
+}
+
+std::string StoredPath(std::string_view native) {
+  std::string out(native);
+  for (char& c : out) {
+    if (c == '/') c = '\\';
+  }
+  return out;
+}
+
+bool IsAbsolutePath(std::string_view path) {
+  if (path.empty()) return false;
+  if (path[0] == '\\' || path[0] == '/') return true;
+  return path.find(':') != std::string_view::npos;
+}
+
+bool GetFileTimes(const std::string& path, FileTimes* times) {
+  struct statx sx;
+  std::string native = NativePath(path);
+  if (statx(AT_FDCWD, native.c_str(), 0, STATX_BTIME | STATX_CTIME | STATX_MTIME,
+            &sx) != 0) {
+    return false;
+  }
+  times->creation = (sx.stx_mask & STATX_BTIME) ? ToNanos(sx.stx_btime)
+                                                 : ToNanos(sx.stx_ctime);
+  times->last_write = ToNanos(sx.stx_mtime);
+  return true;
+}
+
+bool FileExists(const std::string& path) {
+  struct stat st;
+  return stat(NativePath(path).c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+bool FolderExists(const std::string& path) {
+  struct stat st;
+  return stat(NativePath(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::optional<uint64_t> FileSize(const std::string& path) {
+  struct stat st;
+  if (stat(NativePath(path).c_str(), &st) != 0) return std::nullopt;
+  return static_cast<uint64_t>(st.st_size);
+}
+
+std::optional<uint64_t> FreeDiskSpace(const std::string& folder) {
+  struct statvfs vfs;
+  if (statvfs(NativePath(folder).c_str(), &vfs) != 0) return std::nullopt;
+  return static_cast<uint64_t>(vfs.f_bavail) * vfs.f_frsize;
+}
+
+bool ReadWholeFile(const std::string& path, std::string* data,
+                   std::string* error) {
+  data->clear();
+  std::string native = NativePath(path);
+  int fd = open(native.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    if (error) *error = Reason(native);
+    return false;
+  }
+  struct stat st;
+  if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    close(fd);
+    errno = EISDIR;
+    if (error) *error = Reason(native);
+    return false;
+  }
+  if (st.st_size > 0) data->reserve(static_cast<size_t>(st.st_size));
+  char buffer[1 << 16];
+  for (;;) {
+    ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      if (error) *error = Reason(native);
+      close(fd);
+      data->clear();
+      return false;
+    }
+    data->append(buffer, static_cast<size_t>(n));
+  }
+  close(fd);
+  return true;
+}
+
+bool WriteWholeFile(const std::string& path, std::string_view data,
+                    std::string* error) {
+  std::string native = NativePath(path);
+  int fd = open(native.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) {
+    if (error) *error = Reason(native);
+    return false;
+  }
+  const char* p = data.data();
+  size_t left = data.size();
+  while (left > 0) {
+    ssize_t n = write(fd, p, left);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      if (error) *error = Reason(native);
+      close(fd);
+      return false;
+    }
+    p += n;
+    left -= static_cast<size_t>(n);
+  }
+  if (close(fd) != 0) {
+    if (error) *error = Reason(native);
+    return false;
+  }
+  return true;
+}
+
+bool CreateFolders(const std::string& folder) {
+  std::error_code ec;
+  std::filesystem::create_directories(NativePath(folder), ec);
+  return FolderExists(folder);
+}
+
+std::string WithTrailingSlash(std::string_view folder) {
+  std::string out(folder);
+  while (out.size() > 1 && out.back() == '/') out.pop_back();
+  if (out.empty() || out.back() != '/') out += '/';
+  return out;
+}
+
+std::string FileNameOf(std::string_view path) {
+  size_t slash = path.find_last_of("/\\");
+  return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+}  // namespace vellix::platform

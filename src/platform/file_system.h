@@ -1,0 +1,67 @@
+// File-system services: native path form, file times, free space, whole-file
+// reading and writing. Everything that touches the disk below the engine.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vellix::platform {
+
+/// Turns a stored path (backslashes, as option sets keep them) into the
+/// native form: every backslash becomes a slash.
+std::string NativePath(std::string_view stored);
+
+/// Turns a native path into the stored form: every slash becomes a backslash.
+std::string StoredPath(std::string_view native);
+
+/// True when a stored or native path is absolute: it starts with "\" or "/",
+/// or it holds a drive colon.
+bool IsAbsolutePath(std::string_view path);
+
+/// Creation and last-write times of a file, in nanoseconds since 1970.
+/// `creation` is the birth time where the file system keeps one, else the
+/// status-change time.
+struct FileTimes {
+  int64_t creation = 0;
+  int64_t last_write = 0;
+  friend bool operator==(const FileTimes&, const FileTimes&) = default;
+};
+
+/// Reads the times of `path` (native or stored form). False when the file's
+/// status cannot be read.
+bool GetFileTimes(const std::string& path, FileTimes* times);
+
+/// True when `path` names an existing regular file (or anything but a folder).
+bool FileExists(const std::string& path);
+
+/// True when `path` names an existing folder.
+bool FolderExists(const std::string& path);
+
+/// Size of a file in bytes, or nothing when its status cannot be read.
+std::optional<uint64_t> FileSize(const std::string& path);
+
+/// Bytes available to this user on the volume holding `folder`, or nothing
+/// when the query fails.
+std::optional<uint64_t> FreeDiskSpace(const std::string& folder);
+
+/// Reads a whole file into `data`. On failure returns false, leaves `data`
+/// empty and puts the system's reason into `error` (when given).
+bool ReadWholeFile(const std::string& path, std::string* data,
+                   std::string* error = nullptr);
+
+/// Writes `data` as the whole content of `path` (created or truncated).
+bool WriteWholeFile(const std::string& path, std::string_view data,
+                    std::string* error = nullptr);
+
+/// Creates `folder` and any missing parents. True when it exists afterwards.
+bool CreateFolders(const std::string& folder);
+
+/// `folder` with exactly one trailing slash (native form).
+std::string WithTrailingSlash(std::string_view folder);
+
+/// The last component of a path (after the last slash or backslash).
+std::string FileNameOf(std::string_view path);
+
+}  // namespace vellix::platform

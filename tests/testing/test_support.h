@@ -1,0 +1,82 @@
+// Helpers shared by all test programs.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/prompter.h"
+
+namespace vellix::testing {
+
+/// A fresh temporary folder, removed with everything in it when destroyed.
+/// path() ends with a slash.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::string& path() const { return path_; }
+  /// path() + name.
+  std::string File(const std::string& name) const { return path_ + name; }
+  /// Writes `content` to path() + name and returns the full path.
+  std::string Write(const std::string& name, const std::string& content) const;
+
+ private:
+  std::string path_;
+};
+
+/// Points VELLIX_HOME at a fresh temporary folder for the lifetime of the
+/// object (so the application folder and settings.ini are the test's own),
+/// then restores the previous value.
+class ScopedHome {
+ public:
+  ScopedHome();
+  ~ScopedHome();
+  const std::string& path() const { return dir_.path(); }
+
+ private:
+  TempDir dir_;
+  std::string previous_;
+  bool had_previous_ = false;
+};
+
+/// A prompter that records every message and answers questions from a
+/// queue (then with the default button). Installs itself as the user
+/// prompter while alive.
+class RecordingPrompter : public platform::Prompter {
+ public:
+  struct Message {
+    platform::MessageIcon icon;
+    std::string text;
+    bool question;
+  };
+
+  RecordingPrompter();
+  ~RecordingPrompter() override;
+
+  void Show(platform::MessageIcon icon, const std::string& text) override;
+  bool Ask(platform::MessageIcon icon, const std::string& text,
+           bool default_yes) override;
+
+  /// Answers for the next questions, in order.
+  void QueueAnswers(std::vector<bool> answers) { answers_ = std::move(answers); }
+  const std::vector<Message>& messages() const { return messages_; }
+  /// The texts only, in order.
+  std::vector<std::string> Texts() const;
+
+ private:
+  std::vector<Message> messages_;
+  std::vector<bool> answers_;
+  Prompter* previous_;
+};
+
+/// Reads a whole file (test failure when unreadable).
+std::string ReadFile(const std::string& path);
+
+/// The path of a fixture under tests/data.
+std::string DataFile(const std::string& name);
+
+}  // namespace vellix::testing
