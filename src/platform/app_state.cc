@@ -1,0 +1,10 @@
+#include "platform/app_state.h"
+
+namespace vellix::platform {
+
+AppTimeStamps& TimeStamps() {
+  static AppTimeStamps stamps;
+  return stamps;
+}
+
+}  // namespace vellix::platform
