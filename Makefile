@@ -1,0 +1,33 @@
+# Convenience targets; everything installs what it needs first.
+#   make demo   - build (Release) and generate a site from the bundled example into ./site
+#   make test   - build with sanitizers and run every test
+#   make bench  - build (Release) the benchmarks
+JOBS ?= $(shell nproc)
+BUILD ?= build
+TEST_BUILD ?= build-test
+VELLIX_DEMO_HOME ?= $(CURDIR)/$(BUILD)/demo-home
+
+.PHONY: deps build demo test bench clean
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DVELLIX_BUILD_TESTS=OFF >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target vellix
+
+demo: build
+	@rm -rf site
+	VELLIX_HOME="$(VELLIX_DEMO_HOME)" $(BUILD)/src/vellix generate examples/kowalski-moreau.ged -o site --yes
+
+test: deps
+	@cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVELLIX_SANITIZE=ON -DVELLIX_BUILD_BENCH=OFF >/dev/null
+	@cmake --build $(TEST_BUILD) -j $(JOBS)
+	@cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVELLIX_BUILD_TESTS=OFF >/dev/null
+	@cmake --build build-bench -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(TEST_BUILD) build-bench site
