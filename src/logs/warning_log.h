@@ -50,13 +50,25 @@ class WarningLog {
 
   int32_t GetTotal() const { return m_nTotal; }
 
-  /// Full path of warnings.txt.
+  /// Full path of warnings.txt (in the application folder as it was at the
+  /// last Reset or first warning).
   const std::string& path() const { return m_strPath; }
+
+  const std::string& dest_folder() const { return m_strDestFolder; }
 
  private:
   std::string LinkText(std::string_view ref) const;
+  /// Counts a warning of `category` and writes its line (`message` without
+  /// line end; inner line feeds are stored as "<br>").
   void WriteLine(int category, const std::string& message);
+  /// Opens warnings.txt for writing and reading, truncated, unless open.
   bool OpenForWriting();
+  void CloseFile();
+  /// The first category from `category` on that still has lines to read.
+  int NextCategory(int category) const;
+  /// Reads on, wrapping around once, to the next line of the read category;
+  /// false when a full pass over the file finds none.
+  bool FindLine(std::string* text);
 
   int32_t m_nTotal = 0;
   bool m_bRewind = true;
