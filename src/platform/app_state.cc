@@ -7,4 +7,9 @@ AppTimeStamps& TimeStamps() {
   return stamps;
 }
 
+MediaSizes& LastRunMediaSizes() {
+  static MediaSizes sizes;
+  return sizes;
+}
+
 }  // namespace vellix::platform

@@ -17,4 +17,16 @@ struct AppTimeStamps {
 /// The program's one set of time stamps.
 AppTimeStamps& TimeStamps();
 
+/// The four media sizes the previous run worked with (0 before the first
+/// run); the media writers make derived images again when a size changed.
+struct MediaSizes {
+  int32_t thumbnail = 0;
+  int32_t slide = 0;
+  int32_t portraitWidth = 0;
+  int32_t portraitSize = 0;
+};
+
+/// The sizes recorded at the end of the last run of this program.
+MediaSizes& LastRunMediaSizes();
+
 }  // namespace vellix::platform

@@ -1,0 +1,305 @@
+#include "engine/generator.h"
+
+#include <cstdio>
+#include <string>
+
+#include "engine/progress_window.h"
+#include "logs/warning_log.h"
+#include "options/options.h"
+#include "platform/app_state.h"
+#include "platform/clock.h"
+#include "platform/file_system.h"
+#include "platform/prompter.h"
+#include "platform/settings_store.h"
+
+namespace vellix {
+namespace {
+
+using platform::MessageIcon;
+
+constexpr const char kNoGedcomFile[] =
+    "You have not specified a GEDCOM Input File.\n\nPlease click \"Options\" and "
+    "specify a file.";
+constexpr const char kGedcomInaccessible[] =
+    "%s\n\nThis GEDCOM input file does not exist or is not accessible.\n\nClick "
+    "\"Options\" to verify the file name is correct.";
+constexpr const char kNoDestFolder[] =
+    "You have not specified a Destination Folder.\n\nPlease click \"Options\" and "
+    "specify a folder.";
+constexpr const char kDestInaccessible[] =
+    "%s\n\nThe destination folder path does not exist or is not accessible.\n\nClick "
+    "\"Options\" to verify the folder name is correct.";
+
+constexpr const char kComplete[] = "Web page generation complete.\n";
+constexpr const char kCanceled[] = "\nWeb page generation CANCELED.";
+constexpr const char kFailed[] = "\nWeb page generation FAILED.";
+constexpr const char kClosingText[] = "Click \"View\" to see your results.";
+
+// Fills the single "%s" of a message format with `value`.
+std::string FillPath(const char* format, const std::string& value) {
+  std::string text(format);
+  size_t at = text.find("%s");
+  if (at != std::string::npos) text.replace(at, 2, value);
+  return text;
+}
+
+// Clears the busy flag on every way out of a run.
+class BusyGuard {
+ public:
+  explicit BusyGuard(bool& busy) : busy_(busy) { busy_ = true; }
+  ~BusyGuard() { busy_ = false; }
+
+ private:
+  bool& busy_;
+};
+
+constexpr uint8_t kMarkSelected = 0x01;  // family selected / individual included
+constexpr uint8_t kMarkMember = 0x02;    // individual belongs to a family
+
+}  // namespace
+
+Generator::Generator(std::unique_ptr<RunPhases> phases)
+    : reader_(store_), phases_(std::move(phases)) {
+  if (!phases_) phases_ = std::make_unique<RunPhases>();
+  beep_ = [] { std::fputc('\a', stderr); };
+}
+
+Generator::~Generator() = default;
+
+bool Generator::CheckInputs(const COptions& options) {
+  platform::Prompter& prompter = platform::UserPrompter();
+  if (options.m_strGedcomFile.empty()) {
+    prompter.Show(MessageIcon::kStop, kNoGedcomFile);
+    return false;
+  }
+  const std::string gedcom = platform::NativePath(options.m_strGedcomFile);
+  platform::FileTimes times;
+  if (!platform::GetFileTimes(gedcom, &times) || platform::FolderExists(gedcom)) {
+    prompter.Show(MessageIcon::kStop, FillPath(kGedcomInaccessible, gedcom));
+    return false;
+  }
+  if (options.m_strDestFolder.empty()) {
+    prompter.Show(MessageIcon::kStop, kNoDestFolder);
+    return false;
+  }
+  const std::string dest = platform::NativePath(options.m_strDestFolder);
+  if (!platform::FolderExists(dest)) {
+    prompter.Show(MessageIcon::kNone, FillPath(kDestInaccessible, dest));
+    return false;
+  }
+  return true;
+}
+
+void Generator::RaiseConformanceWarnings(const COptions& options, bool strict) {
+  if (strict) {
+    if (options.HasFrameTargets()) Warnings().Add(24);
+    if (options.m_bCitations && options.m_bCitationsInFrame) Warnings().Add(25);
+  } else if (options.m_bMonoFont) {
+    Warnings().Add(26);
+  }
+}
+
+RunOutcome Generator::Generate(GenerateMode mode, COptions& options,
+                               platform::ProgressView& view) {
+  RunOutcome outcome;
+  if (busy_) return outcome;
+  BusyGuard busy(busy_);
+
+  if (!CheckInputs(options)) return outcome;
+  const std::string gedcom = platform::NativePath(options.m_strGedcomFile);
+  const std::string dest = platform::NativePath(options.m_strDestFolder);
+
+  DiskSpaceGuard& guard = ApplicationDiskSpaceGuard();
+  guard.Reset();
+  WarningLog& warnings = Warnings();
+  warnings.Reset();
+  // A run without warnings must not leave the previous run's list behind.
+  platform::WriteWholeFile(warnings.path(), "");
+  warnings.SetDestFolder(options.m_strDestFolder);
+
+  ReaderSettings settings;
+  settings.medical_tag = options.m_strMedicalTag;
+  settings.process_nonstandard_tags = options.m_bNonstandardTags;
+  settings.support = platform::ReadSupportFlags(platform::SettingsStore::Application());
+  reader_.SetSettings(settings);
+  if (!reader_.Open(gedcom)) return outcome;
+  outcome.started = true;
+
+  statistics_.Clear();
+  status_text_ = "\nGenerating web pages...";
+  std::string closing_text = kClosingText;
+
+  ProgressWindow progress(view, guard);
+  RunFlags flags;
+  const platform::Clock& clock = platform::AppClock();
+  if (mode == GenerateMode::kCopyMultimedia) {
+    flags.copyMultimedia = true;
+    platform::TimeStamps().media = clock.NowNanos();
+  } else if (mode == GenerateMode::kSkipMultimedia) {
+    flags.skipMultimedia = true;
+  }
+  progress.SetTitle(std::string(ModeTitle(mode)), gedcom, dest);
+
+  const int64_t start_seconds = clock.NowSeconds();
+  RunContext ctx{options, reader_, store_, statistics_, progress, flags,
+                 static_cast<int>(mode)};
+
+  const int dialect_code = phases_->SelectDialect(ctx);
+  ctx.flags.strictConformance = options.IsStrictDtd();
+  RaiseConformanceWarnings(options, ctx.flags.strictConformance);
+
+  int read_count = 0;
+  const bool success = reader_.ReadPass(true, &progress, &read_count);
+  if (success) {
+    store_.ClearMarks();
+    if (!progress.IsCancelled()) {
+      platform::TimeStamps().generation = clock.NowNanos();
+      phases_->WriteStyleSheet(ctx, mode == GenerateMode::kBibliography);
+      if (mode == GenerateMode::kBibliography || options.m_bCitations ||
+          options.m_bBiblioPages) {
+        phases_->CollectSources(ctx);
+      }
+    }
+    Dispatch(mode, ctx, dialect_code);
+    if (mode == GenerateMode::kFamilies) closing_text.clear();
+  }
+
+  platform::LastRunMediaSizes() = {options.m_nThumbSize, options.m_nSlideSize,
+                                   options.m_nIndivPortraitWidth,
+                                   options.m_nFamilyPortraitSize};
+
+  statistics_.familyRecords = store_.familyCount();
+  statistics_.individualRecords = store_.individualCount();
+
+  const int64_t elapsed = clock.NowSeconds() - start_seconds;
+  const bool cancelled = progress.IsCancelled();
+  if (success && !cancelled) {
+    status_text_ = kComplete + closing_text;
+  } else if (cancelled) {
+    status_text_ = kCanceled;
+    warnings.Add(0);
+  } else {
+    status_text_ = kFailed;
+  }
+  outcome.success = success;
+  outcome.cancelled = cancelled;
+  outcome.status_line = status_text_;
+  outcome.elapsed_seconds = elapsed;
+  outcome.warnings = warnings.GetTotal();
+
+  WriteLogs(ctx, elapsed);
+
+  phases_->DiscardRunData();
+  reader_.Close(!success);
+  if (elapsed > 30 && beep_) beep_();
+  progress.Close();
+  warnings.Reset();
+  return outcome;
+}
+
+void Generator::Dispatch(GenerateMode mode, RunContext& ctx, int dialect_code) {
+  platform::Progress& progress = ctx.progress;
+  const bool evaluate = dialect_code == 1;
+  switch (mode) {
+    case GenerateMode::kAll:
+    case GenerateMode::kCopyMultimedia:
+    case GenerateMode::kSkipMultimedia:
+    case GenerateMode::kSample:
+      if (progress.IsCancelled()) return;
+      phases_->SelectFamilies(ctx, mode == GenerateMode::kSample);
+      if (evaluate && !progress.IsCancelled()) WriteFamilyPages(ctx, true);
+      if (!progress.IsCancelled()) WriteFamilyPages(ctx, false);
+      if (!progress.IsCancelled()) WriteIndexPages(ctx, true);
+      if (!progress.IsCancelled()) WriteSourcePages(ctx, false);
+      return;
+    case GenerateMode::kFamilies:
+      if (progress.IsCancelled()) return;
+      phases_->SelectFamilies(ctx, false);
+      if (evaluate && !progress.IsCancelled()) WriteFamilyPages(ctx, true);
+      if (!progress.IsCancelled()) WriteFamilyPages(ctx, false);
+      if (!progress.IsCancelled()) WriteIndexPages(ctx, false);
+      return;
+    case GenerateMode::kIndex:
+      if (progress.IsCancelled()) return;
+      phases_->SelectFamilies(ctx, false);
+      if (!progress.IsCancelled()) WriteIndexPages(ctx, true);
+      return;
+    case GenerateMode::kBibliography:
+      if (!progress.IsCancelled()) WriteSourcePages(ctx, true);
+      return;
+  }
+}
+
+void Generator::WriteFamilyPages(RunContext& ctx, bool evaluate) {
+  platform::Progress& progress = ctx.progress;
+  const int32_t selected = ctx.statistics.familiesSelected;
+  char phase[96];
+  std::snprintf(phase, sizeof phase, "Generating web pages for %d families...", selected);
+  progress.SetPhase(evaluate ? std::string("Evaluating source citations...")
+                             : std::string(phase),
+                    0, selected, true);
+  int32_t countdown = selected;
+
+  while (countdown > 0) {
+    GedcomRecord* entry = store_.Next(RecordKind::kFamily);
+    if (entry == nullptr) break;
+    if (progress.IsCancelled()) {
+      store_.ResetWalk();
+      return;
+    }
+    if ((entry->flags & kMarkSelected) == 0) continue;
+    progress.Step(0);
+    GedcomRecord* family = nullptr;
+    reader_.LoadRecord(RecordKind::kFamily, entry->key, true, &family);
+    if (family != nullptr) phases_->WriteFamilyPage(ctx, *entry, *family, evaluate);
+    --countdown;
+  }
+  if (countdown <= 0) store_.ResetWalk();
+
+  // Individuals outside every family get pages of their own.
+  while (countdown > 0) {
+    GedcomRecord* entry = store_.Next(RecordKind::kIndividual);
+    if (entry == nullptr) break;
+    if (progress.IsCancelled()) {
+      store_.ResetWalk();
+      return;
+    }
+    if ((entry->flags & kMarkSelected) == 0 || (entry->flags & kMarkMember) != 0) {
+      continue;
+    }
+    progress.Step(0);
+    GedcomRecord* person = nullptr;
+    reader_.LoadRecord(RecordKind::kIndividual, entry->key, true, &person);
+    if (person != nullptr) phases_->WriteLonerPage(ctx, *entry, *person, evaluate);
+    --countdown;
+  }
+  if (countdown <= 0) store_.ResetWalk();
+  if (evaluate) phases_->FinishEvaluation(ctx);
+}
+
+void Generator::WriteIndexPages(RunContext& ctx, bool write_pages) {
+  ctx.statistics.indexEntries = phases_->WriteIndex(ctx, write_pages);
+}
+
+void Generator::WriteSourcePages(RunContext& ctx, bool standalone) {
+  const COptions& options = ctx.options;
+  if (standalone || options.m_bBiblioPages) {
+    phases_->WriteBibliography(ctx, standalone);
+    if (!ctx.progress.IsCancelled() && options.m_bRepositoryPages) {
+      phases_->WriteRepositories(ctx);
+    }
+  }
+}
+
+void Generator::WriteLogs(RunContext& ctx, int64_t elapsed_seconds) {
+  platform::Progress& progress = ctx.progress;
+  progress.SetPhase("Creating log files...", 0, 3, false);
+  phases_->WriteSummaryLog(ctx, elapsed_seconds);
+  progress.Step(0);
+  phases_->WriteIndividualLog(ctx);
+  progress.Step(0);
+  phases_->WriteFamilyLog(ctx);
+  progress.Step(0);
+}
+
+}  // namespace vellix

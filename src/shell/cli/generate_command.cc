@@ -1,0 +1,114 @@
+// vellix generate: one generation run from the command line.
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "engine/generator.h"
+#include "logs/warning_log.h"
+#include "options/options.h"
+#include "platform/app_paths.h"
+#include "platform/file_system.h"
+#include "shell/cli/command_line.h"
+#include "shell/cli/commands.h"
+#include "shell/cli/terminal_progress_view.h"
+#include "shell/cli/terminal_prompter.h"
+
+namespace vellix::cli {
+namespace {
+
+// An absolute native path for a path typed by the user.
+std::string Absolute(const std::string& path) {
+  std::error_code ec;
+  std::filesystem::path p = std::filesystem::absolute(path, ec);
+  return ec ? path : p.lexically_normal().string();
+}
+
+// The status line without the line breaks that the window's layout wants.
+std::string Printable(const std::string& status) {
+  std::string out;
+  for (char c : status) {
+    if (c == '\n') {
+      if (!out.empty() && out.back() != ' ') out += ' ';
+    } else {
+      out += c;
+    }
+  }
+  while (!out.empty() && out.back() == ' ') out.pop_back();
+  return out;
+}
+
+}  // namespace
+
+int RunGenerateCommand(const std::vector<std::string>& args) {
+  CommandLine line({"-o", "--out", "-m", "--mode", "--options"},
+                   {"--yes", "--no", "-q", "--quiet", "-h", "--help"});
+  std::string error;
+  if (!line.Parse(args, &error) || line.positional().size() > 1) {
+    if (error.empty()) error = "give at most one GEDCOM file";
+    std::fprintf(stderr, "vellix generate: %s\n\n%s", error.c_str(),
+                 GenerateUsage().c_str());
+    return kExitUsage;
+  }
+  if (line.Has("-h") || line.Has("--help")) {
+    std::fputs(GenerateUsage().c_str(), stdout);
+    return kExitDone;
+  }
+  if (line.Has("--yes") && line.Has("--no")) {
+    std::fprintf(stderr, "vellix generate: --yes and --no exclude each other\n");
+    return kExitUsage;
+  }
+  GenerateMode mode = GenerateMode::kAll;
+  if (auto text = line.Value("-m") ? line.Value("-m") : line.Value("--mode")) {
+    auto parsed = ParseGenerateMode(*text);
+    if (!parsed) {
+      std::fprintf(stderr, "vellix generate: unknown mode '%s'\n\n%s", text->c_str(),
+                   GenerateUsage().c_str());
+      return kExitUsage;
+    }
+    mode = *parsed;
+  }
+  const bool quiet = line.Has("-q") || line.Has("--quiet");
+  std::optional<bool> answer;
+  if (line.Has("--yes")) answer = true;
+  if (line.Has("--no")) answer = false;
+
+  TerminalPrompter prompter(answer, quiet);
+  platform::ScopedPrompter use_prompter(&prompter);
+
+  if (auto file = line.Value("--options")) {
+    if (!UseOptionsFileForThisRun(Absolute(*file))) return kExitUsage;
+  }
+  COptions* options = GetCurrentOptions();
+  if (options == nullptr) return kExitUsage;
+
+  // Paths given here override the option set for this run only.
+  if (!line.positional().empty()) {
+    options->m_strGedcomFile = platform::StoredPath(Absolute(line.positional()[0]));
+  }
+  auto out = line.Value("-o") ? line.Value("-o") : line.Value("--out");
+  if (out) {
+    std::string dest = Absolute(*out);
+    platform::CreateFolders(dest);
+    options->m_strDestFolder = platform::StoredPath(platform::WithTrailingSlash(dest));
+  }
+
+  Generator generator;
+  TerminalProgressView view(quiet);
+  RunOutcome outcome = generator.Generate(mode, *options, view);
+  view.Close();
+  if (!outcome.started) return kExitUsage;
+
+  std::printf("%s\n", Printable(outcome.status_line).c_str());
+  if (outcome.warnings > 0) {
+    std::printf("%d warning%s: see %s\n", outcome.warnings,
+                outcome.warnings == 1 ? "" : "s", Warnings().path().c_str());
+  }
+  if (!quiet) {
+    std::printf("Site: %s\n", platform::NativePath(options->m_strDestFolder).c_str());
+  }
+  if (outcome.cancelled) return kExitCancelled;
+  return outcome.success ? kExitDone : kExitFailed;
+}
+
+}  // namespace vellix::cli

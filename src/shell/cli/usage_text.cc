@@ -1,0 +1,72 @@
+#include "platform/app_paths.h"
+#include "shell/cli/commands.h"
+
+namespace vellix::cli {
+
+std::string GenerateUsage() {
+  return R"(Usage: vellix generate [GEDCOM] [-o DEST] [-m MODE] [--options FILE]
+                       [--yes | --no] [-q]
+
+Turns a GEDCOM file into a web site in the destination folder.
+
+  GEDCOM            the GEDCOM file to read (default: the option set's input file)
+  -o, --out DEST    the destination folder (default: the option set's folder);
+                    created when it does not exist
+  -m, --mode MODE   what to generate (default: all):
+                      0 all           all pages
+                      1 copy-media    all pages, copying multimedia again
+                      2 skip-media    all pages, skipping multimedia
+                      3 families      family pages only
+                      4 index         index and surname pages only
+                      5 sample        all pages for the first 5 families
+                      6 bibliography  standalone bibliography and repository pages
+  --options FILE    use this option set file for this run only
+  --yes, --no       answer every question of the run with Yes or No
+                    (otherwise questions are asked on the terminal, or take
+                    their default answer when there is none)
+  -q, --quiet       no progress line and no information messages
+
+GEDCOM and DEST given here override the option set for this run only; the
+option set file is not changed.
+
+Exit status: 0 done, 1 the run failed, 2 bad command line or settings,
+130 cancelled (Ctrl-C stops the run; its logs are still written).
+)";
+}
+
+std::string InfoUsage() {
+  return R"(Usage: vellix info GEDCOM
+
+Reads a GEDCOM file and prints the facts of its header (the program that
+wrote it, GEDCOM version, character set, ...) and the number of families
+and individuals it holds.
+)";
+}
+
+std::string UsageText() {
+  return std::string(platform::kProductName) + " " +
+         std::string(platform::ProductVersion()) +
+         R"( - turns a genealogy GEDCOM file into a static web site.
+
+Usage: vellix COMMAND [ARGUMENTS]
+
+Commands:
+  generate [GEDCOM] [-o DEST] [-m MODE] [--options FILE] [--yes|--no] [-q]
+                     generate the web site
+  info GEDCOM        show the header facts and record counts of a GEDCOM file
+  options ...        show, change and switch option sets ("vellix options help")
+  help [COMMAND]     show this text, or the help of one command
+  --version          show the version
+
+Files: the program keeps its option sets, backups, run logs and
+warnings.txt in the application folder ($VELLIX_HOME, else
+$XDG_DATA_HOME/vellix, else ~/.local/share/vellix) and its settings in
+settings.ini ($VELLIX_HOME, else $XDG_CONFIG_HOME/vellix, else
+~/.config/vellix).
+
+Exit status: 0 done, 1 the run failed, 2 bad command line or settings,
+130 cancelled.
+)";
+}
+
+}  // namespace vellix::cli
