@@ -1,0 +1,113 @@
+#include "gedcom/gedcom_line.h"
+
+#include <climits>
+#include <cstring>
+
+namespace vellix {
+namespace {
+
+inline bool IsSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' ||
+         c == '\r';
+}
+
+inline bool IsDelimiter(char c) { return c == ' ' || c == '\r' || c == '\n'; }
+
+// The leading integer of `token` as strtol reads it, clamped to int32.
+int32_t LeadingInteger(std::string_view token) {
+  size_t i = 0;
+  bool negative = false;
+  if (i < token.size() && (token[i] == '+' || token[i] == '-')) {
+    negative = token[i] == '-';
+    ++i;
+  }
+  int64_t value = 0;
+  for (; i < token.size() && token[i] >= '0' && token[i] <= '9'; ++i) {
+    value = value * 10 + (token[i] - '0');
+    if (value > INT32_MAX) value = int64_t{INT32_MAX} + 1;  // saturate
+  }
+  if (negative) value = -value;
+  if (value > INT32_MAX) return INT32_MAX;
+  if (value < INT32_MIN) return INT32_MIN;
+  return static_cast<int32_t>(value);
+}
+
+// The token starting at or after `*pos`; false when only delimiters remain.
+bool NextToken(std::string_view line, size_t* pos, std::string_view* token) {
+  size_t i = *pos;
+  while (i < line.size() && IsDelimiter(line[i])) ++i;
+  if (i == line.size()) return false;
+  size_t end = i;
+  while (end < line.size() && !IsDelimiter(line[end])) ++end;
+  *token = line.substr(i, end - i);
+  *pos = end;
+  return true;
+}
+
+}  // namespace
+
+bool SplitLine(std::string_view line, LineFields* out) {
+  *out = LineFields();
+  size_t start = 0;
+  while (start < line.size() && IsSpace(line[start])) ++start;
+  size_t end = line.size();
+  while (end > start && (line[end - 1] == '\r' || line[end - 1] == '\n')) --end;
+  line = line.substr(start, end - start);
+
+  size_t pos = 0;
+  std::string_view token;
+  if (!NextToken(line, &pos, &token)) return false;
+  out->level = LeadingInteger(token);
+  if (!NextToken(line, &pos, &token)) return false;
+  if (token.front() == '@') {
+    out->xref = token;
+    if (!NextToken(line, &pos, &token)) return false;
+  }
+  out->tag = token;
+  // The value starts after the one delimiter that ended the tag.
+  if (pos < line.size()) out->value = line.substr(pos + 1);
+  return true;
+}
+
+std::string WithoutAtSigns(std::string_view token) {
+  std::string text;
+  text.reserve(token.size());
+  for (char c : token) {
+    if (c != '@') text += c;
+  }
+  return text;
+}
+
+bool LineCursor::Next(std::string_view* line, size_t* offset, bool* cut) {
+  const size_t size = image_.size();
+  if (pos_ >= size) return false;
+  const char* base = image_.data();
+  const size_t limit = size - pos_ < max_length_ ? size : pos_ + max_length_;
+  // memchr for the common LF, then look for an earlier CR.
+  const void* lf = std::memchr(base + pos_, '\n', limit - pos_);
+  size_t stop = lf ? static_cast<size_t>(static_cast<const char*>(lf) - base)
+                   : limit;
+  const void* cr = std::memchr(base + pos_, '\r', stop - pos_);
+  if (cr) stop = static_cast<size_t>(static_cast<const char*>(cr) - base);
+
+  *offset = pos_;
+  *line = image_.substr(pos_, stop - pos_);
+  *cut = false;
+  if (stop < size && (base[stop] == '\n' || base[stop] == '\r')) {
+    const char first = base[stop];
+    size_t next = stop + 1;
+    // CR LF and LF CR are one terminator each.
+    if (next < size && (base[next] == '\n' || base[next] == '\r') &&
+        base[next] != first) {
+      ++next;
+    }
+    pos_ = next;
+  } else {
+    // No terminator within the bound: the line was cut (or the image ends).
+    *cut = stop < size;
+    pos_ = stop;
+  }
+  return true;
+}
+
+}  // namespace vellix

@@ -1,0 +1,405 @@
+#include "gedcom/gedcom_reader.h"
+
+#include <memory>
+#include <utility>
+
+#include "gedcom/charset.h"
+#include "gedcom/gedcom_line.h"
+#include "logs/size_format.h"
+#include "logs/warning_log.h"
+#include "model/record_store.h"
+#include "platform/app_state.h"
+#include "platform/clock.h"
+#include "platform/prompter.h"
+
+namespace vellix {
+namespace {
+
+constexpr int kSupportRelaxedChecks = 1;
+// How often the pass moves the progress bar (bytes of the image).
+constexpr size_t kStepBytes = 64 * 1024;
+
+bool IsAscii(std::string_view text) {
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
+bool IsBlank(std::string_view line) {
+  for (char c : line) {
+    if (c != ' ' && c != '\t' && c != '\v' && c != '\f') return false;
+  }
+  return true;
+}
+
+std::string Folded(std::string_view tag) {
+  std::string folded(tag);
+  for (char& c : folded) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  }
+  return folded;
+}
+
+}  // namespace
+
+GedcomReader::GedcomReader(RecordStore& store) : store_(store) {}
+
+GedcomReader::~GedcomReader() { CloseOutputs(); }
+
+std::string_view GedcomReader::Image() const {
+  return std::string_view(data_).substr(imageStart_);
+}
+
+void GedcomReader::ForgetFile() {
+  identityKnown_ = false;
+  path_.clear();
+  times_ = {};
+}
+
+void GedcomReader::Discard() {
+  store_.Clear();
+  families_.Clear();
+  individuals_.Clear();
+  others_.Clear();
+  data_.clear();
+  data_.shrink_to_fit();
+  imageStart_ = 0;
+  imageFromUtf16_ = false;
+  haveImage_ = false;
+  plainIsUtf8_ = -1;
+  fileSize_ = 0;
+  characterSetMode_ = kCharsetNone;
+  header_ = HeaderInfo();
+  needsRead_ = true;
+  ForgetFile();
+}
+
+void GedcomReader::CloseOutputs() {
+  if (rawOut_) std::fclose(rawOut_);
+  if (textOut_) std::fclose(textOut_);
+  rawOut_ = nullptr;
+  textOut_ = nullptr;
+}
+
+bool GedcomReader::LoadImage(const std::string& path) {
+  if (!platform::ReadWholeFile(path, &data_)) return false;
+  fileSize_ = static_cast<int64_t>(data_.size());
+  const std::string_view bytes(data_);
+  if (bytes.size() >= 2 && ((bytes[0] == '\xFF' && bytes[1] == '\xFE') ||
+                            (bytes[0] == '\xFE' && bytes[1] == '\xFF'))) {
+    const bool big_endian = bytes[0] == '\xFE';
+    data_ = charset::Utf16BytesToUtf8(bytes.substr(2), big_endian);
+    imageFromUtf16_ = true;
+  } else if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") {
+    imageStart_ = 3;
+  }
+  haveImage_ = true;
+  return true;
+}
+
+bool GedcomReader::Open(const std::string& gedcomPath,
+                        const std::string& rawOutPath,
+                        const std::string& textOutPath) {
+  CloseOutputs();
+  platform::FileTimes times;
+  const bool have_times = platform::GetFileTimes(gedcomPath, &times);
+  const bool unchanged = identityKnown_ && haveImage_ && gedcomPath == path_ &&
+                         (!have_times || times == times_);
+  std::string failed;
+  if (!unchanged) {
+    Discard();
+    if (LoadImage(gedcomPath)) {
+      identityKnown_ = true;
+      path_ = gedcomPath;
+      times_ = times;
+    } else {
+      failed = gedcomPath;
+    }
+  } else if (std::FILE* probe = std::fopen(gedcomPath.c_str(), "rb")) {
+    std::fclose(probe);
+  } else {
+    failed = gedcomPath;
+  }
+  if (failed.empty() && !rawOutPath.empty()) {
+    rawOut_ = std::fopen(rawOutPath.c_str(), "wb");
+    if (!rawOut_) failed = rawOutPath;
+  }
+  if (failed.empty() && !textOutPath.empty()) {
+    textOut_ = std::fopen(textOutPath.c_str(), "w");
+    if (!textOut_) failed = textOutPath;
+  }
+  if (failed.empty()) return true;
+  platform::UserPrompter().Show(
+      platform::MessageIcon::kStop,
+      failed + "\n\nThis file does not exist or is not accessible.");
+  CloseOutputs();
+  Discard();
+  return false;
+}
+
+void GedcomReader::Close(bool discard) {
+  CloseOutputs();
+  if (discard) Discard();
+}
+
+TagLookupContext GedcomReader::Context() const {
+  TagLookupContext context;
+  context.medical_tag = settings_.medical_tag;
+  context.process_nonstandard_tags = settings_.process_nonstandard_tags;
+  context.dialect = &dialect_;
+  return context;
+}
+
+void GedcomReader::ReportUnknownTag(std::string_view tag, bool report_once) {
+  if (report_once && !reported_.insert("12" + Folded(tag)).second) return;
+  Warnings().Add(12, tag);
+}
+
+TagCode GedcomReader::Lookup(std::string_view tag, bool report_once) {
+  bool remapped = false;
+  const TagCode code = LookupTagQuiet(tag, Context(), &remapped);
+  if (remapped &&
+      (!report_once || reported_.insert("13" + Folded(tag)).second)) {
+    Warnings().Add(13, RemapWarningText(tag, code));
+  }
+  if (code == kTagUnknown) ReportUnknownTag(tag, report_once);
+  return code;
+}
+
+bool GedcomReader::Reject(std::string_view tag) {
+  if (tag == "HEADER") {
+    Warnings().Add(14);
+    platform::UserPrompter().Show(
+        platform::MessageIcon::kStop,
+        path_ +
+            "\n\nThis GEDCOM file appears to use verbose record tags.  VELLIX "
+            "requires abbreviated tags.\n\nTo correct this, use your "
+            "genealogy program and re-export your GEDCOM file.  Choose the "
+            "option there for abbreviated tags.");
+  } else {
+    Warnings().Add(15);
+    platform::UserPrompter().Show(
+        platform::MessageIcon::kStop,
+        path_ +
+            "\n\nThis file does not appear to be a GEDCOM file.\n\nEnsure the "
+            "file you exported from your genealogy program is of type "
+            "\"GEDCOM.\"");
+  }
+  needsRead_ = true;
+  ForgetFile();
+  return false;
+}
+
+bool GedcomReader::ReadPass(bool /*indexOnly*/, platform::Progress* progress,
+                            int* outReadCount) {
+  if (!needsRead_) {
+    if (outReadCount) *outReadCount = readCount_;
+    return true;
+  }
+  needsRead_ = false;
+  ++readCount_;
+  if (outReadCount) *outReadCount = readCount_;
+  // A pass always starts from an empty index, even when an earlier pass
+  // over this image was rejected or cancelled half-way.
+  store_.Clear();
+  families_.Clear();
+  individuals_.Clear();
+  others_.Clear();
+  reported_.clear();
+  lineCount_ = 0;
+  characterSetMode_ = kCharsetNone;
+  header_ = HeaderInfo();
+
+  const std::string_view image = Image();
+  if (progress) {
+    progress->SetPhase("Reading GEDCOM file...\n (" +
+                           FormatSize(static_cast<uint64_t>(fileSize_)) + ")",
+                       0, static_cast<int64_t>(image.size()), true);
+  }
+  platform::TimeStamps().media = platform::AppClock().NowNanos();
+
+  const bool relaxed = settings_.support.Has(kSupportRelaxedChecks);
+  LineCursor cursor(image, max_line_);
+  std::string_view line;
+  size_t offset = 0;
+  bool cut = false;
+  bool outcome = false;
+  bool seen_valid = false;
+  size_t next_step = kStepBytes;
+  while (cursor.Next(&line, &offset, &cut)) {
+    if (progress) {
+      if (progress->IsCancelled()) {
+        needsRead_ = true;
+        ForgetFile();
+        return false;
+      }
+      if (offset >= next_step) {
+        progress->Step(static_cast<int64_t>(offset));
+        next_step = offset + kStepBytes;
+      }
+    }
+    ++lineCount_;
+    LineFields fields;
+    bool valid = SplitLine(line, &fields);
+    TagCode code = kTagUnknown;
+    if (valid) {
+      code = Lookup(fields.tag, /*report_once=*/true);
+      valid = code != kTagUnknown;
+    }
+    if (!valid) {
+      if (!seen_valid && !relaxed) return Reject(fields.tag);
+      continue;
+    }
+    seen_valid = true;
+    if (cut) {
+      Warnings().Add(17, std::to_string(lineCount_) + " " +
+                             std::string(fields.tag));
+      needsRead_ = true;
+      ForgetFile();
+    }
+    if (fields.level == 0) {
+      const RecordKind kind = KindOfTag(code);
+      outcome = kind != RecordKind::kNone &&
+                store_.Add(kind, code, fields.tag, WithoutAtSigns(fields.xref),
+                           fields.value, static_cast<int64_t>(offset)) !=
+                    nullptr;
+    } else {
+      outcome = true;
+    }
+  }
+  if (progress) progress->Step(static_cast<int64_t>(image.size()));
+  if (!outcome) {
+    // Read again next time, so a failed pass never turns into a silent
+    // success on an unchanged file.
+    needsRead_ = true;
+    return false;
+  }
+  DecideCharacterSet();
+  return true;
+}
+
+void GedcomReader::DecideCharacterSet() {
+  characterSetMode_ = kCharsetNone;
+  HeaderInfo raw;
+  if (!ReadHeader(&raw)) return;
+  if (IsAnsel(raw)) {
+    characterSetMode_ = kCharsetAnsel;
+  } else if (IsUtf8(raw)) {
+    characterSetMode_ = kCharsetUtf8;
+  } else {
+    characterSetMode_ = kCharsetPlain;
+  }
+  if (!settings_.support.Has(kSupportRelaxedChecks) && IsBelowVersion55(raw)) {
+    Warnings().Add(16);
+  }
+  // Keys and level-0 values were filed raw; convert them now, and reload the
+  // header (it was loaded before the character set was known).
+  store_.ConvertTexts([this](std::string* text) {
+    if (IsAscii(*text)) return false;
+    std::string converted = ConvertText(*text);
+    if (converted == *text) return false;
+    *text = std::move(converted);
+    return true;
+  });
+  others_.Clear();
+  ReadHeader(&header_);
+}
+
+std::string GedcomReader::ConvertText(std::string_view raw) const {
+  if (IsAscii(raw)) return std::string(raw);
+  if (imageFromUtf16_) return charset::SanitizeUtf8(raw);
+  switch (characterSetMode_) {
+    case kCharsetAnsel: return charset::AnselToUtf8(raw);
+    case kCharsetUtf8: return charset::SanitizeUtf8(raw);
+    default:
+      if (plainIsUtf8_ < 0) {
+        plainIsUtf8_ = charset::IsUtf8WithMultiByte(Image()) ? 1 : 0;
+      }
+      return plainIsUtf8_ ? charset::SanitizeUtf8(raw)
+                          : charset::Windows1252ToUtf8(raw);
+  }
+}
+
+GedcomRecord* GedcomReader::LoadRecord(RecordKind kind, std::string_view key,
+                                       bool pin, GedcomRecord** loaded) {
+  if (loaded) *loaded = nullptr;
+  GedcomRecord* entry = store_.Find(kind, key);
+  RecordCache& cache = kind == RecordKind::kFamily       ? families_
+                       : kind == RecordKind::kIndividual ? individuals_
+                                                         : others_;
+  if (GedcomRecord* cached = cache.Find(key)) {
+    if (pin) cache.Pin(key);
+    if (loaded) *loaded = cached;
+    return entry;
+  }
+  if (!entry) return nullptr;
+  const std::string_view image = Image();
+  if (entry->fileOffset < 0 ||
+      static_cast<uint64_t>(entry->fileOffset) >= image.size()) {
+    return entry;
+  }
+  LineCursor cursor(image, max_line_);
+  cursor.Seek(static_cast<size_t>(entry->fileOffset));
+  std::string_view line;
+  size_t offset = 0;
+  bool cut = false;
+  LineFields fields;
+  if (!cursor.Next(&line, &offset, &cut) || !SplitLine(line, &fields)) {
+    return entry;
+  }
+  const TagCode record_code = Lookup(fields.tag, /*report_once=*/false);
+  if (record_code == kTagUnknown) return entry;
+  auto record = std::make_unique<GedcomRecord>(
+      record_code, std::string(fields.tag),
+      kind == RecordKind::kHeader ? std::string(kHeaderKey)
+                                  : ConvertText(WithoutAtSigns(fields.xref)),
+      ConvertText(fields.value), entry->fileOffset);
+
+  TreeBuilder builder(record.get());
+  bool skipping = false;
+  int32_t skip_level = 0;
+  while (cursor.Next(&line, &offset, &cut)) {
+    // A blank line carries nothing; it must not end the record or start a
+    // dropped subtree.
+    if (IsBlank(line)) continue;
+    bool valid = SplitLine(line, &fields);
+    if (skipping) {
+      if (fields.level > skip_level) continue;
+      skipping = false;
+    }
+    TagCode code = kTagUnknown;
+    if (valid) {
+      code = Lookup(fields.tag, /*report_once=*/false);
+      valid = code != kTagUnknown;
+    }
+    if (!valid) {
+      skipping = true;
+      skip_level = fields.level;
+      continue;
+    }
+    if (fields.level == 0) break;
+    builder.Add(GedcomNode(fields.level, code, std::string(fields.tag),
+                           ConvertText(fields.value)));
+  }
+
+  GedcomRecord* result = cache.Put(key, std::move(record), pin);
+  result->flags = static_cast<uint8_t>(
+      (result->flags & ~kRunMarks) | (entry->flags & kMarkSelected));
+  if (entry->flags & kMarkLivingTested) {
+    result->flags |= entry->flags & (kMarkLiving | kMarkLivingTested);
+  }
+  result->pageId = entry->pageId;
+  if (loaded) *loaded = result;
+  return entry;
+}
+
+bool GedcomReader::ReadHeader(HeaderInfo* out) {
+  GedcomRecord* record = nullptr;
+  LoadRecord(RecordKind::kHeader, kHeaderKey, false, &record);
+  if (!record) return false;
+  FillHeaderInfo(*record, out);
+  return true;
+}
+
+}  // namespace vellix
