@@ -1,0 +1,25 @@
+// The three escapers that make text safe inside a page: as element content,
+// inside an href built from an address found in text, and as a file path
+// placed in an href. Each replaces ASCII bytes only, so UTF-8 text passes
+// through intact.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vellix::text {
+
+/// Element and attribute content: "&", "<", ">", double quote and apostrophe
+/// become entities ("&" first, so nothing is escaped twice), then the GEDCOM
+/// escape "@@" becomes one at-sign.
+std::string EscapeHtml(std::string_view text);
+
+/// An address taken from text for an href: "&", "<", ">", double quote and
+/// apostrophe become percent escapes, then "@@" becomes one at-sign.
+std::string EscapeHref(std::string_view text);
+
+/// A file name or path placed in an href: "<", ">", space, double quote, "&"
+/// and "?" become percent escapes.
+std::string EscapeUrlPath(std::string_view text);
+
+}  // namespace vellix::text

@@ -1,0 +1,18 @@
+// Fills the text and path settings from an option set, so the run reads the
+// option set once and the text utilities stay testable without one.
+#pragma once
+
+#include "options/options.h"
+#include "text/paths.h"
+#include "text/text_settings.h"
+
+namespace vellix::text {
+
+/// The link and note settings of `options`; `strict_doctype` is the run's
+/// strict-doctype flag (COptions::IsStrictDtd at the start of a run).
+TextSettings TextSettingsFromOptions(const COptions& options, bool strict_doctype);
+
+/// Destination folder, file prefix and file extension of `options`.
+PageNameSettings PageNameSettingsFromOptions(const COptions& options);
+
+}  // namespace vellix::text

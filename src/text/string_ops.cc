@@ -1,0 +1,51 @@
+#include "text/string_ops.h"
+
+namespace vellix::text {
+
+std::string AsciiUpper(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return out;
+}
+
+std::string AsciiLower(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return out;
+}
+
+int ReplaceAll(std::string* text, std::string_view from, std::string_view to) {
+  if (from.empty()) return 0;
+  size_t pos = text->find(from);
+  if (pos == std::string::npos) return 0;
+  std::string out;
+  out.reserve(text->size());
+  size_t start = 0;
+  int count = 0;
+  while (pos != std::string::npos) {
+    out.append(*text, start, pos - start);
+    out.append(to);
+    start = pos + from.size();
+    ++count;
+    pos = text->find(from, start);
+  }
+  out.append(*text, start, std::string::npos);
+  text->swap(out);
+  return count;
+}
+
+bool IsAsciiSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+void TrimRightSpace(std::string* text) {
+  size_t end = text->size();
+  while (end > 0 && IsAsciiSpace((*text)[end - 1])) --end;
+  text->resize(end);
+}
+
+}  // namespace vellix::text

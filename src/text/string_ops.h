@@ -1,0 +1,31 @@
+// Small byte-string helpers shared by the text utilities. They work on UTF-8
+// text without ever splitting a multi-byte character: every search pattern is
+// itself UTF-8, and case folding touches ASCII letters only, so byte offsets in
+// a folded copy are the offsets in the original.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vellix::text {
+
+/// `text` with the ASCII letters a-z upper-cased; other bytes unchanged.
+std::string AsciiUpper(std::string_view text);
+
+/// `text` with the ASCII letters A-Z lower-cased; other bytes unchanged.
+std::string AsciiLower(std::string_view text);
+
+/// Replaces every non-overlapping occurrence of `from` (scanning left to
+/// right, never rescanning inserted text) by `to`. Returns the number of
+/// replacements; an empty `from` replaces nothing.
+int ReplaceAll(std::string* text, std::string_view from, std::string_view to);
+
+/// True for the bytes that end a line or separate words loosely: space, tab,
+/// CR, LF, vertical tab and form feed. Never true for a byte of a multi-byte
+/// UTF-8 character.
+bool IsAsciiSpace(char c);
+
+/// Removes trailing IsAsciiSpace bytes in place.
+void TrimRightSpace(std::string* text);
+
+}  // namespace vellix::text

@@ -1,0 +1,79 @@
+#include "text/text_tidy.h"
+
+#include <utility>
+
+#include "text/html_escape.h"
+#include "text/string_ops.h"
+
+namespace vellix::text {
+
+std::string SpaceAfterCommas(std::string_view text) {
+  std::string spaced;
+  spaced.reserve(text.size() + 8);
+  for (size_t i = 0; i < text.size(); ++i) {
+    spaced += text[i];
+    if (text[i] == ',' && i + 1 < text.size() && text[i + 1] != ' ') spaced += ' ';
+  }
+  return EscapeHtml(spaced);
+}
+
+bool ReplaceNoCase(std::string* text, std::string_view search, std::string_view replacement) {
+  if (search.empty()) return false;
+  const std::string upper_text = AsciiUpper(*text);
+  const std::string upper_search = AsciiUpper(search);
+  size_t pos = upper_text.find(upper_search);
+  if (pos == std::string::npos) return false;
+  std::string out;
+  out.reserve(text->size());
+  size_t start = 0;
+  while (pos != std::string::npos) {
+    out.append(*text, start, pos - start);
+    out.append(replacement);
+    start = pos + upper_search.size();
+    pos = upper_text.find(upper_search, start);
+  }
+  out.append(*text, start, std::string::npos);
+  text->swap(out);
+  return true;
+}
+
+std::string StripFormatTags(std::string_view text) {
+  static constexpr std::string_view kTags[] = {"<i>", "</i>", "<b>",  "</b>",
+                                               "<u>", "</u>", "<sc>", "</sc>"};
+  std::string out(text);
+  for (std::string_view tag : kTags) {
+    // Removing a tag can join the pieces of another copy ("<<i>i>"), so
+    // repeat until none is left; each pass shortens the text.
+    while (ReplaceNoCase(&out, tag, "")) {
+    }
+  }
+  return out;
+}
+
+std::string CleanTemplateText(std::string_view text) {
+  size_t first = text.find_first_not_of(", .;");
+  std::string out(first == std::string_view::npos ? std::string_view() : text.substr(first));
+  ReplaceAll(&out, "[]", "");
+  for (int pass = 0; pass < 101 && ReplaceAll(&out, "  ", " ") > 0; ++pass) {
+  }
+  static constexpr std::pair<std::string_view, std::string_view> kTidy[] = {
+      {" .", "."},    {" ,", ","},    {" ;", ";"},    {" :", ":"},   {" )", ")"},
+      {"..", "."},    {",,", ","},    {";;", ";"},    {",\",", ",\""}, {"\",\"", ""},
+      {"\".\"", ""},  {"\";\"", ""},  {",.", "."},    {".;", "."},   {",;", ";"},
+      {";.", "."},    {":.", "."}};
+  for (const auto& [from, to] : kTidy) ReplaceAll(&out, from, to);
+  ReplaceAll(&out, "<sc>", "<tt>");
+  ReplaceAll(&out, "</sc>", "</tt>");
+  return out;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines, bool use_newlines) {
+  std::string out;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) out += use_newlines ? '\n' : ' ';
+    out += lines[i];
+  }
+  return out;
+}
+
+}  // namespace vellix::text

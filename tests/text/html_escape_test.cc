@@ -1,0 +1,43 @@
+#include "text/html_escape.h"
+
+#include <gtest/gtest.h>
+
+namespace vellix::text {
+namespace {
+
+TEST(EscapeHtmlTest, EscapesMarkupOnceWithAmpersandFirst) {
+  EXPECT_EQ(EscapeHtml("Fish & Chips <1900>"), "Fish &amp; Chips &lt;1900&gt;");
+  EXPECT_EQ(EscapeHtml("\"Jack's\""), "&#34;Jack&#39;s&#34;");
+  // An existing entity is text too: its ampersand is escaped, nothing else.
+  EXPECT_EQ(EscapeHtml("&lt;"), "&amp;lt;");
+}
+
+TEST(EscapeHtmlTest, CollapsesGedcomAtSignEscape) {
+  EXPECT_EQ(EscapeHtml("john@@example.org"), "john@example.org");
+  EXPECT_EQ(EscapeHtml("a@@@@b"), "a@@b");
+  EXPECT_EQ(EscapeHtml("single@sign"), "single@sign");
+}
+
+TEST(EscapeHtmlTest, KeepsMultiByteCharactersWhole) {
+  EXPECT_EQ(EscapeHtml("Zoë & Ölund"), "Zoë &amp; Ölund");
+  EXPECT_EQ(EscapeHtml("Αθήνα <Ἑλλάς>"), "Αθήνα &lt;Ἑλλάς&gt;");
+  EXPECT_EQ(EscapeHtml("北京 \"上海\""), "北京 &#34;上海&#34;");
+  EXPECT_EQ(EscapeHtml(""), "");
+}
+
+TEST(EscapeHrefTest, PercentEscapesAndCollapsesAtSigns) {
+  EXPECT_EQ(EscapeHref("http://x/?a=1&b=<2>"), "http://x/?a=1%26b=%3C2%3E");
+  EXPECT_EQ(EscapeHref("say\"it's\""), "say%22it%27s%22");
+  EXPECT_EQ(EscapeHref("mailto:ann@@host.org"), "mailto:ann@host.org");
+}
+
+TEST(EscapeUrlPathTest, EscapesPathCharacters) {
+  EXPECT_EQ(EscapeUrlPath("My Bio/a&b?.htm"), "My%20Bio/a%26b%3F.htm");
+  EXPECT_EQ(EscapeUrlPath("<\">"), "%3C%22%3E");
+  // At-signs and apostrophes are left alone in paths.
+  EXPECT_EQ(EscapeUrlPath("o'neil@@x"), "o'neil@@x");
+  EXPECT_EQ(EscapeUrlPath("Müller Straße.html"), "Müller%20Straße.html");
+}
+
+}  // namespace
+}  // namespace vellix::text
