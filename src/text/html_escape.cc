@@ -9,12 +9,23 @@ std::string EscapeHtml(std::string_view text) {
   out.reserve(text.size() + text.size() / 8);
   for (char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&#34;"; break;
-      case '\'': out += "&#39;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&#34;";
+        break;
+      case '\'':
+        out += "&#39;";
+        break;
+      default:
+        out += c;
     }
   }
   // None of the replacements above introduces an at-sign, so collapsing the
@@ -28,12 +39,23 @@ std::string EscapeHref(std::string_view text) {
   out.reserve(text.size() + text.size() / 8);
   for (char c : text) {
     switch (c) {
-      case '&': out += "%26"; break;
-      case '<': out += "%3C"; break;
-      case '>': out += "%3E"; break;
-      case '"': out += "%22"; break;
-      case '\'': out += "%27"; break;
-      default: out += c;
+      case '&':
+        out += "%26";
+        break;
+      case '<':
+        out += "%3C";
+        break;
+      case '>':
+        out += "%3E";
+        break;
+      case '"':
+        out += "%22";
+        break;
+      case '\'':
+        out += "%27";
+        break;
+      default:
+        out += c;
     }
   }
   ReplaceAll(&out, "@@", "@");
@@ -45,13 +67,26 @@ std::string EscapeUrlPath(std::string_view text) {
   out.reserve(text.size() + text.size() / 8);
   for (char c : text) {
     switch (c) {
-      case '<': out += "%3C"; break;
-      case '>': out += "%3E"; break;
-      case ' ': out += "%20"; break;
-      case '"': out += "%22"; break;
-      case '&': out += "%26"; break;
-      case '?': out += "%3F"; break;
-      default: out += c;
+      case '<':
+        out += "%3C";
+        break;
+      case '>':
+        out += "%3E";
+        break;
+      case ' ':
+        out += "%20";
+        break;
+      case '"':
+        out += "%22";
+        break;
+      case '&':
+        out += "%26";
+        break;
+      case '?':
+        out += "%3F";
+        break;
+      default:
+        out += c;
     }
   }
   return out;

@@ -49,7 +49,9 @@ std::string Join(const std::string& root, const std::vector<std::string_view>& p
   return out;
 }
 
-bool SameDrive(std::string_view a, std::string_view b) { return AsciiUpper(a) == AsciiUpper(b); }
+bool SameDrive(std::string_view a, std::string_view b) {
+  return AsciiUpper(a) == AsciiUpper(b);
+}
 
 }  // namespace
 
@@ -82,9 +84,23 @@ std::string FileSafeId(std::string_view id) {
     const unsigned char b = static_cast<unsigned char>(c);
     if (b < 0x20 || b == 0x7F) continue;
     switch (c) {
-      case '-': case '.': case ' ': case ',': case '/': case ':': case '\\':
-      case '<': case '>': case '"': case '\'': case '|': case '?': case '*':
-      case '#': case '%': case '&':
+      case '-':
+      case '.':
+      case ' ':
+      case ',':
+      case '/':
+      case ':':
+      case '\\':
+      case '<':
+      case '>':
+      case '"':
+      case '\'':
+      case '|':
+      case '?':
+      case '*':
+      case '#':
+      case '%':
+      case '&':
         continue;
       default:
         out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -156,9 +172,8 @@ std::string CombinePath(std::string_view base, std::string_view relative) {
 std::string RelativePath(std::string_view from, std::string_view to) {
   const SplitPath f = Split(from);
   const SplitPath t = Split(to);
-  const bool same_root =
-      f.root == t.root && f.HasDrive() == t.HasDrive() &&
-      (!f.HasDrive() || SameDrive(f.parts[0], t.parts[0]));
+  const bool same_root = f.root == t.root && f.HasDrive() == t.HasDrive() &&
+                         (!f.HasDrive() || SameDrive(f.parts[0], t.parts[0]));
   if (!same_root) return Join(t.root, t.parts, 0, t.parts.size());
   size_t common = f.HasDrive() ? 1 : 0;
   while (common < f.parts.size() && common < t.parts.size() &&

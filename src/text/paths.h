@@ -26,9 +26,9 @@ std::string FileSafeId(std::string_view id);
 
 /// The settings a page file name is made from.
 struct PageNameSettings {
-  std::string dest_folder;   // m_strDestFolder (stored form)
-  std::string file_prefix;   // m_strFilePrefix, "File Prefix"
-  std::string file_ext;      // m_strFileExt, "File Extension"
+  std::string dest_folder;  // m_strDestFolder (stored form)
+  std::string file_prefix;  // m_strFilePrefix, "File Prefix"
+  std::string file_ext;     // m_strFileExt, "File Extension"
 };
 
 /// Page kind letters of a family page's files.
@@ -42,7 +42,8 @@ std::string PageExtension(std::string_view ext);
 /// file-safe in it becomes "_", so it still names a page of its own.
 /// Example: prefix "grp", id "F-12", kGroupSheet, "html" give "grpf12g.html".
 std::string PageFileName(const PageNameSettings& settings, std::string_view id,
-                         PageLetter letter, bool with_folder, std::string_view infix = {});
+                         PageLetter letter, bool with_folder,
+                         std::string_view infix = {});
 
 /// With `wanted`, a non-empty path that does not end with a backslash gets
 /// one; without, one trailing backslash is removed.

@@ -9,19 +9,37 @@ namespace {
 // treats H and W as vowels (0); pass 2 gives them their own code 7.
 int GroupCode(char c, int pass) {
   switch (c) {
-    case 'A': case 'E': case 'I': case 'O': case 'U': case 'Y':
+    case 'A':
+    case 'E':
+    case 'I':
+    case 'O':
+    case 'U':
+    case 'Y':
       return 0;
-    case 'H': case 'W':
+    case 'H':
+    case 'W':
       return pass == 1 ? 0 : 7;
-    case 'B': case 'F': case 'P': case 'V':
+    case 'B':
+    case 'F':
+    case 'P':
+    case 'V':
       return 1;
-    case 'C': case 'G': case 'K': case 'J': case 'Q': case 'S': case 'X': case 'Z':
+    case 'C':
+    case 'G':
+    case 'K':
+    case 'J':
+    case 'Q':
+    case 'S':
+    case 'X':
+    case 'Z':
       return 2;
-    case 'D': case 'T':
+    case 'D':
+    case 'T':
       return 3;
     case 'L':
       return 4;
-    case 'M': case 'N':
+    case 'M':
+    case 'N':
       return 5;
     case 'R':
       return 6;

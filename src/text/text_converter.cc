@@ -23,14 +23,35 @@ bool IsPlaceholder(char c) {
 }
 
 constexpr std::array<std::string_view, kMarkerCount> kMarkerHtml = {
-    "<b>",    "</b>",  "<i>",    "</i>",  "<span class=\"vx-fntund\">", "</span>",
-    "<span class=\"vx-fntsc\">", "</span>", "<sup>", "</sup>", "<sub>", "</sub>"};
+    "<b>",
+    "</b>",
+    "<i>",
+    "</i>",
+    "<span class=\"vx-fntund\">",
+    "</span>",
+    "<span class=\"vx-fntsc\">",
+    "</span>",
+    "<sup>",
+    "</sup>",
+    "<sub>",
+    "</sub>"};
 
 // Bytes that end a sentence rather than an address written in text.
 bool IsTrailingPunctuation(char c) {
   switch (c) {
-    case '.': case ',': case '?': case '!': case ':': case ';': case '"':
-    case '\'': case '`': case ')': case ']': case '}': case '>':
+    case '.':
+    case ',':
+    case '?':
+    case '!':
+    case ':':
+    case ';':
+    case '"':
+    case '\'':
+    case '`':
+    case ')':
+    case ']':
+    case '}':
+    case '>':
       return true;
     default:
       return false;
@@ -87,7 +108,8 @@ std::string TextConverter::ConvertText(std::string_view text, bool linkify,
     std::erase_if(work, IsPlaceholder);
     for (int id = 0; id < kMarkerCount; ++id) {
       std::string_view marker = dialect_->Marker(id);
-      counts[id] = marker.empty() ? 0 : ReplaceAll(&work, marker, std::string(1, Placeholder(id)));
+      counts[id] =
+          marker.empty() ? 0 : ReplaceAll(&work, marker, std::string(1, Placeholder(id)));
     }
   }
 
@@ -99,7 +121,8 @@ std::string TextConverter::ConvertText(std::string_view text, bool linkify,
 
   if (markers) {
     for (int id = 0; id < kMarkerCount; ++id) {
-      if (counts[id] > 0) ReplaceAll(&work, std::string(1, Placeholder(id)), kMarkerHtml[id]);
+      if (counts[id] > 0)
+        ReplaceAll(&work, std::string(1, Placeholder(id)), kMarkerHtml[id]);
     }
   }
   return work;
@@ -132,9 +155,11 @@ std::string TextConverter::LinkifyText(std::string_view text, bool parent_target
   return out;
 }
 
-void TextConverter::AppendLinkedWord(std::string_view word, bool parent_target, bool escape,
-                                     std::string* out) const {
-  auto plain = [escape](std::string_view s) { return escape ? EscapeHtml(s) : std::string(s); };
+void TextConverter::AppendLinkedWord(std::string_view word, bool parent_target,
+                                     bool escape, std::string* out) const {
+  auto plain = [escape](std::string_view s) {
+    return escape ? EscapeHtml(s) : std::string(s);
+  };
 
   const std::string upper = AsciiUpper(word);
   size_t pos = std::string::npos;
@@ -214,8 +239,8 @@ void TextConverter::AppendSentence(std::string* destination, std::string_view te
 
 bool TextConverter::AppendParagraphs(const std::vector<std::string>& lines,
                                      std::string* destination, std::string_view prefix,
-                                     std::string_view suffix, bool linkify, bool parent_target,
-                                     bool inline_text) const {
+                                     std::string_view suffix, bool linkify,
+                                     bool parent_target, bool inline_text) const {
   destination->clear();
   for (size_t i = 0; i < lines.size(); ++i) {
     if (i == 0) {

@@ -17,7 +17,8 @@ std::string SpaceAfterCommas(std::string_view text) {
   return EscapeHtml(spaced);
 }
 
-bool ReplaceNoCase(std::string* text, std::string_view search, std::string_view replacement) {
+bool ReplaceNoCase(std::string* text, std::string_view search,
+                   std::string_view replacement) {
   if (search.empty()) return false;
   const std::string upper_text = AsciiUpper(*text);
   const std::string upper_search = AsciiUpper(search);
@@ -52,15 +53,16 @@ std::string StripFormatTags(std::string_view text) {
 
 std::string CleanTemplateText(std::string_view text) {
   size_t first = text.find_first_not_of(", .;");
-  std::string out(first == std::string_view::npos ? std::string_view() : text.substr(first));
+  std::string out(first == std::string_view::npos ? std::string_view()
+                                                  : text.substr(first));
   ReplaceAll(&out, "[]", "");
   for (int pass = 0; pass < 101 && ReplaceAll(&out, "  ", " ") > 0; ++pass) {
   }
   static constexpr std::pair<std::string_view, std::string_view> kTidy[] = {
-      {" .", "."},    {" ,", ","},    {" ;", ";"},    {" :", ":"},   {" )", ")"},
-      {"..", "."},    {",,", ","},    {";;", ";"},    {",\",", ",\""}, {"\",\"", ""},
-      {"\".\"", ""},  {"\";\"", ""},  {",.", "."},    {".;", "."},   {",;", ";"},
-      {";.", "."},    {":.", "."}};
+      {" .", "."},   {" ,", ","},   {" ;", ";"}, {" :", ":"},     {" )", ")"},
+      {"..", "."},   {",,", ","},   {";;", ";"}, {",\",", ",\""}, {"\",\"", ""},
+      {"\".\"", ""}, {"\";\"", ""}, {",.", "."}, {".;", "."},     {",;", ";"},
+      {";.", "."},   {":.", "."}};
   for (const auto& [from, to] : kTidy) ReplaceAll(&out, from, to);
   ReplaceAll(&out, "<sc>", "<tt>");
   ReplaceAll(&out, "</sc>", "</tt>");

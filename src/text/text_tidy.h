@@ -23,7 +23,8 @@ std::string SpaceAfterCommas(std::string_view text);
 /// to ASCII letter case, by `replacement`, scanning once from left to right
 /// (so a replacement that contains the search text cannot loop). True when
 /// anything was replaced.
-bool ReplaceNoCase(std::string* text, std::string_view search, std::string_view replacement);
+bool ReplaceNoCase(std::string* text, std::string_view search,
+                   std::string_view replacement);
 
 /// `text` without "<i>", "</i>", "<b>", "</b>", "<u>", "</u>", "<sc>" and
 /// "</sc>" in any letter case.

@@ -24,8 +24,10 @@ Line Cont(std::string v) { return {kTagCont, std::move(v), {}}; }
 Line Other(std::string v) { return {kTagSour, std::move(v), {}}; }
 
 Line NoteLine() {
-  return {kTagNote, "Born in Kra", {Conc("ków."), Cont("Moved to "), Other("@S1@"), Conc("Łódź"),
-                                    Cont(""), Cont("End")}};
+  return {kTagNote,
+          "Born in Kra",
+          {Conc("ków."), Cont("Moved to "), Other("@S1@"), Conc("Łódź"), Cont(""),
+           Cont("End")}};
 }
 
 TEST(JoinContinuationLinesTest, WithAndWithoutBreaks) {
@@ -46,13 +48,14 @@ TEST(JoinContinuationLinesTest, NoContinuationReportsFalse) {
 TEST(SplitContinuationLinesTest, ContStartsNewElement) {
   std::vector<std::string> lines = {"earlier"};
   SplitContinuationLines(NoteLine(), &lines);
-  EXPECT_EQ(lines,
-            (std::vector<std::string>{"earlier", "Born in Kraków.", "Moved to Łódź", "", "End"}));
+  EXPECT_EQ(lines, (std::vector<std::string>{"earlier", "Born in Kraków.",
+                                             "Moved to Łódź", "", "End"}));
 }
 
 TEST(SplitContinuationLinesTest, FollowingSiblingsUntilAnotherTag) {
-  const std::vector<Line> siblings = {Other("before"), {kTagNote, "One", {}}, Conc(" two"),
-                                      Cont("three"),   {kTagNote, "Next", {}}, Cont("not mine")};
+  const std::vector<Line> siblings = {Other("before"),        {kTagNote, "One", {}},
+                                      Conc(" two"),           Cont("three"),
+                                      {kTagNote, "Next", {}}, Cont("not mine")};
   std::vector<std::string> lines;
   SplitContinuationLines(std::span<const Line>(siblings), 1, &lines);
   EXPECT_EQ(lines, (std::vector<std::string>{"One two", "three"}));

@@ -35,7 +35,10 @@ TEST(FileSafeIdTest, HostileIdentifiersStayInsideTheFolder) {
   EXPECT_EQ(FileSafeId("C:\\x"), "cx");
   EXPECT_EQ(FileSafeId("/etc/passwd"), "etcpasswd");
   EXPECT_EQ(FileSafeId(".."), "");
-  EXPECT_EQ(FileSafeId(std::string("a\0b\x01\x1f\x7f" "c", 7)), "abc");
+  EXPECT_EQ(FileSafeId(std::string("a\0b\x01\x1f\x7f"
+                                   "c",
+                                   7)),
+            "abc");
   EXPECT_EQ(FileSafeId("R<1>#2?\"'|*%&"), "r12");
 }
 
@@ -45,19 +48,24 @@ class PageFileNameTest : public ::testing::Test {
 };
 
 TEST_F(PageFileNameTest, PrefixIdLetterAndExtension) {
-  EXPECT_EQ(PageFileName(settings_, "F-12", PageLetter::kGroupSheet, false), "grpf12g.html");
-  EXPECT_EQ(PageFileName(settings_, "F12", PageLetter::kFootnotes, false), "grpf12f.html");
-  EXPECT_EQ(PageFileName(settings_, "F12", PageLetter::kNone, true), "C:\\site\\grpf12.html");
+  EXPECT_EQ(PageFileName(settings_, "F-12", PageLetter::kGroupSheet, false),
+            "grpf12g.html");
+  EXPECT_EQ(PageFileName(settings_, "F12", PageLetter::kFootnotes, false),
+            "grpf12f.html");
+  EXPECT_EQ(PageFileName(settings_, "F12", PageLetter::kNone, true),
+            "C:\\site\\grpf12.html");
   EXPECT_EQ(PageFileName(settings_, "I7", PageLetter::kNone, false, "o"), "grpoi7.html");
   settings_.dest_folder = "C:\\site\\";
   settings_.file_ext = ".htm";
-  EXPECT_EQ(PageFileName(settings_, "F1", PageLetter::kNone, true), "C:\\site\\grpf1.htm");
+  EXPECT_EQ(PageFileName(settings_, "F1", PageLetter::kNone, true),
+            "C:\\site\\grpf1.htm");
   settings_.file_ext = "";
   EXPECT_EQ(PageFileName(settings_, "F1", PageLetter::kNone, false), "grpf1");
 }
 
 TEST_F(PageFileNameTest, HostileIdentifiersGiveHarmlessNames) {
-  const std::string ids[] = {"../../etc/x", "C:\\x", "/etc/passwd", "..", "", std::string("\0\n", 2)};
+  const std::string ids[] = {"../../etc/x", "C:\\x", "/etc/passwd",
+                             "..",          "",      std::string("\0\n", 2)};
   for (const std::string& id : ids) {
     const std::string name = PageFileName(settings_, id, PageLetter::kNone, true);
     SCOPED_TRACE(name);

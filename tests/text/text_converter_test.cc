@@ -23,8 +23,8 @@ class TextConverterTest : public ::testing::Test {
     return Converter().ConvertText(text, true, parent, false);
   }
   std::string Hidden(std::string_view user, std::string_view domain) const {
-    return std::string(kHideScriptStart) + std::string(user) + "', '" + std::string(domain) +
-           kHideScriptEnd;
+    return std::string(kHideScriptStart) + std::string(user) + "', '" +
+           std::string(domain) + kHideScriptEnd;
   }
 
   TextSettings settings_;
@@ -41,10 +41,12 @@ TEST_F(TextConverterTest, PlainConversionEscapesOnly) {
 
 TEST_F(TextConverterTest, WebLinkKeepsTrailingPeriodOutside) {
   WebLinks();
-  EXPECT_EQ(Linked("Visit ftp://archive/a.txt."),
-            "Visit <a href=\"ftp://archive/a.txt\" target=\"_self\">ftp://archive/a.txt</a>.");
+  EXPECT_EQ(
+      Linked("Visit ftp://archive/a.txt."),
+      "Visit <a href=\"ftp://archive/a.txt\" target=\"_self\">ftp://archive/a.txt</a>.");
   EXPECT_EQ(Linked("Visit ftp://archive/a.txt.", true),
-            "Visit <a href=\"ftp://archive/a.txt\" target=\"_parent\">ftp://archive/a.txt</a>.");
+            "Visit <a href=\"ftp://archive/a.txt\" "
+            "target=\"_parent\">ftp://archive/a.txt</a>.");
 }
 
 TEST_F(TextConverterTest, WebTargetOptionAndStrictDoctype) {
@@ -74,8 +76,9 @@ TEST_F(TextConverterTest, AddressInParenthesesAtSentenceEnd) {
 
 TEST_F(TextConverterTest, SecureWebAddressesAreLinked) {
   WebLinks();
-  EXPECT_EQ(Linked("https://example.org/a"),
-            "<a href=\"https://example.org/a\" target=\"_self\">https://example.org/a</a>");
+  EXPECT_EQ(
+      Linked("https://example.org/a"),
+      "<a href=\"https://example.org/a\" target=\"_self\">https://example.org/a</a>");
   // The earliest scheme in a word starts the address.
   EXPECT_EQ(Linked("https://a.org/?u=http://b.org"),
             "<a href=\"https://a.org/?u=http://b.org\" target=\"_self\">"
@@ -122,8 +125,9 @@ TEST_F(TextConverterTest, MailWordThenWebWord) {
 
 TEST_F(TextConverterTest, LinkifyWithoutEscaping) {
   WebLinks();
-  EXPECT_EQ(Converter().LinkifyText("a<b> http://x.org/?q=<1>", false, false),
-            "a<b> <a href=\"http://x.org/?q=%3C1\" target=\"_self\">http://x.org/?q=<1</a>>");
+  EXPECT_EQ(
+      Converter().LinkifyText("a<b> http://x.org/?q=<1>", false, false),
+      "a<b> <a href=\"http://x.org/?q=%3C1\" target=\"_self\">http://x.org/?q=<1</a>>");
 }
 
 TEST_F(TextConverterTest, UnicodeTextAroundLinks) {
@@ -216,7 +220,8 @@ TEST_F(TextConverterTest, ParagraphOfLinesWithBreaks) {
   EXPECT_EQ(out, "<p>[one<br>\r\na&lt;b<br>\r\nthree]</p>\r\n");
   EXPECT_TRUE(Converter().AppendParagraphs({"solo"}, &out, "", "", false, false, true));
   EXPECT_EQ(out, "solo");
-  EXPECT_FALSE(Converter().AppendParagraphs({}, &out, "<x>", "</x>", false, false, false));
+  EXPECT_FALSE(
+      Converter().AppendParagraphs({}, &out, "<x>", "</x>", false, false, false));
   EXPECT_EQ(out, "");
 }
 
@@ -225,8 +230,8 @@ TEST_F(MarkerTest, ParagraphsApplyMarkersAndLinks) {
   TextConverter converter(settings_);
   converter.SetDialect(&markers_);
   std::string out;
-  converter.AppendParagraphs({"[b]Note[/b]", "see http://x.org"}, &out, "", "", true, true,
-                             false);
+  converter.AppendParagraphs({"[b]Note[/b]", "see http://x.org"}, &out, "", "", true,
+                             true, false);
   EXPECT_EQ(out,
             "<p><b>Note</b><br>\r\nsee <a href=\"http://x.org\" target=\"_parent\">"
             "http://x.org</a></p>\r\n");
