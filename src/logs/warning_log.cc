@@ -268,6 +268,8 @@ bool WarningLog::Add(int code, std::string_view text, std::string_view ref,
       ++m_nNoRefFamilies;
       break;
     case 19:
+      // Not counted again: the first code 18 of the batch counted it.
+      --m_nTotal;
       if (m_nNoRefFamilies > 0) {
         WriteLine(0, "A total of " + std::to_string(m_nNoRefFamilies) +
                          " family records contained no alternate reference "
@@ -350,6 +352,10 @@ bool WarningLog::ReadNext(bool* new_section, std::string* text) {
       return false;
     }
     if (*new_section) {
+      // The category's lines are searched from here to the end of the file
+      // and then from the start back to here.
+      category_start_ = m_file ? std::ftell(m_file) : 0;
+      category_wrapped_ = false;
       *text = Heading(m_nReadCategory);
       return true;
     }
@@ -366,15 +372,13 @@ bool WarningLog::ReadNext(bool* new_section, std::string* text) {
 bool WarningLog::FindLine(std::string* text) {
   if (!m_file) return false;
   std::fseek(m_file, 0, SEEK_CUR);  // required between writes and reads
-  const long start = std::ftell(m_file);
-  bool wrapped = false;
   std::string line;
   for (;;) {
-    if (wrapped && std::ftell(m_file) >= start) return false;
+    if (category_wrapped_ && std::ftell(m_file) >= category_start_) return false;
     if (!ReadLine(m_file, &line)) {
-      if (wrapped) return false;
+      if (category_wrapped_) return false;
       std::rewind(m_file);
-      wrapped = true;
+      category_wrapped_ = true;
       continue;
     }
     size_t comma;

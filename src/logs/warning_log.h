@@ -17,7 +17,8 @@ namespace vellix {
 /// count per category, and hands them back through ReadNext. One instance
 /// serves the whole application (Warnings()); it is reset at the start and
 /// end of every run. Codes 12/13 are reported once per tag, code 22 once per
-/// reference and file, codes 18/19 batch the families without a reference tag.
+/// reference and file, codes 18/19 batch the families without a reference tag
+/// (the whole batch counts as one warning, however it is reported).
 class WarningLog {
  public:
   /// Turns a family or individual reference into the address of its page,
@@ -66,8 +67,9 @@ class WarningLog {
   void CloseFile();
   /// The first category from `category` on that still has lines to read.
   int NextCategory(int category) const;
-  /// Reads on, wrapping around once, to the next line of the read category;
-  /// false when a full pass over the file finds none.
+  /// Reads on to the next line of the read category, wrapping around to the
+  /// start of the file once; false when the whole file has been searched
+  /// since the category's heading (the counts promised a line the file lacks).
   bool FindLine(std::string* text);
 
   int32_t m_nTotal = 0;
@@ -85,6 +87,8 @@ class WarningLog {
   std::set<std::string, NoCaseLess> m_reportedTags;
   std::set<std::string, NoCaseLess> m_reportedFiles;
   LinkResolver link_resolver_;
+  long category_start_ = 0;  // file position where the read category began
+  bool category_wrapped_ = false;
 };
 
 /// The application-wide warning log.
