@@ -79,18 +79,21 @@ size_t DecodeOrReplace(std::string_view text, size_t pos, char32_t* cp) {
   return len;
 }
 
+// clang-format off
 // Windows-1252 bytes 80..9F; the five unassigned ones stay C1 controls.
 constexpr std::array<char16_t, 32> kWindows1252High = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+// clang-format on
 
 char32_t Windows1252ToCodePoint(unsigned char byte) {
   if (byte >= 0x80 && byte <= 0x9F) return kWindows1252High[byte - 0x80];
   return byte;
 }
 
+// clang-format off
 // ANSEL spacing characters A0..DF (0 = not a graphic character of the set).
 // Includes the GEDCOM additions BE, BF (boxes), CD, CE (midline e, o) and
 // CF (eszett) and the later MARC additions C7 (eszett) and C8 (euro).
@@ -141,6 +144,7 @@ constexpr std::array<char16_t, 0x1F> kAnselMarks = {
     0,       // FD not assigned
     0x0313,  // FE comma above
 };
+// clang-format on
 
 char32_t AnselMark(unsigned char byte) {
   if (byte < 0xE0 || byte > 0xFE) return 0;
@@ -154,6 +158,7 @@ struct Composed {
   char16_t result;
 };
 
+// clang-format off
 // Canonical compositions of Latin letters with one mark (Latin-1 Supplement,
 // Latin Extended-A/B, Latin Extended Additional), sorted by (base, mark)
 // once at first use.
@@ -297,6 +302,7 @@ constexpr Composed kCompositions[] = {
     {'T', 0x326, 0x21A}, {'t', 0x326, 0x21B}, {'H', 0x32E, 0x1E2A},
     {'h', 0x32E, 0x1E2B},
 };
+// clang-format on
 
 constexpr bool ByBaseAndMark(const Composed& a, const Composed& b) {
   return a.base != b.base ? a.base < b.base : a.mark < b.mark;
@@ -434,8 +440,7 @@ std::string Utf16BytesToUtf8(std::string_view bytes, bool big_endian) {
   for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
     const auto b0 = static_cast<unsigned char>(bytes[i]);
     const auto b1 = static_cast<unsigned char>(bytes[i + 1]);
-    units.push_back(static_cast<char16_t>(big_endian ? (b0 << 8) | b1
-                                                     : (b1 << 8) | b0));
+    units.push_back(static_cast<char16_t>(big_endian ? (b0 << 8) | b1 : (b1 << 8) | b0));
   }
   std::string out = Utf16ToUtf8(units);
   if (bytes.size() % 2 != 0) AppendUtf8(kReplacement, &out);
@@ -539,13 +544,25 @@ char32_t UpperCase(char32_t cp) {
   }
   // Latin Extended-B: the letters of European and Vietnamese names.
   switch (cp) {
-    case 0x1A1: case 0x1B0: return cp - 1;
-    case 0x1C5: case 0x1C6: return 0x1C4;
-    case 0x1C8: case 0x1C9: return 0x1C7;
-    case 0x1CB: case 0x1CC: return 0x1CA;
-    case 0x1F2: case 0x1F3: return 0x1F1;
-    case 0x1F5: return 0x1F4;
-    default: break;
+    case 0x1A1:
+    case 0x1B0:
+      return cp - 1;
+    case 0x1C5:
+    case 0x1C6:
+      return 0x1C4;
+    case 0x1C8:
+    case 0x1C9:
+      return 0x1C7;
+    case 0x1CB:
+    case 0x1CC:
+      return 0x1CA;
+    case 0x1F2:
+    case 0x1F3:
+      return 0x1F1;
+    case 0x1F5:
+      return 0x1F4;
+    default:
+      break;
   }
   if (InPairRange(cp, 0x1CD, 0x1DC)) return (cp % 2 == 0) ? cp - 1 : cp;
   if (InPairRange(cp, 0x1DE, 0x1EF) || InPairRange(cp, 0x1F8, 0x21F) ||
@@ -555,14 +572,22 @@ char32_t UpperCase(char32_t cp) {
   // Greek.
   if (cp >= 0x3B1 && cp <= 0x3CB) return cp == 0x3C2 ? 0x3A3 : cp - 0x20;
   switch (cp) {
-    case 0x3AC: return 0x386;
-    case 0x3AD: return 0x388;
-    case 0x3AE: return 0x389;
-    case 0x3AF: return 0x38A;
-    case 0x3CC: return 0x38C;
-    case 0x3CD: return 0x38E;
-    case 0x3CE: return 0x38F;
-    default: break;
+    case 0x3AC:
+      return 0x386;
+    case 0x3AD:
+      return 0x388;
+    case 0x3AE:
+      return 0x389;
+    case 0x3AF:
+      return 0x38A;
+    case 0x3CC:
+      return 0x38C;
+    case 0x3CD:
+      return 0x38E;
+    case 0x3CE:
+      return 0x38F;
+    default:
+      break;
   }
   // Cyrillic.
   if (cp >= 0x430 && cp <= 0x44F) return cp - 0x20;

@@ -8,8 +8,7 @@ namespace vellix {
 
 DiskSpaceGuard::DiskSpaceGuard() : query_(&platform::FreeDiskSpace) {}
 
-DiskSpaceGuard::DiskSpaceGuard(FreeSpaceQuery query)
-    : query_(std::move(query)) {}
+DiskSpaceGuard::DiskSpaceGuard(FreeSpaceQuery query) : query_(std::move(query)) {}
 
 bool DiskSpaceGuard::HasRoom(const std::string& folder) {
   if (folder.empty()) return true;

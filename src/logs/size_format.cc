@@ -18,8 +18,8 @@ std::string FormatSize(uint64_t bytes) {
     divisor = static_cast<double>(kMega);
   }
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.2f %s",
-                static_cast<double>(bytes) / divisor, unit);
+  std::snprintf(buffer, sizeof buffer, "%.2f %s", static_cast<double>(bytes) / divisor,
+                unit);
   return buffer;
 }
 

@@ -66,9 +66,7 @@ std::string Heading(int category) {
   }
 }
 
-std::string Quoted(std::string_view text) {
-  return "'" + std::string(text) + "'";
-}
+std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
 std::string InParentheses(std::string_view text) {
   return " (" + std::string(text) + ").";
@@ -113,8 +111,7 @@ bool WarningLog::NoCaseLess::operator()(const std::string& a,
   return a.size() < b.size();
 }
 
-WarningLog::WarningLog()
-    : m_strPath(platform::ApplicationFolder() + "warnings.txt") {}
+WarningLog::WarningLog() : m_strPath(platform::ApplicationFolder() + "warnings.txt") {}
 
 WarningLog::~WarningLog() { CloseFile(); }
 
@@ -131,9 +128,7 @@ void WarningLog::Reset() {
   m_reportedFiles.clear();
 }
 
-void WarningLog::SetDestFolder(const std::string& folder) {
-  m_strDestFolder = folder;
-}
+void WarningLog::SetDestFolder(const std::string& folder) { m_strDestFolder = folder; }
 
 void WarningLog::SetLinkResolver(LinkResolver resolver) {
   link_resolver_ = std::move(resolver);
@@ -212,29 +207,37 @@ bool WarningLog::Add(int code, std::string_view text, std::string_view ref,
           false);
     }
     case 2:
-      WriteLine(0, "Marriage facts have been excluded and are therefore not "
-                   "displayed.");
+      WriteLine(0,
+                "Marriage facts have been excluded and are therefore not "
+                "displayed.");
       break;
     case 3:
-      WriteLine(0, "Primary marriage facts are displayed at the end of page "
-                   "while alternate marriage facts are displayed within the "
-                   "group sheet. This could confuse your website visitors.");
+      WriteLine(0,
+                "Primary marriage facts are displayed at the end of page "
+                "while alternate marriage facts are displayed within the "
+                "group sheet. This could confuse your website visitors.");
       break;
     case 4:
-      WriteLine(0, "Alternate marriage facts have been excluded because "
-                   "marriage facts have been excluded.");
+      WriteLine(0,
+                "Alternate marriage facts have been excluded because "
+                "marriage facts have been excluded.");
       break;
     case 5:
     case 7:
     case 8:
     case 10:
-      WriteLine(code == 5 ? 1 : code == 7 ? 3 : code == 8 ? 4 : 6,
+      WriteLine(code == 5   ? 1
+                : code == 7 ? 3
+                : code == 8 ? 4
+                            : 6,
                 Quoted(t) + InParentheses(link));
       break;
     case 6:
     case 9:
     case 11:
-      WriteLine(code == 6 ? 2 : code == 9 ? 5 : 7,
+      WriteLine(code == 6   ? 2
+                : code == 9 ? 5
+                            : 7,
                 Quoted(t) + " for " + name + InParentheses(link));
       break;
     case 12:
@@ -247,12 +250,14 @@ bool WarningLog::Add(int code, std::string_view text, std::string_view ref,
                               : "Remapped nonstandard tag " + t + ".");
       break;
     case 14:
-      WriteLine(0, "Web page generation FAILED. Your GEDCOM file does not use "
-                   "abbreviated tags.");
+      WriteLine(0,
+                "Web page generation FAILED. Your GEDCOM file does not use "
+                "abbreviated tags.");
       break;
     case 15:
-      WriteLine(0, "Web page generation FAILED. The input file is not a GEDCOM "
-                   "file.");
+      WriteLine(0,
+                "Web page generation FAILED. The input file is not a GEDCOM "
+                "file.");
       break;
     case 16:
       WriteLine(0, "The input GEDCOM file is not a GEDCOM version 5.5 file.");
@@ -294,22 +299,25 @@ bool WarningLog::Add(int code, std::string_view text, std::string_view ref,
       WriteLine(9, "Cannot access " + Quoted(t) + InParentheses(link));
       break;
     case 23:
-      WriteLine(9, "No such icon " + Quoted(t) + " for '." + std::string(extra) +
-                       "' files.");
+      WriteLine(
+          9, "No such icon " + Quoted(t) + " for '." + std::string(extra) + "' files.");
       break;
     case 24:
-      WriteLine(0, "One or more frame target fields were specified. All frame "
-                   "targets were ignored.");
+      WriteLine(0,
+                "One or more frame target fields were specified. All frame "
+                "targets were ignored.");
       break;
     case 25:
-      WriteLine(0, "The option to include source citations in a frame window "
-                   "is not allowed. Citations were included at the bottom of "
-                   "the page instead.");
+      WriteLine(0,
+                "The option to include source citations in a frame window "
+                "is not allowed. Citations were included at the bottom of "
+                "the page instead.");
       break;
     case 26:
-      WriteLine(0, "The option to use a non-proportional font requires HTML "
-                   "Strict conformance. Your pages may not display properly "
-                   "in all browsers.");
+      WriteLine(0,
+                "The option to use a non-proportional font requires HTML "
+                "Strict conformance. Your pages may not display properly "
+                "in all browsers.");
       break;
   }
   return true;

@@ -28,14 +28,13 @@ TEST(AnselToUtf8, CopiesAsciiAndConvertsSpacingCharacters) {
   EXPECT_EQ(AnselToUtf8(Bytes({0xB1, 'o', 'd', 'z'})), "łodz");
   EXPECT_EQ(AnselToUtf8(Bytes({0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7, 0xA8})),
             "ŁØĐÞÆŒʹ·");
-  EXPECT_EQ(AnselToUtf8(Bytes({0xA9, 0xAA, 0xAB, 0xAC, 0xAD, 0xAE, 0xB0})),
-            "♭®±ƠƯʼʻ");
-  EXPECT_EQ(AnselToUtf8(Bytes({0xB2, 0xB3, 0xB4, 0xB5, 0xB6, 0xB7, 0xB8, 0xB9,
-                               0xBA, 0xBC, 0xBD})),
+  EXPECT_EQ(AnselToUtf8(Bytes({0xA9, 0xAA, 0xAB, 0xAC, 0xAD, 0xAE, 0xB0})), "♭®±ƠƯʼʻ");
+  EXPECT_EQ(AnselToUtf8(Bytes(
+                {0xB2, 0xB3, 0xB4, 0xB5, 0xB6, 0xB7, 0xB8, 0xB9, 0xBA, 0xBC, 0xBD})),
             "øđþæœʺı£ðơư");
-  EXPECT_EQ(AnselToUtf8(Bytes({0xC0, 0xC1, 0xC2, 0xC3, 0xC4, 0xC5, 0xC6, 0xC7,
-                               0xC8, 0xCF})),
-            "°ℓ℗©♯¿¡ß€ß");
+  EXPECT_EQ(
+      AnselToUtf8(Bytes({0xC0, 0xC1, 0xC2, 0xC3, 0xC4, 0xC5, 0xC6, 0xC7, 0xC8, 0xCF})),
+      "°ℓ℗©♯¿¡ß€ß");
 }
 
 TEST(AnselToUtf8, UnassignedBytesBecomeReplacementCharacters) {
@@ -45,24 +44,21 @@ TEST(AnselToUtf8, UnassignedBytesBecomeReplacementCharacters) {
 
 TEST(AnselToUtf8, MarkComposesWithTheFollowingLetter) {
   EXPECT_EQ(AnselToUtf8(Bytes({0xE2, 'e'})), "é");
-  EXPECT_EQ(AnselToUtf8(Bytes({'W', 0xE2, 'o', 'j', 0xE2, 'c', 'i', 'k'})),
-            "Wójćik");
-  EXPECT_EQ(AnselToUtf8(Bytes({0xE2, 'n', 0xE2, 's', 0xE2, 'z', 0xE7, 'z'})),
-            "ńśźż");
-  EXPECT_EQ(AnselToUtf8(Bytes({0xE9, 'c', 0xE9, 'r', 0xE9, 's', 0xE9, 'z',
-                               0xE9, 'e', 0xEA, 'u'})),
+  EXPECT_EQ(AnselToUtf8(Bytes({'W', 0xE2, 'o', 'j', 0xE2, 'c', 'i', 'k'})), "Wójćik");
+  EXPECT_EQ(AnselToUtf8(Bytes({0xE2, 'n', 0xE2, 's', 0xE2, 'z', 0xE7, 'z'})), "ńśźż");
+  EXPECT_EQ(AnselToUtf8(Bytes(
+                {0xE9, 'c', 0xE9, 'r', 0xE9, 's', 0xE9, 'z', 0xE9, 'e', 0xEA, 'u'})),
             "čřšžěů");
-  EXPECT_EQ(AnselToUtf8(Bytes({0xEE, 'o', 0xEE, 'u', 0xF1, 'a', 0xF1, 'e',
-                               0xF0, 't', 0xF0, 's'})),
+  EXPECT_EQ(AnselToUtf8(Bytes(
+                {0xEE, 'o', 0xEE, 'u', 0xF1, 'a', 0xF1, 'e', 0xF0, 't', 0xF0, 's'})),
             "őűąęţş");
-  EXPECT_EQ(AnselToUtf8(Bytes({0xE4, 'a', 0xE4, 'o', 0xE4, 'n', 0xF0, 'c',
-                               0xE8, 'u', 0xEA, 'a'})),
+  EXPECT_EQ(AnselToUtf8(Bytes(
+                {0xE4, 'a', 0xE4, 'o', 0xE4, 'n', 0xF0, 'c', 0xE8, 'u', 0xEA, 'a'})),
             "ãõñçüå");
-  EXPECT_EQ(AnselToUtf8(Bytes({0xE5, 'a', 0xE5, 'e', 0xE5, 'i', 0xE5, 'o',
-                               0xE5, 'u', 0xE7, 'g', 0xF2, 'h'})),
+  EXPECT_EQ(AnselToUtf8(Bytes({0xE5, 'a', 0xE5, 'e', 0xE5, 'i', 0xE5, 'o', 0xE5, 'u',
+                               0xE7, 'g', 0xF2, 'h'})),
             "āēīōūġḥ");
-  EXPECT_EQ(AnselToUtf8(Bytes({0xF7, 's', 0xF7, 'T', 0xE6, 'g', 0xE0, 'a'})),
-            "șȚğả");
+  EXPECT_EQ(AnselToUtf8(Bytes({0xF7, 's', 0xF7, 'T', 0xE6, 'g', 0xE0, 'a'})), "șȚğả");
 }
 
 TEST(AnselToUtf8, MarkComposesWithAnAnselLetter) {
@@ -133,11 +129,10 @@ TEST(AnselToUtf8, AgreesWithTheWindows1252Table) {
     EXPECT_EQ(AnselToUtf8(Bytes({cell.mark, cell.base})),
               Windows1252ToUtf8(Bytes({cell.windows1252})));
   }
-  const int spacing[][2] = {{0xA2, 0xD8}, {0xA4, 0xDE}, {0xA5, 0xC6}, {0xA6, 0x8C},
-                            {0xA8, 0xB7}, {0xAA, 0xAE}, {0xAB, 0xB1}, {0xB2, 0xF8},
-                            {0xB4, 0xFE}, {0xB5, 0xE6}, {0xB6, 0x9C}, {0xB9, 0xA3},
-                            {0xBA, 0xF0}, {0xC0, 0xB0}, {0xC3, 0xA9}, {0xC5, 0xBF},
-                            {0xC6, 0xA1}, {0xCF, 0xDF}};
+  const int spacing[][2] = {
+      {0xA2, 0xD8}, {0xA4, 0xDE}, {0xA5, 0xC6}, {0xA6, 0x8C}, {0xA8, 0xB7}, {0xAA, 0xAE},
+      {0xAB, 0xB1}, {0xB2, 0xF8}, {0xB4, 0xFE}, {0xB5, 0xE6}, {0xB6, 0x9C}, {0xB9, 0xA3},
+      {0xBA, 0xF0}, {0xC0, 0xB0}, {0xC3, 0xA9}, {0xC5, 0xBF}, {0xC6, 0xA1}, {0xCF, 0xDF}};
   for (const auto& pair : spacing) {
     SCOPED_TRACE(testing::Message() << std::hex << pair[0]);
     EXPECT_EQ(AnselToUtf8(Bytes({pair[0]})), Windows1252ToUtf8(Bytes({pair[1]})));
@@ -160,7 +155,8 @@ TEST(Windows1252, RoundTripsAllBytesAndMarksWhatDoesNotFit) {
   bool fit = false;
   EXPECT_EQ(Utf8ToWindows1252(Windows1252ToUtf8(all), &fit), all);
   EXPECT_TRUE(fit);
-  EXPECT_EQ(Utf8ToWindows1252("Łódź €", &fit), "?" + Bytes({0xF3}) + "d? " + Bytes({0x80}));
+  EXPECT_EQ(Utf8ToWindows1252("Łódź €", &fit),
+            "?" + Bytes({0xF3}) + "d? " + Bytes({0x80}));
   EXPECT_FALSE(fit);
   EXPECT_EQ(Utf8ToWindows1252(Bytes({'a', 0xC3, 'b'}), &fit), "a?b");
   EXPECT_FALSE(fit);
@@ -211,7 +207,9 @@ TEST(Utf16, DecodesBothByteOrders) {
 
 TEST(Utf16, ReplacesUnpairedSurrogatesAndOddBytes) {
   EXPECT_EQ(Utf16BytesToUtf8(Bytes({'A', 0, 'B'}), false), "A\uFFFD");
-  EXPECT_EQ(Utf16ToUtf8(u"a\xD800" u"b"), "a\uFFFDb");
+  EXPECT_EQ(Utf16ToUtf8(u"a\xD800"
+                        u"b"),
+            "a\uFFFDb");
   EXPECT_EQ(Utf16ToUtf8(u"\xDC00"), "\uFFFD");
   EXPECT_EQ(Utf16ToUtf8(u"x\xD83D"), "x\uFFFD");
 }

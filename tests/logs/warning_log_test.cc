@@ -82,22 +82,54 @@ TEST_F(WarningLogTest, EveryCodeReadsBackUnderItsHeadingInCategoryOrder) {
   prompter.QueueAnswers({true});
   for (int code = 0; code <= 26; ++code) {
     switch (code) {
-      case 1: EXPECT_TRUE(log_.Add(1, "/data")); break;
-      case 5: log_.Add(5, "GENDEX.txt"); break;
-      case 6: log_.Add(6, "john.jpg", "I1", "John Smith"); break;
-      case 7: log_.Add(7, "family.jpg", "F1"); break;
-      case 8: log_.Add(8, "story.txt", "F2"); break;
-      case 9: log_.Add(9, "bio.htm", "I2", "Mary Jones"); break;
-      case 10: log_.Add(10, "narr.htm", "F3"); break;
-      case 11: log_.Add(11, "_MILT", "I3", "Carl Brown"); break;
-      case 12: log_.Add(12, "_UID"); break;
-      case 13: log_.Add(13, "_MARNM"); break;
-      case 17: log_.Add(17, "1234"); break;
-      case 20: log_.Add(20, "F7"); break;
-      case 21: log_.Add(21, {}, "F8"); break;
-      case 22: log_.Add(22, "scan.tif", "F9"); break;
-      case 23: log_.Add(23, "pdf.gif", {}, {}, "pdf"); break;
-      default: log_.Add(code); break;
+      case 1:
+        EXPECT_TRUE(log_.Add(1, "/data"));
+        break;
+      case 5:
+        log_.Add(5, "GENDEX.txt");
+        break;
+      case 6:
+        log_.Add(6, "john.jpg", "I1", "John Smith");
+        break;
+      case 7:
+        log_.Add(7, "family.jpg", "F1");
+        break;
+      case 8:
+        log_.Add(8, "story.txt", "F2");
+        break;
+      case 9:
+        log_.Add(9, "bio.htm", "I2", "Mary Jones");
+        break;
+      case 10:
+        log_.Add(10, "narr.htm", "F3");
+        break;
+      case 11:
+        log_.Add(11, "_MILT", "I3", "Carl Brown");
+        break;
+      case 12:
+        log_.Add(12, "_UID");
+        break;
+      case 13:
+        log_.Add(13, "_MARNM");
+        break;
+      case 17:
+        log_.Add(17, "1234");
+        break;
+      case 20:
+        log_.Add(20, "F7");
+        break;
+      case 21:
+        log_.Add(21, {}, "F8");
+        break;
+      case 22:
+        log_.Add(22, "scan.tif", "F9");
+        break;
+      case 23:
+        log_.Add(23, "pdf.gif", {}, {}, "pdf");
+        break;
+      default:
+        log_.Add(code);
+        break;
     }
   }
   // 27 codes, but the batch of families without a reference counts once.
@@ -132,10 +164,12 @@ TEST_F(WarningLogTest, EveryCodeReadsBackUnderItsHeadingInCategoryOrder) {
       std::string("H:") + kMissingFiles,
       "'GENDEX.txt' ().",
       std::string("H:<p><b>Individual Images:</b> These images of individuals are "
-                  "missing.") + kEnding,
+                  "missing.") +
+          kEnding,
       "'john.jpg' for John Smith (<a href=\"site/I1.htm\">I1</a>).",
       std::string("H:<p><b>Group Images:</b> These images of family groups are "
-                  "missing.") + kEnding,
+                  "missing.") +
+          kEnding,
       "'family.jpg' (<a href=\"site/F1.htm\">F1</a>).",
       "H:<p><b>Imported Text:</b> These files were not imported because they do "
       "not exist or they are inaccessible. The corresponding family pages will "
@@ -144,11 +178,13 @@ TEST_F(WarningLogTest, EveryCodeReadsBackUnderItsHeadingInCategoryOrder) {
       "'story.txt' (<a href=\"site/F2.htm\">F2</a>).",
       std::string("H:<p><b>Biography Links:</b> These biography web page files do "
                   "not exist. Visitors who follow a link to one of them will see "
-                  "a \"Page Not Found\" error.") + kEnding,
+                  "a \"Page Not Found\" error.") +
+          kEnding,
       "'bio.htm' for Mary Jones (<a href=\"site/I2.htm\">I2</a>).",
       std::string("H:<p><b>Narrative Links:</b> These narrative web page files do "
                   "not exist. Visitors who follow a link to one of them will see "
-                  "a \"Page Not Found\" error.") + kEnding,
+                  "a \"Page Not Found\" error.") +
+          kEnding,
       "'narr.htm' (<a href=\"site/F3.htm\">F3</a>).",
       "H:<p><b>User-defined Facts:</b> These user-defined facts were excluded "
       "and are not displayed. They are listed here for your verification.</p>\r\n",
@@ -341,9 +377,7 @@ TEST_F(WarningLogTest, UncreatableFileStillCountsWarnings) {
   EXPECT_TRUE(ReadAll().empty());
 }
 
-TEST(Warnings, IsOneApplicationWideLog) {
-  EXPECT_EQ(&Warnings(), &Warnings());
-}
+TEST(Warnings, IsOneApplicationWideLog) { EXPECT_EQ(&Warnings(), &Warnings()); }
 
 }  // namespace
 }  // namespace vellix
