@@ -1,0 +1,133 @@
+#include "gedcom/gedcom_line.h"
+
+#include <climits>
+
+#include <gtest/gtest.h>
+
+#include "gedcom/gedcom_node.h"
+
+namespace vellix {
+namespace {
+
+LineFields Split(std::string_view line) {
+  LineFields f;
+  EXPECT_TRUE(SplitLine(line, &f)) << line;
+  return f;
+}
+
+TEST(SplitLine, FieldsOfWellFormedLines) {
+  LineFields f = Split("0 @I1@ INDI");
+  EXPECT_EQ(f.level, 0);
+  EXPECT_EQ(f.xref, "@I1@");
+  EXPECT_EQ(f.tag, "INDI");
+  EXPECT_EQ(f.value, "");
+  f = Split("1 NAME John /Doe/  ");
+  EXPECT_EQ(f.xref, "");
+  EXPECT_EQ(f.tag, "NAME");
+  EXPECT_EQ(f.value, "John /Doe/  ");  // trailing spaces stay
+  f = Split("1 NOTE  two spaces");
+  EXPECT_EQ(f.value, " two spaces");  // only one delimiter is taken
+  f = Split(" \t  2   DATE 1 JAN 1900\r\n\r");
+  EXPECT_EQ(f.level, 2);
+  EXPECT_EQ(f.tag, "DATE");
+  EXPECT_EQ(f.value, "1 JAN 1900");
+  f = Split("1 NAME ");
+  EXPECT_EQ(f.value, "");
+  f = Split("3 @N1@ NOTE @S1@");
+  EXPECT_EQ(f.xref, "@N1@");
+  EXPECT_EQ(f.value, "@S1@");
+}
+
+TEST(SplitLine, LevelsAreReadAsLeadingIntegers) {
+  EXPECT_EQ(Split("-5 NAME x").level, -5);
+  EXPECT_EQ(Split("+3 NAME x").level, 3);
+  EXPECT_EQ(Split("99999 NAME x").level, 99999);
+  EXPECT_EQ(Split("99999999999999999999 NAME").level, INT32_MAX);
+  EXPECT_EQ(Split("-99999999999999999999 NAME").level, INT32_MIN);
+  EXPECT_EQ(Split("x NAME").level, 0);
+  EXPECT_EQ(Split("12abc NAME").level, 12);
+}
+
+TEST(SplitLine, MissingTokensMakeTheLineInvalid) {
+  LineFields f;
+  EXPECT_FALSE(SplitLine("", &f));
+  EXPECT_FALSE(SplitLine("   \r\n", &f));
+  EXPECT_FALSE(SplitLine("0", &f));
+  EXPECT_FALSE(SplitLine("0 @X1@", &f));
+  EXPECT_FALSE(SplitLine("0 @X1@   ", &f));
+  EXPECT_FALSE(SplitLine("0\tHEAD", &f));  // a tab separates no tokens
+}
+
+TEST(SplitLine, AtSignsAndPointers) {
+  EXPECT_EQ(WithoutAtSigns("@I1@"), "I1");
+  EXPECT_EQ(WithoutAtSigns("@I@1@"), "I1");
+  EXPECT_EQ(PointerOf("@S12@"), "S12");
+  EXPECT_EQ(PointerOf("a@b"), "");
+  EXPECT_EQ(PointerOf("@S1"), "");
+  EXPECT_EQ(PointerOf("S1@"), "");
+  EXPECT_EQ(PointerOf(""), "");
+  EXPECT_EQ(PointerOf("@"), "");
+}
+
+std::vector<std::string> Lines(std::string_view image, size_t max = 1 << 20,
+                               std::vector<size_t>* offsets = nullptr,
+                               std::vector<bool>* cuts = nullptr) {
+  LineCursor cursor(image, max);
+  std::vector<std::string> lines;
+  std::string_view line;
+  size_t offset;
+  bool cut;
+  while (cursor.Next(&line, &offset, &cut)) {
+    lines.emplace_back(line);
+    if (offsets) offsets->push_back(offset);
+    if (cuts) cuts->push_back(cut);
+  }
+  return lines;
+}
+
+TEST(LineCursor, EveryTerminatorEndsOneLine) {
+  const std::vector<std::string> expected = {"0 HEAD", "1 CHAR ANSI",
+                                             "0 TRLR"};
+  EXPECT_EQ(Lines("0 HEAD\r\n1 CHAR ANSI\r\n0 TRLR\r\n"), expected);
+  EXPECT_EQ(Lines("0 HEAD\n1 CHAR ANSI\n0 TRLR\n"), expected);
+  EXPECT_EQ(Lines("0 HEAD\r1 CHAR ANSI\r0 TRLR\r"), expected);
+  EXPECT_EQ(Lines("0 HEAD\n\r1 CHAR ANSI\n\r0 TRLR\n\r"), expected);
+  EXPECT_EQ(Lines("0 HEAD\r\n1 CHAR ANSI\n0 TRLR"), expected);
+  std::vector<size_t> offsets;
+  Lines("0 HEAD\r1 CHAR ANSI\r\n0 TRLR", 1 << 20, &offsets);
+  EXPECT_EQ(offsets, (std::vector<size_t>{0, 7, 20}));
+}
+
+TEST(LineCursor, BlankLinesStayLines) {
+  EXPECT_EQ(Lines("A\r\n\r\nB\n\nC\r\rD"),
+            (std::vector<std::string>{"A", "", "B", "", "C", "", "D"}));
+  EXPECT_TRUE(Lines("").empty());
+}
+
+TEST(LineCursor, LongLinesAreCutAtTheBound) {
+  std::vector<bool> cuts;
+  EXPECT_EQ(Lines("abcdefghij\nxy\n", 4, nullptr, &cuts),
+            (std::vector<std::string>{"abcd", "efgh", "ij", "xy"}));
+  EXPECT_EQ(cuts, (std::vector<bool>{true, true, false, false}));
+  cuts.clear();
+  // A line exactly as long as the bound is complete.
+  EXPECT_EQ(Lines("abcd\r\nef", 4, nullptr, &cuts),
+            (std::vector<std::string>{"abcd", "ef"}));
+  EXPECT_EQ(cuts, (std::vector<bool>{false, false}));
+}
+
+TEST(LineCursor, SeekStartsAtAnOffsetAndClampsPastTheEnd) {
+  LineCursor cursor("0 HEAD\n0 TRLR\n", 100);
+  cursor.Seek(7);
+  std::string_view line;
+  size_t offset;
+  bool cut;
+  ASSERT_TRUE(cursor.Next(&line, &offset, &cut));
+  EXPECT_EQ(line, "0 TRLR");
+  EXPECT_FALSE(cursor.Next(&line, &offset, &cut));
+  cursor.Seek(1000);
+  EXPECT_FALSE(cursor.Next(&line, &offset, &cut));
+}
+
+}  // namespace
+}  // namespace vellix
