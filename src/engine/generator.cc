@@ -53,8 +53,6 @@ class BusyGuard {
   bool& busy_;
 };
 
-constexpr uint8_t kMarkSelected = 0x01;  // family selected / individual included
-constexpr uint8_t kMarkMember = 0x02;    // individual belongs to a family
 
 }  // namespace
 
@@ -264,7 +262,7 @@ void Generator::WriteFamilyPages(RunContext& ctx, bool evaluate) {
       store_.ResetWalk();
       return;
     }
-    if ((entry->flags & kMarkSelected) == 0 || (entry->flags & kMarkMember) != 0) {
+    if ((entry->flags & kMarkSelected) == 0 || (entry->flags & kMarkInFamily) != 0) {
       continue;
     }
     progress.Step(0);
