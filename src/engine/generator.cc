@@ -11,6 +11,9 @@
 #include "platform/file_system.h"
 #include "platform/prompter.h"
 #include "platform/settings_store.h"
+#include "platform/app_paths.h"
+#include "text/options_bridge.h"
+#include "text/paths.h"
 
 namespace vellix {
 namespace {
@@ -53,6 +56,18 @@ class BusyGuard {
   bool& busy_;
 };
 
+
+// Addresses, relative to the application folder (where the log pages live),
+// of the pages that warnings about a family or individual link to.
+WarningLog::LinkResolver PageLinkFromApplicationFolder(const COptions& options) {
+  text::PageNameSettings names = text::PageNameSettingsFromOptions(options);
+  const std::string app_folder = platform::StoredPath(platform::ApplicationFolder());
+  return [names, app_folder](const std::string& ref) {
+    std::string folder = text::RelativePath(app_folder, names.dest_folder);
+    std::string page = text::PageFileName(names, ref, text::PageLetter::kNone, false);
+    return text::LocalFileUrl(folder + page);
+  };
+}
 
 }  // namespace
 
@@ -114,6 +129,7 @@ RunOutcome Generator::Generate(GenerateMode mode, COptions& options,
   // A run without warnings must not leave the previous run's list behind.
   platform::WriteWholeFile(warnings.path(), "");
   warnings.SetDestFolder(options.m_strDestFolder);
+  warnings.SetLinkResolver(PageLinkFromApplicationFolder(options));
 
   ReaderSettings settings;
   settings.medical_tag = options.m_strMedicalTag;
