@@ -269,6 +269,8 @@ bool GedcomReader::ReadPass(bool /*indexOnly*/, platform::Progress* progress,
     }
   }
   if (progress) progress->Step(static_cast<int64_t>(image.size()));
+  // An empty file (or one of blank lines only) is no GEDCOM file either.
+  if (!seen_valid && !relaxed) return Reject({});
   if (!outcome) {
     // Read again next time, so a failed pass never turns into a silent
     // success on an unchanged file.
