@@ -14,12 +14,9 @@ namespace vellix {
 namespace {
 
 constexpr std::array<std::string_view, 12> kMonthWords = {
-    "JAN", "FEB", "MAR", "APR", "MAY", "JUN",
-    "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+    "JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
 
-bool IsDateSeparator(char c) {
-  return c == ' ' || c == ',' || c == '.' || c == '-';
-}
+bool IsDateSeparator(char c) { return c == ' ' || c == ',' || c == '.' || c == '-'; }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -57,16 +54,16 @@ bool ToUtf8(const char* codeset, std::string_view text, std::string* out) {
 }  // namespace
 
 MonthNames MonthNames::English() {
-  return {{"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep",
-           "Oct", "Nov", "Dec"},
-          {"January", "February", "March", "April", "May", "June", "July",
-           "August", "September", "October", "November", "December"}};
+  return {{"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov",
+           "Dec"},
+          {"January", "February", "March", "April", "May", "June", "July", "August",
+           "September", "October", "November", "December"}};
 }
 
 MonthNames MonthNames::ForLocale(const char* locale_name) {
   MonthNames english = English();
-  locale_t loc = newlocale(LC_TIME_MASK | LC_CTYPE_MASK, locale_name,
-                           static_cast<locale_t>(0));
+  locale_t loc =
+      newlocale(LC_TIME_MASK | LC_CTYPE_MASK, locale_name, static_cast<locale_t>(0));
   if (loc == static_cast<locale_t>(0)) {
     // LC_CTYPE may name a locale that is not installed; LC_TIME alone may
     // still work (its character set is then unknown: ASCII or UTF-8 only).
@@ -80,8 +77,8 @@ MonthNames MonthNames::ForLocale(const char* locale_name) {
   for (int i = 0; i < 12 && ok; ++i) {
     const char* abbr = nl_langinfo_l(static_cast<nl_item>(ABMON_1 + i), loc);
     const char* full = nl_langinfo_l(static_cast<nl_item>(MON_1 + i), loc);
-    ok = abbr != nullptr && full != nullptr && *abbr != '\0' &&
-         *full != '\0' && ToUtf8(codeset, abbr, &names.abbreviated[i]) &&
+    ok = abbr != nullptr && full != nullptr && *abbr != '\0' && *full != '\0' &&
+         ToUtf8(codeset, abbr, &names.abbreviated[i]) &&
          ToUtf8(codeset, full, &names.full[i]);
   }
   freelocale(loc);
@@ -167,8 +164,7 @@ std::string EventDateOf(const GedcomNode& event) {
   return date;
 }
 
-EventDatePlace EventDateAndPlace(const GedcomNode& event,
-                                 const COptions& options) {
+EventDatePlace EventDateAndPlace(const GedcomNode& event, const COptions& options) {
   EventDatePlace result;
   if (event.value == "Y") result.date = options.m_strDateUnknown;
   for (const GedcomNode& line : event.children) {

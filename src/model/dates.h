@@ -15,10 +15,10 @@ class COptions;
 
 /// How month words of a date are shown (the option set's m_nMonthNames).
 enum MonthStyle : int32_t {
-  kMonthGedcom = 0,        // unchanged
-  kMonthAbbreviated = 1,   // the locale's abbreviated name ("Jan")
+  kMonthGedcom = 0,       // unchanged
+  kMonthAbbreviated = 1,  // the locale's abbreviated name ("Jan")
   kMonthAbbreviatedUpper = 2,
-  kMonthFull = 3,          // the locale's full name ("January")
+  kMonthFull = 3,  // the locale's full name ("January")
   kMonthFullUpper = 4,
 };
 
@@ -63,8 +63,7 @@ struct EventDatePlace {
 /// The values of the event's DATE and PLAC lines (the last of each wins).
 /// An event whose own value is exactly "Y" starts with the option set's
 /// label for missing dates (m_strDateUnknown), which a DATE line replaces.
-EventDatePlace EventDateAndPlace(const GedcomNode& event,
-                                 const COptions& options);
+EventDatePlace EventDateAndPlace(const GedcomNode& event, const COptions& options);
 
 /// The value of the event's last DATE line, or "" without one.
 std::string EventDateOf(const GedcomNode& event);

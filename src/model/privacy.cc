@@ -20,11 +20,21 @@ std::string EscapeDateText(const std::string& text) {
   out.reserve(text.size() + 8);
   for (char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '"': out += "&quot;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      default: out += c; break;
+      case '&':
+        out += "&amp;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      default:
+        out += c;
+        break;
     }
   }
   return out;
@@ -32,8 +42,8 @@ std::string EscapeDateText(const std::string& text) {
 
 }  // namespace
 
-PrivacyFilter::PrivacyFilter(const COptions& options,
-                             platform::SupportFlags support, bool all_events)
+PrivacyFilter::PrivacyFilter(const COptions& options, platform::SupportFlags support,
+                             bool all_events)
     : options_(options), support_(support), all_events_(all_events) {}
 
 bool PrivacyFilter::HasDeath(const GedcomRecord& individual) const {

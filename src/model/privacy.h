@@ -29,8 +29,7 @@ struct Inclusion {
 /// leave the date and facts of such a person visible.
 class PrivacyFilter {
  public:
-  explicit PrivacyFilter(const COptions& options,
-                         platform::SupportFlags support = {},
+  explicit PrivacyFilter(const COptions& options, platform::SupportFlags support = {},
                          bool all_events = false);
 
   /// The living test of a loaded individual record. A DEAT line makes the

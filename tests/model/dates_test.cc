@@ -1,8 +1,8 @@
 #include "model/dates.h"
 
-#include <climits>
-
 #include <gtest/gtest.h>
+
+#include <climits>
 
 #include "options/options.h"
 
@@ -13,7 +13,7 @@ TEST(YearOfTest, TakesTheFirstRunOfThreeOrMoreDigits) {
   EXPECT_EQ(YearOf("ABT 1850"), 1850);
   EXPECT_EQ(YearOf("950"), 950);
   EXPECT_EQ(YearOf("BET 1850 AND 1851"), 1850);
-  EXPECT_EQ(YearOf("12 JAN 1900"), 1900);   // the day is too short
+  EXPECT_EQ(YearOf("12 JAN 1900"), 1900);  // the day is too short
   EXPECT_EQ(YearOf("1 MAR 0950"), 950);
 }
 
@@ -28,15 +28,6 @@ TEST(YearOfTest, AbsurdlyLongRunsSaturateInsteadOfOverflowing) {
   EXPECT_EQ(YearOf("1 JAN 99999999999999999999"), INT32_MAX);
   EXPECT_EQ(YearOf("2147483647"), INT32_MAX);
   EXPECT_EQ(YearOf("2147483646"), 2147483646);
-}
-
-TEST(MonthNumberTest, KnowsTheTwelveWordsInAnyCase) {
-  EXPECT_EQ(MonthNumber("JAN"), 1);
-  EXPECT_EQ(MonthNumber("jan"), 1);
-  EXPECT_EQ(MonthNumber("Dec"), 12);
-  EXPECT_EQ(MonthNumber("JANUARY"), 0);
-  EXPECT_EQ(MonthNumber("JA"), 0);
-  EXPECT_EQ(MonthNumber("ABT"), 0);
 }
 
 class RestyleMonthsTest : public ::testing::Test {
@@ -67,14 +58,12 @@ TEST_F(RestyleMonthsTest, DateWordsStayForTheEventWriter) {
 
 TEST_F(RestyleMonthsTest, SeparatorsAreKeptAndEveryMonthIsReplaced) {
   EXPECT_EQ(Restyle("FEB-MAR,1850.DEC", kMonthAbbreviated), "Feb-Mar,1850.Dec");
-  EXPECT_EQ(Restyle("MAY 1800 - MAY 1801", kMonthFullUpper),
-            "MAY 1800 - MAY 1801");
+  EXPECT_EQ(Restyle("MAY 1800 - MAY 1801", kMonthFullUpper), "MAY 1800 - MAY 1801");
   EXPECT_EQ(Restyle("sep  1900", kMonthFull), "September  1900");
 }
 
 TEST_F(RestyleMonthsTest, OnlyWholeMonthWordsAreReplaced) {
-  EXPECT_EQ(Restyle("DEC 1850 DECEASED", kMonthFull),
-            "December 1850 DECEASED");
+  EXPECT_EQ(Restyle("DEC 1850 DECEASED", kMonthFull), "December 1850 DECEASED");
   EXPECT_EQ(Restyle("MARCH 1850", kMonthFull), "(unchanged) MARCH 1850");
   EXPECT_EQ(Restyle("1JAN 1850", kMonthFull), "(unchanged) 1JAN 1850");
 }
@@ -132,8 +121,7 @@ TEST_F(EventDateAndPlaceTest, ADateLineReplacesTheUnknownLabel) {
 TEST_F(EventDateAndPlaceTest, OnlyAnExactYGivesTheLabel) {
   EXPECT_EQ(EventDateAndPlace(Line(1, kTagDeat, "DEAT", ""), options_).date, "");
   EXPECT_EQ(EventDateAndPlace(Line(1, kTagDeat, "DEAT", "y"), options_).date, "");
-  EXPECT_EQ(EventDateAndPlace(Line(1, kTagDeat, "DEAT", "Yes"), options_).date,
-            "");
+  EXPECT_EQ(EventDateAndPlace(Line(1, kTagDeat, "DEAT", "Yes"), options_).date, "");
 }
 
 TEST_F(EventDateAndPlaceTest, TheLastDateAndPlaceWin) {

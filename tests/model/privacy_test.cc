@@ -1,8 +1,8 @@
 #include "model/privacy.h"
 
-#include <string>
-
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include "gedcom/gedcom_reader.h"
 #include "model/record_store.h"
@@ -25,8 +25,7 @@ class PrivacyTest : public ::testing::Test {
         "0 HEAD\r\n1 SOUR TEST\r\n1 GEDC\r\n2 VERS 5.5\r\n2 FORM "
         "LINEAGE-LINKED\r\n1 CHAR ASCII\r\n0 @I1@ INDI\r\n1 NAME Ann /Lee/\r\n" +
         lines + "0 TRLR\r\n";
-    std::string path = dir_.Write("input" + std::to_string(++files_) + ".ged",
-                                  text);
+    std::string path = dir_.Write("input" + std::to_string(++files_) + ".ged", text);
     EXPECT_TRUE(reader_.Open(path));
     EXPECT_TRUE(reader_.ReadPass(true, &progress_, nullptr));
     GedcomRecord* loaded = nullptr;
@@ -107,8 +106,7 @@ TEST_F(PrivacyTest, MissingOrShortBirthYearsLeaveTheIndividualLiving) {
 
 TEST_F(PrivacyTest, LaterBirthLinesCountOnlyWithTheAllEventsFlag) {
   AssumeLivingAfter(1899);
-  const std::string two_births =
-      "1 BIRT\r\n2 PLAC York\r\n1 BIRT\r\n2 DATE 1850\r\n";
+  const std::string two_births = "1 BIRT\r\n2 PLAC York\r\n1 BIRT\r\n2 DATE 1850\r\n";
   EXPECT_TRUE(Living(two_births, {}, false));
   EXPECT_FALSE(Living(two_births, {}, true));
 }
