@@ -156,15 +156,16 @@ void DestroyCurrentOptions() {
 }
 
 bool UseOptionsFileForThisRun(const std::string& path) {
-  std::string full;
-  if (!path.empty()) {
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    full = error ? path : absolute.lexically_normal().string();
-    if (!platform::FileExists(full)) {
-      platform::UserPrompter().Show(MessageIcon::kStop, Format(kDoesNotExist, full));
-      return false;
-    }
+  if (path.empty()) {
+    RunOverridePath().clear();
+    return !CurrentSlot() || CurrentSlot()->LoadOptions();
+  }
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  const std::string full = error ? path : absolute.lexically_normal().string();
+  if (!platform::FileExists(full)) {
+    platform::UserPrompter().Show(MessageIcon::kStop, Format(kDoesNotExist, full));
+    return false;
   }
   RunOverridePath() = full;
   std::unique_ptr<COptions>& current = CurrentSlot();

@@ -1,0 +1,248 @@
+// Loading and saving the current option set file: creation, damage, wrong
+// magic, the newer-version question and the once-per-load backup.
+#include <gtest/gtest.h>
+
+#include "options/file_image.h"
+#include "options/options.h"
+#include "platform/app_paths.h"
+#include "platform/file_system.h"
+#include "platform/settings_store.h"
+#include "testing/test_support.h"
+
+namespace vellix {
+namespace {
+
+using platform::MessageIcon;
+using testing::ReadFile;
+
+constexpr char kCreated[] =
+    "Program options have been created and assigned default values.\n"
+    "Please review or change these settings to suit your needs.\n\n";
+
+class OptionFiles : public ::testing::Test {
+ protected:
+  void SetUp() override { UseSetting(""); }
+  void TearDown() override {
+    DestroyCurrentOptions();
+    UseOptionsFileForThisRun("");
+  }
+
+  // Makes `path` the current option set file through the application setting.
+  static void UseSetting(const std::string& path) {
+    platform::SetCurrentOptionSetPath(platform::SettingsStore::Application(), path);
+  }
+
+  std::string DefaultImage() {
+    COptions defaults;
+    return defaults.WriteToString();
+  }
+
+  testing::ScopedHome home_;
+  testing::TempDir elsewhere_;
+  testing::RecordingPrompter prompter_;
+};
+
+TEST_F(OptionFiles, DefaultPathIsOptionsDatInTheApplicationFolder) {
+  EXPECT_EQ(CurrentOptionsPath(), platform::ApplicationFolder() + "Options.dat");
+}
+
+TEST_F(OptionFiles, MissingFileIsCreatedWithDefaults) {
+  const std::string path = elsewhere_.File("new.dat");
+  UseSetting(path);
+  COptions options;
+  options.m_strDestFolder = "scratch";
+  EXPECT_TRUE(options.LoadOptions());
+  EXPECT_EQ(options.m_strDestFolder, "");
+  EXPECT_EQ(ReadFile(path), DefaultImage());
+  ASSERT_EQ(prompter_.messages().size(), 1u);
+  EXPECT_EQ(prompter_.messages()[0].icon, MessageIcon::kInformation);
+  EXPECT_EQ(prompter_.messages()[0].text, kCreated);
+  // The empty file created on the way is not worth a backup.
+  EXPECT_FALSE(platform::FileExists(platform::ApplicationFolder() + "new.old"));
+}
+
+TEST_F(OptionFiles, FileThatCannotBeCreatedIsReported) {
+  const std::string path = elsewhere_.File("no-such-folder/x.dat");
+  UseSetting(path);
+  COptions options;
+  EXPECT_FALSE(options.LoadOptions());
+  EXPECT_EQ(prompter_.Texts(),
+            std::vector<std::string>{
+                "Error loading " + path +
+                "\n\nThis file is not accessible and was not loaded.\n"
+                "Ensure you have specified the correct options set file."});
+}
+
+TEST_F(OptionFiles, HandBuiltFileLoadsWithoutMessages) {
+  const std::string path = elsewhere_.Write("club.dat", testing::SampleImage(39, 39));
+  UseSetting(path);
+  COptions options;
+  ASSERT_TRUE(options.LoadOptions());
+  testing::ExpectSamples(options, 39);
+  EXPECT_TRUE(prompter_.messages().empty());
+  EXPECT_FALSE(options.m_bBackupDone);
+}
+
+TEST_F(OptionFiles, WrongMagicLeavesFileAndMemoryAlone) {
+  std::string image = testing::SampleImage(39, 39);
+  image[5] = 'X';
+  const std::string path = elsewhere_.Write("other.dat", image);
+  UseSetting(path);
+  COptions options;
+  options.m_strDestFolder = "kept";
+  EXPECT_FALSE(options.LoadOptions());
+  EXPECT_EQ(options.m_nLoadError, 1);
+  EXPECT_EQ(options.m_strDestFolder, "kept");
+  EXPECT_EQ(ReadFile(path), image);
+  ASSERT_EQ(prompter_.messages().size(), 1u);
+  EXPECT_EQ(prompter_.messages()[0].icon, MessageIcon::kStop);
+  EXPECT_EQ(prompter_.messages()[0].text,
+            path + "\n\nThis file is not a valid options set.\n"
+                   "Ensure you have specified the correct options set file.");
+}
+
+TEST_F(OptionFiles, DamagedFileIsKeptAsBackupAndRebuilt) {
+  const std::string full = testing::SampleImage(39, 39);
+  const std::string damaged = full.substr(0, full.size() / 2);
+  const std::string path = elsewhere_.Write("club.dat", damaged);
+  UseSetting(path);
+  COptions options;
+  EXPECT_TRUE(options.LoadOptions());
+  EXPECT_EQ(ReadFile(platform::ApplicationFolder() + "club.old"), damaged);
+  EXPECT_EQ(ReadFile(path), DefaultImage());
+  EXPECT_EQ(options.m_strFilePrefix, "grp");
+  EXPECT_EQ(prompter_.Texts(), std::vector<std::string>{kCreated});
+}
+
+TEST_F(OptionFiles, DamagedNewerFileIsRebuiltWithoutTheNewerQuestion) {
+  const std::string path = elsewhere_.Write("club.dat", std::string("\x28\0\0\0LQP45G21\0\0\x01", 15));
+  UseSetting(path);
+  COptions options;
+  EXPECT_TRUE(options.LoadOptions());
+  EXPECT_EQ(prompter_.Texts(), std::vector<std::string>{kCreated});
+  EXPECT_EQ(ReadFile(path), DefaultImage());
+}
+
+TEST_F(OptionFiles, BackupIsMadeOncePerLoadFromTheContentBeforeTheFirstSave) {
+  const std::string original = testing::SampleImage(39, 39);
+  const std::string path = elsewhere_.Write("club.dat", original);
+  const std::string backup = platform::ApplicationFolder() + "club.old";
+  UseSetting(path);
+  COptions options;
+  ASSERT_TRUE(options.LoadOptions());
+  EXPECT_FALSE(platform::FileExists(backup));
+  options.m_strAuthor = "first";
+  ASSERT_TRUE(options.SaveOptions());
+  EXPECT_EQ(ReadFile(backup), original);
+  const std::string first_save = ReadFile(path);
+  options.m_strAuthor = "second";
+  ASSERT_TRUE(options.SaveOptions());
+  EXPECT_EQ(ReadFile(backup), original);
+  // A new load allows the next backup.
+  ASSERT_TRUE(options.LoadOptions());
+  EXPECT_EQ(options.m_strAuthor, "second");
+  const std::string second_save = ReadFile(path);
+  ASSERT_TRUE(options.SaveOptions());
+  EXPECT_EQ(ReadFile(backup), second_save);
+  EXPECT_NE(first_save, second_save);
+  EXPECT_TRUE(prompter_.messages().empty());
+}
+
+TEST_F(OptionFiles, NewerFileAsksBeforeSavingAndNoKeepsIt) {
+  const std::string image = testing::SampleImage(40, 39) + "future";
+  const std::string path = elsewhere_.Write("new.dat", image);
+  UseSetting(path);
+  COptions options;
+  ASSERT_TRUE(options.LoadOptions());
+  EXPECT_EQ(options.m_nFileVersion, 40);
+  prompter_.QueueAnswers({false});
+  EXPECT_FALSE(options.SaveOptions());
+  EXPECT_EQ(ReadFile(path), image);
+  EXPECT_FALSE(platform::FileExists(platform::ApplicationFolder() + "new.old"));
+  ASSERT_EQ(prompter_.messages().size(), 1u);
+  EXPECT_TRUE(prompter_.messages()[0].question);
+  EXPECT_EQ(prompter_.messages()[0].icon, MessageIcon::kQuestion);
+  EXPECT_EQ(prompter_.messages()[0].text,
+            path +
+                "\n\nThis options set was created with a newer version of VELLIX.\n\n"
+                "If you save now, some options may be reset to their default values.\n"
+                "You should click \"No\" and run the newer VELLIX program\n"
+                "to avoid losing the settings made with that newer version.\n\n"
+                "Do you want to overwrite this options set with an older version?");
+  // Nobody to ask: the default button is No.
+  EXPECT_FALSE(options.SaveOptions());
+  prompter_.QueueAnswers({true});
+  EXPECT_TRUE(options.SaveOptions());
+  EXPECT_EQ(ReadFile(path), testing::SampleImage(39, 39));
+  EXPECT_EQ(options.m_nFileVersion, 39);
+}
+
+TEST_F(OptionFiles, UnwritableFileIsReportedAndNothingChanges) {
+  const std::string path = elsewhere_.File("gone/x.dat");
+  UseSetting(path);
+  COptions options;
+  options.m_nFileVersion = 37;
+  EXPECT_FALSE(options.SaveOptions());
+  EXPECT_EQ(options.m_nFileVersion, 37);
+  EXPECT_EQ(prompter_.Texts(),
+            std::vector<std::string>{
+                "Error saving " + path +
+                "\n\nThis file is not accessible and was not saved.\n"
+                "Ensure you have specified the correct options set file."});
+}
+
+TEST_F(OptionFiles, GreekAndPolishLabelsSurviveSaveAndLoad) {
+  const std::string path = elsewhere_.File("intl.dat");
+  UseSetting(path);
+  COptions options;
+  options.m_strLblMarried = "\xCE\x93\xCE\xAC\xCE\xBC\xCE\xBF\xCF\x82";  // Γάμος
+  options.SetFactLabel(5, "Pochowany w \xC5\x81odzi");  // Łodzi
+  options.m_strDestFolder = "/home/zo\xC3\xAB/site";     // zoë, fits Windows-1252
+  ASSERT_TRUE(options.SaveOptions());
+  COptions read;
+  ASSERT_TRUE(read.LoadOptions());
+  EXPECT_EQ(read.GetFactLabel(59), "\xCE\x93\xCE\xAC\xCE\xBC\xCE\xBF\xCF\x82");
+  EXPECT_EQ(read.GetFactLabel(5), "Pochowany w \xC5\x81odzi");
+  EXPECT_EQ(read.m_strDestFolder, "\\home\\zo\xC3\xAB\\site");
+  EXPECT_NE(ReadFile(path).find("\\home\\zo\xEB\\site"), std::string::npos);
+}
+
+TEST_F(OptionFiles, CurrentSetIsCreatedOnFirstUse) {
+  const std::string path = elsewhere_.File("current.dat");
+  UseSetting(path);
+  COptions* current = GetCurrentOptions();
+  ASSERT_NE(current, nullptr);
+  EXPECT_EQ(GetCurrentOptions(), current);
+  EXPECT_TRUE(platform::FileExists(path));
+  EXPECT_EQ(prompter_.Texts(), std::vector<std::string>{kCreated});
+  DestroyCurrentOptions();
+  COptions* again = GetCurrentOptions();
+  EXPECT_EQ(again->m_nFileVersion, 39);
+}
+
+TEST_F(OptionFiles, ARunCanUseAnotherFileWithoutTouchingTheSetting) {
+  const std::string setting = elsewhere_.Write("main.dat", DefaultImage());
+  const std::string other = elsewhere_.Write("other.dat", testing::SampleImage(39, 39));
+  UseSetting(setting);
+  EXPECT_EQ(GetCurrentOptions()->m_strFilePrefix, "grp");
+  ASSERT_TRUE(UseOptionsFileForThisRun(other));
+  EXPECT_EQ(CurrentOptionsPath(), other);
+  testing::ExpectSamples(*GetCurrentOptions(), 39);
+  EXPECT_EQ(platform::CurrentOptionSetPath(platform::SettingsStore::Application()), setting);
+  ASSERT_TRUE(UseOptionsFileForThisRun(""));
+  EXPECT_EQ(CurrentOptionsPath(), setting);
+  EXPECT_EQ(GetCurrentOptions()->m_strFilePrefix, "grp");
+}
+
+TEST_F(OptionFiles, ARunRefusesAMissingFile) {
+  const std::string missing = elsewhere_.File("missing.dat");
+  EXPECT_FALSE(UseOptionsFileForThisRun(missing));
+  EXPECT_FALSE(platform::FileExists(missing));
+  EXPECT_EQ(prompter_.Texts(),
+            std::vector<std::string>{
+                missing + "\n\nThis file does not exist.\nPlease check the file name "
+                          "and try again."});
+}
+
+}  // namespace
+}  // namespace vellix
