@@ -325,5 +325,41 @@ TEST_F(ReadingPassTest, LinesBeyondTheSanityBoundRaiseWarning17) {
   EXPECT_EQ(count, 2);
 }
 
+TEST_F(ReadingPassTest, NonstandardTagsFollowTheSettings) {
+  const std::string body =
+      "0 @I1@ INDI\r\n1 _MILT Navy\r\n1 _milt Army\r\n1 _BIRT\r\n"
+      "1 _MDCL asthma\r\n1 _TMPLT x\r\n";
+  ASSERT_TRUE(Read(Gedcom(body)));
+  const GedcomRecord* off = Load(RecordKind::kIndividual, "I1");
+  ASSERT_NE(off, nullptr);
+  std::vector<TagCode> codes;
+  for (const GedcomNode& n : off->children) codes.push_back(n.tagCode);
+  EXPECT_EQ(codes, (std::vector<TagCode>{kTagNonstandard, kTagNonstandard,
+                                         kTagNonstandard, kTagMedical,
+                                         kTagTemplate}));
+  EXPECT_TRUE(WarningLines().empty());
+
+  Warnings().Reset();
+  ReaderSettings settings;
+  settings.process_nonstandard_tags = true;
+  settings.medical_tag = "_HEALTH";
+  reader_.SetSettings(settings);
+  DialectTags dialect;
+  dialect.Set("_MILT", kTagEven);
+  reader_.SetDialectTags(dialect);
+  ASSERT_TRUE(Read(Gedcom(body + "1 _FOO a\r\n1 _foo b\r\n1 _HEALTH c\r\n")));
+  const GedcomRecord* on = Load(RecordKind::kIndividual, "I1");
+  codes.clear();
+  for (const GedcomNode& n : on->children) codes.push_back(n.tagCode);
+  EXPECT_EQ(codes, (std::vector<TagCode>{kTagEven, kTagEven, kTagBirt,
+                                         kTagMedical}));
+  // Reported once per tag although met in the pass and again when loading.
+  EXPECT_EQ(WarningLines(),
+            (std::vector<std::string>{"Nonstandard tag _MDCL ignored.",
+                                      "Nonstandard tag _TMPLT ignored.",
+                                      "Nonstandard tag _FOO ignored."}));
+  EXPECT_EQ(Warnings().GetTotal(), 3);
+}
+
 }  // namespace
 }  // namespace vellix::testing
