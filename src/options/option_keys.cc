@@ -462,4 +462,27 @@ bool SetSettingValue(COptions& options, const Setting& setting,
   return false;
 }
 
+std::string SettingsListing(COptions& options) {
+  std::string listing;
+  for (const Setting& setting : AllSettings()) {
+    listing += setting.key;
+    listing += '\t';
+    listing += setting.caption;
+    listing += '\t';
+    for (char c : SettingValue(options, setting)) {
+      if (c == '\n') {
+        listing += "\\n";
+      } else if (c == '\r') {
+        listing += "\\r";
+      } else if (c == '\t') {
+        listing += "\\t";
+      } else {
+        listing += c;
+      }
+    }
+    listing += '\n';
+  }
+  return listing;
+}
+
 }  // namespace vellix::options

@@ -51,4 +51,8 @@ std::string SettingValue(COptions& options, const Setting& setting);
 bool SetSettingValue(COptions& options, const Setting& setting,
                      std::string_view text, std::string* error);
 
+/// Every setting on one line: key, caption and value separated by tabs
+/// (line breaks and tabs inside values shown as \n, \r and \t).
+std::string SettingsListing(COptions& options);
+
 }  // namespace vellix::options

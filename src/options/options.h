@@ -548,4 +548,13 @@ std::string CurrentOptionsPath();
 /// application setting.
 bool UseOptionsFileForThisRun(const std::string& path);
 
+/// Makes `path` the current option set file, as choosing another option set
+/// does: first offers to save the current settings (and confirms when they
+/// were saved), then empties the current set (ResetForNewFile), records the
+/// new path in settings.ini and loads it. With `create_new` the file must
+/// not exist yet and is created with defaults; otherwise it must exist and be
+/// an option set. A file of the wrong kind or a missing one is refused (with
+/// a message) before anything changes. Ends a run's own file choice.
+bool SwitchOptionSetFile(const std::string& path, bool create_new);
+
 }  // namespace vellix

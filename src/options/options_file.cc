@@ -51,6 +51,12 @@ constexpr char kNewerVersion[] =
 constexpr char kCannotSave[] =
     "Error saving %s\n\nThis file is not accessible and was not saved.\n"
     "Ensure you have specified the correct options set file.";
+constexpr char kSaveCurrent[] =
+    "%s\n\nDo you want to save your current option settings?";
+constexpr char kSaved[] = "Your current settings were saved.";
+constexpr char kAlreadyExists[] =
+    "%s\n\nThis file already exists.\n"
+    "Choose another name for the new options set.";
 constexpr char kDoesNotExist[] =
     "%s\n\nThis file does not exist.\nPlease check the file name and try again.";
 
@@ -69,6 +75,12 @@ void MakeBackup(const std::string& path) {
   std::string data;
   if (!platform::ReadWholeFile(path, &data) || data.empty()) return;
   platform::WriteWholeFile(BackupPath(path), data);
+}
+
+std::string AbsolutePath(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  return error ? path : absolute.lexically_normal().string();
 }
 
 }  // namespace
@@ -160,9 +172,7 @@ bool UseOptionsFileForThisRun(const std::string& path) {
     RunOverridePath().clear();
     return !CurrentSlot() || CurrentSlot()->LoadOptions();
   }
-  std::error_code error;
-  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-  const std::string full = error ? path : absolute.lexically_normal().string();
+  const std::string full = AbsolutePath(path);
   if (!platform::FileExists(full)) {
     platform::UserPrompter().Show(MessageIcon::kStop, Format(kDoesNotExist, full));
     return false;
@@ -170,6 +180,48 @@ bool UseOptionsFileForThisRun(const std::string& path) {
   RunOverridePath() = full;
   std::unique_ptr<COptions>& current = CurrentSlot();
   if (!current) return GetCurrentOptions()->m_nLoadError == 0;
+  return current->LoadOptions();
+}
+
+bool SwitchOptionSetFile(const std::string& path, bool create_new) {
+  platform::Prompter& prompter = platform::UserPrompter();
+  const std::string full = AbsolutePath(path);
+  if (create_new && platform::FileExists(full)) {
+    prompter.Show(MessageIcon::kStop, Format(kAlreadyExists, full));
+    return false;
+  }
+  // Create the new file before switching, so a path that cannot be written
+  // leaves the current set as it is (the empty file is filled by the load).
+  if (create_new && !platform::WriteWholeFile(full, "")) {
+    prompter.Show(MessageIcon::kStop, Format(kCannotCreate, full));
+    return false;
+  }
+  if (!create_new) {
+    std::string data;
+    if (!platform::FileExists(full) || !platform::ReadWholeFile(full, &data)) {
+      prompter.Show(MessageIcon::kStop, Format(kDoesNotExist, full));
+      return false;
+    }
+    // A file of another kind would be refused only after the switch, leaving
+    // the setting on it: refuse it first.
+    COptions probe;
+    if (probe.ReadFrom(data) && probe.m_nLoadError == 1) {
+      prompter.Show(MessageIcon::kStop, Format(kWrongMagic, full));
+      return false;
+    }
+  }
+  COptions* current = GetCurrentOptions();
+  // A set that never loaded (wrong magic) holds nothing of the user's, and
+  // saving it would overwrite the file it failed to read.
+  if (current->m_nLoadError == 0 &&
+      prompter.Ask(MessageIcon::kQuestion, Format(kSaveCurrent, CurrentOptionsPath()),
+                   false) &&
+      current->SaveOptions()) {
+    prompter.Show(MessageIcon::kInformation, kSaved);
+  }
+  RunOverridePath().clear();
+  current->ResetForNewFile();
+  platform::SetCurrentOptionSetPath(platform::SettingsStore::Application(), full);
   return current->LoadOptions();
 }
 
