@@ -244,5 +244,63 @@ TEST_F(OptionFiles, ARunRefusesAMissingFile) {
                           "and try again."});
 }
 
+TEST_F(OptionFiles, SwitchingOffersToSaveThenLoadsTheOtherSet) {
+  const std::string main = elsewhere_.Write("main.dat", DefaultImage());
+  const std::string other = elsewhere_.Write("other.dat", testing::SampleImage(39, 39));
+  UseSetting(main);
+  GetCurrentOptions()->m_strAuthor = "unsaved edit";
+  prompter_.QueueAnswers({true});
+  ASSERT_TRUE(SwitchOptionSetFile(other, false));
+  EXPECT_EQ(prompter_.Texts(),
+            (std::vector<std::string>{
+                main + "\n\nDo you want to save your current option settings?",
+                "Your current settings were saved."}));
+  COptions saved;
+  ASSERT_TRUE(saved.ReadFrom(ReadFile(main)));
+  EXPECT_EQ(saved.m_strAuthor, "unsaved edit");
+  EXPECT_EQ(platform::CurrentOptionSetPath(platform::SettingsStore::Application()), other);
+  testing::ExpectSamples(*GetCurrentOptions(), 39);
+}
+
+TEST_F(OptionFiles, SwitchingWithoutSavingLeavesTheOldFile) {
+  const std::string main = elsewhere_.Write("main.dat", DefaultImage());
+  const std::string other = elsewhere_.Write("other.dat", DefaultImage());
+  UseSetting(main);
+  GetCurrentOptions()->m_strAuthor = "dropped";
+  ASSERT_TRUE(SwitchOptionSetFile(other, false));  // default answer: No
+  EXPECT_EQ(ReadFile(main), DefaultImage());
+  EXPECT_EQ(GetCurrentOptions()->m_strAuthor, "");
+}
+
+TEST_F(OptionFiles, SwitchingRefusesAForeignFileBeforeChangingAnything) {
+  const std::string main = elsewhere_.Write("main.dat", testing::SampleImage(39, 39));
+  const std::string foreign = elsewhere_.Write("notes.dat", "not an option set at all");
+  UseSetting(main);
+  GetCurrentOptions();
+  EXPECT_FALSE(SwitchOptionSetFile(foreign, false));
+  EXPECT_EQ(ReadFile(foreign), "not an option set at all");
+  EXPECT_EQ(platform::CurrentOptionSetPath(platform::SettingsStore::Application()), main);
+  testing::ExpectSamples(*GetCurrentOptions(), 39);
+  EXPECT_EQ(prompter_.Texts(),
+            std::vector<std::string>{
+                foreign + "\n\nThis file is not a valid options set.\n"
+                          "Ensure you have specified the correct options set file."});
+}
+
+TEST_F(OptionFiles, ANewSetIsCreatedWithDefaultsAndAnExistingOneRefused) {
+  const std::string main = elsewhere_.Write("main.dat", testing::SampleImage(39, 39));
+  UseSetting(main);
+  const std::string fresh = elsewhere_.File("fresh.dat");
+  ASSERT_TRUE(SwitchOptionSetFile(fresh, true));
+  EXPECT_EQ(ReadFile(fresh), DefaultImage());
+  EXPECT_EQ(GetCurrentOptions()->m_strFilePrefix, "grp");
+  EXPECT_EQ(GetCurrentOptions()->m_indivAttributes.size(), 0u);
+  EXPECT_EQ(prompter_.Texts().back(), kCreated);
+  EXPECT_FALSE(SwitchOptionSetFile(main, true));
+  EXPECT_EQ(platform::CurrentOptionSetPath(platform::SettingsStore::Application()), fresh);
+  EXPECT_FALSE(SwitchOptionSetFile(elsewhere_.File("none/x.dat"), true));
+  EXPECT_EQ(platform::CurrentOptionSetPath(platform::SettingsStore::Application()), fresh);
+}
+
 }  // namespace
 }  // namespace vellix
