@@ -1,5 +1,6 @@
 #include "gedcom/gedcom_line.h"
 
+#include <bit>
 #include <climits>
 #include <cstring>
 
@@ -44,6 +45,31 @@ bool NextToken(std::string_view line, size_t* pos, std::string_view* token) {
   return true;
 }
 
+constexpr uint64_t kOnes = 0x0101010101010101ull;
+constexpr uint64_t kHighs = 0x8080808080808080ull;
+
+// Nonzero when a byte of `word` equals `byte`; the lowest flagged byte is
+// exact (higher ones may be false alarms, which the caller never looks at).
+inline uint64_t BytesEqual(uint64_t word, unsigned char byte) {
+  const uint64_t v = word ^ (kOnes * byte);
+  return (v - kOnes) & ~v & kHighs;
+}
+
+// The first CR or LF in [from, to), or `to`.
+const char* FindLineEnd(const char* from, const char* to) {
+  const char* p = from;
+  if constexpr (std::endian::native == std::endian::little) {
+    for (; to - p >= 8; p += 8) {
+      uint64_t word;
+      std::memcpy(&word, p, 8);
+      const uint64_t hits = BytesEqual(word, '\n') | BytesEqual(word, '\r');
+      if (hits) return p + (std::countr_zero(hits) >> 3);
+    }
+  }
+  while (p < to && *p != '\n' && *p != '\r') ++p;
+  return p;
+}
+
 }  // namespace
 
 bool SplitLine(std::string_view line, LineFields* out) {
@@ -83,12 +109,8 @@ bool LineCursor::Next(std::string_view* line, size_t* offset, bool* cut) {
   if (pos_ >= size) return false;
   const char* base = image_.data();
   const size_t limit = size - pos_ < max_length_ ? size : pos_ + max_length_;
-  // memchr for the common LF, then look for an earlier CR.
-  const void* lf = std::memchr(base + pos_, '\n', limit - pos_);
-  size_t stop = lf ? static_cast<size_t>(static_cast<const char*>(lf) - base)
-                   : limit;
-  const void* cr = std::memchr(base + pos_, '\r', stop - pos_);
-  if (cr) stop = static_cast<size_t>(static_cast<const char*>(cr) - base);
+  const size_t stop =
+      static_cast<size_t>(FindLineEnd(base + pos_, base + limit) - base);
 
   *offset = pos_;
   *line = image_.substr(pos_, stop - pos_);

@@ -1,6 +1,5 @@
 #include "gedcom/tag_table.h"
 
-#include <algorithm>
 #include <array>
 
 #include "logs/warning_log.h"
@@ -39,7 +38,7 @@ constexpr char Upper(char c) {
 
 // Every standard tag has at most four characters, so a tag packs into one
 // 32-bit word (upper-cased, zero-padded) and the table becomes a sorted
-// array of words searched by halving: no allocation, no string compares.
+// small hash table of words: no allocation, no string compares.
 constexpr uint32_t Pack(std::string_view tag) {
   uint32_t word = 0;
   for (size_t i = 0; i < 4; ++i) {
@@ -49,26 +48,32 @@ constexpr uint32_t Pack(std::string_view tag) {
   return word;
 }
 
+// Open-addressing table of the packed words: 256 slots for 137 tags keeps
+// probe chains short; a slot with word 0 is empty (no tag packs to 0).
+constexpr size_t kSlots = 256;
+
 struct PackedEntry {
-  uint32_t word;
-  TagCode code;
+  uint32_t word = 0;
+  TagCode code = kTagUnknown;
 };
 
-std::array<PackedEntry, kStandardTagCount> BuildPackedTable() {
-  std::array<PackedEntry, kStandardTagCount> table{};
+constexpr size_t SlotOf(uint32_t word) {
+  return static_cast<size_t>((word * 2654435761u) >> 24);
+}
+
+std::array<PackedEntry, kSlots> BuildPackedTable() {
+  std::array<PackedEntry, kSlots> table{};
   for (TagCode i = 0; i < kStandardTagCount; ++i) {
-    table[i] = {Pack(kStandardTags[i]), i};
+    const uint32_t word = Pack(kStandardTags[i]);
+    size_t slot = SlotOf(word);
+    while (table[slot].word != 0) slot = (slot + 1) % kSlots;
+    table[slot] = {word, i};
   }
-  std::sort(table.begin(), table.end(),
-            [](const PackedEntry& a, const PackedEntry& b) {
-              return a.word < b.word;
-            });
   return table;
 }
 
-const std::array<PackedEntry, kStandardTagCount>& PackedTable() {
-  static const std::array<PackedEntry, kStandardTagCount> table =
-      BuildPackedTable();
+const std::array<PackedEntry, kSlots>& PackedTable() {
+  static const std::array<PackedEntry, kSlots> table = BuildPackedTable();
   return table;
 }
 
@@ -76,14 +81,15 @@ TagCode FindStandard(std::string_view tag) {
   if (tag.empty() || tag.size() > 4) return kTagUnknown;
   // A NUL byte inside the tag would pack like padding; such a tag is no
   // standard tag.
-  if (tag.find('\0') != std::string_view::npos) return kTagUnknown;
+  for (char c : tag) {
+    if (c == '\0') return kTagUnknown;
+  }
   const uint32_t word = Pack(tag);
   const auto& table = PackedTable();
-  auto it = std::lower_bound(
-      table.begin(), table.end(), word,
-      [](const PackedEntry& e, uint32_t w) { return e.word < w; });
-  if (it != table.end() && it->word == word) return it->code;
-  return kTagUnknown;
+  for (size_t slot = SlotOf(word);; slot = (slot + 1) % kSlots) {
+    if (table[slot].word == word) return table[slot].code;
+    if (table[slot].word == 0) return kTagUnknown;
+  }
 }
 
 TagCode FindRemap(std::string_view tag) {

@@ -9,13 +9,13 @@ inline unsigned char Lower(unsigned char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + 32) : c;
 }
 
-uint64_t HashNoCase(std::string_view key) {
+uint32_t HashNoCase(std::string_view key) {
   uint64_t h = 1469598103934665603ull;  // FNV-1a
   for (char c : key) {
     h ^= Lower(static_cast<unsigned char>(c));
     h *= 1099511628211ull;
   }
-  return h ^ (h >> 29);
+  return static_cast<uint32_t>(h ^ (h >> 32));
 }
 
 // Case-insensitive, character by character, as unsigned bytes: F1 < F10 < F2.
@@ -54,25 +54,43 @@ size_t RecordStore::Count(RecordKind kind) const {
 
 int64_t RecordStore::FindIndex(const Collection& c, std::string_view key) {
   if (c.slots.empty()) return -1;
+  const uint32_t hash = HashNoCase(key);
   const size_t mask = c.slots.size() - 1;
-  for (size_t i = HashNoCase(key) & mask;; i = (i + 1) & mask) {
-    const uint32_t slot = c.slots[i];
+  for (size_t i = hash & mask;; i = (i + 1) & mask) {
+    const uint64_t slot = c.slots[i];
     if (slot == 0) return -1;
-    if (EqualsNoCase(c.entries[slot - 1].key, key)) return slot - 1;
+    const uint32_t index = static_cast<uint32_t>(slot) - 1;
+    if (static_cast<uint32_t>(slot >> 32) == hash &&
+        EqualsNoCase(c.entries[index].key, key)) {
+      return index;
+    }
   }
 }
 
-void RecordStore::Insert(Collection* c, uint32_t index) {
+void RecordStore::Insert(Collection* c, uint32_t index, uint32_t hash) {
   const size_t mask = c->slots.size() - 1;
-  size_t i = HashNoCase(c->entries[index].key) & mask;
+  size_t i = hash & mask;
   while (c->slots[i] != 0) i = (i + 1) & mask;
-  c->slots[i] = index + 1;
+  c->slots[i] = (uint64_t{hash} << 32) | (index + 1);
 }
 
 void RecordStore::Rehash(Collection* c, size_t capacity) {
   if (capacity < 16) capacity = 16;
+  std::vector<uint64_t> old = std::move(c->slots);
   c->slots.assign(capacity, 0);
-  for (uint32_t i = 0; i < c->entries.size(); ++i) Insert(c, i);
+  if (old.size() == capacity || old.empty()) {
+    // Same size (keys changed) or first table: hash every key afresh.
+    for (uint32_t i = 0; i < c->entries.size(); ++i) {
+      Insert(c, i, HashNoCase(c->entries[i].key));
+    }
+    return;
+  }
+  for (uint64_t slot : old) {
+    if (slot != 0) {
+      Insert(c, static_cast<uint32_t>(slot) - 1,
+             static_cast<uint32_t>(slot >> 32));
+    }
+  }
 }
 
 GedcomRecord* RecordStore::Add(RecordKind kind, TagCode code,
@@ -88,7 +106,7 @@ GedcomRecord* RecordStore::Add(RecordKind kind, TagCode code,
   }
   c->entries.emplace_back(code, std::string(tag), std::string(key),
                           std::string(value), fileOffset);
-  Insert(c, static_cast<uint32_t>(c->entries.size() - 1));
+  Insert(c, static_cast<uint32_t>(c->entries.size() - 1), HashNoCase(key));
   c->orderDirty = true;
   memoryEstimate_ += kRecordEstimate;
   if (kind == RecordKind::kFamily) ++familyCount_;

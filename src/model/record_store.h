@@ -75,7 +75,9 @@ class RecordStore {
  private:
   struct Collection {
     std::deque<GedcomRecord> entries;  // stable addresses, filing order
-    std::vector<uint32_t> slots;       // open addressing: entry index + 1
+    // Open addressing: low 32 bits entry index + 1 (0 = empty), high 32 bits
+    // the key's hash, so most probes never touch an entry.
+    std::vector<uint64_t> slots;
     std::vector<uint32_t> order;       // entry indices in key order
     bool orderDirty = false;
     size_t cursor = 0;                 // next position in `order`
@@ -84,7 +86,7 @@ class RecordStore {
   const Collection* CollectionOf(RecordKind kind) const;
   Collection* CollectionOf(RecordKind kind);
   static int64_t FindIndex(const Collection& c, std::string_view key);
-  static void Insert(Collection* c, uint32_t index);
+  static void Insert(Collection* c, uint32_t index, uint32_t hash);
   static void Rehash(Collection* c, size_t capacity);
   static void SortOrder(Collection* c);
 

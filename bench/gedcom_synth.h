@@ -1,0 +1,91 @@
+// A synthetic GEDCOM file for the benchmarks: N individuals in families of
+// three (husband, wife, child), with notes, sources, repositories, CONC/CONT
+// lines and some non-ASCII (UTF-8) names. Deterministic for a given N.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace vellix::bench {
+
+inline std::string MakeGedcom(int individuals) {
+  static const char* const kGiven[] = {"John", "Mary", "Anna", "Paul",
+                                       "Zo\xC3\xAB", "Ji\xC5\x99\xC3\xAD",
+                                       "Elizabeth", "Thomas"};
+  static const char* const kSurnames[] = {
+      "Smith", "Jones", "M\xC3\xBCller", "Nu\xC3\xB1" "ez", "Brown",
+      "\xC3\x98" "deg\xC3\xA5rd", "Dvo\xC5\x99\xC3\xA1k", "Taylor",
+      "\xC5\x81\xC3\xB3" "d\xC5\xBA", "Wilson"};
+  std::string out;
+  out.reserve(static_cast<size_t>(individuals) * 330 + 4096);
+  out +=
+      "0 HEAD\r\n1 SOUR VELLIX-BENCH\r\n2 VERS 1.0\r\n1 GEDC\r\n2 VERS 5.5.1\r\n"
+      "2 FORM LINEAGE-LINKED\r\n1 CHAR UTF-8\r\n";
+  char line[512];
+  auto add = [&](int n) { out.append(line, static_cast<size_t>(n)); };
+  for (int i = 1; i <= individuals; ++i) {
+    const int family = (i - 1) / 3 + 1;
+    const int role = (i - 1) % 3;  // 0 husband, 1 wife, 2 child
+    const char* given = kGiven[i % 8];
+    const char* surname = kSurnames[family % 10];
+    add(std::snprintf(line, sizeof line,
+                      "0 @I%d@ INDI\r\n1 NAME %s /%s/\r\n2 GIVN %s\r\n"
+                      "2 SURN %s\r\n1 SEX %c\r\n1 BIRT\r\n2 DATE %d %s %d\r\n"
+                      "2 PLAC Springfield, Some County, State\r\n",
+                      i, given, surname, given, surname, role == 1 ? 'F' : 'M',
+                      1 + i % 28, (i % 2) ? "MAR" : "OCT", 1800 + i % 200));
+    if (i % 4 == 0) {
+      add(std::snprintf(line, sizeof line,
+                        "1 DEAT\r\n2 DATE %d\r\n2 PLAC Shelbyville\r\n",
+                        1850 + i % 150));
+    }
+    add(std::snprintf(line, sizeof line, "1 SOUR @S%d@\r\n2 PAGE p. %d\r\n",
+                      1 + i % 100, i % 500));
+    if (i % 5 == 0) {
+      add(std::snprintf(
+          line, sizeof line,
+          "1 NOTE Worked as a blacksmith in the village for many years and "
+          "was known\r\n2 CONC  to everybody in the parish.\r\n2 CONT "
+          "Second paragraph of the note.\r\n"));
+    }
+    if (i % 10 == 0) {
+      add(std::snprintf(line, sizeof line, "1 NOTE @N%d@\r\n", i));
+    }
+    add(std::snprintf(line, sizeof line, role == 2 ? "1 FAMC @F%d@\r\n"
+                                                   : "1 FAMS @F%d@\r\n",
+                      family));
+  }
+  for (int f = 1; f <= (individuals + 2) / 3; ++f) {
+    const int base = (f - 1) * 3;
+    add(std::snprintf(line, sizeof line, "0 @F%d@ FAM\r\n", f));
+    if (base + 1 <= individuals)
+      add(std::snprintf(line, sizeof line, "1 HUSB @I%d@\r\n", base + 1));
+    if (base + 2 <= individuals)
+      add(std::snprintf(line, sizeof line, "1 WIFE @I%d@\r\n", base + 2));
+    if (base + 3 <= individuals)
+      add(std::snprintf(line, sizeof line, "1 CHIL @I%d@\r\n", base + 3));
+    add(std::snprintf(line, sizeof line,
+                      "1 MARR\r\n2 DATE %d\r\n2 PLAC Springfield\r\n",
+                      1820 + f % 180));
+  }
+  for (int i = 10; i <= individuals; i += 10) {
+    add(std::snprintf(line, sizeof line,
+                      "0 @N%d@ NOTE A shared note about individual %d,\r\n"
+                      "1 CONC  written over two lines.\r\n",
+                      i, i));
+  }
+  for (int s = 1; s <= 100; ++s) {
+    add(std::snprintf(line, sizeof line,
+                      "0 @S%d@ SOUR\r\n1 TITL Parish register volume %d\r\n"
+                      "1 AUTH The parish clerk\r\n1 REPO @R%d@\r\n",
+                      s, s, 1 + s % 5));
+  }
+  for (int r = 1; r <= 5; ++r) {
+    add(std::snprintf(line, sizeof line,
+                      "0 @R%d@ REPO\r\n1 NAME County archive %d\r\n", r, r));
+  }
+  out += "0 TRLR\r\n";
+  return out;
+}
+
+}  // namespace vellix::bench
