@@ -48,8 +48,8 @@ std::string SettingValue(COptions& options, const Setting& setting);
 
 /// Sets the value from `text` after checking its type and range. False, with
 /// the reason in `error`, when the text does not fit; nothing changes then.
-bool SetSettingValue(COptions& options, const Setting& setting,
-                     std::string_view text, std::string* error);
+bool SetSettingValue(COptions& options, const Setting& setting, std::string_view text,
+                     std::string* error);
 
 /// Every setting on one line: key, caption and value separated by tabs
 /// (line breaks and tabs inside values shown as \n, \r and \t).

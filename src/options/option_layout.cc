@@ -417,7 +417,7 @@ const LayoutItem kLayout[] = {
 
 constexpr int kLaterBlocks[] = {30, 31, 32, 33, 34, 35, 36, 37, 38, 39};
 
-std::string COptions::* const kPathSettings[] = {
+std::string COptions::*const kPathSettings[] = {
     &COptions::m_strGedcomFile,         &COptions::m_strDestFolder,
     &COptions::m_strHomePage,           &COptions::m_strBackImage,
     &COptions::m_strBioFolder,          &COptions::m_strIndivImageFolder,
@@ -434,6 +434,6 @@ std::span<const LayoutItem> FileLayout() { return kLayout; }
 
 std::span<const int> LaterBlockVersions() { return kLaterBlocks; }
 
-std::span<std::string COptions::* const> PathSettings() { return kPathSettings; }
+std::span<std::string COptions::*const> PathSettings() { return kPathSettings; }
 
 }  // namespace vellix::options

@@ -18,20 +18,20 @@ inline constexpr size_t kMagicSize = 10;
 
 /// How one item is encoded.
 enum class ItemKind {
-  kVersion,       // int32, m_nVersion (read into m_nFileVersion)
-  kMagic,         // 10 bytes
-  kBool,          // byte
-  kByte,          // byte holding a small enumeration
-  kInt32,         // int32
-  kString,        // length-prefixed string
-  kColors,        // 16 x uint32
-  kFactCount48,   // int32 48
-  kFactInclude48, // 48 bytes, fact kinds 0..47
-  kFactLabels48,  // 48 strings, fact kinds 0..47
-  kAttributes,    // attribute list
-  kFactCountN,    // int32 N (14 when written)
-  kFactIncludeN,  // N bytes, fact kinds 48..61 (extra ones dropped)
-  kFactLabelsN,   // N strings, fact kinds 48..61 (extra ones dropped)
+  kVersion,        // int32, m_nVersion (read into m_nFileVersion)
+  kMagic,          // 10 bytes
+  kBool,           // byte
+  kByte,           // byte holding a small enumeration
+  kInt32,          // int32
+  kString,         // length-prefixed string
+  kColors,         // 16 x uint32
+  kFactCount48,    // int32 48
+  kFactInclude48,  // 48 bytes, fact kinds 0..47
+  kFactLabels48,   // 48 strings, fact kinds 0..47
+  kAttributes,     // attribute list
+  kFactCountN,     // int32 N (14 when written)
+  kFactIncludeN,   // N bytes, fact kinds 48..61 (extra ones dropped)
+  kFactLabelsN,    // N strings, fact kinds 48..61 (extra ones dropped)
 };
 
 /// One item of the file. Exactly the pointer matching `kind` is set (none
@@ -54,6 +54,6 @@ std::span<const LayoutItem> FileLayout();
 std::span<const int> LaterBlockVersions();
 
 /// The path settings (slashes become backslashes on load and save).
-std::span<std::string COptions::* const> PathSettings();
+std::span<std::string COptions::*const> PathSettings();
 
 }  // namespace vellix::options

@@ -19,16 +19,28 @@ std::string EscapeForAttribute(const std::string& text) {
   for (size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&#34;"; break;
-      case '\'': out += "&#39;"; break;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&#34;";
+        break;
+      case '\'':
+        out += "&#39;";
+        break;
       case '@':
         out += '@';
         if (i + 1 < text.size() && text[i + 1] == '@') ++i;
         break;
-      default: out += c; break;
+      default:
+        out += c;
+        break;
     }
   }
   return out;
@@ -83,11 +95,20 @@ void COptions::SetDefaults() {
   for (const options::LayoutItem& item : options::FileLayout()) {
     if (item.version > 30 || item.kind == options::ItemKind::kVersion) continue;
     switch (item.kind) {
-      case options::ItemKind::kBool: this->*item.b = defaults.*item.b; break;
-      case options::ItemKind::kByte: this->*item.y = defaults.*item.y; break;
-      case options::ItemKind::kInt32: this->*item.i = defaults.*item.i; break;
-      case options::ItemKind::kString: this->*item.s = defaults.*item.s; break;
-      default: break;
+      case options::ItemKind::kBool:
+        this->*item.b = defaults.*item.b;
+        break;
+      case options::ItemKind::kByte:
+        this->*item.y = defaults.*item.y;
+        break;
+      case options::ItemKind::kInt32:
+        this->*item.i = defaults.*item.i;
+        break;
+      case options::ItemKind::kString:
+        this->*item.s = defaults.*item.s;
+        break;
+      default:
+        break;
     }
   }
   for (int version : {31, 32}) options::ApplyBlockDefaults(*this, version);
@@ -203,9 +224,8 @@ bool COptions::HasFrameTargets() const {
   const std::string joined =
       m_strHomeTarget + m_strBioTarget + m_strWebTarget + m_strNarrTarget +
       m_strExtra1Target + m_strExtra2Target + m_strExtra3Target +
-      m_strIndivGalleryTarget + m_strFamilyGalleryTarget +
-      m_strCitationGalleryTarget + m_strBiblioGalleryTarget + m_strSlideTarget +
-      m_strThumbTarget;
+      m_strIndivGalleryTarget + m_strFamilyGalleryTarget + m_strCitationGalleryTarget +
+      m_strBiblioGalleryTarget + m_strSlideTarget + m_strThumbTarget;
   return !Trim(joined).empty();
 }
 

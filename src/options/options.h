@@ -69,9 +69,8 @@ class COptions {
   std::string m_strVisitedLinkColor = "#800080";
   /// Windows colour values (red in the lowest byte); white by default.
   std::array<uint32_t, 16> m_customColors{
-      16777215, 16777215, 16777215, 16777215, 16777215, 16777215,
-      16777215, 16777215, 16777215, 16777215, 16777215, 16777215,
-      16777215, 16777215, 16777215, 16777215};
+      16777215, 16777215, 16777215, 16777215, 16777215, 16777215, 16777215, 16777215,
+      16777215, 16777215, 16777215, 16777215, 16777215, 16777215, 16777215, 16777215};
   std::string m_strAuthor;
   std::string m_strKeywords = "Genealogy,Group,Sheet";
   bool m_bKeywordSurnames = false;
@@ -98,7 +97,7 @@ class COptions {
   std::string m_strHomePage;  // path
   std::string m_strHomeTarget;
   bool m_bPageDividers = false;
-  int32_t m_nDividerTop = 1;  // 0 Exclude, 1 Line, 2 Image (all four)
+  int32_t m_nDividerTop = 1;         // 0 Exclude, 1 Line, 2 Image (all four)
   std::string m_strDividerTopImage;  // path
   bool m_bDividerTopStretch = false;
   int32_t m_nDividerBottom = 1;
@@ -248,7 +247,7 @@ class COptions {
   int32_t m_nLivingYear = 1899;
   bool m_bSurnameCounts = false;
   bool m_bTopSurnames = false;
-  int32_t m_nTopSurnames = 10;        // 1..100
+  int32_t m_nTopSurnames = 10;       // 1..100
   int32_t m_nSurnamePartitions = 1;  // 1..100
   bool m_bAltSurnameFile = false;
   std::string m_strAltSurnameFile = "index.html";  // path
@@ -433,11 +432,10 @@ class COptions {
   bool m_bUseAbbr = false;
   std::string m_strMedicalTag = "_MDCL";
   int32_t m_nSpecialProcessing = 0;  // ordinal of the GEDCOM dialect
-  int32_t m_nFamilyRefs = 0;  // 0 key, 1 REFN, 2 RIN, 3 custom fact tag
+  int32_t m_nFamilyRefs = 0;         // 0 key, 1 REFN, 2 RIN, 3 custom fact tag
   std::string m_strFamilyRefTag;
   std::string m_strNoRefPrefix;
-  std::string m_strNoFramesMessage =
-      "This page requires a browser supporting frames.";
+  std::string m_strNoFramesMessage = "This page requires a browser supporting frames.";
   std::string m_strNoFramesSheetLink = "Group Sheet";
   std::string m_strNoFramesNotesLink = "Footnotes";
   std::string m_strTableText = "layout";

@@ -51,8 +51,7 @@ constexpr char kNewerVersion[] =
 constexpr char kCannotSave[] =
     "Error saving %s\n\nThis file is not accessible and was not saved.\n"
     "Ensure you have specified the correct options set file.";
-constexpr char kSaveCurrent[] =
-    "%s\n\nDo you want to save your current option settings?";
+constexpr char kSaveCurrent[] = "%s\n\nDo you want to save your current option settings?";
 constexpr char kSaved[] = "Your current settings were saved.";
 constexpr char kAlreadyExists[] =
     "%s\n\nThis file already exists.\n"

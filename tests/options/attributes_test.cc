@@ -1,7 +1,8 @@
 // The custom attribute lists kept in the option set.
+#include "options/attributes.h"
+
 #include <gtest/gtest.h>
 
-#include "options/attributes.h"
 #include "options/file_image.h"
 #include "options/options.h"
 

@@ -48,8 +48,8 @@ class ImageBuilder {
 /// A sample string: its UTF-8 form and how the file holds it.
 struct SampleText {
   std::string utf8;
-  std::string ansi;       // Windows-1252 bytes when `wide` is empty
-  std::u16string wide;    // UTF-16 units for texts outside Windows-1252
+  std::string ansi;     // Windows-1252 bytes when `wide` is empty
+  std::u16string wide;  // UTF-16 units for texts outside Windows-1252
 };
 
 /// Sample values that differ from every default: for the item with this

@@ -1,9 +1,10 @@
 // The string encodings of the option set file: the three length forms and
 // the wide form for texts outside Windows-1252.
+#include "options/option_archive.h"
+
 #include <gtest/gtest.h>
 
 #include "options/codepage.h"
-#include "options/option_archive.h"
 
 namespace vellix::options {
 namespace {
@@ -57,17 +58,26 @@ TEST(OptionStringLength, ThirtyTwoBitsFrom65534BecauseThatValueMarksWideText) {
 
 TEST(OptionStringEncoding, Windows1252TextIsWrittenByteForByte) {
   // "Café – €5": é, the en dash and the euro sign all have Windows-1252 bytes.
-  EXPECT_EQ(Written("Caf\xC3\xA9 \xE2\x80\x93 \xE2\x82\xAC" "5"),
-            std::string("\x09" "Caf\xE9 \x96 \x80" "5"));
-  EXPECT_EQ(ReadBack(std::string("\x04" "\x93" "a\x94\xFF", 5)),
-            "\xE2\x80\x9C" "a\xE2\x80\x9D\xC3\xBF");
+  EXPECT_EQ(Written("Caf\xC3\xA9 \xE2\x80\x93 \xE2\x82\xAC"
+                    "5"),
+            std::string("\x09"
+                        "Caf\xE9 \x96 \x80"
+                        "5"));
+  EXPECT_EQ(ReadBack(std::string("\x04"
+                                 "\x93"
+                                 "a\x94\xFF",
+                                 5)),
+            "\xE2\x80\x9C"
+            "a\xE2\x80\x9D\xC3\xBF");
 }
 
 TEST(OptionStringEncoding, GreekAndPolishUseTheWideForm) {
   // "Ζωή" (3 units) and "Łódź" (4 units).
   EXPECT_EQ(Written("\xCE\x96\xCF\x89\xCE\xAE"),
             std::string("\xFF\xFE\xFF\x03\x96\x03\xC9\x03\xAE\x03", 10));
-  const std::string polish = "\xC5\x81\xC3\xB3" "d\xC5\xBA";
+  const std::string polish =
+      "\xC5\x81\xC3\xB3"
+      "d\xC5\xBA";
   const std::string bytes = Written(polish);
   EXPECT_EQ(bytes, std::string("\xFF\xFE\xFF\x04\x41\x01\xF3\x00\x64\x00\x7A\x01", 12));
   EXPECT_EQ(ReadBack(bytes), polish);
@@ -91,7 +101,10 @@ TEST(OptionStringEncoding, LongWideTextUsesTheLongerLengthForms) {
 
 TEST(OptionStringEncoding, MalformedInputIsReportedNotOverrun) {
   bool ok = true;
-  ReadBack(std::string("\x05" "abc", 4), &ok);
+  ReadBack(std::string("\x05"
+                       "abc",
+                       4),
+           &ok);
   EXPECT_FALSE(ok);
   ReadBack(std::string("\xFF\x10", 2), &ok);
   EXPECT_FALSE(ok);

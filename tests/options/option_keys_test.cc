@@ -1,10 +1,11 @@
 // Settings by readable key: the list, values as text, checked assignment.
+#include "options/option_keys.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 #include <sstream>
 
-#include "options/option_keys.h"
 #include "options/options.h"
 
 namespace vellix::options {
@@ -68,8 +69,10 @@ TEST(OptionKeys, SetChecksTypeAndRange) {
   EXPECT_FALSE(SetSettingValue(options, *FindSetting("nThumbSize"), "19", &error));
   EXPECT_TRUE(SetSettingValue(options, *FindSetting("nThumbSize"), "+20", &error));
   EXPECT_EQ(options.m_nThumbSize, 20);
-  EXPECT_FALSE(SetSettingValue(options, *FindSetting("nReserved2"), "2147483648", &error));
-  EXPECT_TRUE(SetSettingValue(options, *FindSetting("nReserved2"), "-2147483648", &error));
+  EXPECT_FALSE(
+      SetSettingValue(options, *FindSetting("nReserved2"), "2147483648", &error));
+  EXPECT_TRUE(
+      SetSettingValue(options, *FindSetting("nReserved2"), "-2147483648", &error));
   EXPECT_EQ(options.m_nReserved2, INT32_MIN);
   EXPECT_FALSE(SetSettingValue(options, *FindSetting("nNameFilter"), "3", &error));
   EXPECT_TRUE(SetSettingValue(options, *FindSetting("nNameFilter"), "2", &error));
@@ -115,10 +118,12 @@ TEST(OptionKeys, TextsMustBeUtf8AndRedirectedLabelsAreRefused) {
   std::string error;
   EXPECT_TRUE(SetSettingValue(options, *FindSetting("strLblMarried"),
                               "\xCE\x93\xCE\xAC\xCE\xBC\xCE\xBF\xCF\x82", &error));
-  EXPECT_FALSE(SetSettingValue(options, *FindSetting("strAuthor"), "bad \xFF byte", &error));
+  EXPECT_FALSE(
+      SetSettingValue(options, *FindSetting("strAuthor"), "bad \xFF byte", &error));
   EXPECT_EQ(error, "strAuthor: the text is not valid UTF-8");
   EXPECT_FALSE(SetSettingValue(options, *FindSetting("factLabels.59"), "x", &error));
-  EXPECT_EQ(error, "factLabels.59 always shows the label of strLblMarried; set that instead");
+  EXPECT_EQ(error,
+            "factLabels.59 always shows the label of strLblMarried; set that instead");
   EXPECT_FALSE(SetSettingValue(options, *FindSetting("factLabels.52"), "x", &error));
   EXPECT_TRUE(SetSettingValue(options, *FindSetting("factLabels.40"), "Militia", &error));
   EXPECT_EQ(options.GetFactLabel(40), "Militia");
@@ -136,7 +141,8 @@ TEST(OptionKeys, ListingShowsEverySettingOnOneLine) {
   EXPECT_NE(listing.find("strDestFolder\tDestination Folder\t\n"), std::string::npos);
   EXPECT_NE(listing.find("strFamilyHeader\tHeader\tline one\\nline\\ttwo\n"),
             std::string::npos);
-  EXPECT_NE(listing.find("factInclude.49\tInclude: ... other facts\t1\n"), std::string::npos);
+  EXPECT_NE(listing.find("factInclude.49\tInclude: ... other facts\t1\n"),
+            std::string::npos);
   EXPECT_NE(listing.find("bLinksBottom\tDisplay links at bottom of page\tyes\n"),
             std::string::npos);
 }

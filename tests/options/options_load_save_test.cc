@@ -97,8 +97,9 @@ TEST_F(OptionFiles, WrongMagicLeavesFileAndMemoryAlone) {
   ASSERT_EQ(prompter_.messages().size(), 1u);
   EXPECT_EQ(prompter_.messages()[0].icon, MessageIcon::kStop);
   EXPECT_EQ(prompter_.messages()[0].text,
-            path + "\n\nThis file is not a valid options set.\n"
-                   "Ensure you have specified the correct options set file.");
+            path +
+                "\n\nThis file is not a valid options set.\n"
+                "Ensure you have specified the correct options set file.");
 }
 
 TEST_F(OptionFiles, DamagedFileIsKeptAsBackupAndRebuilt) {
@@ -115,7 +116,8 @@ TEST_F(OptionFiles, DamagedFileIsKeptAsBackupAndRebuilt) {
 }
 
 TEST_F(OptionFiles, DamagedNewerFileIsRebuiltWithoutTheNewerQuestion) {
-  const std::string path = elsewhere_.Write("club.dat", std::string("\x28\0\0\0LQP45G21\0\0\x01", 15));
+  const std::string path =
+      elsewhere_.Write("club.dat", std::string("\x28\0\0\0LQP45G21\0\0\x01", 15));
   UseSetting(path);
   COptions options;
   EXPECT_TRUE(options.LoadOptions());
@@ -196,8 +198,8 @@ TEST_F(OptionFiles, GreekAndPolishLabelsSurviveSaveAndLoad) {
   UseSetting(path);
   COptions options;
   options.m_strLblMarried = "\xCE\x93\xCE\xAC\xCE\xBC\xCE\xBF\xCF\x82";  // Γάμος
-  options.SetFactLabel(5, "Pochowany w \xC5\x81odzi");  // Łodzi
-  options.m_strDestFolder = "/home/zo\xC3\xAB/site";     // zoë, fits Windows-1252
+  options.SetFactLabel(5, "Pochowany w \xC5\x81odzi");                   // Łodzi
+  options.m_strDestFolder = "/home/zo\xC3\xAB/site";  // zoë, fits Windows-1252
   ASSERT_TRUE(options.SaveOptions());
   COptions read;
   ASSERT_TRUE(read.LoadOptions());
@@ -228,7 +230,8 @@ TEST_F(OptionFiles, ARunCanUseAnotherFileWithoutTouchingTheSetting) {
   ASSERT_TRUE(UseOptionsFileForThisRun(other));
   EXPECT_EQ(CurrentOptionsPath(), other);
   testing::ExpectSamples(*GetCurrentOptions(), 39);
-  EXPECT_EQ(platform::CurrentOptionSetPath(platform::SettingsStore::Application()), setting);
+  EXPECT_EQ(platform::CurrentOptionSetPath(platform::SettingsStore::Application()),
+            setting);
   ASSERT_TRUE(UseOptionsFileForThisRun(""));
   EXPECT_EQ(CurrentOptionsPath(), setting);
   EXPECT_EQ(GetCurrentOptions()->m_strFilePrefix, "grp");
@@ -258,7 +261,8 @@ TEST_F(OptionFiles, SwitchingOffersToSaveThenLoadsTheOtherSet) {
   COptions saved;
   ASSERT_TRUE(saved.ReadFrom(ReadFile(main)));
   EXPECT_EQ(saved.m_strAuthor, "unsaved edit");
-  EXPECT_EQ(platform::CurrentOptionSetPath(platform::SettingsStore::Application()), other);
+  EXPECT_EQ(platform::CurrentOptionSetPath(platform::SettingsStore::Application()),
+            other);
   testing::ExpectSamples(*GetCurrentOptions(), 39);
 }
 
@@ -297,9 +301,11 @@ TEST_F(OptionFiles, ANewSetIsCreatedWithDefaultsAndAnExistingOneRefused) {
   EXPECT_EQ(GetCurrentOptions()->m_indivAttributes.size(), 0u);
   EXPECT_EQ(prompter_.Texts().back(), kCreated);
   EXPECT_FALSE(SwitchOptionSetFile(main, true));
-  EXPECT_EQ(platform::CurrentOptionSetPath(platform::SettingsStore::Application()), fresh);
+  EXPECT_EQ(platform::CurrentOptionSetPath(platform::SettingsStore::Application()),
+            fresh);
   EXPECT_FALSE(SwitchOptionSetFile(elsewhere_.File("none/x.dat"), true));
-  EXPECT_EQ(platform::CurrentOptionSetPath(platform::SettingsStore::Application()), fresh);
+  EXPECT_EQ(platform::CurrentOptionSetPath(platform::SettingsStore::Application()),
+            fresh);
 }
 
 }  // namespace

@@ -13,13 +13,20 @@ COptions Scrambled() {
   COptions options;
   for (const options::LayoutItem& item : options::FileLayout()) {
     switch (item.kind) {
-      case options::ItemKind::kBool: options.*item.b = !(options.*item.b); break;
-      case options::ItemKind::kByte: options.*item.y = 7; break;
+      case options::ItemKind::kBool:
+        options.*item.b = !(options.*item.b);
+        break;
+      case options::ItemKind::kByte:
+        options.*item.y = 7;
+        break;
       case options::ItemKind::kInt32:
         if (std::string(item.name) != "m_nVersion") options.*item.i = -5;
         break;
-      case options::ItemKind::kString: options.*item.s = "x"; break;
-      default: break;
+      case options::ItemKind::kString:
+        options.*item.s = "x";
+        break;
+      default:
+        break;
     }
   }
   options.m_factInclude.fill(2);
@@ -33,11 +40,20 @@ COptions Scrambled() {
 void ExpectSameSettings(COptions& a, COptions& b) {
   for (const options::LayoutItem& item : options::FileLayout()) {
     switch (item.kind) {
-      case options::ItemKind::kBool: EXPECT_EQ(a.*item.b, b.*item.b) << item.name; break;
-      case options::ItemKind::kByte: EXPECT_EQ(a.*item.y, b.*item.y) << item.name; break;
-      case options::ItemKind::kInt32: EXPECT_EQ(a.*item.i, b.*item.i) << item.name; break;
-      case options::ItemKind::kString: EXPECT_EQ(a.*item.s, b.*item.s) << item.name; break;
-      default: break;
+      case options::ItemKind::kBool:
+        EXPECT_EQ(a.*item.b, b.*item.b) << item.name;
+        break;
+      case options::ItemKind::kByte:
+        EXPECT_EQ(a.*item.y, b.*item.y) << item.name;
+        break;
+      case options::ItemKind::kInt32:
+        EXPECT_EQ(a.*item.i, b.*item.i) << item.name;
+        break;
+      case options::ItemKind::kString:
+        EXPECT_EQ(a.*item.s, b.*item.s) << item.name;
+        break;
+      default:
+        break;
     }
   }
   EXPECT_EQ(a.m_factInclude, b.m_factInclude);
@@ -295,7 +311,9 @@ TEST(OptionPrivacy, NameFilters) {
   std::string blank = "   ";
   EXPECT_TRUE(options.FilterLivingName(true, blank));
   EXPECT_EQ(blank, "");
-  std::string polish = "\xC5\x81ucja \xC5\xBB" "ak";  // Łucja Żak
+  std::string polish =
+      "\xC5\x81ucja \xC5\xBB"
+      "ak";  // Łucja Żak
   EXPECT_TRUE(options.FilterLivingName(true, polish));
   EXPECT_EQ(polish, "\xC5\x81. \xC5\xBB.");
   options.m_nNameFilter = 2;

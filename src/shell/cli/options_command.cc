@@ -18,7 +18,8 @@ constexpr char kResetQuestion[] =
     "default value.\n\nDo you want to reset all options?";
 
 int BadUsage(const std::string& message) {
-  std::fprintf(stderr, "vellix options: %s\n\n%s", message.c_str(), OptionsUsage().c_str());
+  std::fprintf(stderr, "vellix options: %s\n\n%s", message.c_str(),
+               OptionsUsage().c_str());
   return kExitUsage;
 }
 
@@ -32,7 +33,8 @@ COptions* LoadedOptions() {
 const options::Setting* KnownSetting(const std::string& key) {
   const options::Setting* setting = options::FindSetting(key);
   if (setting == nullptr) {
-    std::fprintf(stderr, "vellix options: unknown setting '%s' (see 'vellix options list')\n",
+    std::fprintf(stderr,
+                 "vellix options: unknown setting '%s' (see 'vellix options list')\n",
                  key.c_str());
   }
   return setting;
