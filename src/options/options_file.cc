@@ -120,8 +120,9 @@ bool COptions::LoadOptions() {
   // first save keeps a damaged file as the backup).
   SetDefaults();
   m_nFileVersion = 0;
-  SaveOptions();
-  prompter.Show(MessageIcon::kInformation, kCreated);
+  // Only a set that reached its file was "created" (a failed save has shown
+  // its own message).
+  if (SaveOptions()) prompter.Show(MessageIcon::kInformation, kCreated);
   return true;
 }
 
