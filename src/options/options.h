@@ -528,7 +528,9 @@ class COptions {
 };
 
 /// The current option set, created and loaded (LoadOptions) on first call.
-/// Valid until DestroyCurrentOptions.
+/// Never null; valid until DestroyCurrentOptions. When its file was not an
+/// option set (m_nLoadError == 1, message shown) it holds the defaults, and
+/// callers that need the user's settings should stop.
 COptions* GetCurrentOptions();
 
 /// Destroys the current option set (at program exit, or in tests).

@@ -1,6 +1,8 @@
 // Reading and writing option set file images built by hand.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "options/file_image.h"
 #include "options/option_archive.h"
 #include "options/options.h"
@@ -22,6 +24,23 @@ TEST(OptionFileLayout, HasAllItemsInTheProgramsOrder) {
     if (!hand[n].member.empty()) {
       EXPECT_EQ(program[n].name, hand[n].member) << "item " << n + 1;
     }
+    using options::ItemKind;
+    static const std::map<std::string, ItemKind> kKinds = {
+        {"V", ItemKind::kVersion},
+        {"M", ItemKind::kMagic},
+        {"b", ItemKind::kBool},
+        {"y", ItemKind::kByte},
+        {"i", ItemKind::kInt32},
+        {"s", ItemKind::kString},
+        {"C", ItemKind::kColors},
+        {"c48", ItemKind::kFactCount48},
+        {"f48", ItemKind::kFactInclude48},
+        {"l48", ItemKind::kFactLabels48},
+        {"A", ItemKind::kAttributes},
+        {"cN", ItemKind::kFactCountN},
+        {"fN", ItemKind::kFactIncludeN},
+        {"lN", ItemKind::kFactLabelsN}};
+    EXPECT_EQ(program[n].kind, kKinds.at(hand[n].code)) << "item " << n + 1;
   }
 }
 
