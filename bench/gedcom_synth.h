@@ -9,13 +9,22 @@
 namespace vellix::bench {
 
 inline std::string MakeGedcom(int individuals) {
-  static const char* const kGiven[] = {"John", "Mary", "Anna", "Paul",
-                                       "Zo\xC3\xAB", "Ji\xC5\x99\xC3\xAD",
+  static const char* const kGiven[] = {"John",      "Mary",       "Anna",
+                                       "Paul",      "Zo\xC3\xAB", "Ji\xC5\x99\xC3\xAD",
                                        "Elizabeth", "Thomas"};
-  static const char* const kSurnames[] = {
-      "Smith", "Jones", "M\xC3\xBCller", "Nu\xC3\xB1" "ez", "Brown",
-      "\xC3\x98" "deg\xC3\xA5rd", "Dvo\xC5\x99\xC3\xA1k", "Taylor",
-      "\xC5\x81\xC3\xB3" "d\xC5\xBA", "Wilson"};
+  static const char* const kSurnames[] = {"Smith",
+                                          "Jones",
+                                          "M\xC3\xBCller",
+                                          "Nu\xC3\xB1"
+                                          "ez",
+                                          "Brown",
+                                          "\xC3\x98"
+                                          "deg\xC3\xA5rd",
+                                          "Dvo\xC5\x99\xC3\xA1k",
+                                          "Taylor",
+                                          "\xC5\x81\xC3\xB3"
+                                          "d\xC5\xBA",
+                                          "Wilson"};
   std::string out;
   out.reserve(static_cast<size_t>(individuals) * 330 + 4096);
   out +=
@@ -36,24 +45,21 @@ inline std::string MakeGedcom(int individuals) {
                       1 + i % 28, (i % 2) ? "MAR" : "OCT", 1800 + i % 200));
     if (i % 4 == 0) {
       add(std::snprintf(line, sizeof line,
-                        "1 DEAT\r\n2 DATE %d\r\n2 PLAC Shelbyville\r\n",
-                        1850 + i % 150));
+                        "1 DEAT\r\n2 DATE %d\r\n2 PLAC Shelbyville\r\n", 1850 + i % 150));
     }
-    add(std::snprintf(line, sizeof line, "1 SOUR @S%d@\r\n2 PAGE p. %d\r\n",
-                      1 + i % 100, i % 500));
+    add(std::snprintf(line, sizeof line, "1 SOUR @S%d@\r\n2 PAGE p. %d\r\n", 1 + i % 100,
+                      i % 500));
     if (i % 5 == 0) {
-      add(std::snprintf(
-          line, sizeof line,
-          "1 NOTE Worked as a blacksmith in the village for many years and "
-          "was known\r\n2 CONC  to everybody in the parish.\r\n2 CONT "
-          "Second paragraph of the note.\r\n"));
+      add(std::snprintf(line, sizeof line,
+                        "1 NOTE Worked as a blacksmith in the village for many years and "
+                        "was known\r\n2 CONC  to everybody in the parish.\r\n2 CONT "
+                        "Second paragraph of the note.\r\n"));
     }
     if (i % 10 == 0) {
       add(std::snprintf(line, sizeof line, "1 NOTE @N%d@\r\n", i));
     }
-    add(std::snprintf(line, sizeof line, role == 2 ? "1 FAMC @F%d@\r\n"
-                                                   : "1 FAMS @F%d@\r\n",
-                      family));
+    add(std::snprintf(line, sizeof line,
+                      role == 2 ? "1 FAMC @F%d@\r\n" : "1 FAMS @F%d@\r\n", family));
   }
   for (int f = 1; f <= (individuals + 2) / 3; ++f) {
     const int base = (f - 1) * 3;
@@ -64,8 +70,7 @@ inline std::string MakeGedcom(int individuals) {
       add(std::snprintf(line, sizeof line, "1 WIFE @I%d@\r\n", base + 2));
     if (base + 3 <= individuals)
       add(std::snprintf(line, sizeof line, "1 CHIL @I%d@\r\n", base + 3));
-    add(std::snprintf(line, sizeof line,
-                      "1 MARR\r\n2 DATE %d\r\n2 PLAC Springfield\r\n",
+    add(std::snprintf(line, sizeof line, "1 MARR\r\n2 DATE %d\r\n2 PLAC Springfield\r\n",
                       1820 + f % 180));
   }
   for (int i = 10; i <= individuals; i += 10) {
@@ -81,8 +86,8 @@ inline std::string MakeGedcom(int individuals) {
                       s, s, 1 + s % 5));
   }
   for (int r = 1; r <= 5; ++r) {
-    add(std::snprintf(line, sizeof line,
-                      "0 @R%d@ REPO\r\n1 NAME County archive %d\r\n", r, r));
+    add(std::snprintf(line, sizeof line, "0 @R%d@ REPO\r\n1 NAME County archive %d\r\n",
+                      r, r));
   }
   out += "0 TRLR\r\n";
   return out;

@@ -2,6 +2,7 @@
 // synthetic files of 10,000 and 100,000 individuals (1,000,000 with
 // VELLIX_BENCH_1M=1). Files are generated into /tmp. Peak RSS is printed at
 // the end.
+#include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
 #include <cstdio>
@@ -9,10 +10,8 @@
 #include <map>
 #include <string>
 
-#include <benchmark/benchmark.h>
-
-#include "gedcom_synth.h"
 #include "gedcom/gedcom_reader.h"
+#include "gedcom_synth.h"
 #include "model/record_store.h"
 #include "platform/file_system.h"
 

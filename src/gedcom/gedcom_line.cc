@@ -8,8 +8,7 @@ namespace vellix {
 namespace {
 
 inline bool IsSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' ||
-         c == '\r';
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
 inline bool IsDelimiter(char c) { return c == ' ' || c == '\r' || c == '\n'; }
@@ -109,8 +108,7 @@ bool LineCursor::Next(std::string_view* line, size_t* offset, bool* cut) {
   if (pos_ >= size) return false;
   const char* base = image_.data();
   const size_t limit = size - pos_ < max_length_ ? size : pos_ + max_length_;
-  const size_t stop =
-      static_cast<size_t>(FindLineEnd(base + pos_, base + limit) - base);
+  const size_t stop = static_cast<size_t>(FindLineEnd(base + pos_, base + limit) - base);
 
   *offset = pos_;
   *line = image_.substr(pos_, stop - pos_);

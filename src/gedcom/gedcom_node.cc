@@ -20,11 +20,8 @@ TaggedChildren::Iterator& TaggedChildren::Iterator::operator++() {
   return *this;
 }
 
-TaggedChildren::TaggedChildren(const std::vector<GedcomNode>& children,
-                               TagCode code)
-    : first_(children.data()),
-      last_(children.data() + children.size()),
-      code_(code) {}
+TaggedChildren::TaggedChildren(const std::vector<GedcomNode>& children, TagCode code)
+    : first_(children.data()), last_(children.data() + children.size()), code_(code) {}
 
 TaggedChildren::Iterator TaggedChildren::begin() const {
   return Iterator(first_, last_, code_);

@@ -60,8 +60,7 @@ struct GedcomNode {
   std::vector<GedcomNode> children;
 
   GedcomNode() = default;
-  GedcomNode(int32_t level_in, TagCode code, std::string tag_in,
-             std::string value_in);
+  GedcomNode(int32_t level_in, TagCode code, std::string tag_in, std::string value_in);
   ~GedcomNode();
   GedcomNode(GedcomNode&&) noexcept = default;
   GedcomNode& operator=(GedcomNode&&) noexcept = default;

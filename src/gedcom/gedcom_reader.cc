@@ -98,8 +98,7 @@ bool GedcomReader::LoadImage(const std::string& path) {
   return true;
 }
 
-bool GedcomReader::Open(const std::string& gedcomPath,
-                        const std::string& rawOutPath,
+bool GedcomReader::Open(const std::string& gedcomPath, const std::string& rawOutPath,
                         const std::string& textOutPath) {
   CloseOutputs();
   platform::FileTimes times;
@@ -159,8 +158,7 @@ void GedcomReader::ReportUnknownTag(std::string_view tag, bool report_once) {
 TagCode GedcomReader::Lookup(std::string_view tag, bool report_once) {
   bool remapped = false;
   const TagCode code = LookupTagQuiet(tag, Context(), &remapped);
-  if (remapped &&
-      (!report_once || reported_.insert("13" + Folded(tag)).second)) {
+  if (remapped && (!report_once || reported_.insert("13" + Folded(tag)).second)) {
     Warnings().Add(13, RemapWarningText(tag, code));
   }
   if (code == kTagUnknown) ReportUnknownTag(tag, report_once);
@@ -213,9 +211,9 @@ bool GedcomReader::ReadPass(bool /*indexOnly*/, platform::Progress* progress,
 
   const std::string_view image = Image();
   if (progress) {
-    progress->SetPhase("Reading GEDCOM file...\n (" +
-                           FormatSize(static_cast<uint64_t>(fileSize_)) + ")",
-                       0, static_cast<int64_t>(image.size()), true);
+    progress->SetPhase(
+        "Reading GEDCOM file...\n (" + FormatSize(static_cast<uint64_t>(fileSize_)) + ")",
+        0, static_cast<int64_t>(image.size()), true);
   }
   platform::TimeStamps().media = platform::AppClock().NowNanos();
 
@@ -253,8 +251,7 @@ bool GedcomReader::ReadPass(bool /*indexOnly*/, platform::Progress* progress,
     }
     seen_valid = true;
     if (cut) {
-      Warnings().Add(17, std::to_string(lineCount_) + " " +
-                             std::string(fields.tag));
+      Warnings().Add(17, std::to_string(lineCount_) + " " + std::string(fields.tag));
       needsRead_ = true;
       ForgetFile();
     }
@@ -262,8 +259,7 @@ bool GedcomReader::ReadPass(bool /*indexOnly*/, platform::Progress* progress,
       const RecordKind kind = KindOfTag(code);
       outcome = kind != RecordKind::kNone &&
                 store_.Add(kind, code, fields.tag, WithoutAtSigns(fields.xref),
-                           fields.value, static_cast<int64_t>(offset)) !=
-                    nullptr;
+                           fields.value, static_cast<int64_t>(offset)) != nullptr;
     } else {
       outcome = true;
     }
@@ -312,19 +308,20 @@ std::string GedcomReader::ConvertText(std::string_view raw) const {
   if (IsAscii(raw)) return std::string(raw);
   if (imageFromUtf16_) return charset::SanitizeUtf8(raw);
   switch (characterSetMode_) {
-    case kCharsetAnsel: return charset::AnselToUtf8(raw);
-    case kCharsetUtf8: return charset::SanitizeUtf8(raw);
+    case kCharsetAnsel:
+      return charset::AnselToUtf8(raw);
+    case kCharsetUtf8:
+      return charset::SanitizeUtf8(raw);
     default:
       if (plainIsUtf8_ < 0) {
         plainIsUtf8_ = charset::IsUtf8WithMultiByte(Image()) ? 1 : 0;
       }
-      return plainIsUtf8_ ? charset::SanitizeUtf8(raw)
-                          : charset::Windows1252ToUtf8(raw);
+      return plainIsUtf8_ ? charset::SanitizeUtf8(raw) : charset::Windows1252ToUtf8(raw);
   }
 }
 
-GedcomRecord* GedcomReader::LoadRecord(RecordKind kind, std::string_view key,
-                                       bool pin, GedcomRecord** loaded) {
+GedcomRecord* GedcomReader::LoadRecord(RecordKind kind, std::string_view key, bool pin,
+                                       GedcomRecord** loaded) {
   if (loaded) *loaded = nullptr;
   GedcomRecord* entry = store_.Find(kind, key);
   RecordCache& cache = kind == RecordKind::kFamily       ? families_
@@ -337,8 +334,7 @@ GedcomRecord* GedcomReader::LoadRecord(RecordKind kind, std::string_view key,
   }
   if (!entry) return nullptr;
   const std::string_view image = Image();
-  if (entry->fileOffset < 0 ||
-      static_cast<uint64_t>(entry->fileOffset) >= image.size()) {
+  if (entry->fileOffset < 0 || static_cast<uint64_t>(entry->fileOffset) >= image.size()) {
     return entry;
   }
   LineCursor cursor(image, max_line_);
@@ -386,8 +382,8 @@ GedcomRecord* GedcomReader::LoadRecord(RecordKind kind, std::string_view key,
   }
 
   GedcomRecord* result = cache.Put(key, std::move(record), pin);
-  result->flags = static_cast<uint8_t>(
-      (result->flags & ~kRunMarks) | (entry->flags & kMarkSelected));
+  result->flags =
+      static_cast<uint8_t>((result->flags & ~kRunMarks) | (entry->flags & kMarkSelected));
   if (entry->flags & kMarkLivingTested) {
     result->flags |= entry->flags & (kMarkLiving | kMarkLivingTested);
   }

@@ -4,9 +4,8 @@
 
 namespace vellix {
 
-GedcomRecord::GedcomRecord(TagCode code, std::string tag_in,
-                           std::string key_in, std::string value_in,
-                           int64_t offset)
+GedcomRecord::GedcomRecord(TagCode code, std::string tag_in, std::string key_in,
+                           std::string value_in, int64_t offset)
     : tagCode(code),
       key(std::move(key_in)),
       tag(std::move(tag_in)),

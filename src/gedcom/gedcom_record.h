@@ -12,11 +12,11 @@
 namespace vellix {
 
 /// Mark bits of `flags` set per run by the model builders.
-inline constexpr uint8_t kMarkSelected = 0x01;     // family selected / individual included
-inline constexpr uint8_t kMarkInFamily = 0x02;     // individual belongs to a family
-inline constexpr uint8_t kMarkLiving = 0x04;       // individual living
-inline constexpr uint8_t kMarkLivingTested = 0x08; // living test made
-inline constexpr uint8_t kRunMarks = 0x0F;         // cleared at each run
+inline constexpr uint8_t kMarkSelected = 0x01;  // family selected / individual included
+inline constexpr uint8_t kMarkInFamily = 0x02;  // individual belongs to a family
+inline constexpr uint8_t kMarkLiving = 0x04;    // individual living
+inline constexpr uint8_t kMarkLivingTested = 0x08;  // living test made
+inline constexpr uint8_t kRunMarks = 0x0F;          // cleared at each run
 
 /// The key under which the header record is filed.
 inline constexpr std::string_view kHeaderKey = "VX_HDR";
@@ -28,8 +28,8 @@ inline constexpr std::string_view kHeaderKey = "VX_HDR";
 class GedcomRecord {
  public:
   GedcomRecord() = default;
-  GedcomRecord(TagCode code, std::string tag_in, std::string key_in,
-               std::string value_in, int64_t offset);
+  GedcomRecord(TagCode code, std::string tag_in, std::string key_in, std::string value_in,
+               int64_t offset);
   ~GedcomRecord();
   GedcomRecord(GedcomRecord&&) noexcept = default;
   GedcomRecord& operator=(GedcomRecord&&) noexcept = default;

@@ -15,8 +15,7 @@ void TakeLast(const Children& nodes, TagCode code, std::string* out) {
   }
 }
 
-void TakeAll(const Children& nodes, TagCode code,
-             std::vector<std::string>* out) {
+void TakeAll(const Children& nodes, TagCode code, std::vector<std::string>* out) {
   for (const GedcomNode& n : nodes) {
     if (n.tagCode == code) out->push_back(n.value);
   }
@@ -39,10 +38,10 @@ void TakeWithLines(const GedcomNode& node, std::initializer_list<TagCode> codes,
 void FillCorporation(const GedcomNode& corp, HeaderInfo* out) {
   out->corporation = corp.value;
   for (const GedcomNode& addr : corp.Children(kTagAddr)) {
-    TakeWithLines(addr,
-                  {kTagAdr1, kTagAdr2, kTagAdr3, kTagCity, kTagCont, kTagCtry,
-                   kTagPost, kTagStae},
-                  &out->corporationAddress);
+    TakeWithLines(
+        addr,
+        {kTagAdr1, kTagAdr2, kTagAdr3, kTagCity, kTagCont, kTagCtry, kTagPost, kTagStae},
+        &out->corporationAddress);
   }
   TakeAll(corp.children, kTagPhon, &out->corporationPhones);
   TakeAll(corp.children, kTagEmai, &out->corporationEmails);
@@ -72,14 +71,22 @@ void FillHeaderInfo(const GedcomRecord& header, HeaderInfo* out) {
   *out = HeaderInfo();
   for (const GedcomNode& node : header.children) {
     switch (node.tagCode) {
-      case kTagSour: FillSource(node, out); break;
-      case kTagDest: out->destination = node.value; break;
+      case kTagSour:
+        FillSource(node, out);
+        break;
+      case kTagDest:
+        out->destination = node.value;
+        break;
       case kTagDate:
         out->date = node.value;
         TakeLast(node.children, kTagTime, &out->time);
         break;
-      case kTagFile: out->fileName = node.value; break;
-      case kTagCopr: out->fileCopr = node.value; break;
+      case kTagFile:
+        out->fileName = node.value;
+        break;
+      case kTagCopr:
+        out->fileCopr = node.value;
+        break;
       case kTagGedc:
         TakeLast(node.children, kTagVers, &out->gedcomVersion);
         TakeLast(node.children, kTagForm, &out->gedcomForm);
@@ -88,19 +95,22 @@ void FillHeaderInfo(const GedcomRecord& header, HeaderInfo* out) {
         out->characterSet = node.value;
         TakeLast(node.children, kTagVers, &out->characterSetVersion);
         break;
-      case kTagLang: out->language = node.value; break;
+      case kTagLang:
+        out->language = node.value;
+        break;
       case kTagPlac:
         TakeLast(node.children, kTagForm, &out->placeForm);
         break;
-      case kTagNote: TakeWithLines(node, {kTagConc, kTagCont}, &out->note); break;
-      default: break;
+      case kTagNote:
+        TakeWithLines(node, {kTagConc, kTagCont}, &out->note);
+        break;
+      default:
+        break;
     }
   }
 }
 
-bool IsAnsel(const HeaderInfo& info) {
-  return EqualsNoCase(info.characterSet, "ANSEL");
-}
+bool IsAnsel(const HeaderInfo& info) { return EqualsNoCase(info.characterSet, "ANSEL"); }
 
 bool IsUtf8(const HeaderInfo& info) {
   return EqualsNoCase(info.characterSet, "UTF-8") ||

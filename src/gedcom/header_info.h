@@ -13,30 +13,30 @@ class GedcomRecord;
 /// it; shown by the summary log. A single-valued field takes the last
 /// matching line; list fields keep every line in file order.
 struct HeaderInfo {
-  std::string sourceId;                  // HEAD.SOUR
-  std::string sourceVersion;             // HEAD.SOUR.VERS
-  std::string sourceName;                // HEAD.SOUR.NAME
-  std::string corporation;               // HEAD.SOUR.CORP
+  std::string sourceId;                          // HEAD.SOUR
+  std::string sourceVersion;                     // HEAD.SOUR.VERS
+  std::string sourceName;                        // HEAD.SOUR.NAME
+  std::string corporation;                       // HEAD.SOUR.CORP
   std::vector<std::string> corporationAddress;   // CORP.ADDR and its lines
   std::vector<std::string> corporationPhones;    // CORP.PHON
   std::vector<std::string> corporationEmails;    // CORP.EMAI
   std::vector<std::string> corporationFaxes;     // CORP.FAX
   std::vector<std::string> corporationWebPages;  // CORP.WWW
-  std::string sourceData;                // HEAD.SOUR.DATA
-  std::string sourceDataDate;            // HEAD.SOUR.DATA.DATE
-  std::vector<std::string> sourceDataCopr;  // DATA.COPR and its CONC/CONT
-  std::string destination;               // HEAD.DEST
-  std::string date;                      // HEAD.DATE
-  std::string time;                      // HEAD.DATE.TIME
-  std::string fileName;                  // HEAD.FILE
-  std::string fileCopr;                  // HEAD.COPR
-  std::string gedcomVersion;             // HEAD.GEDC.VERS
-  std::string gedcomForm;                // HEAD.GEDC.FORM
-  std::string characterSet;              // HEAD.CHAR
-  std::string characterSetVersion;       // HEAD.CHAR.VERS
-  std::string language;                  // HEAD.LANG
-  std::string placeForm;                 // HEAD.PLAC.FORM
-  std::vector<std::string> note;         // HEAD.NOTE and its CONC/CONT
+  std::string sourceData;                        // HEAD.SOUR.DATA
+  std::string sourceDataDate;                    // HEAD.SOUR.DATA.DATE
+  std::vector<std::string> sourceDataCopr;       // DATA.COPR and its CONC/CONT
+  std::string destination;                       // HEAD.DEST
+  std::string date;                              // HEAD.DATE
+  std::string time;                              // HEAD.DATE.TIME
+  std::string fileName;                          // HEAD.FILE
+  std::string fileCopr;                          // HEAD.COPR
+  std::string gedcomVersion;                     // HEAD.GEDC.VERS
+  std::string gedcomForm;                        // HEAD.GEDC.FORM
+  std::string characterSet;                      // HEAD.CHAR
+  std::string characterSetVersion;               // HEAD.CHAR.VERS
+  std::string language;                          // HEAD.LANG
+  std::string placeForm;                         // HEAD.PLAC.FORM
+  std::vector<std::string> note;                 // HEAD.NOTE and its CONC/CONT
 };
 
 /// Fills `out` (cleared first) from a loaded header record.

@@ -17,8 +17,7 @@ GedcomRecord* RecordCache::Find(std::string_view key) const {
   return it == records_.end() ? nullptr : it->second.get();
 }
 
-GedcomRecord* RecordCache::Put(std::string_view key,
-                               std::unique_ptr<GedcomRecord> record,
+GedcomRecord* RecordCache::Put(std::string_view key, std::unique_ptr<GedcomRecord> record,
                                bool pin) {
   std::string folded = Fold(key);
   if (pin) {

@@ -26,8 +26,7 @@ class RecordCache {
     has_pinned_ = true;
   }
   /// Adds `record` under `key`, evicting as needed; returns the cached copy.
-  GedcomRecord* Put(std::string_view key, std::unique_ptr<GedcomRecord> record,
-                    bool pin);
+  GedcomRecord* Put(std::string_view key, std::unique_ptr<GedcomRecord> record, bool pin);
   void Clear();
   size_t size() const { return records_.size(); }
 

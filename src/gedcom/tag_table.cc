@@ -8,29 +8,27 @@ namespace vellix {
 namespace {
 
 constexpr std::array<std::string_view, kStandardTagCount> kStandardTags = {
-    "ABBR", "ADDR", "ADR1", "ADR2", "ADR3", "ADOP", "AFN",  "AGE",  "AGNC",
-    "ALIA", "ANCE", "ANCI", "ANUL", "ASSO", "AUTH", "BAPL", "BAPM", "BARM",
-    "BASM", "BIRT", "BLES", "BURI", "CALN", "CAST", "CAUS", "CENS", "CHAN",
-    "CHAR", "CHIL", "CHR",  "CHRA", "CITY", "CONC", "CONF", "CONL", "CONT",
-    "COPR", "CORP", "CREM", "CTRY", "DATA", "DATE", "DEAT", "DESC", "DESI",
-    "DEST", "DIV",  "DIVF", "DSCR", "EDUC", "EMAI", "EMIG", "ENDL", "ENGA",
-    "EVEN", "FACT", "FAM",  "FAMC", "FAMF", "FAMS", "FAX",  "FCOM", "FILE",
-    "FORM", "FONE", "GEDC", "GIVN", "GRAD", "HEAD", "HUSB", "IDNO", "IMMI",
-    "INDI", "LANG", "LATI", "LONG", "MAP",  "MARB", "MARC", "MARL", "MARR",
-    "MARS", "MEDI", "NAME", "NATI", "NATU", "NCHI", "NICK", "NMR",  "NOTE",
-    "NPFX", "NSFX", "OBJE", "OCCU", "ORDI", "ORDN", "PAGE", "PEDI", "PHON",
-    "PLAC", "POST", "PROB", "PROP", "PUBL", "QUAY", "REFN", "RELA", "RELI",
-    "REPO", "RESI", "RESN", "RETI", "RFN",  "RIN",  "ROLE", "ROMN", "SEX",
-    "SLGC", "SLGS", "SOUR", "SPFX", "SSN",  "STAE", "STAT", "SUBM", "SUBN",
-    "SURN", "TEMP", "TEXT", "TIME", "TITL", "TRLR", "TYPE", "VERS", "WIFE",
-    "WILL", "WWW"};
+    "ABBR", "ADDR", "ADR1", "ADR2", "ADR3", "ADOP", "AFN",  "AGE",  "AGNC", "ALIA",
+    "ANCE", "ANCI", "ANUL", "ASSO", "AUTH", "BAPL", "BAPM", "BARM", "BASM", "BIRT",
+    "BLES", "BURI", "CALN", "CAST", "CAUS", "CENS", "CHAN", "CHAR", "CHIL", "CHR",
+    "CHRA", "CITY", "CONC", "CONF", "CONL", "CONT", "COPR", "CORP", "CREM", "CTRY",
+    "DATA", "DATE", "DEAT", "DESC", "DESI", "DEST", "DIV",  "DIVF", "DSCR", "EDUC",
+    "EMAI", "EMIG", "ENDL", "ENGA", "EVEN", "FACT", "FAM",  "FAMC", "FAMF", "FAMS",
+    "FAX",  "FCOM", "FILE", "FORM", "FONE", "GEDC", "GIVN", "GRAD", "HEAD", "HUSB",
+    "IDNO", "IMMI", "INDI", "LANG", "LATI", "LONG", "MAP",  "MARB", "MARC", "MARL",
+    "MARR", "MARS", "MEDI", "NAME", "NATI", "NATU", "NCHI", "NICK", "NMR",  "NOTE",
+    "NPFX", "NSFX", "OBJE", "OCCU", "ORDI", "ORDN", "PAGE", "PEDI", "PHON", "PLAC",
+    "POST", "PROB", "PROP", "PUBL", "QUAY", "REFN", "RELA", "RELI", "REPO", "RESI",
+    "RESN", "RETI", "RFN",  "RIN",  "ROLE", "ROMN", "SEX",  "SLGC", "SLGS", "SOUR",
+    "SPFX", "SSN",  "STAE", "STAT", "SUBM", "SUBN", "SURN", "TEMP", "TEXT", "TIME",
+    "TITL", "TRLR", "TYPE", "VERS", "WIFE", "WILL", "WWW"};
 
 struct RemapEntry {
   std::string_view tag;
   TagCode code;
 };
-constexpr std::array<RemapEntry, 2> kRemapTags = {{{"URL", kTagWww},
-                                                   {"EMAIL", kTagEmai}}};
+constexpr std::array<RemapEntry, 2> kRemapTags = {
+    {{"URL", kTagWww}, {"EMAIL", kTagEmai}}};
 
 constexpr char Upper(char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
@@ -193,17 +191,28 @@ std::string_view TagName(TagCode code) {
 
 RecordKind KindOfTag(TagCode code) {
   switch (code) {
-    case kTagHead: return RecordKind::kHeader;
-    case kTagFam: return RecordKind::kFamily;
-    case kTagIndi: return RecordKind::kIndividual;
-    case kTagObje: return RecordKind::kMultimedia;
-    case kTagNote: return RecordKind::kNote;
-    case kTagRepo: return RecordKind::kRepository;
-    case kTagSour: return RecordKind::kSource;
-    case kTagSubn: return RecordKind::kSubmission;
-    case kTagSubm: return RecordKind::kSubmitter;
-    case kTagTrlr: return RecordKind::kTrailer;
-    default: return RecordKind::kNone;
+    case kTagHead:
+      return RecordKind::kHeader;
+    case kTagFam:
+      return RecordKind::kFamily;
+    case kTagIndi:
+      return RecordKind::kIndividual;
+    case kTagObje:
+      return RecordKind::kMultimedia;
+    case kTagNote:
+      return RecordKind::kNote;
+    case kTagRepo:
+      return RecordKind::kRepository;
+    case kTagSour:
+      return RecordKind::kSource;
+    case kTagSubn:
+      return RecordKind::kSubmission;
+    case kTagSubm:
+      return RecordKind::kSubmitter;
+    case kTagTrlr:
+      return RecordKind::kTrailer;
+    default:
+      return RecordKind::kNone;
   }
 }
 

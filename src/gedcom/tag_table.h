@@ -122,9 +122,7 @@ class DialectTags {
   /// The code of `tag`, or kTagUnknown when the dialect does not map it.
   TagCode Find(std::string_view tag) const;
   bool empty() const { return entries_.empty(); }
-  const std::vector<std::pair<std::string, TagCode>>& entries() const {
-    return entries_;
-  }
+  const std::vector<std::pair<std::string, TagCode>>& entries() const { return entries_; }
 
  private:
   std::vector<std::pair<std::string, TagCode>> entries_;

@@ -40,8 +40,7 @@ RecordStore::Collection* RecordStore::CollectionOf(RecordKind kind) {
   return &collections_[k - 1];
 }
 
-const RecordStore::Collection* RecordStore::CollectionOf(
-    RecordKind kind) const {
+const RecordStore::Collection* RecordStore::CollectionOf(RecordKind kind) const {
   const int k = static_cast<int>(kind);
   if (k < 1 || k > kRecordKindCount) return nullptr;
   return &collections_[k - 1];
@@ -87,15 +86,14 @@ void RecordStore::Rehash(Collection* c, size_t capacity) {
   }
   for (uint64_t slot : old) {
     if (slot != 0) {
-      Insert(c, static_cast<uint32_t>(slot) - 1,
-             static_cast<uint32_t>(slot >> 32));
+      Insert(c, static_cast<uint32_t>(slot) - 1, static_cast<uint32_t>(slot >> 32));
     }
   }
 }
 
-GedcomRecord* RecordStore::Add(RecordKind kind, TagCode code,
-                               std::string_view tag, std::string_view key,
-                               std::string_view value, int64_t fileOffset) {
+GedcomRecord* RecordStore::Add(RecordKind kind, TagCode code, std::string_view tag,
+                               std::string_view key, std::string_view value,
+                               int64_t fileOffset) {
   Collection* c = CollectionOf(kind);
   if (!c) return nullptr;
   if (kind == RecordKind::kHeader) key = kHeaderKey;
@@ -104,8 +102,8 @@ GedcomRecord* RecordStore::Add(RecordKind kind, TagCode code,
   if ((c->entries.size() + 1) * 2 > c->slots.size()) {
     Rehash(c, std::max<size_t>(16, c->slots.size() * 2));
   }
-  c->entries.emplace_back(code, std::string(tag), std::string(key),
-                          std::string(value), fileOffset);
+  c->entries.emplace_back(code, std::string(tag), std::string(key), std::string(value),
+                          fileOffset);
   Insert(c, static_cast<uint32_t>(c->entries.size() - 1), HashNoCase(key));
   c->orderDirty = true;
   memoryEstimate_ += kRecordEstimate;
@@ -121,18 +119,16 @@ GedcomRecord* RecordStore::Find(RecordKind kind, std::string_view key) {
   return index < 0 ? nullptr : &c->entries[index];
 }
 
-const GedcomRecord* RecordStore::Find(RecordKind kind,
-                                      std::string_view key) const {
+const GedcomRecord* RecordStore::Find(RecordKind kind, std::string_view key) const {
   return const_cast<RecordStore*>(this)->Find(kind, key);
 }
 
 void RecordStore::SortOrder(Collection* c) {
   c->order.resize(c->entries.size());
   for (uint32_t i = 0; i < c->order.size(); ++i) c->order[i] = i;
-  std::stable_sort(c->order.begin(), c->order.end(),
-                   [c](uint32_t a, uint32_t b) {
-                     return LessNoCase(c->entries[a].key, c->entries[b].key);
-                   });
+  std::stable_sort(c->order.begin(), c->order.end(), [c](uint32_t a, uint32_t b) {
+    return LessNoCase(c->entries[a].key, c->entries[b].key);
+  });
   c->orderDirty = false;
 }
 

@@ -37,8 +37,7 @@ class RecordStore {
   /// is always "VX_HDR"). Returns nullptr when the kind is outside 1..10 or
   /// the key is already filed in that kind.
   GedcomRecord* Add(RecordKind kind, TagCode code, std::string_view tag,
-                    std::string_view key, std::string_view value,
-                    int64_t fileOffset);
+                    std::string_view key, std::string_view value, int64_t fileOffset);
 
   /// The entry of `kind` whose key equals `key` without regard to case.
   GedcomRecord* Find(RecordKind kind, std::string_view key);
@@ -78,9 +77,9 @@ class RecordStore {
     // Open addressing: low 32 bits entry index + 1 (0 = empty), high 32 bits
     // the key's hash, so most probes never touch an entry.
     std::vector<uint64_t> slots;
-    std::vector<uint32_t> order;       // entry indices in key order
+    std::vector<uint32_t> order;  // entry indices in key order
     bool orderDirty = false;
-    size_t cursor = 0;                 // next position in `order`
+    size_t cursor = 0;  // next position in `order`
   };
 
   const Collection* CollectionOf(RecordKind kind) const;

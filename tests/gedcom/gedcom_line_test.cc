@@ -1,8 +1,8 @@
 #include "gedcom/gedcom_line.h"
 
-#include <climits>
-
 #include <gtest/gtest.h>
+
+#include <climits>
 
 #include "gedcom/gedcom_node.h"
 
@@ -86,8 +86,7 @@ std::vector<std::string> Lines(std::string_view image, size_t max = 1 << 20,
 }
 
 TEST(LineCursor, EveryTerminatorEndsOneLine) {
-  const std::vector<std::string> expected = {"0 HEAD", "1 CHAR ANSI",
-                                             "0 TRLR"};
+  const std::vector<std::string> expected = {"0 HEAD", "1 CHAR ANSI", "0 TRLR"};
   EXPECT_EQ(Lines("0 HEAD\r\n1 CHAR ANSI\r\n0 TRLR\r\n"), expected);
   EXPECT_EQ(Lines("0 HEAD\n1 CHAR ANSI\n0 TRLR\n"), expected);
   EXPECT_EQ(Lines("0 HEAD\r1 CHAR ANSI\r0 TRLR\r"), expected);

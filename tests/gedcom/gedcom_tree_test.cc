@@ -1,14 +1,13 @@
-#include <random>
-
 #include <gtest/gtest.h>
+
+#include <random>
 
 #include "gedcom/gedcom_record.h"
 
 namespace vellix {
 namespace {
 
-GedcomNode Line(int32_t level, const std::string& tag,
-                const std::string& value = "") {
+GedcomNode Line(int32_t level, const std::string& tag, const std::string& value = "") {
   return GedcomNode(level, LookupTag(tag), tag, value);
 }
 
@@ -32,8 +31,7 @@ TEST(TreeBuilding, LinesNestByLevelAndStepsBackAreRefused) {
   EXPECT_TRUE(record.AddLine(Line(3, "DATE", "1900")));  // skipped level
   EXPECT_FALSE(record.AddLine(Line(2, "PLAC", "x")));    // above its sibling
   EXPECT_TRUE(record.AddLine(Line(1, "FAMS", "@F1@")));
-  EXPECT_EQ(Shape(record.children),
-            "NAME1(GIVN2 SURN2 ) BIRT1(DATE3 ) FAMS1 ");
+  EXPECT_EQ(Shape(record.children), "NAME1(GIVN2 SURN2 ) BIRT1(DATE3 ) FAMS1 ");
   EXPECT_EQ(record.FirstChild(kTagFams)->pointer, "F1");
   EXPECT_EQ(record.FirstChild(kTagName)->pointer, "");
   EXPECT_EQ(record.FirstChild(kTagDeat), nullptr);
@@ -82,8 +80,7 @@ TEST(TreeBuilding, BuilderGivesTheSameTreeAsAddLine) {
     for (int i = 0; i < 200; ++i) {
       const int32_t level = static_cast<int32_t>(random() % 7) - 1;
       const std::string tag = i % 2 ? "NOTE" : "DATE";
-      ASSERT_EQ(plain.AddLine(Line(level, tag)),
-                builder.Add(Line(level, tag)))
+      ASSERT_EQ(plain.AddLine(Line(level, tag)), builder.Add(Line(level, tag)))
           << "round " << round << " line " << i;
     }
     ASSERT_EQ(Shape(plain.children), Shape(fast.children));

@@ -3,10 +3,10 @@
 // read it and look at the warnings it raised.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "gedcom/gedcom_reader.h"
 #include "logs/warning_log.h"
@@ -21,8 +21,7 @@ class ReaderTest : public ::testing::Test {
   ~ReaderTest() override { Warnings().Reset(); }
 
   /// Writes `content` as a file and returns its path.
-  std::string Write(const std::string& content,
-                    const std::string& name = "input.ged") {
+  std::string Write(const std::string& content, const std::string& name = "input.ged") {
     return dir_.Write(name, content);
   }
   /// Opens `content` (written to a file) and runs the reading pass.
@@ -58,8 +57,7 @@ class ReaderTest : public ::testing::Test {
 };
 
 /// A minimal well-formed file around `body` (level-0 records), CR LF lines.
-inline std::string Gedcom(const std::string& body,
-                          const std::string& charset = "ASCII") {
+inline std::string Gedcom(const std::string& body, const std::string& charset = "ASCII") {
   return "0 HEAD\r\n1 SOUR TEST\r\n1 GEDC\r\n2 VERS 5.5\r\n2 FORM "
          "LINEAGE-LINKED\r\n1 CHAR " +
          charset + "\r\n" + body + "0 TRLR\r\n";

@@ -1,4 +1,4 @@
-#include <fstream>
+#include <algorithm>
 #include <thread>
 
 #include "gedcom/reader_fixture.h"
@@ -55,10 +55,13 @@ TEST_F(ReadingPassTest, FilesEveryLevelZeroRecordByKind) {
   EXPECT_EQ(count, 1);
   EXPECT_EQ(store_.individualCount(), 3);
   EXPECT_EQ(store_.familyCount(), 1);
-  for (auto [kind, key] : std::vector<std::pair<RecordKind, std::string>>{
-           {RecordKind::kHeader, "VX_HDR"}, {RecordKind::kSubmitter, "U1"},
-           {RecordKind::kNote, "N1"},       {RecordKind::kSource, "S1"},
-           {RecordKind::kRepository, "R1"}, {RecordKind::kTrailer, ""}}) {
+  for (auto [kind, key] :
+       std::vector<std::pair<RecordKind, std::string>>{{RecordKind::kHeader, "VX_HDR"},
+                                                       {RecordKind::kSubmitter, "U1"},
+                                                       {RecordKind::kNote, "N1"},
+                                                       {RecordKind::kSource, "S1"},
+                                                       {RecordKind::kRepository, "R1"},
+                                                       {RecordKind::kTrailer, ""}}) {
     EXPECT_NE(store_.Find(kind, key), nullptr) << key;
   }
   // Level-0 values are kept; the offset points at the record's line.
@@ -67,8 +70,8 @@ TEST_F(ReadingPassTest, FilesEveryLevelZeroRecordByKind) {
   const std::string file = ReadFile(DataFile("gedcom/family.ged"));
   EXPECT_EQ(file.substr(note->fileOffset, 12), "0 @N1@ NOTE ");
   EXPECT_EQ(reader_.characterSetMode(), kCharsetPlain);
-  EXPECT_EQ(WarningLines(), std::vector<std::string>{
-                                "Remapped nonstandard tag _EMAIL to EMAI."});
+  EXPECT_EQ(WarningLines(),
+            std::vector<std::string>{"Remapped nonstandard tag _EMAIL to EMAI."});
   EXPECT_TRUE(prompter_.messages().empty());
 }
 
@@ -125,8 +128,7 @@ TEST_F(ReadingPassTest, EmptyAndBinaryFilesAreNotGedcom) {
   std::string binary;
   for (int i = 0; i < 5000; ++i) binary += static_cast<char>((i * 7919) % 256);
   EXPECT_FALSE(Read(binary));
-  EXPECT_EQ(prompter.Texts(),
-            std::vector<std::string>(3, path_ + kNotGedcom));
+  EXPECT_EQ(prompter.Texts(), std::vector<std::string>(3, path_ + kNotGedcom));
   EXPECT_EQ(store_.individualCount(), 0);
 }
 
@@ -139,8 +141,7 @@ TEST_F(ReadingPassTest, SupportFlag1RelaxesTheFirstLineCheck) {
   EXPECT_NE(store_.Find(RecordKind::kIndividual, "I1"), nullptr);
   // No header: no character set, no version warning.
   EXPECT_EQ(reader_.characterSetMode(), kCharsetNone);
-  EXPECT_EQ(WarningLines(),
-            std::vector<std::string>{"Nonstandard tag cousin, ignored."});
+  EXPECT_EQ(WarningLines(), std::vector<std::string>{"Nonstandard tag cousin, ignored."});
 }
 
 TEST_F(ReadingPassTest, OnlyAHeadLine) {
@@ -193,10 +194,10 @@ TEST_F(ReadingPassTest, OpenFailures) {
   const std::string bad_out = dir_.File("no/such/folder/raw.txt");
   EXPECT_FALSE(reader_.Open(good, bad_out));
   EXPECT_FALSE(reader_.Open(good, {}, bad_out));
-  EXPECT_EQ(prompter_.Texts(),
-            (std::vector<std::string>{dir_.File("missing.ged") + kNoFile,
-                                      dir_.path() + kNoFile, bad_out + kNoFile,
-                                      bad_out + kNoFile}));
+  EXPECT_EQ(
+      prompter_.Texts(),
+      (std::vector<std::string>{dir_.File("missing.ged") + kNoFile, dir_.path() + kNoFile,
+                                bad_out + kNoFile, bad_out + kNoFile}));
   EXPECT_EQ(prompter_.messages()[0].icon, MessageIcon::kStop);
   EXPECT_EQ(reader_.rawOut(), nullptr);
 
@@ -296,8 +297,7 @@ TEST_F(ReadingPassTest, LineTerminatorsAllReadAlike) {
 
 TEST_F(ReadingPassTest, LongLinesAreReadWhole) {
   const std::string text(100000, 'x');
-  ASSERT_TRUE(Read(Gedcom("0 @N1@ NOTE " + text + "\r\n1 CONT " + text +
-                          "\r\n")));
+  ASSERT_TRUE(Read(Gedcom("0 @N1@ NOTE " + text + "\r\n1 CONT " + text + "\r\n")));
   EXPECT_EQ(store_.Find(RecordKind::kNote, "N1")->value, text);
   const GedcomRecord* note = Load(RecordKind::kNote, "N1");
   ASSERT_NE(note, nullptr);
@@ -315,10 +315,9 @@ TEST_F(ReadingPassTest, LinesBeyondTheSanityBoundRaiseWarning17) {
             GedcomReader::kMaxLineLength - 12);
   // The rest of the cut line comes back as a line of its own (invalid:
   // a single token), which is skipped.
-  EXPECT_EQ(WarningLines(),
-            std::vector<std::string>{
-                "GEDCOM line 7 NOTE exceeds maximum length. Important "
-                "information may have been ignored."});
+  EXPECT_EQ(WarningLines(), std::vector<std::string>{
+                                "GEDCOM line 7 NOTE exceeds maximum length. Important "
+                                "information may have been ignored."});
   // The file is read again at the next run.
   ASSERT_TRUE(reader_.Open(path_));
   ASSERT_TRUE(reader_.ReadPass(true, &progress_, &count));
@@ -335,8 +334,7 @@ TEST_F(ReadingPassTest, NonstandardTagsFollowTheSettings) {
   std::vector<TagCode> codes;
   for (const GedcomNode& n : off->children) codes.push_back(n.tagCode);
   EXPECT_EQ(codes, (std::vector<TagCode>{kTagNonstandard, kTagNonstandard,
-                                         kTagNonstandard, kTagMedical,
-                                         kTagTemplate}));
+                                         kTagNonstandard, kTagMedical, kTagTemplate}));
   EXPECT_TRUE(WarningLines().empty());
 
   Warnings().Reset();
@@ -351,13 +349,11 @@ TEST_F(ReadingPassTest, NonstandardTagsFollowTheSettings) {
   const GedcomRecord* on = Load(RecordKind::kIndividual, "I1");
   codes.clear();
   for (const GedcomNode& n : on->children) codes.push_back(n.tagCode);
-  EXPECT_EQ(codes, (std::vector<TagCode>{kTagEven, kTagEven, kTagBirt,
-                                         kTagMedical}));
+  EXPECT_EQ(codes, (std::vector<TagCode>{kTagEven, kTagEven, kTagBirt, kTagMedical}));
   // Reported once per tag although met in the pass and again when loading.
-  EXPECT_EQ(WarningLines(),
-            (std::vector<std::string>{"Nonstandard tag _MDCL ignored.",
-                                      "Nonstandard tag _TMPLT ignored.",
-                                      "Nonstandard tag _FOO ignored."}));
+  EXPECT_EQ(WarningLines(), (std::vector<std::string>{"Nonstandard tag _MDCL ignored.",
+                                                      "Nonstandard tag _TMPLT ignored.",
+                                                      "Nonstandard tag _FOO ignored."}));
   EXPECT_EQ(Warnings().GetTotal(), 3);
 }
 

@@ -8,8 +8,8 @@ class RecordLoadingTest : public ReaderTest {
   void ReadFamilies(int count) {
     std::string body;
     for (int i = 1; i <= count; ++i) {
-      body += "0 @F" + std::to_string(i) + "@ FAM\r\n1 HUSB @I" +
-              std::to_string(i) + "@\r\n";
+      body +=
+          "0 @F" + std::to_string(i) + "@ FAM\r\n1 HUSB @I" + std::to_string(i) + "@\r\n";
     }
     ASSERT_TRUE(Read(Gedcom(body)));
   }
@@ -19,8 +19,7 @@ TEST_F(RecordLoadingTest, LoadsTheWholeTreeOfARecord) {
   reader_.Open(DataFile("gedcom/family.ged"));
   ASSERT_TRUE(reader_.ReadPass(true, &progress_, nullptr));
   GedcomRecord* loaded = nullptr;
-  GedcomRecord* entry =
-      reader_.LoadRecord(RecordKind::kFamily, "f1", false, &loaded);
+  GedcomRecord* entry = reader_.LoadRecord(RecordKind::kFamily, "f1", false, &loaded);
   ASSERT_NE(entry, nullptr);
   ASSERT_NE(loaded, nullptr);
   EXPECT_NE(entry, loaded);
@@ -41,16 +40,16 @@ TEST_F(RecordLoadingTest, LoadsTheWholeTreeOfARecord) {
   EXPECT_EQ(note->FirstChild(kTagCont)->value, "on two lines");
   // No entry: nothing.
   GedcomRecord* none = reinterpret_cast<GedcomRecord*>(1);
-  EXPECT_EQ(reader_.LoadRecord(RecordKind::kFamily, "F9", false, &none),
-            nullptr);
+  EXPECT_EQ(reader_.LoadRecord(RecordKind::kFamily, "F9", false, &none), nullptr);
   EXPECT_EQ(none, nullptr);
   EXPECT_EQ(Load(RecordKind::kIndividual, "F1"), nullptr);
 }
 
 TEST_F(RecordLoadingTest, ValuesAndPointers) {
-  ASSERT_TRUE(Read(Gedcom("0 @I1@ INDI\r\n1 NOTE  indented  \r\n"
-                          "1 SOUR @S12@\r\n1 NOTE mail@example.com\r\n"
-                          "1 FAMS @F1@\r\n")));
+  ASSERT_TRUE(
+      Read(Gedcom("0 @I1@ INDI\r\n1 NOTE  indented  \r\n"
+                  "1 SOUR @S12@\r\n1 NOTE mail@example.com\r\n"
+                  "1 FAMS @F1@\r\n")));
   const GedcomRecord* r = Load(RecordKind::kIndividual, "I1");
   ASSERT_NE(r, nullptr);
   ASSERT_EQ(r->children.size(), 4u);
@@ -62,9 +61,10 @@ TEST_F(RecordLoadingTest, ValuesAndPointers) {
 }
 
 TEST_F(RecordLoadingTest, UnrecognisedLinesAreDroppedWithTheirSubtree) {
-  ASSERT_TRUE(Read(Gedcom("0 @I1@ INDI\r\n1 NAME A /B/\r\n1 XYZ odd\r\n"
-                          "2 DATE 1900\r\n3 NOTE deeper\r\n1 BIRT\r\n"
-                          "2 FOO x\r\n2 DATE 1901\r\n1 _UID 123\r\n")));
+  ASSERT_TRUE(
+      Read(Gedcom("0 @I1@ INDI\r\n1 NAME A /B/\r\n1 XYZ odd\r\n"
+                  "2 DATE 1900\r\n3 NOTE deeper\r\n1 BIRT\r\n"
+                  "2 FOO x\r\n2 DATE 1901\r\n1 _UID 123\r\n")));
   const GedcomRecord* r = Load(RecordKind::kIndividual, "I1");
   ASSERT_NE(r, nullptr);
   ASSERT_EQ(r->children.size(), 3u);
@@ -73,14 +73,14 @@ TEST_F(RecordLoadingTest, UnrecognisedLinesAreDroppedWithTheirSubtree) {
   ASSERT_EQ(r->children[1].children.size(), 1u);
   EXPECT_EQ(r->children[1].children[0].value, "1901");
   EXPECT_EQ(r->children[2].tagCode, kTagNonstandard);  // kept, not processed
-  EXPECT_EQ(WarningLines(),
-            (std::vector<std::string>{"Nonstandard tag XYZ ignored.",
-                                      "Nonstandard tag FOO ignored."}));
+  EXPECT_EQ(WarningLines(), (std::vector<std::string>{"Nonstandard tag XYZ ignored.",
+                                                      "Nonstandard tag FOO ignored."}));
 }
 
 TEST_F(RecordLoadingTest, BlankLinesDoNotCutARecord) {
-  ASSERT_TRUE(Read(Gedcom("0 @I1@ INDI\r\n1 NAME A /B/\r\n\r\n   \r\n"
-                          "1 SEX F\r\n")));
+  ASSERT_TRUE(
+      Read(Gedcom("0 @I1@ INDI\r\n1 NAME A /B/\r\n\r\n   \r\n"
+                  "1 SEX F\r\n")));
   const GedcomRecord* r = Load(RecordKind::kIndividual, "I1");
   ASSERT_NE(r, nullptr);
   ASSERT_EQ(r->children.size(), 2u);
@@ -92,9 +92,10 @@ TEST_F(RecordLoadingTest, HostileStructures) {
   for (int level = 1; level <= 10000; ++level) {
     deep += std::to_string(level) + " NOTE n\r\n";
   }
-  ASSERT_TRUE(Read(Gedcom("0 @I1@ INDI\r\n1 NAME A\r\n99999 NOTE far\r\n"
-                          "-5 NOTE negative\r\n1 FAMS @I1@\r\n" +
-                          deep + "0 @F1@ FAM\r\n1 CHIL @F1@\r\n")));
+  ASSERT_TRUE(
+      Read(Gedcom("0 @I1@ INDI\r\n1 NAME A\r\n99999 NOTE far\r\n"
+                  "-5 NOTE negative\r\n1 FAMS @I1@\r\n" +
+                  deep + "0 @F1@ FAM\r\n1 CHIL @F1@\r\n")));
   const GedcomRecord* r = Load(RecordKind::kIndividual, "I1");
   ASSERT_NE(r, nullptr);
   ASSERT_EQ(r->children.size(), 2u);
@@ -108,13 +109,13 @@ TEST_F(RecordLoadingTest, HostileStructures) {
     ++depth;
   }
   EXPECT_EQ(depth, 10000);
-  EXPECT_EQ(Load(RecordKind::kFamily, "F1")->FirstChild(kTagChil)->pointer,
-            "F1");
+  EXPECT_EQ(Load(RecordKind::kFamily, "F1")->FirstChild(kTagChil)->pointer, "F1");
 }
 
 TEST_F(RecordLoadingTest, FileChangedOrGoneAfterThePass) {
-  ASSERT_TRUE(Read(Gedcom("0 @I1@ INDI\r\n1 NAME Ann /Lee/\r\n"
-                          "0 @I2@ INDI\r\n1 NAME Bo /Lee/\r\n")));
+  ASSERT_TRUE(
+      Read(Gedcom("0 @I1@ INDI\r\n1 NAME Ann /Lee/\r\n"
+                  "0 @I2@ INDI\r\n1 NAME Bo /Lee/\r\n")));
   // Truncate the file on disk: loading works from the image of the pass.
   Write("0 HEAD\r\n");
   const GedcomRecord* r = Load(RecordKind::kIndividual, "I1");
@@ -125,8 +126,7 @@ TEST_F(RecordLoadingTest, FileChangedOrGoneAfterThePass) {
   ASSERT_NE(second, nullptr);
   EXPECT_EQ(second->FirstChild(kTagName)->value, "Bo /Lee/");
   // An entry whose offset lies outside the image yields nothing.
-  GedcomRecord* far = store_.Add(RecordKind::kNote, kTagNote, "NOTE", "N9",
-                                 "", 1 << 30);
+  GedcomRecord* far = store_.Add(RecordKind::kNote, kTagNote, "NOTE", "N9", "", 1 << 30);
   GedcomRecord* loaded = nullptr;
   EXPECT_EQ(reader_.LoadRecord(RecordKind::kNote, "N9", false, &loaded), far);
   EXPECT_EQ(loaded, nullptr);
@@ -163,8 +163,8 @@ TEST_F(RecordLoadingTest, PinnedRecordSurvivesEviction) {
 TEST_F(RecordLoadingTest, OtherKindsShareACacheOfTen) {
   std::string body;
   for (int i = 1; i <= 11; ++i) {
-    body += "0 @N" + std::to_string(i) + "@ NOTE text " + std::to_string(i) +
-            "\r\n0 @S" + std::to_string(i) + "@ SOUR\r\n";
+    body += "0 @N" + std::to_string(i) + "@ NOTE text " + std::to_string(i) + "\r\n0 @S" +
+            std::to_string(i) + "@ SOUR\r\n";
   }
   ASSERT_TRUE(Read(Gedcom(body)));
   Load(RecordKind::kNote, "N1")->markValue = 3;

@@ -9,15 +9,13 @@ namespace {
 
 TEST(TagTable, CodesFollowTheFixedListPosition) {
   const std::vector<std::pair<std::string, TagCode>> named = {
-      {"ABBR", 0},   {"ADR3", 4},   {"ADOP", 5},   {"BIRT", 19},
-      {"BURI", 21},  {"CHIL", 28},  {"CHR", 29},   {"CONC", 32},
-      {"CONT", 35},  {"DATE", 41},  {"DEAT", 42},  {"FAM", 56},
-      {"FAMC", 57},  {"FAMS", 59},  {"HEAD", 68},  {"HUSB", 69},
-      {"INDI", 72},  {"MARR", 80},  {"NAME", 83},  {"NOTE", 89},
-      {"OBJE", 92},  {"PLAC", 99},  {"REFN", 105}, {"REPO", 108},
-      {"RIN", 113},  {"SEX", 116},  {"SOUR", 119}, {"SUBM", 124},
-      {"SUBN", 125}, {"TRLR", 131}, {"WIFE", 134}, {"WILL", 135},
-      {"WWW", 136}};
+      {"ABBR", 0},   {"ADR3", 4},   {"ADOP", 5},   {"BIRT", 19},  {"BURI", 21},
+      {"CHIL", 28},  {"CHR", 29},   {"CONC", 32},  {"CONT", 35},  {"DATE", 41},
+      {"DEAT", 42},  {"FAM", 56},   {"FAMC", 57},  {"FAMS", 59},  {"HEAD", 68},
+      {"HUSB", 69},  {"INDI", 72},  {"MARR", 80},  {"NAME", 83},  {"NOTE", 89},
+      {"OBJE", 92},  {"PLAC", 99},  {"REFN", 105}, {"REPO", 108}, {"RIN", 113},
+      {"SEX", 116},  {"SOUR", 119}, {"SUBM", 124}, {"SUBN", 125}, {"TRLR", 131},
+      {"WIFE", 134}, {"WILL", 135}, {"WWW", 136}};
   for (const auto& [tag, code] : named) {
     EXPECT_EQ(LookupTag(tag), code) << tag;
     EXPECT_EQ(TagName(code), tag) << code;

@@ -11,8 +11,7 @@ class RecordStoreTest : public ::testing::Test {
     return store_.Add(RecordKind::kFamily, kTagFam, "FAM", key, "", 0);
   }
   GedcomRecord* AddIndividual(const std::string& key, int64_t offset = 0) {
-    return store_.Add(RecordKind::kIndividual, kTagIndi, "INDI", key, "",
-                      offset);
+    return store_.Add(RecordKind::kIndividual, kTagIndi, "INDI", key, "", offset);
   }
   std::vector<std::string> Walk(RecordKind kind) {
     std::vector<std::string> keys;
@@ -37,21 +36,15 @@ TEST_F(RecordStoreTest, KeysAreUniquePerKindWithoutRegardToCase) {
 }
 
 TEST_F(RecordStoreTest, HeaderKeyEmptyKeysAndBadKinds) {
-  GedcomRecord* head =
-      store_.Add(RecordKind::kHeader, kTagHead, "HEAD", "", "", 0);
+  GedcomRecord* head = store_.Add(RecordKind::kHeader, kTagHead, "HEAD", "", "", 0);
   ASSERT_NE(head, nullptr);
   EXPECT_EQ(head->key, "VX_HDR");
   EXPECT_EQ(store_.Find(RecordKind::kHeader, "vx_hdr"), head);
-  EXPECT_EQ(store_.Add(RecordKind::kHeader, kTagHead, "HEAD", "X", "", 9),
-            nullptr);
-  EXPECT_NE(store_.Add(RecordKind::kNote, kTagNote, "NOTE", "", "text", 0),
-            nullptr);
-  EXPECT_EQ(store_.Add(RecordKind::kNote, kTagNote, "NOTE", "", "more", 0),
-            nullptr);
-  EXPECT_EQ(store_.Add(RecordKind::kNone, kTagName, "NAME", "N", "", 0),
-            nullptr);
-  EXPECT_EQ(store_.Add(static_cast<RecordKind>(11), kTagName, "X", "N", "", 0),
-            nullptr);
+  EXPECT_EQ(store_.Add(RecordKind::kHeader, kTagHead, "HEAD", "X", "", 9), nullptr);
+  EXPECT_NE(store_.Add(RecordKind::kNote, kTagNote, "NOTE", "", "text", 0), nullptr);
+  EXPECT_EQ(store_.Add(RecordKind::kNote, kTagNote, "NOTE", "", "more", 0), nullptr);
+  EXPECT_EQ(store_.Add(RecordKind::kNone, kTagName, "NAME", "N", "", 0), nullptr);
+  EXPECT_EQ(store_.Add(static_cast<RecordKind>(11), kTagName, "X", "N", "", 0), nullptr);
   EXPECT_EQ(store_.Find(static_cast<RecordKind>(11), "N"), nullptr);
   EXPECT_EQ(store_.Next(static_cast<RecordKind>(0)), nullptr);
   EXPECT_EQ(store_.Count(RecordKind::kNote), 1u);
@@ -64,8 +57,7 @@ TEST_F(RecordStoreTest, WalkIsInCaseInsensitiveCharacterOrder) {
   }
   // Letters fold to lower case, so "_" (0x5F) sorts before every letter.
   EXPECT_EQ(Walk(RecordKind::kFamily),
-            (std::vector<std::string>{"_x", "E9", "F1", "F10", "F2", "F20",
-                                      "f3"}));
+            (std::vector<std::string>{"_x", "E9", "F1", "F10", "F2", "F20", "f3"}));
   // After the end the next call starts a new walk.
   EXPECT_EQ(store_.Next(RecordKind::kFamily)->key, "_x");
 }
@@ -82,8 +74,7 @@ TEST_F(RecordStoreTest, OneWalkForTheWholeStore) {
   EXPECT_EQ(store_.Next(RecordKind::kFamily), nullptr);
   EXPECT_EQ(store_.Next(RecordKind::kFamily)->key, "F1");
   store_.ResetWalk();
-  EXPECT_EQ(Walk(RecordKind::kFamily),
-            (std::vector<std::string>{"F1", "F2", "F3"}));
+  EXPECT_EQ(Walk(RecordKind::kFamily), (std::vector<std::string>{"F1", "F2", "F3"}));
   EXPECT_EQ(Walk(RecordKind::kSource), std::vector<std::string>{});
 }
 
@@ -91,18 +82,14 @@ TEST_F(RecordStoreTest, EntriesAddedAfterAWalkJoinTheNextWalk) {
   AddFamily("F2");
   EXPECT_EQ(Walk(RecordKind::kFamily), std::vector<std::string>{"F2"});
   AddFamily("F1");
-  EXPECT_EQ(Walk(RecordKind::kFamily),
-            (std::vector<std::string>{"F1", "F2"}));
+  EXPECT_EQ(Walk(RecordKind::kFamily), (std::vector<std::string>{"F1", "F2"}));
 }
 
 TEST_F(RecordStoreTest, ClearMarksKeepsHeaderTrailerAndHighBits) {
-  GedcomRecord* head =
-      store_.Add(RecordKind::kHeader, kTagHead, "HEAD", "", "", 0);
-  GedcomRecord* trlr =
-      store_.Add(RecordKind::kTrailer, kTagTrlr, "TRLR", "", "", 0);
+  GedcomRecord* head = store_.Add(RecordKind::kHeader, kTagHead, "HEAD", "", "", 0);
+  GedcomRecord* trlr = store_.Add(RecordKind::kTrailer, kTagTrlr, "TRLR", "", "", 0);
   GedcomRecord* fam = AddFamily("F1");
-  GedcomRecord* sub =
-      store_.Add(RecordKind::kSubmitter, kTagSubm, "SUBM", "U1", "", 0);
+  GedcomRecord* sub = store_.Add(RecordKind::kSubmitter, kTagSubm, "SUBM", "U1", "", 0);
   for (GedcomRecord* r : {head, trlr, fam, sub}) {
     r->flags = 0xFF;
     r->markValue = 12;
@@ -137,8 +124,7 @@ TEST_F(RecordStoreTest, ManyEntriesStayFindable) {
     ASSERT_NE(AddIndividual("I" + std::to_string(i), i), nullptr);
   }
   for (int i = 0; i < 20000; i += 7) {
-    const GedcomRecord* r =
-        store_.Find(RecordKind::kIndividual, "i" + std::to_string(i));
+    const GedcomRecord* r = store_.Find(RecordKind::kIndividual, "i" + std::to_string(i));
     ASSERT_NE(r, nullptr);
     EXPECT_EQ(r->fileOffset, i);
   }
