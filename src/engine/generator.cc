@@ -192,6 +192,7 @@ RunOutcome Generator::Generate(GenerateMode mode, COptions& options,
   } else if (cancelled) {
     status_text_ = kCanceled;
     warnings.Add(0);
+    reader_.RequireReread();
   } else {
     status_text_ = kFailed;
   }

@@ -264,7 +264,15 @@ bool GedcomReader::ReadPass(bool /*indexOnly*/, platform::Progress* progress,
       outcome = true;
     }
   }
-  if (progress) progress->Step(static_cast<int64_t>(image.size()));
+  if (progress) {
+    progress->Step(static_cast<int64_t>(image.size()));
+    // A stop asked for during the last stretch of lines still cancels.
+    if (progress->IsCancelled()) {
+      needsRead_ = true;
+      ForgetFile();
+      return false;
+    }
+  }
   // An empty file (or one of blank lines only) is no GEDCOM file either.
   if (!seen_valid && !relaxed) return Reject({});
   if (!outcome) {

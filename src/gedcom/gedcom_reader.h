@@ -87,6 +87,13 @@ class GedcomReader {
   GedcomRecord* LoadRecord(RecordKind kind, std::string_view key, bool pin,
                            GedcomRecord** loaded);
 
+  /// Makes the next Open read the file again although it did not change
+  /// (after a cancelled run, whose records may be incomplete).
+  void RequireReread() {
+    needsRead_ = true;
+    ForgetFile();
+  }
+
   /// Loads the header record and fills `out`; false without a header.
   bool ReadHeader(HeaderInfo* out);
   const HeaderInfo& header() const { return header_; }

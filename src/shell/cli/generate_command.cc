@@ -80,7 +80,8 @@ int RunGenerateCommand(const std::vector<std::string>& args) {
     if (!UseOptionsFileForThisRun(Absolute(*file))) return kExitUsage;
   }
   COptions* options = GetCurrentOptions();
-  if (options == nullptr) return kExitUsage;
+  // A file that is no option set was left untouched; its message was shown.
+  if (options->m_nLoadError == 1) return kExitUsage;
 
   // Paths given here override the option set for this run only.
   if (!line.positional().empty()) {
