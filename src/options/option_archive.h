@@ -13,6 +13,7 @@ namespace vellix::options {
 /// further read answers zero or the empty string.
 class ArchiveReader {
  public:
+  /// Views `data`, which must outlive the reader.
   explicit ArchiveReader(std::string_view data) : data_(data) {}
 
   bool ok() const { return ok_; }

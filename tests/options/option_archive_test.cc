@@ -111,7 +111,8 @@ TEST(OptionStringEncoding, MalformedInputIsReportedNotOverrun) {
   // The wide mark twice is no length.
   ReadBack(std::string("\xFF\xFE\xFF\xFF\xFE\xFF\x00", 7), &ok);
   EXPECT_FALSE(ok);
-  ArchiveReader in(std::string("\x01\x02", 2));
+  const std::string two_bytes("\x01\x02", 2);
+  ArchiveReader in(two_bytes);
   EXPECT_EQ(in.Int32(), 0);
   EXPECT_FALSE(in.ok());
   EXPECT_EQ(in.Byte(), 0);  // stays failed
@@ -129,7 +130,8 @@ TEST(OptionNumbers, AreLittleEndian) {
   EXPECT_EQ(in.UInt32(), 0x01020304u);
   EXPECT_TRUE(in.Bool());
   EXPECT_FALSE(in.Bool());
-  ArchiveReader seven(std::string("\x07", 1));
+  const std::string seven_byte("\x07", 1);  // the reader only views its data
+  ArchiveReader seven(seven_byte);
   EXPECT_TRUE(seven.Bool());  // any non-zero byte is on
 }
 
