@@ -1,0 +1,297 @@
+#include "logs/list_logs.h"
+
+#include <gd.h>
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+#include "logs/log_links.h"
+#include "logs/log_page.h"
+#include "logs/run_log_entries.h"
+#include "options/options.h"
+#include "platform/file_system.h"
+#include "platform/settings_store.h"
+#include "text/html_escape.h"
+
+namespace vellix {
+namespace {
+
+constexpr size_t kLongTable = 100;  // above this many rows the page warns it loads slowly
+
+char Fold(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+int CompareText(std::string_view a, std::string_view b) {
+  size_t n = std::min(a.size(), b.size());
+  for (size_t i = 0; i < n; ++i) {
+    auto x = static_cast<unsigned char>(Fold(a[i]));
+    auto y = static_cast<unsigned char>(Fold(b[i]));
+    if (x != y) return x < y ? -1 : 1;
+  }
+  if (a.size() == b.size()) return 0;
+  return a.size() < b.size() ? -1 : 1;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The first run of digits of a reference without its leading zeros; empty
+// when there is none or it is all zeros.
+std::string_view NumberOf(std::string_view ref, bool* found) {
+  size_t start = 0;
+  while (start < ref.size() && !IsDigit(ref[start])) ++start;
+  size_t end = start;
+  while (end < ref.size() && IsDigit(ref[end])) ++end;
+  *found = end > start;
+  while (start < end && ref[start] == '0') ++start;
+  return ref.substr(start, end - start);
+}
+
+// The order in which to show entries: indexes into the collected list,
+// stably sorted by `less` (equal entries keep their collected order).
+template <typename Entry, typename Less>
+std::vector<size_t> SortedOrder(const std::vector<Entry>& entries, bool sort, Less less) {
+  std::vector<size_t> order(entries.size());
+  std::iota(order.begin(), order.end(), size_t{0});
+  if (sort) {
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return less(entries[a], entries[b]); });
+  }
+  return order;
+}
+
+std::string FileLink(const LogLinks& links, const std::string& folder, const std::string& file) {
+  return "<a href=\"" + links.ToFile(folder, file) + "\">" + text::EscapeHtml(file) + "</a>";
+}
+
+std::string CellOrBlank(const std::string& html) { return html.empty() ? "&nbsp;" : html; }
+
+std::string CaptionSuffix(const std::string& caption) {
+  return caption.empty() ? std::string() : "<br>" + text::EscapeHtml(caption);
+}
+
+// Which image an entry shows: the portrait (from the multimedia folder)
+// when galleries and portraits are on and the portrait exists and either
+// there is no custom image or the portrait is preferred; else the custom
+// image.
+struct ChosenImage {
+  std::string folder;  // full stored folder; empty when no image
+  std::string file;
+};
+
+ChosenImage ChooseImage(const LogLinks& links, const COptions& o, bool portraits_on,
+                        bool portrait_preferred, const std::string& portrait,
+                        const std::string& custom_folder, const std::string& custom) {
+  if (o.m_bGalleries && portraits_on && !portrait.empty() &&
+      (custom.empty() || portrait_preferred)) {
+    return {links.Folder(o.m_strMediaDestFolder), portrait};
+  }
+  if (!custom.empty()) return {links.Folder(custom_folder), custom};
+  return {};
+}
+
+void ListIntro(LogPage& page, const char* heading, const char* generated, const char* none,
+               size_t count) {
+  page.Print("<h2>%s</h2><p>", heading);
+  if (count > 0) {
+    page.Append(generated);
+    if (count > kLongTable) page.Append(" The table may take a few moments to load.");
+    page.Append("<p>");
+  } else {
+    page.Print("%s<p>", none);
+  }
+}
+
+void ListEnd(LogPage& page) { page.Append("</table>\r\n<p>"); }
+
+void IndividualRow(LogPage& page, const LogLinks& links, const COptions& o,
+                   const IndividualLogEntry& e) {
+  page.Print("<tr><td>%s</td>", text::EscapeHtml(e.ref).c_str());
+  page.Append("<td>");
+  for (size_t i = 0; i < e.family_pages.size(); ++i) {
+    if (i > 0) page.Append("<br>");
+    page.Append(FileLink(links, links.dest_folder(), e.family_pages[i]));
+  }
+  page.Append("</td>");
+  page.Print("<td>%s %s</td>", text::EscapeHtml(e.name_first).c_str(),
+             text::EscapeHtml(e.name_second).c_str());
+  page.Print("<td>%s</td>", e.relationship.empty()
+                                ? "&nbsp;"
+                                : ("<i>" + text::EscapeHtml(e.relationship) + "</i>").c_str());
+  page.Print("<td>%s</td>",
+             CellOrBlank(e.biography_file.empty()
+                             ? std::string()
+                             : FileLink(links, links.Folder(o.m_strBioFolder), e.biography_file))
+                 .c_str());
+  ChosenImage image = ChooseImage(links, o, o.m_bIndivPortraits, o.m_bIndivPortraitPreferred,
+                                  e.portrait_file, o.m_strIndivImageFolder, e.image_file);
+  std::string cell;
+  if (!image.file.empty()) {
+    cell = text::EscapeHtml(image.file) + "<br><img src=\"" +
+           links.ToFile(image.folder, image.file) + "\" alt=\"Image\" title=\"Image\">" +
+           CaptionSuffix(e.caption);
+  }
+  page.Print("<td>%s</td>", CellOrBlank(cell).c_str());
+  page.Append("</tr>\r\n");
+}
+
+std::string FamilyImageCell(const LogLinks& links, const ListLogInputs& in,
+                            const FamilyLogEntry& e) {
+  const COptions& o = in.options;
+  ChosenImage image = ChooseImage(links, o, o.m_bFamilyPortraits, o.m_bFamilyPortraitPreferred,
+                                  e.portrait_file, o.m_strGroupImageFolder, e.group_image_file);
+  if (image.file.empty()) return "&nbsp;";
+  const std::string address = links.ToFile(image.folder, image.file);
+  std::optional<ImageSize> size;
+  if (in.image_size) {
+    size = in.image_size(platform::NativePath(image.folder + platform::StoredPath(image.file)));
+  }
+  char tag[64];
+  std::string img;
+  if (size && size->width >= 1 && size->width <= kFamilyImageWidth) {
+    std::snprintf(tag, sizeof tag, "\" width=\"%d\">", size->width);
+    img = "<img src=\"" + address + tag;
+  } else {
+    // Too wide, or of unknown size: shown narrow, a click opens it in a
+    // window of its own size (with room for the window's frame).
+    const ImageSize full = (size && size->width > 0 && size->height > 0) ? *size
+                                                                        : kUnknownImageSize;
+    std::snprintf(tag, sizeof tag, "\" width=\"%d\"", kFamilyImageWidth);
+    img = "<img src=\"" + address + tag +
+          " alt=\"click to enlarge\" title=\"click to enlarge\">";
+    char window[64];
+    std::snprintf(window, sizeof window, "',%d,%d)\">", full.width + 50, full.height + 25);
+    img = "<a href=\"javascript:NewWindow('" + address + window + img + "</a>";
+  }
+  return text::EscapeHtml(image.file) + "<br>" + img + CaptionSuffix(e.caption);
+}
+
+void FamilyRow(LogPage& page, const LogLinks& links, const ListLogInputs& in,
+               const FamilyLogEntry& e) {
+  const COptions& o = in.options;
+  page.Print("<tr><td>%s</td>", text::EscapeHtml(e.ref).c_str());
+  page.Print("<td>%s</td>", FileLink(links, links.dest_folder(), e.page_file).c_str());
+  const bool wife_first = in.sort.families == 1;
+  const std::string& first = wife_first ? e.wife : e.husband;
+  const std::string& second = wife_first ? e.husband : e.wife;
+  page.Print("<td>%s + %s</td>", text::EscapeHtml(first).c_str(),
+             text::EscapeHtml(second).c_str());
+  page.Print("<td>%s</td>",
+             CellOrBlank(e.narrative_file.empty()
+                             ? std::string()
+                             : FileLink(links, links.Folder(o.m_strNarrFolder), e.narrative_file))
+                 .c_str());
+  page.Print("<td>%s</td>",
+             CellOrBlank(e.import_file.empty()
+                             ? std::string()
+                             : FileLink(links, links.Folder(o.m_strImportFolder), e.import_file))
+                 .c_str());
+  page.Print("<td>%s</td>", FamilyImageCell(links, in, e).c_str());
+  page.Append("</tr>\r\n");
+}
+
+const std::string& SortName(const std::string& key, const std::string& shown) {
+  return key.empty() ? shown : key;
+}
+
+}  // namespace
+
+LogSortSettings ReadLogSortSettings(const platform::SettingsStore& store) {
+  LogSortSettings sort;
+  sort.individuals = store.GetInt("Options", "SortLogInd", 0);
+  sort.families = store.GetInt("Options", "SortLogFam", 0);
+  sort.numeric_refs = platform::ReadSupportFlags(store).Has(2);
+  return sort;
+}
+
+int CompareRefs(std::string_view a, std::string_view b, bool numeric) {
+  if (numeric) {
+    bool a_has = false;
+    bool b_has = false;
+    std::string_view x = NumberOf(a, &a_has);
+    std::string_view y = NumberOf(b, &b_has);
+    if (a_has != b_has) return a_has ? -1 : 1;
+    if (x.size() != y.size()) return x.size() < y.size() ? -1 : 1;
+    if (int c = x.compare(y); c != 0) return c < 0 ? -1 : 1;
+  }
+  return CompareText(a, b);
+}
+
+std::optional<ImageSize> ReadImageSize(const std::string& path) {
+  gdImagePtr image = gdImageCreateFromFile(path.c_str());
+  if (image == nullptr) return std::nullopt;
+  ImageSize size{gdImageSX(image), gdImageSY(image)};
+  gdImageDestroy(image);
+  return size;
+}
+
+bool WriteIndividualList(LogPage& page, const ListLogInputs& in, int64_t start_seconds) {
+  if (!page.Open(LogPageKind::kIndividuals, start_seconds)) return false;
+  const std::vector<IndividualLogEntry>& entries = in.entries.individuals();
+  ListIntro(page, "List of Individuals", "The following individuals were generated.",
+            "There were no individuals generated.", entries.size());
+  page.Append("\r\n<table width=\"100%\" border=\"1\" summary=\"Individuals\" cellpadding=\"3\" "
+              "cellspacing=\"1\"><col><col><col width=\"35%\"><col><col><col align=\"center\">"
+              "<tr align=\"center\"><td><b>Ref</b></td><td><b>Link</b></td><td><b>Individual"
+              "</b></td><td><b>Relationship</b></td><td><b>Biography</b></td><td><b>Image</b>"
+              "</td></tr>\r\n");
+  const bool numeric = in.sort.numeric_refs;
+  std::vector<size_t> order =
+      SortedOrder(entries, in.sort.individuals != 0,
+                  [numeric](const IndividualLogEntry& a, const IndividualLogEntry& b) {
+                    return CompareRefs(a.ref, b.ref, numeric) < 0;
+                  });
+  LogLinks links(page.folder(), in.options.m_strDestFolder);
+  for (size_t i : order) IndividualRow(page, links, in.options, entries[i]);
+  ListEnd(page);
+  return page.Close();
+}
+
+bool WriteFamilyList(LogPage& page, const ListLogInputs& in, int64_t start_seconds) {
+  if (!page.Open(LogPageKind::kFamilies, start_seconds)) return false;
+  const std::vector<FamilyLogEntry>& entries = in.entries.families();
+  ListIntro(page, "List of Families", "The following families were generated.",
+            "There were no families generated.", entries.size());
+  page.Print("\r\n<table width=\"100%%\" border=\"1\" summary=\"Families\" cellpadding=\"3\" "
+             "cellspacing=\"1\"><col><col><col width=\"35%%\"><col><col><col width=\"%d\" "
+             "align=\"center\"><tr align=\"center\"><th>Ref</th><th>Link</th><th>Family</th>"
+             "<th>Narrative</th><th>Import</th><th>Image</th></tr>\r\n",
+             kFamilyImageWidth);
+  const LogSortSettings sort = in.sort;
+  std::vector<size_t> order =
+      SortedOrder(entries, true, [sort](const FamilyLogEntry& a, const FamilyLogEntry& b) {
+        if (sort.families == 2) return CompareRefs(a.ref, b.ref, sort.numeric_refs) < 0;
+        const bool wife = sort.families == 1;
+        const std::string& a1 = wife ? SortName(a.wife_sort, a.wife)
+                                     : SortName(a.husband_sort, a.husband);
+        const std::string& b1 = wife ? SortName(b.wife_sort, b.wife)
+                                     : SortName(b.husband_sort, b.husband);
+        if (int c = CompareText(a1, b1); c != 0) return c < 0;
+        const std::string& a2 = wife ? SortName(a.husband_sort, a.husband)
+                                     : SortName(a.wife_sort, a.wife);
+        const std::string& b2 = wife ? SortName(b.husband_sort, b.husband)
+                                     : SortName(b.wife_sort, b.wife);
+        return CompareText(a2, b2) < 0;
+      });
+  LogLinks links(page.folder(), in.options.m_strDestFolder);
+  for (size_t i : order) FamilyRow(page, links, in, entries[i]);
+  ListEnd(page);
+  return page.Close();
+}
+
+bool WriteIndividualList(const COptions& options, const RunLogEntries& entries,
+                         int64_t start_seconds) {
+  LogPage page;
+  ListLogInputs in{options, entries,
+                   ReadLogSortSettings(platform::SettingsStore::Application())};
+  return WriteIndividualList(page, in, start_seconds);
+}
+
+bool WriteFamilyList(const COptions& options, const RunLogEntries& entries,
+                     int64_t start_seconds) {
+  LogPage page;
+  ListLogInputs in{options, entries,
+                   ReadLogSortSettings(platform::SettingsStore::Application())};
+  return WriteFamilyList(page, in, start_seconds);
+}
+
+}  // namespace vellix
