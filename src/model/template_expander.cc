@@ -1,0 +1,243 @@
+#include "model/template_expander.h"
+
+#include <utility>
+
+#include "gedcom/charset.h"
+#include "gedcom/tag_table.h"
+#include "text/string_ops.h"
+#include "text/text_tidy.h"
+
+namespace vellix {
+namespace {
+
+// Stand-ins for the escaped brackets "/[" and "/]" while the template is
+// walked, so that they are never taken for the brackets of a reference.
+constexpr char kOpenStandIn = '\x07';
+constexpr char kCloseStandIn = '\x08';
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && text::IsAsciiSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && text::IsAsciiSpace(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+std::string FieldKey(std::string_view name) {
+  name = TrimBlanks(name);
+  if (name.size() >= 2 && name.front() == '[' && name.back() == ']') {
+    name = TrimBlanks(name.substr(1, name.size() - 2));
+  }
+  return text::AsciiUpper(name);
+}
+
+/// Decodes one UTF-8 character at `pos`; a stray byte decodes as itself
+/// with length 1 (it is copied through unchanged).
+size_t DecodeAt(std::string_view text, size_t pos, char32_t* cp) {
+  size_t len = charset::Utf8CharLength(text, pos);
+  auto byte = [&](size_t i) { return static_cast<unsigned char>(text[pos + i]); };
+  if (len == 1) {
+    *cp = byte(0) < 0x80 ? byte(0) : 0xFFFFFFFF;
+  } else if (len == 2) {
+    *cp = ((byte(0) & 0x1F) << 6) | (byte(1) & 0x3F);
+  } else if (len == 3) {
+    *cp = ((byte(0) & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
+  } else {
+    *cp = ((byte(0) & 0x07) << 18) | ((byte(1) & 0x3F) << 12) | ((byte(2) & 0x3F) << 6) |
+          (byte(3) & 0x3F);
+  }
+  return len;
+}
+
+void AppendUtf8(char32_t cp, std::string* out) {
+  if (cp < 0x80) {
+    out->push_back(static_cast<char>(cp));
+  } else if (cp < 0x800) {
+    out->push_back(static_cast<char>(0xC0 | (cp >> 6)));
+    out->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else if (cp < 0x10000) {
+    out->push_back(static_cast<char>(0xE0 | (cp >> 12)));
+    out->push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else {
+    out->push_back(static_cast<char>(0xF0 | (cp >> 18)));
+    out->push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+    out->push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  }
+}
+
+/// The lower-case letter of `cp` for the Latin, Greek and Cyrillic letters
+/// of names (the counterpart of charset::ToUpperUtf8); others unchanged.
+char32_t LowerCase(char32_t cp) {
+  auto even_pair = [cp](char32_t low, char32_t high) {
+    return cp >= low && cp <= high && (cp - low) % 2 == 0;
+  };
+  if (cp >= 'A' && cp <= 'Z') return cp + 0x20;
+  if (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) return cp + 0x20;
+  if (cp == 0x178) return 0xFF;
+  if (cp == 0x130) return 'i';
+  if (even_pair(0x100, 0x12F) || even_pair(0x132, 0x137) || even_pair(0x14A, 0x177) ||
+      even_pair(0x139, 0x148) || even_pair(0x179, 0x17E) || even_pair(0x460, 0x481) ||
+      even_pair(0x48A, 0x4BF)) {
+    return cp + 1;
+  }
+  if (cp == 0x386) return 0x3AC;
+  if (cp >= 0x388 && cp <= 0x38A) return cp + 0x25;
+  if (cp == 0x38C) return 0x3CC;
+  if (cp == 0x38E || cp == 0x38F) return cp + 0x3F;
+  if (cp >= 0x391 && cp <= 0x3AB && cp != 0x3A2) return cp + 0x20;
+  if (cp >= 0x400 && cp <= 0x40F) return cp + 0x50;
+  if (cp >= 0x410 && cp <= 0x42F) return cp + 0x20;
+  return cp;
+}
+
+std::string ToLowerUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t pos = 0; pos < text.size();) {
+    char32_t cp;
+    size_t len = DecodeAt(text, pos, &cp);
+    if (cp == 0xFFFFFFFF) {
+      out.push_back(text[pos]);
+    } else {
+      AppendUtf8(LowerCase(cp), &out);
+    }
+    pos += len;
+  }
+  return out;
+}
+
+/// Upper-cases the one character that starts at `pos`.
+void UpperCharAt(std::string* text, size_t pos) {
+  size_t len = charset::Utf8CharLength(*text, pos);
+  if (len == 0) return;
+  text->replace(pos, len, charset::ToUpperUtf8(std::string_view(*text).substr(pos, len)));
+}
+
+/// Upper-cases the first non-blank character at or after `from`.
+void UpperFirstFrom(std::string* text, size_t from) {
+  while (from < text->size() && text::IsAsciiSpace((*text)[from])) ++from;
+  if (from < text->size()) UpperCharAt(text, from);
+}
+
+/// The first run of three or more digits, or "".
+std::string YearText(std::string_view value) {
+  for (size_t i = 0; i < value.size();) {
+    if (value[i] < '0' || value[i] > '9') {
+      ++i;
+      continue;
+    }
+    size_t end = i;
+    while (end < value.size() && value[end] >= '0' && value[end] <= '9') ++end;
+    if (end - i >= 3) return std::string(value.substr(i, end - i));
+    i = end;
+  }
+  return {};
+}
+
+}  // namespace
+
+bool TemplateExpander::AddField(std::string_view name, std::string_view value) {
+  return fields_.emplace(FieldKey(name), std::string(value)).second;
+}
+
+std::string TemplateExpander::FieldValue(std::string_view name) const {
+  auto it = fields_.find(FieldKey(name));
+  return it == fields_.end() ? std::string() : it->second;
+}
+
+bool TemplateExpander::HasField(std::string_view name) const {
+  return fields_.count(FieldKey(name)) != 0;
+}
+
+TemplateExpander::Modifier TemplateExpander::ModifierOf(std::string_view word) {
+  static constexpr std::pair<std::string_view, Modifier> kWords[] = {
+      {"NoCaps", kNoCaps},     {"Upper", kUpper}, {"Lower", kLower},   {"Caps", kCaps},
+      {"Proper", kProper},     {"NoAbbrev", kNoAbbrev}, {"Abbrev", kAbbrev},
+      {"Full", kFull},         {"Plain", kPlain}, {"Year", kYear}};
+  word = TrimBlanks(word);
+  for (const auto& [text, modifier] : kWords) {
+    if (EqualsNoCase(word, text)) return modifier;
+  }
+  return kNoModifier;
+}
+
+std::string TemplateExpander::ApplyModifier(Modifier modifier, std::string_view value) {
+  switch (modifier) {
+    case kUpper:
+      return charset::ToUpperUtf8(value);
+    case kLower:
+      return ToLowerUtf8(value);
+    case kCaps: {
+      std::string out = ToLowerUtf8(value);
+      UpperFirstFrom(&out, 0);
+      size_t bars = out.find("||");
+      if (bars != std::string::npos) UpperFirstFrom(&out, bars + 2);
+      return out;
+    }
+    case kProper: {
+      std::string out(value);
+      for (size_t pos = 0; pos < out.size(); pos += charset::Utf8CharLength(out, pos)) {
+        if (out[pos] != ' ' && (pos == 0 || out[pos - 1] == ' ')) UpperCharAt(&out, pos);
+      }
+      return out;
+    }
+    case kYear:
+      return YearText(value);
+    default:
+      return std::string(value);
+  }
+}
+
+std::string TemplateExpander::EvaluateReference(std::string_view reference) const {
+  size_t colon = reference.find(':');
+  std::string value = FieldValue(reference.substr(0, colon));
+  bool abbreviated = false;
+  while (colon != std::string_view::npos) {
+    size_t start = colon + 1;
+    colon = reference.find(':', start);
+    Modifier modifier = ModifierOf(reference.substr(
+        start, colon == std::string_view::npos ? std::string_view::npos : colon - start));
+    if (modifier == kAbbrev) abbreviated = true;
+    value = ApplyModifier(modifier, value);
+  }
+  size_t bars = value.find("||");
+  if (bars != std::string::npos) {
+    value = abbreviated ? value.substr(bars + 2) : value.substr(0, bars);
+  }
+  return value;
+}
+
+std::string TemplateExpander::Expand(std::string_view template_text) const {
+  std::string copy(template_text);
+  text::ReplaceAll(&copy, "/[", std::string_view(&kOpenStandIn, 1));
+  text::ReplaceAll(&copy, "/]", std::string_view(&kCloseStandIn, 1));
+
+  // Literal text gets its escaped brackets back; field values are appended
+  // as they are, so brackets inside a value are never read as references.
+  std::string result;
+  auto append_literal = [&result](std::string_view literal) {
+    for (char c : literal) {
+      result += c == kOpenStandIn ? '[' : c == kCloseStandIn ? ']' : c;
+    }
+  };
+  size_t pos = 0;
+  while (pos < copy.size()) {
+    size_t open = copy.find('[', pos);
+    if (open == std::string::npos) {
+      append_literal(std::string_view(copy).substr(pos));
+      break;
+    }
+    size_t close = copy.find(']', open + 1);
+    if (close == std::string::npos) {
+      // An unclosed reference: the rest is plain text.
+      append_literal(std::string_view(copy).substr(pos));
+      break;
+    }
+    append_literal(std::string_view(copy).substr(pos, open - pos));
+    result += EvaluateReference(std::string_view(copy).substr(open + 1, close - open - 1));
+    pos = close + 1;
+  }
+  return text::CleanTemplateText(result);
+}
+
+}  // namespace vellix

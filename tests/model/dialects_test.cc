@@ -1,0 +1,234 @@
+#include "model/dialects.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "gedcom/gedcom_reader.h"
+#include "gedcom/reader_fixture.h"
+#include "logs/run_statistics.h"
+#include "model/record_store.h"
+#include "model/run_context.h"
+#include "options/options.h"
+#include "text/text_converter.h"
+
+namespace vellix::testing {
+namespace {
+
+using Entries = std::vector<std::pair<std::string, TagCode>>;
+using Listing = std::vector<std::pair<int32_t, std::string>>;
+
+std::string Fixture(const std::string& name) { return DataFile("model/dialects/" + name); }
+
+/// Every (ordinal, name) pair NextDialect hands out, in order.
+Listing ListDialects() {
+  Listing listing;
+  int32_t ordinal = -1;
+  std::string name;
+  while (NextDialect(ordinal, &ordinal, &name)) listing.emplace_back(ordinal, name);
+  return listing;
+}
+
+std::vector<std::string> MarkersOf(const GedcomDialect& dialect) {
+  std::vector<std::string> markers;
+  for (int id = 0; id < text::kMarkerCount; ++id) {
+    markers.emplace_back(dialect.markers.Marker(id));
+  }
+  return markers;
+}
+
+const Entries kBuiltInTags = {{"_TMPLT", kTagTemplate}, {"_BIBL", kTagBibliography},
+                              {"FIELD", kTagField},     {"VALUE", kTagValue},
+                              {"_SCBK", kTagScrapbook}, {"_PRIM", kTagPrimary},
+                              {"_DATE", kTagDate}};
+
+class DialectsTest : public ::testing::Test {
+ protected:
+  ~DialectsTest() override { LoadDialectsFrom(""); }
+};
+
+TEST_F(DialectsTest, OrdinalsAreClampedAndTheFirstDialectOfAnOrdinalWins) {
+  ASSERT_TRUE(LoadDialectsFrom(Fixture("clamps.ini")));
+  EXPECT_EQ(ListDialects(), (Listing{{0, "Normal (Default)"},
+                                     {1, "Negative"},
+                                     {7, "Code five"},
+                                     {8, "Code minus one"},
+                                     {25, "High"}}));
+  // Codes other than 0 and 1 become 0; ordinal 0 stays the built-in
+  // dialect although a section with code 1 asked for it.
+  EXPECT_EQ(DialectCode(25), 1);
+  EXPECT_EQ(DialectCode(1), 0);
+  EXPECT_EQ(DialectCode(7), 0);
+  EXPECT_EQ(DialectCode(8), 0);
+  EXPECT_EQ(DialectCode(0), 0);
+  EXPECT_EQ(DialectCode(3), 0);
+  EXPECT_EQ(SelectDialect(0).tagMap.entries(), kBuiltInTags);
+  EXPECT_EQ(CurrentDialect().name, "Normal (Default)");
+}
+
+TEST_F(DialectsTest, SelectingAMissingOrdinalGivesTheBuiltInDialect) {
+  ASSERT_TRUE(LoadDialectsFrom(Fixture("clamps.ini")));
+  EXPECT_EQ(SelectDialect(25).name, "High");
+  EXPECT_EQ(CurrentDialect().code, 1);
+  const GedcomDialect& fallback = SelectDialect(12);
+  EXPECT_EQ(fallback.name, "Normal (Default)");
+  EXPECT_EQ(fallback.code, 0);
+  EXPECT_EQ(fallback.ordinal, 0);
+  EXPECT_EQ(SelectDialect(-1).name, "Normal (Default)");
+}
+
+TEST_F(DialectsTest, MissingAndEmptyKeysTakeTheDefaults) {
+  ASSERT_TRUE(LoadDialectsFrom(Fixture("tags.ini")));
+  const GedcomDialect* only = Dialects().Find(4);
+  ASSERT_NE(only, nullptr);
+  EXPECT_EQ(only->name, "Only ordinal");
+  EXPECT_EQ(only->code, 0);
+  EXPECT_EQ(only->tagMap.entries(), kBuiltInTags);
+  EXPECT_FALSE(HasMarkers(*only));
+
+  // A section without any key is a dialect too, filed under ordinal 1.
+  Dialects().LoadText("[Empty]\n[Next]\nOrdinal=2\n");
+  ASSERT_NE(Dialects().Find(1), nullptr);
+  EXPECT_EQ(Dialects().Find(1)->name, "Empty");
+  EXPECT_EQ(Dialects().Find(1)->tagMap.entries(), kBuiltInTags);
+  EXPECT_EQ(Dialects().Find(2)->name, "Next");
+}
+
+TEST_F(DialectsTest, RenamedTagsAsWrittenInTheFile) {
+  ASSERT_TRUE(LoadDialectsFrom(Fixture("tags.ini")));
+  const GedcomDialect* renamed = Dialects().Find(3);
+  ASSERT_NE(renamed, nullptr);
+  EXPECT_EQ(renamed->name, "Renamed");
+  EXPECT_EQ(renamed->code, 1);
+  // Blanks around "=" and quotes are dropped, indented keys count, key names
+  // ignore letter case, the first of a repeated key wins, and a second
+  // section of the same name only adds keys the first did not have.
+  EXPECT_EQ(renamed->tagMap.entries(),
+            (Entries{{"_SRCT", kTagTemplate}, {"_BIBL", kTagBibliography},
+                     {"_FLD", kTagField},     {"_VAL", kTagValue},
+                     {"_ALBUM", kTagScrapbook}, {"_MAIN", kTagPrimary},
+                     {"_EDATE", kTagDate}}));
+  EXPECT_EQ(Dialects().Find(9), nullptr);
+  EXPECT_EQ(renamed->TagOf(kTagBibliography), "_BIBL");
+  EXPECT_EQ(renamed->TagOf(kTagScrapbook), "_ALBUM");
+  EXPECT_EQ(renamed->TagOf(kTagNote), "");
+  EXPECT_EQ(DialectTagsOf(*renamed).Find("_srct"), kTagTemplate);
+  EXPECT_EQ(DialectTagsOf(*renamed).Find("_TMPLT"), kTagUnknown);
+}
+
+TEST_F(DialectsTest, MarkersAndTheHasMarkersFlag) {
+  ASSERT_TRUE(LoadDialectsFrom(Fixture("markers.ini")));
+  const GedcomDialect* markers = Dialects().Find(5);
+  ASSERT_NE(markers, nullptr);
+  EXPECT_EQ(markers->name, "Markers");  // read past the byte-order mark
+  EXPECT_EQ(MarkersOf(*markers),
+            (std::vector<std::string>{"[b]", "[/b]", "[i]", "[/i]", "[u]", "[/u]", "[sc]",
+                                      "[/sc]", "[sup]", "[/sup]", "[sub]", "[/sub]"}));
+  EXPECT_TRUE(HasMarkers(*markers));
+  const GedcomDialect* blank = Dialects().Find(6);
+  ASSERT_NE(blank, nullptr);
+  EXPECT_EQ(blank->markers.Marker(text::kBoldBegin), " ");
+  EXPECT_FALSE(HasMarkers(*blank));
+  EXPECT_FALSE(HasMarkers(*Dialects().Find(0)));
+}
+
+TEST_F(DialectsTest, WindowsFilesWithCarriageReturnsAndAnsiText) {
+  ASSERT_TRUE(LoadDialectsFrom(Fixture("windows1252.ini")));
+  const GedcomDialect* windows = Dialects().Find(2);
+  ASSERT_NE(windows, nullptr);
+  EXPECT_EQ(windows->markers.Marker(text::kBoldBegin), "\xC2\xAB");
+  EXPECT_EQ(windows->markers.Marker(text::kBoldEnd), "\xC2\xBB");
+}
+
+TEST_F(DialectsTest, MissingOrDamagedFilesNeverLoseTheBuiltInDialect) {
+  EXPECT_FALSE(LoadDialectsFrom(Fixture("no-such-file.ini")));
+  EXPECT_EQ(ListDialects(), (Listing{{0, "Normal (Default)"}}));
+  EXPECT_EQ(SelectDialect(3).tagMap.entries(), kBuiltInTags);
+
+  ASSERT_TRUE(LoadDialectsFrom(Fixture("damaged.ini")));
+  // Keys before the first good header and under "[]" belong to no dialect;
+  // an over-long line costs only its own key.
+  EXPECT_EQ(ListDialects(), (Listing{{0, "Normal (Default)"}, {11, "Long"}, {13, "After damage"}}));
+  EXPECT_EQ(DialectCode(11), 1);
+  EXPECT_EQ(DialectCode(13), 1);
+
+  // Loading again replaces the earlier dialects and selects the built-in one.
+  SelectDialect(13);
+  Dialects().LoadText(std::string("\0\0[x\xFF\xFE", 6));
+  EXPECT_EQ(Dialects().size(), 1u);
+  EXPECT_EQ(CurrentDialect().name, "Normal (Default)");
+}
+
+TEST_F(DialectsTest, TheSelectedDialectStaysAtOneAddressForTheTextConverter) {
+  ASSERT_TRUE(LoadDialectsFrom(Fixture("markers.ini")));
+  text::TextConverter converter;
+  converter.SetDialect(&CurrentDialect().markers);
+  const std::vector<std::string> note = {"[b]x<y[/b] and [sup]2[/sup]"};
+  std::string html;
+  converter.AppendParagraphs(note, &html, "", "", false, false, false);
+  EXPECT_EQ(html, "<p>[b]x&lt;y[/b] and [sup]2[/sup]</p>\r\n");
+  SelectDialect(5);
+  converter.AppendParagraphs(note, &html, "", "", false, false, false);
+  EXPECT_EQ(html, "<p><b>x&lt;y</b> and <sup>2</sup></p>\r\n");
+}
+
+TEST_F(DialectsTest, ADialectTagIsFoundBeforeUnderscoreHandling) {
+  Dialects().LoadText("[Notes as templates]\nOrdinal=2\nTemplate=_NOTE\nDate=_WHEN\n");
+  TagLookupContext context;
+  context.process_nonstandard_tags = true;
+  EXPECT_EQ(LookupTag("_NOTE", context), kTagNote);
+  const DialectTags tags = DialectTagsOf(SelectDialect(2));
+  context.dialect = &tags;
+  EXPECT_EQ(LookupTag("_NOTE", context), kTagTemplate);
+  EXPECT_EQ(LookupTag("_when", context), kTagDate);
+  EXPECT_EQ(LookupTag("NOTE", context), kTagNote);
+  context.process_nonstandard_tags = false;
+  EXPECT_EQ(LookupTag("_TMPLT", context), kTagNonstandard);
+}
+
+/// The run's entry point, through the reader on a small file.
+class DialectRunTest : public ReaderTest {
+ protected:
+  ~DialectRunTest() override { LoadDialectsFrom(""); }
+
+  /// Selects the option set's dialect for a run and reads the file.
+  int StartRun(int32_t special_processing, const std::string& body) {
+    options_.m_nSpecialProcessing = special_processing;
+    RunContext ctx{options_, reader_, store_, statistics_, progress_, RunFlags{}, 0};
+    int code = SelectDialectForRun(ctx);
+    EXPECT_TRUE(Read(Gedcom(body)));
+    return code;
+  }
+  std::vector<TagCode> SourceCodes() {
+    std::vector<TagCode> codes;
+    GedcomRecord* source = Load(RecordKind::kSource, "S1");
+    if (source == nullptr) return codes;
+    for (const GedcomNode& n : source->children) codes.push_back(n.tagCode);
+    return codes;
+  }
+
+  COptions options_;
+  RunStatistics statistics_;
+};
+
+TEST_F(DialectRunTest, TheSelectedDialectTagsReachTheReaderAndTheCodeTheRun) {
+  ASSERT_TRUE(LoadDialectsFrom(Fixture("tags.ini")));
+  const std::string body = "0 @S1@ SOUR\r\n1 _SRCT [Author], [Title].\r\n1 _TMPLT x\r\n"
+                           "1 _FLD Author\r\n1 _EDATE 1850\r\n1 _ALBUM Y\r\n";
+  EXPECT_EQ(StartRun(3, body), 1);
+  EXPECT_EQ(SourceCodes(), (std::vector<TagCode>{kTagTemplate, kTagNonstandard, kTagField,
+                                                 kTagDate, kTagScrapbook}));
+  EXPECT_EQ(CurrentDialect().name, "Renamed");
+}
+
+TEST_F(DialectRunTest, AnUnknownChoiceRunsWithTheBuiltInDialect) {
+  ASSERT_TRUE(LoadDialectsFrom(Fixture("tags.ini")));
+  EXPECT_EQ(StartRun(17, "0 @S1@ SOUR\r\n1 _TMPLT [Title]\r\n1 _SRCT x\r\n"), 0);
+  EXPECT_EQ(SourceCodes(), (std::vector<TagCode>{kTagTemplate, kTagNonstandard}));
+  EXPECT_EQ(CurrentDialect().name, "Normal (Default)");
+}
+
+}  // namespace
+}  // namespace vellix::testing
