@@ -28,11 +28,13 @@ struct TagKey {
   std::string_view default_tag;
   TagCode code;
 };
-constexpr TagKey kTagKeys[] = {
-    {"Template", "_TMPLT", kTagTemplate}, {"Bibliography", "_BIBL", kTagBibliography},
-    {"Field", "FIELD", kTagField},        {"Value", "VALUE", kTagValue},
-    {"Scrapbook", "_SCBK", kTagScrapbook}, {"Primary", "_PRIM", kTagPrimary},
-    {"Date", "_DATE", kTagDate}};
+constexpr TagKey kTagKeys[] = {{"Template", "_TMPLT", kTagTemplate},
+                               {"Bibliography", "_BIBL", kTagBibliography},
+                               {"Field", "FIELD", kTagField},
+                               {"Value", "VALUE", kTagValue},
+                               {"Scrapbook", "_SCBK", kTagScrapbook},
+                               {"Primary", "_PRIM", kTagPrimary},
+                               {"Date", "_DATE", kTagDate}};
 
 /// One section of the file as read: its name and its keys in file order.
 struct RawSection {
@@ -292,12 +294,11 @@ DialectTable& Dialects() { return Process().table; }
 
 bool LoadDialects() {
   ProcessDialects& process = Process();
-  if (!process.loaded) {
-    process.loaded = true;
-    process.read_file = process.table.LoadFile(platform::FindResource("gedcom.ini"));
-  }
+  if (!process.loaded) ReloadDialects();
   return process.read_file;
 }
+
+bool ReloadDialects() { return LoadDialectsFrom(platform::FindResource("gedcom.ini")); }
 
 bool LoadDialectsFrom(const std::string& path) {
   ProcessDialects& process = Process();

@@ -104,6 +104,9 @@ DialectTable& Dialects();
 /// folder wins over the installed one) the first time it is called; later
 /// calls do nothing. Returns true when a gedcom.ini file was read.
 bool LoadDialects();
+/// Reads gedcom.ini again, found as LoadDialects finds it (after the user
+/// edited it), and selects the built-in dialect.
+bool ReloadDialects();
 /// Loads the program's table from `path` now, whether or not it was loaded
 /// before (for tests and for a file named by the user). Returns false when
 /// the file could not be read; the built-in dialect remains either way.

@@ -151,9 +151,9 @@ bool TemplateExpander::HasField(std::string_view name) const {
 
 TemplateExpander::Modifier TemplateExpander::ModifierOf(std::string_view word) {
   static constexpr std::pair<std::string_view, Modifier> kWords[] = {
-      {"NoCaps", kNoCaps},     {"Upper", kUpper}, {"Lower", kLower},   {"Caps", kCaps},
-      {"Proper", kProper},     {"NoAbbrev", kNoAbbrev}, {"Abbrev", kAbbrev},
-      {"Full", kFull},         {"Plain", kPlain}, {"Year", kYear}};
+      {"NoCaps", kNoCaps}, {"Upper", kUpper},       {"Lower", kLower},   {"Caps", kCaps},
+      {"Proper", kProper}, {"NoAbbrev", kNoAbbrev}, {"Abbrev", kAbbrev}, {"Full", kFull},
+      {"Plain", kPlain},   {"Year", kYear}};
   word = TrimBlanks(word);
   for (const auto& [text, modifier] : kWords) {
     if (EqualsNoCase(word, text)) return modifier;
@@ -234,7 +234,8 @@ std::string TemplateExpander::Expand(std::string_view template_text) const {
       break;
     }
     append_literal(std::string_view(copy).substr(pos, open - pos));
-    result += EvaluateReference(std::string_view(copy).substr(open + 1, close - open - 1));
+    result +=
+        EvaluateReference(std::string_view(copy).substr(open + 1, close - open - 1));
     pos = close + 1;
   }
   return text::CleanTemplateText(result);

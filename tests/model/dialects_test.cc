@@ -12,6 +12,7 @@
 #include "model/record_store.h"
 #include "model/run_context.h"
 #include "options/options.h"
+#include "platform/file_system.h"
 #include "text/text_converter.h"
 
 namespace vellix::testing {
@@ -20,7 +21,9 @@ namespace {
 using Entries = std::vector<std::pair<std::string, TagCode>>;
 using Listing = std::vector<std::pair<int32_t, std::string>>;
 
-std::string Fixture(const std::string& name) { return DataFile("model/dialects/" + name); }
+std::string Fixture(const std::string& name) {
+  return DataFile("model/dialects/" + name);
+}
 
 /// Every (ordinal, name) pair NextDialect hands out, in order.
 Listing ListDialects() {
@@ -105,11 +108,13 @@ TEST_F(DialectsTest, RenamedTagsAsWrittenInTheFile) {
   // Blanks around "=" and quotes are dropped, indented keys count, key names
   // ignore letter case, the first of a repeated key wins, and a second
   // section of the same name only adds keys the first did not have.
-  EXPECT_EQ(renamed->tagMap.entries(),
-            (Entries{{"_SRCT", kTagTemplate}, {"_BIBL", kTagBibliography},
-                     {"_FLD", kTagField},     {"_VAL", kTagValue},
-                     {"_ALBUM", kTagScrapbook}, {"_MAIN", kTagPrimary},
-                     {"_EDATE", kTagDate}}));
+  EXPECT_EQ(renamed->tagMap.entries(), (Entries{{"_SRCT", kTagTemplate},
+                                                {"_BIBL", kTagBibliography},
+                                                {"_FLD", kTagField},
+                                                {"_VAL", kTagValue},
+                                                {"_ALBUM", kTagScrapbook},
+                                                {"_MAIN", kTagPrimary},
+                                                {"_EDATE", kTagDate}}));
   EXPECT_EQ(Dialects().Find(9), nullptr);
   EXPECT_EQ(renamed->TagOf(kTagBibliography), "_BIBL");
   EXPECT_EQ(renamed->TagOf(kTagScrapbook), "_ALBUM");
@@ -150,7 +155,8 @@ TEST_F(DialectsTest, MissingOrDamagedFilesNeverLoseTheBuiltInDialect) {
   ASSERT_TRUE(LoadDialectsFrom(Fixture("damaged.ini")));
   // Keys before the first good header and under "[]" belong to no dialect;
   // an over-long line costs only its own key.
-  EXPECT_EQ(ListDialects(), (Listing{{0, "Normal (Default)"}, {11, "Long"}, {13, "After damage"}}));
+  EXPECT_EQ(ListDialects(),
+            (Listing{{0, "Normal (Default)"}, {11, "Long"}, {13, "After damage"}}));
   EXPECT_EQ(DialectCode(11), 1);
   EXPECT_EQ(DialectCode(13), 1);
 
@@ -188,6 +194,34 @@ TEST_F(DialectsTest, ADialectTagIsFoundBeforeUnderscoreHandling) {
   EXPECT_EQ(LookupTag("_TMPLT", context), kTagNonstandard);
 }
 
+TEST_F(DialectsTest, TheShippedFileOffersItsSectionsAndKeepsTheExample) {
+  ASSERT_TRUE(LoadDialectsFrom(std::string(VELLIX_SOURCE_DIR) + "/resources/gedcom.ini"));
+  EXPECT_EQ(ListDialects(), (Listing{{0, "Normal (Default)"},
+                                     {1, "Example (tags of the built-in dialect)"},
+                                     {2, "Source templates with HTML-style emphasis"},
+                                     {3, "HTML-style emphasis in notes only"},
+                                     {4, "Source templates with bracketed emphasis"}}));
+  EXPECT_EQ(Dialects().Find(1)->tagMap.entries(), kBuiltInTags);
+  EXPECT_FALSE(HasMarkers(*Dialects().Find(1)));
+  EXPECT_EQ(DialectCode(2), 1);
+  EXPECT_EQ(Dialects().Find(2)->markers.Marker(text::kCapEnd), "</sc>");
+  EXPECT_EQ(Dialects().Find(4)->TagOf(kTagTemplate), "_TEMPLATE");
+  EXPECT_EQ(Dialects().Find(4)->markers.Marker(text::kSubEnd), "[/sub]");
+}
+
+TEST_F(DialectsTest, TheUsersOwnCopyWinsAndIsReadOncePerProcess) {
+  ScopedHome home;
+  const std::string own = home.path() + "gedcom.ini";
+  ASSERT_TRUE(platform::WriteWholeFile(own, "[Mine]\nOrdinal=6\nCode=1\n"));
+  EXPECT_TRUE(ReloadDialects());
+  EXPECT_EQ(ListDialects(), (Listing{{0, "Normal (Default)"}, {6, "Mine"}}));
+  // A later LoadDialects keeps the table although the file changed.
+  ASSERT_TRUE(platform::WriteWholeFile(own, "[Changed]\nOrdinal=7\n"));
+  EXPECT_TRUE(LoadDialects());
+  EXPECT_EQ(DialectCode(6), 1);
+  EXPECT_EQ(Dialects().Find(7), nullptr);
+}
+
 /// The run's entry point, through the reader on a small file.
 class DialectRunTest : public ReaderTest {
  protected:
@@ -215,8 +249,9 @@ class DialectRunTest : public ReaderTest {
 
 TEST_F(DialectRunTest, TheSelectedDialectTagsReachTheReaderAndTheCodeTheRun) {
   ASSERT_TRUE(LoadDialectsFrom(Fixture("tags.ini")));
-  const std::string body = "0 @S1@ SOUR\r\n1 _SRCT [Author], [Title].\r\n1 _TMPLT x\r\n"
-                           "1 _FLD Author\r\n1 _EDATE 1850\r\n1 _ALBUM Y\r\n";
+  const std::string body =
+      "0 @S1@ SOUR\r\n1 _SRCT [Author], [Title].\r\n1 _TMPLT x\r\n"
+      "1 _FLD Author\r\n1 _EDATE 1850\r\n1 _ALBUM Y\r\n";
   EXPECT_EQ(StartRun(3, body), 1);
   EXPECT_EQ(SourceCodes(), (std::vector<TagCode>{kTagTemplate, kTagNonstandard, kTagField,
                                                  kTagDate, kTagScrapbook}));

@@ -63,18 +63,20 @@ TEST_F(TemplateExpanderTest, EveryModifierOnItsOwn) {
   EXPECT_EQ(TemplateExpander::ApplyModifier(M::kProper, "mcDONALD  mary o'neil"),
             "McDONALD  Mary O'neil");
   EXPECT_EQ(TemplateExpander::ApplyModifier(M::kYear, "ABT 1850"), "1850");
-  EXPECT_EQ(TemplateExpander::ApplyModifier(M::kYear, "BET 12 MAR 1850 AND 1860"), "1850");
+  EXPECT_EQ(TemplateExpander::ApplyModifier(M::kYear, "BET 12 MAR 1850 AND 1860"),
+            "1850");
   EXPECT_EQ(TemplateExpander::ApplyModifier(M::kYear, "5 JAN 97"), "");
   EXPECT_EQ(TemplateExpander::ApplyModifier(M::kYear, "0987"), "0987");
-  for (M unchanged : {M::kNoCaps, M::kNoAbbrev, M::kAbbrev, M::kFull, M::kPlain, M::kNoModifier}) {
+  for (M unchanged :
+       {M::kNoCaps, M::kNoAbbrev, M::kAbbrev, M::kFull, M::kPlain, M::kNoModifier}) {
     EXPECT_EQ(TemplateExpander::ApplyModifier(unchanged, "MiXed||Ab"), "MiXed||Ab")
         << unchanged;
   }
 }
 
 TEST_F(TemplateExpanderTest, ModifierWordsAndTheirNumbers) {
-  const char* words[] = {"NoCaps", "Upper", "Lower", "Caps",  "Proper",
-                         "NoAbbrev", "Abbrev", "Full", "Plain", "Year"};
+  const char* words[] = {"NoCaps",   "Upper",  "Lower", "Caps",  "Proper",
+                         "NoAbbrev", "Abbrev", "Full",  "Plain", "Year"};
   for (int number = 1; number <= 10; ++number) {
     EXPECT_EQ(TemplateExpander::ModifierOf(words[number - 1]), number);
   }
@@ -104,8 +106,12 @@ TEST_F(TemplateExpanderTest, ModifiersApplyInOrderBeforeTheAlternativeIsChosen) 
 }
 
 TEST_F(TemplateExpanderTest, CaseModifiersKnowLettersBeyondAscii) {
-  EXPECT_EQ(ExpandOne("Place", "\xC5\x81\xC3\x93""D\xC5\xB9", "[Place:Caps]"),
-            "\xC5\x81\xC3\xB3""d\xC5\xBA");  // ŁÓDŹ -> Łódź
+  EXPECT_EQ(ExpandOne("Place",
+                      "\xC5\x81\xC3\x93"
+                      "D\xC5\xB9",
+                      "[Place:Caps]"),
+            "\xC5\x81\xC3\xB3"
+            "d\xC5\xBA");  // ŁÓDŹ -> Łódź
   EXPECT_EQ(ExpandOne("Name", "\xC3\xA9lodie", "[Name:Upper]"), "\xC3\x89LODIE");
   EXPECT_EQ(ExpandOne("Name", "\xC3\xA9lodie", "[Name:Proper]"), "\xC3\x89lodie");
   EXPECT_EQ(ExpandOne("Name", "\xD0\x98\xD0\x92\xD0\x90\xD0\x9D", "[Name:Lower]"),
@@ -135,8 +141,10 @@ TEST_F(TemplateExpanderTest, UnbalancedBracketsInTheTemplate) {
 
 TEST_F(TemplateExpanderTest, SmallCapitalsBecomeFixedWidthAndExpansionRepeats) {
   expander_.AddField("Author", "Doe");
-  EXPECT_EQ(expander_.Expand("<sc>[Author]</sc> , [None] , letters."), "<tt>Doe</tt>, letters.");
-  EXPECT_EQ(expander_.Expand("<sc>[Author]</sc> , [None] , letters."), "<tt>Doe</tt>, letters.");
+  EXPECT_EQ(expander_.Expand("<sc>[Author]</sc> , [None] , letters."),
+            "<tt>Doe</tt>, letters.");
+  EXPECT_EQ(expander_.Expand("<sc>[Author]</sc> , [None] , letters."),
+            "<tt>Doe</tt>, letters.");
 }
 
 }  // namespace
