@@ -98,6 +98,11 @@ std::string FormatDatePicture(const std::tm& date, std::string_view picture,
   size_t i = 0;
   while (i < picture.size()) {
     const char c = picture[i];
+    if (c == '\'' && i + 1 < picture.size() && picture[i + 1] == '\'') {
+      out.push_back('\'');  // two quotes stand for one, inside or outside quoted text
+      i += 2;
+      continue;
+    }
     if (c == '\'') {
       // Quoted text up to the closing quote; a doubled quote is one quote.
       ++i;
