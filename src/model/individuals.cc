@@ -30,15 +30,17 @@ const std::string* FamilyPage(RecordStore& store, const std::string& key, bool l
 }
 
 // The custom features of a fact-tag EVEN line, by its first TYPE value.
-void TakeCustomFact(const GedcomNode& even, const COptions& options, IndividualSummary* out,
-                    bool* seen_relation, bool* seen_biography, bool* seen_image) {
+void TakeCustomFact(const GedcomNode& even, const COptions& options,
+                    IndividualSummary* out, bool* seen_relation, bool* seen_biography,
+                    bool* seen_image) {
   const GedcomNode* type_line = even.FirstChild(kTagType);
   if (type_line == nullptr) return;
   const std::string& type = type_line->value;
   if (options.m_bRelationship && !*seen_relation && type == options.m_strRelationTag) {
     out->relationship = even.value;
     *seen_relation = true;
-  } else if (options.m_bBiography && !*seen_biography && type == options.m_strBiographyTag) {
+  } else if (options.m_bBiography && !*seen_biography &&
+             type == options.m_strBiographyTag) {
     out->biographyLink = even.value;
     *seen_biography = true;
   } else if (options.m_bIndivImages && !*seen_image && type == options.m_strImageTag) {
@@ -82,14 +84,16 @@ void Summarize(const GedcomRecord& individual, COptions& options, RecordStore& s
       case kTagBapmCode:
       case kTagChr:
         // Only the GENDEX file takes a christening for a missing birth.
-        if (with_gendex && !seen_birth && out->birthDate.empty() && out->birthPlace.empty()) {
+        if (with_gendex && !seen_birth && out->birthDate.empty() &&
+            out->birthPlace.empty()) {
           EventDatePlace event = EventDateAndPlace(line, options);
           out->birthDate = std::move(event.date);
           out->birthPlace = std::move(event.place);
         }
         break;
       case kTagBuri:
-        if (with_gendex && !seen_death && out->deathDate.empty() && out->deathPlace.empty()) {
+        if (with_gendex && !seen_death && out->deathDate.empty() &&
+            out->deathPlace.empty()) {
           EventDatePlace event = EventDateAndPlace(line, options);
           out->deathDate = std::move(event.date);
           out->deathPlace = std::move(event.place);
@@ -109,7 +113,8 @@ void Summarize(const GedcomRecord& individual, COptions& options, RecordStore& s
         break;
       case kTagEven:
         if (options.m_bUseFactTags) {
-          TakeCustomFact(line, options, out, &seen_relation, &seen_biography, &seen_image);
+          TakeCustomFact(line, options, out, &seen_relation, &seen_biography,
+                         &seen_image);
         }
         break;
       default:
@@ -137,13 +142,14 @@ void Summarize(const GedcomRecord& individual, COptions& options, RecordStore& s
 
 }  // namespace
 
-void IndividualCollector::AddIndividual(const IndividualSummary& summary, bool aliasInName) {
+void IndividualCollector::AddIndividual(const IndividualSummary& summary,
+                                        bool aliasInName) {
   summaries_.push_back(summary);
   alias_in_name_ = aliasInName;
 }
 
-GendexEntry MakeGendexEntry(const IndividualSummary& summary, const PrivacyFilter& privacy,
-                            std::string pageFile) {
+GendexEntry MakeGendexEntry(const IndividualSummary& summary,
+                            const PrivacyFilter& privacy, std::string pageFile) {
   GendexEntry entry;
   entry.pageFile = std::move(pageFile);
   entry.surname = summary.name.surname;
@@ -202,9 +208,9 @@ void ParseIndividuals(RunContext& ctx, const PrivacyFilter& privacy, IndividualS
     Summarize(*loaded, options, store, with_gendex, listOnly, &summary);
     sink.AddIndividual(summary, options.m_bAliasInName);
     if (with_gendex) {
-      gendex->Write(MakeGendexEntry(
-          summary, privacy,
-          text::PageFileName(page_names, summary.homePageId, text::PageLetter::kNone, false)));
+      gendex->Write(MakeGendexEntry(summary, privacy,
+                                    text::PageFileName(page_names, summary.homePageId,
+                                                       text::PageLetter::kNone, false)));
     }
   }
   store.ResetWalk();
@@ -213,8 +219,8 @@ void ParseIndividuals(RunContext& ctx, const PrivacyFilter& privacy, IndividualS
 
 void ParseIndividuals(RunContext& ctx, IndividualSink& sink, GendexSink* gendex,
                       bool listOnly) {
-  PrivacyFilter privacy(ctx.options,
-                        platform::ReadSupportFlags(platform::SettingsStore::Application()));
+  PrivacyFilter privacy(
+      ctx.options, platform::ReadSupportFlags(platform::SettingsStore::Application()));
   ParseIndividuals(ctx, privacy, sink, gendex, listOnly);
 }
 

@@ -93,8 +93,8 @@ class GendexSink {
 /// (the place is emptied when the date was replaced); with living
 /// individuals excluded a living individual's dates and places are left out
 /// altogether. `pageFile` is the home page's file name.
-GendexEntry MakeGendexEntry(const IndividualSummary& summary, const PrivacyFilter& privacy,
-                            std::string pageFile);
+GendexEntry MakeGendexEntry(const IndividualSummary& summary,
+                            const PrivacyFilter& privacy, std::string pageFile);
 
 /// The individuals pass. Walks the individuals in key order under the
 /// phase "Parsing %d individuals..."; skips those not included by the

@@ -34,7 +34,8 @@ const std::string* CustomFactValue(const GedcomRecord& family, const std::string
 
 // The living test of one member, made once per individual and kept in its
 // marks. False when the individual's record does not load.
-bool TestIndividual(GedcomReader& reader, GedcomRecord* entry, const PrivacyFilter& privacy) {
+bool TestIndividual(GedcomReader& reader, GedcomRecord* entry,
+                    const PrivacyFilter& privacy) {
   if ((entry->flags & kMarkLivingTested) != 0) return true;
   GedcomRecord* loaded = nullptr;
   reader.LoadRecord(RecordKind::kIndividual, entry->key, false, &loaded);
@@ -50,7 +51,9 @@ bool TestIndividual(GedcomReader& reader, GedcomRecord* entry, const PrivacyFilt
 
 bool PageIdSet::Add(std::string_view id) { return ids_.insert(FileKey(id)).second; }
 
-bool PageIdSet::Contains(std::string_view id) const { return ids_.count(FileKey(id)) != 0; }
+bool PageIdSet::Contains(std::string_view id) const {
+  return ids_.count(FileKey(id)) != 0;
+}
 
 std::string LonerPageId(std::string_view key) { return "o" + std::string(key); }
 
@@ -85,8 +88,8 @@ const std::string& FamilyPageId(GedcomRecord& entry, const GedcomRecord* family,
 void SelectFamilies(RunContext& ctx, const PrivacyFilter& privacy, bool all) {
   RecordStore& store = ctx.store;
   platform::Progress& progress = ctx.progress;
-  const int32_t limit = all ? static_cast<int32_t>(store.Count(RecordKind::kFamily))
-                            : kSampleLimit;
+  const int32_t limit =
+      all ? static_cast<int32_t>(store.Count(RecordKind::kFamily)) : kSampleLimit;
   int32_t selected = 0;
   PageIdSet ids;
 
@@ -163,8 +166,8 @@ void SelectFamilies(RunContext& ctx, const PrivacyFilter& privacy, bool all) {
 }
 
 void SelectFamilies(RunContext& ctx, bool all) {
-  PrivacyFilter privacy(ctx.options,
-                        platform::ReadSupportFlags(platform::SettingsStore::Application()));
+  PrivacyFilter privacy(
+      ctx.options, platform::ReadSupportFlags(platform::SettingsStore::Application()));
   SelectFamilies(ctx, privacy, all);
 }
 

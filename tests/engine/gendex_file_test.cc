@@ -57,12 +57,14 @@ TEST_F(GendexFileTest, LineLayout) {
   full.birthPlace = "Leiden";
   full.deathDate = "1870";
   full.deathPlace = "Delft";
-  EXPECT_EQ(GendexFile::FormatLine(full),
-            "grpf1.html|van Dyke|John Paul /van Dyke/ Jr.|ABT 1801|Leiden|1870|Delft|\r\n");
+  EXPECT_EQ(
+      GendexFile::FormatLine(full),
+      "grpf1.html|van Dyke|John Paul /van Dyke/ Jr.|ABT 1801|Leiden|1870|Delft|\r\n");
   // No given name: the full name starts with the slash.
   EXPECT_EQ(GendexFile::FormatLine(Entry("grpol1.html", "Smith", "")),
             "grpol1.html|Smith|/Smith/|||||\r\n");
-  EXPECT_EQ(GendexFile::FormatLine(Entry("p.html", "", "Mary")), "p.html||Mary //|||||\r\n");
+  EXPECT_EQ(GendexFile::FormatLine(Entry("p.html", "", "Mary")),
+            "p.html||Mary //|||||\r\n");
   // Never quoted or escaped.
   GendexEntry odd = Entry("p.html", "O'Hara & \"Sons\"", "<b>");
   odd.birthPlace = "Nice | Var";
@@ -121,11 +123,13 @@ TEST_F(GendexFileTest, IndividualsPassWritesOneLinePerIndexedIndividual) {
       "0 HEAD\r\n1 SOUR TEST\r\n1 GEDC\r\n2 VERS 5.5\r\n2 FORM LINEAGE-LINKED\r\n"
       "1 CHAR UTF-8\r\n"
       "0 @F1@ FAM\r\n1 HUSB @I1@\r\n1 WIFE @I2@\r\n1 CHIL @I3@\r\n"
-      "0 @I1@ INDI\r\n1 NAME José /Núñez/\r\n1 BIRT\r\n2 DATE 1 JAN 1850\r\n2 PLAC Cádiz\r\n"
+      "0 @I1@ INDI\r\n1 NAME José /Núñez/\r\n1 BIRT\r\n2 DATE 1 JAN 1850\r\n2 PLAC "
+      "Cádiz\r\n"
       "1 DEAT\r\n2 DATE 1920\r\n1 FAMS @F1@\r\n"
       "0 @I2@ INDI\r\n1 NAME Ærin /Øster/\r\n1 CHR\r\n2 DATE 1855\r\n2 PLAC Århus\r\n"
       "1 BURI\r\n2 PLAC Ribe\r\n1 FAMS @F1@\r\n"
-      "0 @I3@ INDI\r\n1 NAME John Paul /Núñez/\r\n1 BIRT\r\n2 DATE 1990\r\n2 PLAC Vigo\r\n"
+      "0 @I3@ INDI\r\n1 NAME John Paul /Núñez/\r\n1 BIRT\r\n2 DATE 1990\r\n2 PLAC "
+      "Vigo\r\n"
       "1 FAMC @F1@\r\n"
       "0 @I4@ INDI\r\n1 NAME Kim\r\n1 DEAT Y\r\n"
       "0 TRLR\r\n";
@@ -144,9 +148,14 @@ TEST_F(GendexFileTest, IndividualsPassWritesOneLinePerIndexedIndividual) {
   // I2 is living too (no death line): its christening stands in for the
   // birth and is then hidden; the burial stands in for the death.
   EXPECT_EQ(testing::ReadFile(dir_.File("GENDEX.txt")),
-            "grpf1.html|N\xDA\xD1" "EZ|Jos\xE9 /N\xDA\xD1" "EZ/|1 JAN 1850|C\xE1" "diz|1920||\r\n"
+            "grpf1.html|N\xDA\xD1"
+            "EZ|Jos\xE9 /N\xDA\xD1"
+            "EZ/|1 JAN 1850|C\xE1"
+            "diz|1920||\r\n"
             "grpf1.html|\xD8STER|\xC6. /\xD8STER/|(Private)|||Ribe|\r\n"
-            "grpf1.html|N\xDA\xD1" "EZ|J. P. /N\xDA\xD1" "EZ/|(Private)||||\r\n"
+            "grpf1.html|N\xDA\xD1"
+            "EZ|J. P. /N\xDA\xD1"
+            "EZ/|(Private)||||\r\n"
             "grpoi4.html||Kim //|||Unknown||\r\n");
   EXPECT_EQ(statistics_.filesWritten[static_cast<size_t>(FileGroup::kOther)], 1u);
 }

@@ -38,7 +38,8 @@ class RecordingGendex : public GendexSink {
 // Progress that records the phase and presses Stop after some steps.
 class StoppingProgress : public platform::Progress {
  public:
-  void SetPhase(const std::string& text, int64_t low, int64_t high, bool scalable) override {
+  void SetPhase(const std::string& text, int64_t low, int64_t high,
+                bool scalable) override {
     phase = text + " " + std::to_string(low) + ".." + std::to_string(high) +
             (scalable ? " scaled" : "");
   }
@@ -53,7 +54,8 @@ class StoppingProgress : public platform::Progress {
   bool stopped = false;
 };
 
-std::string Indi(const std::string& key, const std::string& name, const std::string& lines) {
+std::string Indi(const std::string& key, const std::string& name,
+                 const std::string& lines) {
   return "0 @" + key + "@ INDI\r\n1 NAME " + name + "\r\n" + lines;
 }
 
@@ -100,8 +102,8 @@ class IndividualsTest : public ::testing::Test {
   Texts GendexLines() const {
     Texts lines;
     for (const GendexEntry& e : gendex_.entries) {
-      lines.push_back(e.pageFile + "|" + e.surname + "|" + e.given + "|" + e.suffix + "|" +
-                      e.birthDate + "|" + e.birthPlace + "|" + e.deathDate + "|" +
+      lines.push_back(e.pageFile + "|" + e.surname + "|" + e.given + "|" + e.suffix +
+                      "|" + e.birthDate + "|" + e.birthPlace + "|" + e.deathDate + "|" +
                       e.deathPlace);
     }
     return lines;
@@ -130,16 +132,17 @@ TEST_F(IndividualsTest, TagCodesOfAliasAndBaptismAreTheStandardOnes) {
 
 TEST_F(IndividualsTest, SummaryGathersNamesEventsAndFamiliesInLineOrder) {
   options_.m_bAliasInName = true;
-  Load("0 @F1@ FAM\r\n1 HUSB @I1@\r\n1 CHIL @I2@\r\n"
-       "0 @F2@ FAM\r\n1 HUSB @I2@\r\n"
-       "0 @F3@ FAM\r\n1 HUSB @I3@\r\n" +  // only a dead-end pointer from I2
-       Indi("I1", "John_Paul /van Dyke/ Jr.",
-            "1 NAME Second /Name/\r\n1 ALIA Jack /Dyke/\r\n1 ALIA @I2@\r\n"
-            "1 BIRT\r\n2 DATE 1800\r\n2 DATE 2 FEB 1801\r\n2 PLAC Leiden\r\n"
-            "1 BIRT\r\n2 DATE 1900\r\n1 DEAT Y\r\n2 PLAC Delft\r\n1 FAMS @F1@\r\n") +
-       Indi("I2", "Piet /Dyke/",
-            "1 DEAT\r\n2 DATE 1870\r\n1 FAMC @F1@\r\n1 FAMS @F9@\r\n1 FAMS @F2@\r\n") +
-       Indi("I3", "Ann", "1 DEAT Y\r\n1 FAMS @F3@\r\n"));
+  Load(
+      "0 @F1@ FAM\r\n1 HUSB @I1@\r\n1 CHIL @I2@\r\n"
+      "0 @F2@ FAM\r\n1 HUSB @I2@\r\n"
+      "0 @F3@ FAM\r\n1 HUSB @I3@\r\n" +  // only a dead-end pointer from I2
+      Indi("I1", "John_Paul /van Dyke/ Jr.",
+           "1 NAME Second /Name/\r\n1 ALIA Jack /Dyke/\r\n1 ALIA @I2@\r\n"
+           "1 BIRT\r\n2 DATE 1800\r\n2 DATE 2 FEB 1801\r\n2 PLAC Leiden\r\n"
+           "1 BIRT\r\n2 DATE 1900\r\n1 DEAT Y\r\n2 PLAC Delft\r\n1 FAMS @F1@\r\n") +
+      Indi("I2", "Piet /Dyke/",
+           "1 DEAT\r\n2 DATE 1870\r\n1 FAMC @F1@\r\n1 FAMS @F9@\r\n1 FAMS @F2@\r\n") +
+      Indi("I3", "Ann", "1 DEAT Y\r\n1 FAMS @F3@\r\n"));
   Run();
 
   EXPECT_EQ(Keys(), (Texts{"I1", "I2", "I3"}));
@@ -169,7 +172,8 @@ TEST_F(IndividualsTest, HomePageFallsBackToParentsThenToTheLonerPage) {
   // F2's only member is living, so F2 has no page.
   Load("0 @F1@ FAM\r\n1 CHIL @C1@\r\n0 @F2@ FAM\r\n1 WIFE @W2@\r\n" +
        Indi("C1", "Cas /Berg/", "1 DEAT Y\r\n1 FAMC @F1@\r\n1 FAMS @F2@\r\n") +
-       Indi("W2", "Wil /Berg/", "1 FAMS @F2@\r\n") + Indi("L1", "Lone /Wolf/", "1 DEAT Y\r\n"));
+       Indi("W2", "Wil /Berg/", "1 FAMS @F2@\r\n") +
+       Indi("L1", "Lone /Wolf/", "1 DEAT Y\r\n"));
   Run();
   EXPECT_EQ(Keys(), (Texts{"C1", "L1"})) << "a living individual is left out";
   EXPECT_EQ(Summary("C1").homePageId, "F1");
@@ -222,9 +226,11 @@ TEST_F(IndividualsTest, GendexOfALivingIndividualShowsInitialsAndThePrivateDate)
   options_.m_bFilterDates = true;
   options_.m_strFileExt = "htm";
   Load("0 @F-1@ FAM\r\n1 HUSB @I1@\r\n1 WIFE @I2@\r\n" +
-       Indi("I1", "John Paul /Smith/ Sr", "1 BIRT\r\n2 DATE 1970\r\n2 PLAC Paris\r\n1 FAMS @F-1@\r\n") +
-       Indi("I2", "/Smith/", "1 BIRT\r\n2 DATE 1940\r\n2 PLAC Lyon\r\n1 DEAT\r\n2 DATE 2001\r\n"
-                            "2 PLAC Nice | Var\r\n1 FAMS @F-1@\r\n"));
+       Indi("I1", "John Paul /Smith/ Sr",
+            "1 BIRT\r\n2 DATE 1970\r\n2 PLAC Paris\r\n1 FAMS @F-1@\r\n") +
+       Indi("I2", "/Smith/",
+            "1 BIRT\r\n2 DATE 1940\r\n2 PLAC Lyon\r\n1 DEAT\r\n2 DATE 2001\r\n"
+            "2 PLAC Nice | Var\r\n1 FAMS @F-1@\r\n"));
   Run(true);
   EXPECT_TRUE(Summary("I1").living);
   EXPECT_EQ(Summary("I1").name.given, "John Paul") << "the summary keeps the real name";
@@ -260,7 +266,8 @@ TEST_F(IndividualsTest, ExcludedLivingIndividualsGetNoEntryAndNoGendexLine) {
 TEST_F(IndividualsTest, CustomFeaturesFromFactTagsOrStoredConfiguration) {
   const std::string records =
       Indi("I1", "Ann /Lee/",
-           "1 DEAT Y\r\n1 EVEN niece\r\n2 TYPE *Relation\r\n1 EVEN ann.htm\r\n2 TYPE *Biography\r\n"
+           "1 DEAT Y\r\n1 EVEN niece\r\n2 TYPE *Relation\r\n1 EVEN ann.htm\r\n2 TYPE "
+           "*Biography\r\n"
            "1 EVEN ann.jpg\r\n2 TYPE *image\r\n1 EVEN second\r\n2 TYPE *Relation\r\n");
   options_.m_bUseFactTags = true;
   options_.m_bRelationship = true;
@@ -323,7 +330,8 @@ TEST_F(IndividualsTest, UnopenedGendexLeavesTheIndexAlone) {
 TEST_F(IndividualsTest, ProgressPhaseAndStop) {
   std::string records;
   for (int i = 1; i <= 4; ++i) {
-    records += Indi("I" + std::to_string(i), "N" + std::to_string(i) + " /X/", "1 DEAT Y\r\n");
+    records +=
+        Indi("I" + std::to_string(i), "N" + std::to_string(i) + " /X/", "1 DEAT Y\r\n");
   }
   Load(records);
   PrivacyFilter privacy(options_);

@@ -24,13 +24,15 @@ namespace {
 // of steps.
 class ScriptedProgress : public platform::Progress {
  public:
-  void SetPhase(const std::string& text, int64_t low, int64_t high, bool scalable) override {
+  void SetPhase(const std::string& text, int64_t low, int64_t high,
+                bool scalable) override {
     phases.push_back(text + " " + std::to_string(low) + ".." + std::to_string(high) +
                      (scalable ? " scaled" : ""));
   }
   void Step(int64_t position) override {
     steps.push_back(position);
-    if (cancel_after > 0 && static_cast<int>(steps.size()) >= cancel_after) cancelled = true;
+    if (cancel_after > 0 && static_cast<int>(steps.size()) >= cancel_after)
+      cancelled = true;
   }
   bool IsCancelled() const override { return cancelled; }
 
@@ -130,7 +132,8 @@ TEST_F(SelectionTest, SampleWithThreeFamiliesTakesTheFirstIncludedLoners) {
   }
   // L01 is living and left out; L02 and L03 fill the sample.
   records += Indi("L01", "");
-  for (int i = 2; i <= 10; ++i) records += Indi((i < 10 ? "L0" : "L") + std::to_string(i));
+  for (int i = 2; i <= 10; ++i)
+    records += Indi((i < 10 ? "L0" : "L") + std::to_string(i));
   Load(records);
   Select(false);
 
@@ -189,7 +192,8 @@ TEST_F(SelectionTest, FullRunLooksAtEveryLonerEvenWhenEveryFamilyIsSelected) {
     EXPECT_FALSE(loner.flags & kMarkInFamily);
   }
   EXPECT_FALSE(Selected(Family("F3")));
-  EXPECT_EQ(Family("F3").pageId, "F3") << "an unselected family still gets its identifier";
+  EXPECT_EQ(Family("F3").pageId, "F3")
+      << "an unselected family still gets its identifier";
   EXPECT_TRUE(Person("C3").flags & kMarkInFamily);
   EXPECT_TRUE(Person("C3").pageId.empty());
 
@@ -201,13 +205,15 @@ TEST_F(SelectionTest, FullRunLooksAtEveryLonerEvenWhenEveryFamilyIsSelected) {
 }
 
 TEST_F(SelectionTest, MembersAreMarkedAndMissingOrForeignPointersIgnored) {
-  Load(Fam("F1", "1 HUSB @H1@\r\n1 WIFE @W1@\r\n1 CHIL @C1@\r\n1 CHIL @NOBODY@\r\n"
-                 "1 NOTE @H2@\r\n1 CHIL no pointer\r\n") +
+  Load(Fam("F1",
+           "1 HUSB @H1@\r\n1 WIFE @W1@\r\n1 CHIL @C1@\r\n1 CHIL @NOBODY@\r\n"
+           "1 NOTE @H2@\r\n1 CHIL no pointer\r\n") +
        Indi("H1") + Indi("W1") + Indi("C1") + Indi("H2"));
   Select(true);
   for (const char* key : {"H1", "W1", "C1"}) {
     const GedcomRecord& r = Person(key);
-    EXPECT_EQ(r.flags & kRunMarks, kMarkSelected | kMarkInFamily | kMarkLivingTested) << key;
+    EXPECT_EQ(r.flags & kRunMarks, kMarkSelected | kMarkInFamily | kMarkLivingTested)
+        << key;
   }
   // H2 is named only by a NOTE line: a loner.
   EXPECT_FALSE(Person("H2").flags & kMarkInFamily);
@@ -223,7 +229,8 @@ TEST_F(SelectionTest, LivingTestAroundTheYearBound) {
   Load(Fam("F1", "1 HUSB @A@\r\n") + Indi("A", "1 BIRT\r\n2 DATE ABT 1899\r\n") +
        Fam("F2", "1 HUSB @B@\r\n") + Indi("B", "1 BIRT\r\n2 DATE 1900\r\n") +
        Fam("F3", "1 HUSB @C@\r\n") + Indi("C", "1 BIRT\r\n2 PLAC York\r\n") +
-       Fam("F4", "1 HUSB @B@\r\n1 WIFE @D@\r\n") + Indi("D", "1 BIRT\r\n2 DATE 3 MAR 1850\r\n"));
+       Fam("F4", "1 HUSB @B@\r\n1 WIFE @D@\r\n") +
+       Indi("D", "1 BIRT\r\n2 DATE 3 MAR 1850\r\n"));
   Select(true);
   EXPECT_EQ(SelectedKeys(RecordKind::kFamily), (Keys{"F1", "F4"}));
   EXPECT_FALSE(Person("A").flags & kMarkLiving);
@@ -243,43 +250,49 @@ TEST_F(SelectionTest, LivingTestAroundTheYearBound) {
 TEST_F(SelectionTest, RefnNumberingUsesThePrefixAndReportsMissingTagsOnce) {
   options_.m_nFamilyRefs = 1;
   options_.m_strNoRefPrefix = "f";
-  Load(Fam("F1", "1 REFN 100\r\n1 REFN 200\r\n1 HUSB @H1@\r\n") + Fam("F12", "1 HUSB @H1@\r\n") +
-       Fam("F3", "1 RIN 9\r\n1 HUSB @H1@\r\n") + Fam("F4", "1 REFN\r\n1 HUSB @H1@\r\n") +
-       Indi("H1"));
+  Load(Fam("F1", "1 REFN 100\r\n1 REFN 200\r\n1 HUSB @H1@\r\n") +
+       Fam("F12", "1 HUSB @H1@\r\n") + Fam("F3", "1 RIN 9\r\n1 HUSB @H1@\r\n") +
+       Fam("F4", "1 REFN\r\n1 HUSB @H1@\r\n") + Indi("H1"));
   Select(true);
   EXPECT_EQ(Family("F1").pageId, "100");
   EXPECT_EQ(Family("F12").pageId, "fF12");
   EXPECT_EQ(Family("F3").pageId, "fF3");
   EXPECT_EQ(Family("F4").pageId, "fF4") << "an empty REFN names no page";
   EXPECT_EQ(Warnings().GetTotal(), 1);
-  EXPECT_EQ(WarningLines(), (Keys{"A total of 3 family records contained no alternate "
-                                  "reference tag. Used cross-reference identifier instead."}));
+  EXPECT_EQ(WarningLines(),
+            (Keys{"A total of 3 family records contained no alternate "
+                  "reference tag. Used cross-reference identifier instead."}));
 }
 
 TEST_F(SelectionTest, DuplicateIdentifiersRaiseWarningTwenty) {
   options_.m_nFamilyRefs = 2;
   Load(Fam("F1", "1 RIN 7\r\n1 HUSB @H1@\r\n") + Fam("F2", "1 RIN 7\r\n1 HUSB @H1@\r\n") +
        // Different texts, same page file: they would overwrite each other.
-       Fam("F3", "1 RIN A-1\r\n1 HUSB @H1@\r\n") + Fam("F4", "1 RIN a1\r\n1 HUSB @H1@\r\n") +
+       Fam("F3", "1 RIN A-1\r\n1 HUSB @H1@\r\n") +
+       Fam("F4", "1 RIN a1\r\n1 HUSB @H1@\r\n") +
        // A family named like a loner's page.
        Fam("F5", "1 RIN oL1\r\n1 HUSB @H1@\r\n") + Indi("H1") + Indi("L1"));
   Select(true);
   EXPECT_EQ(Family("F2").pageId, "7");
-  EXPECT_EQ(WarningLines(),
-            (Keys{"Family record identifier 7 is not unique. Web page generation is incomplete.",
-                  "Family record identifier a1 is not unique. Web page generation is "
-                  "incomplete.",
-                  "Family record identifier oL1 is not unique. Web page generation is "
-                  "incomplete."}));
+  EXPECT_EQ(
+      WarningLines(),
+      (Keys{
+          "Family record identifier 7 is not unique. Web page generation is incomplete.",
+          "Family record identifier a1 is not unique. Web page generation is "
+          "incomplete.",
+          "Family record identifier oL1 is not unique. Web page generation is "
+          "incomplete."}));
 }
 
 TEST_F(SelectionTest, CustomFactNumberingMatchesTheTypeExactlyWithoutWarning) {
   options_.m_nFamilyRefs = 3;
   options_.m_strFamilyRefTag = "PageNo";
   options_.m_strNoRefPrefix = "x";
-  Load(Fam("F1", "1 EVEN 11\r\n2 TYPE Other\r\n1 EVEN 12\r\n2 TYPE PageNo\r\n"
-                 "1 EVEN 13\r\n2 TYPE PageNo\r\n1 HUSB @H1@\r\n") +
-       Fam("F2", "1 EVEN 21\r\n2 TYPE pageno\r\n1 REFN 22\r\n1 HUSB @H1@\r\n") + Indi("H1"));
+  Load(Fam("F1",
+           "1 EVEN 11\r\n2 TYPE Other\r\n1 EVEN 12\r\n2 TYPE PageNo\r\n"
+           "1 EVEN 13\r\n2 TYPE PageNo\r\n1 HUSB @H1@\r\n") +
+       Fam("F2", "1 EVEN 21\r\n2 TYPE pageno\r\n1 REFN 22\r\n1 HUSB @H1@\r\n") +
+       Indi("H1"));
   Select(true);
   EXPECT_EQ(Family("F1").pageId, "12");
   EXPECT_EQ(Family("F2").pageId, "xF2");
@@ -293,8 +306,8 @@ TEST_F(SelectionTest, HostileIdentifiersNeverLeaveTheDestinationFolder) {
   Load(Fam("F1", "1 REFN ../../etc/x\r\n1 HUSB @H1@\r\n") +
        Fam("F2", "1 REFN C:\\x\r\n1 HUSB @H1@\r\n") +
        Fam("F3", "1 REFN /etc/passwd\r\n1 HUSB @H1@\r\n") +
-       Fam("F4", "1 REFN ..\\..\r\n1 HUSB @H1@\r\n") + Fam("F5", "1 REFN /\r\n1 HUSB @H1@\r\n") +
-       Indi("H1"));
+       Fam("F4", "1 REFN ..\\..\r\n1 HUSB @H1@\r\n") +
+       Fam("F5", "1 REFN /\r\n1 HUSB @H1@\r\n") + Indi("H1"));
   Select(true);
   // Values with nothing usable in them fall back to the key.
   EXPECT_EQ(Family("F4").pageId, "F4");
