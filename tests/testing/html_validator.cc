@@ -4,7 +4,7 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <fstream>
+#include <cstdlib>
 #include <sstream>
 
 #include "testing/test_support.h"
