@@ -194,7 +194,13 @@ GedcomDialect DialectFromSection(const RawSection& section) {
   }
   for (int id = 0; id < text::kMarkerCount; ++id) {
     const std::string* raw = section.Get(kMarkerKeys[id]);
-    if (raw) dialect.markers.Set(id, Unquote(*raw));
+    if (raw == nullptr) continue;
+    std::string marker = Unquote(*raw);
+    // A marker of blanks only would turn every blank of a note into an
+    // element; it counts as no marker.
+    bool blank = true;
+    for (char c : marker) blank = blank && text::IsAsciiSpace(c);
+    if (!blank) dialect.markers.Set(id, std::move(marker));
   }
   return dialect;
 }
@@ -320,6 +326,14 @@ bool NextDialect(int32_t after, int32_t* ordinal, std::string* name) {
 int SelectDialectForRun(RunContext& ctx) {
   LoadDialects();
   const GedcomDialect& dialect = SelectDialect(ctx.options.m_nSpecialProcessing);
+  // Records the reader kept from an earlier run of an unchanged file were
+  // parsed with the tags of the dialect selected then; when those differ,
+  // the file must be read again or its cached records keep the old codes.
+  static DialectTags installed = DialectTags::Default();
+  if (ctx.reader.readCount() > 0 && installed.entries() != dialect.tagMap.entries()) {
+    ctx.reader.RequireReread();
+  }
+  installed = dialect.tagMap;
   ctx.reader.SetDialectTags(DialectTagsOf(dialect));
   return dialect.code;
 }

@@ -134,8 +134,19 @@ TEST_F(DialectsTest, MarkersAndTheHasMarkersFlag) {
   EXPECT_TRUE(HasMarkers(*markers));
   const GedcomDialect* blank = Dialects().Find(6);
   ASSERT_NE(blank, nullptr);
-  EXPECT_EQ(blank->markers.Marker(text::kBoldBegin), " ");
+  EXPECT_EQ(blank->markers.Marker(text::kBoldBegin), "");
   EXPECT_FALSE(HasMarkers(*blank));
+  // Beside a real marker, a quoted blank marker must not turn the blanks of
+  // a note into elements.
+  Dialects().LoadText("[Spaces]\nOrdinal=2\nBoldB=\" \"\nBoldE=\"  \"\nItalicB=' /'\n");
+  const GedcomDialect& spaces = SelectDialect(2);
+  EXPECT_EQ(MarkersOf(spaces),
+            (std::vector<std::string>{"", "", " /", "", "", "", "", "", "", "", "", ""}));
+  text::TextConverter converter;
+  converter.SetDialect(&CurrentDialect().markers);
+  std::string html;
+  converter.AppendParagraphs({"a b /c"}, &html, "", "", false, false, true);
+  EXPECT_EQ(html, "a b<i>c");
   EXPECT_FALSE(HasMarkers(*Dialects().Find(0)));
 }
 
@@ -227,13 +238,19 @@ class DialectRunTest : public ReaderTest {
  protected:
   ~DialectRunTest() override { LoadDialectsFrom(""); }
 
-  /// Selects the option set's dialect for a run and reads the file.
-  int StartRun(int32_t special_processing, const std::string& body) {
+  /// A run over the file last written: opens it, selects the option set's
+  /// dialect and makes the reading pass, in the order of a generation run.
+  int StartRun(int32_t special_processing) {
     options_.m_nSpecialProcessing = special_processing;
     RunContext ctx{options_, reader_, store_, statistics_, progress_, RunFlags{}, 0};
+    EXPECT_TRUE(reader_.Open(path_));
     int code = SelectDialectForRun(ctx);
-    EXPECT_TRUE(Read(Gedcom(body)));
+    EXPECT_TRUE(reader_.ReadPass(true, &progress_, nullptr));
     return code;
+  }
+  int StartRun(int32_t special_processing, const std::string& body) {
+    path_ = Write(Gedcom(body));
+    return StartRun(special_processing);
   }
   std::vector<TagCode> SourceCodes() {
     std::vector<TagCode> codes;
@@ -263,6 +280,22 @@ TEST_F(DialectRunTest, AnUnknownChoiceRunsWithTheBuiltInDialect) {
   EXPECT_EQ(StartRun(17, "0 @S1@ SOUR\r\n1 _TMPLT [Title]\r\n1 _SRCT x\r\n"), 0);
   EXPECT_EQ(SourceCodes(), (std::vector<TagCode>{kTagTemplate, kTagNonstandard}));
   EXPECT_EQ(CurrentDialect().name, "Normal (Default)");
+}
+
+TEST_F(DialectRunTest, ChangingTheDialectRereadsAnUnchangedFile) {
+  ASSERT_TRUE(LoadDialectsFrom(Fixture("tags.ini")));
+  StartRun(3, "0 @S1@ SOUR\r\n1 _SRCT [Title]\r\n1 _TMPLT x\r\n");
+  ASSERT_EQ(SourceCodes(), (std::vector<TagCode>{kTagTemplate, kTagNonstandard}));
+  // The same file with the built-in dialect: the cached record must not
+  // keep the codes of the renamed tags.
+  StartRun(0);
+  EXPECT_EQ(SourceCodes(), (std::vector<TagCode>{kTagNonstandard, kTagTemplate}));
+  EXPECT_EQ(reader_.readCount(), 2);
+  // The reader forgot the file when asked to read it again, so the next run
+  // reads it once more; after that an unchanged dialect costs no pass.
+  StartRun(0);
+  StartRun(0);
+  EXPECT_EQ(reader_.readCount(), 3);
 }
 
 }  // namespace
