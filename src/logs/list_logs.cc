@@ -60,7 +60,8 @@ std::vector<size_t> SortedOrder(const std::vector<Entry>& entries, bool sort, Le
 }
 
 std::string FileLink(const LogLinks& links, const std::string& folder, const std::string& file) {
-  return "<a href=\"" + links.ToFile(folder, file) + "\">" + text::EscapeHtml(file) + "</a>";
+  return "<a href=\"" + links.ToFile(folder, file) + "\">" +
+         text::EscapeHtml(platform::FileNameOf(file)) + "</a>";
 }
 
 std::string CellOrBlank(const std::string& html) { return html.empty() ? "&nbsp;" : html; }
@@ -126,7 +127,7 @@ void IndividualRow(LogPage& page, const LogLinks& links, const COptions& o,
                                   e.portrait_file, o.m_strIndivImageFolder, e.image_file);
   std::string cell;
   if (!image.file.empty()) {
-    cell = text::EscapeHtml(image.file) + "<br><img src=\"" +
+    cell = text::EscapeHtml(platform::FileNameOf(image.file)) + "<br><img src=\"" +
            links.ToFile(image.folder, image.file) + "\" alt=\"Image\" title=\"Image\">" +
            CaptionSuffix(e.caption);
   }
@@ -162,7 +163,8 @@ std::string FamilyImageCell(const LogLinks& links, const ListLogInputs& in,
     std::snprintf(window, sizeof window, "',%d,%d)\">", full.width + 50, full.height + 25);
     img = "<a href=\"javascript:NewWindow('" + address + window + img + "</a>";
   }
-  return text::EscapeHtml(image.file) + "<br>" + img + CaptionSuffix(e.caption);
+  return text::EscapeHtml(platform::FileNameOf(image.file)) + "<br>" + img +
+         CaptionSuffix(e.caption);
 }
 
 void FamilyRow(LogPage& page, const LogLinks& links, const ListLogInputs& in,
