@@ -2,7 +2,6 @@
 
 #include <ini.h>
 
-#include <cstring>
 #include <utility>
 #include <vector>
 
