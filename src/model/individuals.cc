@@ -19,6 +19,14 @@ namespace {
 constexpr TagCode kTagAliaCode = 9;
 constexpr TagCode kTagBapmCode = 16;
 
+// `text` without the blanks around it (some programs pad their dates).
+std::string Trimmed(const std::string& text) {
+  size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return {};
+  size_t last = text.find_last_not_of(" \t");
+  return text.substr(first, last - first + 1);
+}
+
 // The page identifier of the family `key` points to, when that family has a
 // page: selected in this run (any family with an identifier in list mode).
 const std::string* FamilyPage(RecordStore& store, const std::string& key, bool listOnly) {
@@ -155,10 +163,10 @@ GendexEntry MakeGendexEntry(const IndividualSummary& summary,
   entry.surname = summary.name.surname;
   entry.given = summary.name.given;
   entry.suffix = summary.name.suffix;
-  entry.birthDate = summary.birthDate;
-  entry.birthPlace = summary.birthPlace;
-  entry.deathDate = summary.deathDate;
-  entry.deathPlace = summary.deathPlace;
+  entry.birthDate = Trimmed(summary.birthDate);
+  entry.birthPlace = Trimmed(summary.birthPlace);
+  entry.deathDate = Trimmed(summary.deathDate);
+  entry.deathPlace = Trimmed(summary.deathPlace);
   if (summary.living) {
     privacy.FilterGivenNames(true, &entry.given);
     if (privacy.FilterBirthDate(true, &entry.birthDate)) entry.birthPlace.clear();

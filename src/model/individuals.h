@@ -92,7 +92,8 @@ class GendexSink {
 /// pass through FilterGivenNames and the birth date through FilterBirthDate
 /// (the place is emptied when the date was replaced); with living
 /// individuals excluded a living individual's dates and places are left out
-/// altogether. `pageFile` is the home page's file name.
+/// altogether. Blanks around dates and places are dropped. `pageFile` is
+/// the home page's file name.
 GendexEntry MakeGendexEntry(const IndividualSummary& summary,
                             const PrivacyFilter& privacy, std::string pageFile);
 

@@ -229,7 +229,7 @@ TEST_F(IndividualsTest, GendexOfALivingIndividualShowsInitialsAndThePrivateDate)
        Indi("I1", "John Paul /Smith/ Sr",
             "1 BIRT\r\n2 DATE 1970\r\n2 PLAC Paris\r\n1 FAMS @F-1@\r\n") +
        Indi("I2", "/Smith/",
-            "1 BIRT\r\n2 DATE 1940\r\n2 PLAC Lyon\r\n1 DEAT\r\n2 DATE 2001\r\n"
+            "1 BIRT\r\n2 DATE       1940\r\n2 PLAC Lyon \r\n1 DEAT\r\n2 DATE 2001\r\n"
             "2 PLAC Nice | Var\r\n1 FAMS @F-1@\r\n"));
   Run(true);
   EXPECT_TRUE(Summary("I1").living);
