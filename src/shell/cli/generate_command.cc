@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/generator.h"
+#include "engine/site_phases.h"
 #include "logs/warning_log.h"
 #include "options/options.h"
 #include "platform/app_paths.h"
@@ -94,7 +95,7 @@ int RunGenerateCommand(const std::vector<std::string>& args) {
     options->m_strDestFolder = platform::StoredPath(platform::WithTrailingSlash(dest));
   }
 
-  Generator generator;
+  Generator generator(std::make_unique<SitePhases>());
   TerminalProgressView view(quiet);
   RunOutcome outcome = generator.Generate(mode, *options, view);
   view.Close();

@@ -1,0 +1,25 @@
+// The real page writers of a run, behind the phase interface.
+#pragma once
+
+#include <memory>
+
+#include "engine/run_phases.h"
+
+namespace vellix {
+
+/// Calls the site's writers for each phase of a run: the GEDCOM dialect, the
+/// style sheet, selection, the individuals pass with GENDEX, and the log
+/// pages. The Generator decides which phases run; this class only knows how.
+class SitePhases : public RunPhases {
+ public:
+  SitePhases();
+  ~SitePhases() override;
+
+  int SelectDialect(RunContext& ctx) override;
+
+ private:
+  struct RunData;
+  std::unique_ptr<RunData> run_;
+};
+
+}  // namespace vellix
