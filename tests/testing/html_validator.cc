@@ -50,8 +50,9 @@ std::vector<std::string> ValidateHtmlFile(const std::string& path,
   if (!FindProgram("onsgmls")) return {"onsgmls (opensp) not installed"};
   // SP_CHARSET_FIXED/SP_ENCODING make onsgmls read the page as UTF-8, as its
   // charset meta says; -E0 lists every error, not only the first 200.
-  const std::string command = "SP_CHARSET_FIXED=YES SP_ENCODING=utf-8 onsgmls -s -E0 -c " +
-                              ShellQuote(catalog) + " " + ShellQuote(path) + " 2>&1";
+  const std::string command =
+      "SP_CHARSET_FIXED=YES SP_ENCODING=utf-8 onsgmls -s -E0 -c " + ShellQuote(catalog) +
+      " " + ShellQuote(path) + " 2>&1";
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return {"cannot run onsgmls"};
   std::string output;

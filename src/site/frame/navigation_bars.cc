@@ -77,7 +77,8 @@ std::string PageWriter::Bar(std::string_view div_class, const ExtraLinks& extras
 std::string PageWriter::FamilyBar(bool parent_target, bool with_bibliography) const {
   const COptions& o = options_;
   const std::string home = HomeLink(parent_target);
-  const std::string surnames = LabelLink(parent_target, first_surname_file_, o.m_strNavSurnames);
+  const std::string surnames =
+      LabelLink(parent_target, first_surname_file_, o.m_strNavSurnames);
   const std::string index = LabelLink(parent_target, first_index_file_, o.m_strNavIndex);
   if (home.empty() && surnames.empty() && index.empty()) return {};
   const std::string bibliography =
@@ -91,7 +92,8 @@ std::string PageWriter::FamilyBar(bool parent_target, bool with_bibliography) co
 std::string PageWriter::IndexBar(bool parent_target, bool with_bibliography) const {
   const COptions& o = options_;
   const std::string home = HomeLink(parent_target);
-  const std::string surnames = LabelLink(parent_target, first_surname_file_, o.m_strNavSurnames);
+  const std::string surnames =
+      LabelLink(parent_target, first_surname_file_, o.m_strNavSurnames);
   if (home.empty() && surnames.empty()) return {};
   const std::string bibliography =
       with_bibliography && o.m_bBiblioPages
@@ -110,7 +112,8 @@ std::string PageWriter::SurnameBar(bool parent_target, bool with_bibliography) c
       with_bibliography && o.m_bBiblioPages
           ? LabelLink(parent_target, first_bibliography_file_, o.m_strNavBiblio)
           : std::string();
-  return Bar("vx-lnksur", BuildExtraLinks(parent_target, true), {home, index, bibliography});
+  return Bar("vx-lnksur", BuildExtraLinks(parent_target, true),
+             {home, index, bibliography});
 }
 
 std::string PageWriter::BibliographyBar(bool short_form, bool with_repository,
@@ -125,7 +128,8 @@ std::string PageWriter::BibliographyBar(bool short_form, bool with_repository,
     if (home.empty() && repository.empty()) return {};
     return Bar("vx-lnkbib", BuildExtraLinks(parent_target, false), {home, repository});
   }
-  const std::string surnames = LabelLink(parent_target, first_surname_file_, o.m_strNavSurnames);
+  const std::string surnames =
+      LabelLink(parent_target, first_surname_file_, o.m_strNavSurnames);
   const std::string index = LabelLink(parent_target, first_index_file_, o.m_strNavIndex);
   if (home.empty() && surnames.empty() && index.empty() && repository.empty()) return {};
   return Bar("vx-lnkbib", BuildExtraLinks(parent_target, false),
@@ -136,15 +140,18 @@ std::string PageWriter::RepositoryBar(bool short_form, bool parent_target) const
   const COptions& o = options_;
   const std::string home = HomeLink(parent_target);
   const std::string bibliography =
-      o.m_bBiblioPages ? LabelLink(parent_target, first_bibliography_file_, o.m_strNavBiblio)
-                       : std::string();
+      o.m_bBiblioPages
+          ? LabelLink(parent_target, first_bibliography_file_, o.m_strNavBiblio)
+          : std::string();
   if (short_form) {
     if (home.empty() && bibliography.empty()) return {};
     return Bar("vx-lnkrep", BuildExtraLinks(parent_target, false), {home, bibliography});
   }
-  const std::string surnames = LabelLink(parent_target, first_surname_file_, o.m_strNavSurnames);
+  const std::string surnames =
+      LabelLink(parent_target, first_surname_file_, o.m_strNavSurnames);
   const std::string index = LabelLink(parent_target, first_index_file_, o.m_strNavIndex);
-  if (home.empty() && surnames.empty() && index.empty() && bibliography.empty()) return {};
+  if (home.empty() && surnames.empty() && index.empty() && bibliography.empty())
+    return {};
   return Bar("vx-lnkrep", BuildExtraLinks(parent_target, false),
              {home, surnames, index, bibliography});
 }
@@ -156,7 +163,8 @@ std::string PageWriter::FootnoteFrameBar(std::string_view family_page_file) cons
     // Back to the frameset, replacing it; a strict page has no frames and
     // no target attribute.
     group_sheet = "<a href=\"" + std::string(family_page_file) + "\"" +
-                  (strict_ ? "" : " target=\"_parent\"") + ">" + o.m_strNavGroupSheet + "</a>";
+                  (strict_ ? "" : " target=\"_parent\"") + ">" + o.m_strNavGroupSheet +
+                  "</a>";
   }
   const std::string bibliography =
       o.m_bBiblioPages ? LabelLink(true, first_bibliography_file_, o.m_strNavBiblio)

@@ -92,9 +92,11 @@ class PageWriter {
 
   void BeginPage(std::string* page, int kind, std::string_view head,
                  std::string_view extra1 = {}, std::string_view extra2 = {});
-  void WriteTopLinks(std::string* page, std::string_view bar, bool with_top_divider) const;
-  void WriteBottomLinks(std::string* page, std::string_view extra1, std::string_view extra2,
-                        std::string_view bar, bool with_bottom_divider) const;
+  void WriteTopLinks(std::string* page, std::string_view bar,
+                     bool with_top_divider) const;
+  void WriteBottomLinks(std::string* page, std::string_view extra1,
+                        std::string_view extra2, std::string_view bar,
+                        bool with_bottom_divider) const;
   void EndPage(std::string* page, int kind, bool media) const;
   /// Appends `text` to the page; bytes that are not UTF-8 become U+FFFD, so
   /// the page always matches its charset declaration.
@@ -110,14 +112,16 @@ class PageWriter {
   std::string SurnameBar(bool parent_target, bool with_bibliography) const;
   /// `with_repository`: the caller wants the repository link (shown when
   /// repository pages are generated).
-  std::string BibliographyBar(bool short_form, bool with_repository, bool parent_target) const;
+  std::string BibliographyBar(bool short_form, bool with_repository,
+                              bool parent_target) const;
   std::string RepositoryBar(bool short_form, bool parent_target) const;
   /// The bar of the footnotes frame: back to the frameset `family_page_file`.
   std::string FootnoteFrameBar(std::string_view family_page_file) const;
   /// The bar of a multimedia page with one link; `href` is the family page
   /// file (kGroupSheet, put behind the relative prefix) or the gallery page
   /// (kGallery, used as given); kBibliography ignores it.
-  std::string MediaBar(MediaBarLink link, bool parent_target, std::string_view href) const;
+  std::string MediaBar(MediaBarLink link, bool parent_target,
+                       std::string_view href) const;
 
   // Fields filled by Prepare and the per-page operations.
   const std::string& head() const { return head_; }

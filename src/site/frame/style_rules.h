@@ -15,7 +15,7 @@ enum class StyleDynamic {
   kBottomImage,
   kThickImage,
   kThinImage,
-  kIdx,          // the fixed-font or normal text declarations
+  kIdx,  // the fixed-font or normal text declarations
   kFam,
   kLbl,              // label alignment and width before the fixed part
   kDate,             // the date field width

@@ -34,10 +34,12 @@ std::string TextDeclarations(bool fixed_font) {
   return "white-space:normal;\r\n";
 }
 
-std::string Margin(const std::string& value) { return value.empty() ? "0px" : value + "px"; }
+std::string Margin(const std::string& value) {
+  return value.empty() ? "0px" : value + "px";
+}
 
 std::string BodyRule(const COptions& o) {
-  static constexpr const char* kSizes[] = {"",      "xx-small", "x-small", "small",
+  static constexpr const char* kSizes[] = {"",       "xx-small", "x-small", "small",
                                            "medium", "large",    "x-large", "xx-large"};
   std::string rule = ".vx-body, td.vx-body\r\n{\r\n  margin:";
   rule += Margin(o.m_strMarginTop) + " " + Margin(o.m_strMarginRight) + " " +
@@ -50,7 +52,8 @@ std::string BodyRule(const COptions& o) {
   rule += o.m_bBackFixed ? "fixed" : "scroll";
   rule += ";\r\n";
   if (!o.m_strFontFace.empty()) rule += "  font-family:" + o.m_strFontFace + ";\r\n";
-  rule += "  color:" + (o.m_strTextColor.empty() ? std::string("#000000") : o.m_strTextColor) +
+  rule += "  color:" +
+          (o.m_strTextColor.empty() ? std::string("#000000") : o.m_strTextColor) +
           ";\r\n";
   if (o.m_nFontSize >= 1 && o.m_nFontSize <= 7) {
     rule += "  font-size:";
@@ -72,7 +75,8 @@ std::string DynamicBefore(const COptions& o, StyleDynamic dynamic) {
                    : TextDeclarations(false);
     case StyleDynamic::kLbl: {
       if (fixed || !o.m_bAlignLabels) return {};
-      const int width = o.m_bAlignLongest ? LongestGroupSheetLabel(o) + 2 : o.m_nLabelWidth;
+      const int width =
+          o.m_bAlignLongest ? LongestGroupSheetLabel(o) + 2 : o.m_nLabelWidth;
       return std::string("  text-align:") + (o.m_bRightJustify ? "right" : "left") +
              ";\r\n  width:" + std::to_string(width) + "ex;\r\n";
     }
@@ -81,7 +85,8 @@ std::string DynamicBefore(const COptions& o, StyleDynamic dynamic) {
       return "width:" + std::to_string(o.m_nDateWidth) + "ex;\r\n";
     case StyleDynamic::kLblRel: {
       std::string text = fixed ? "" : "  padding-left:2ex;\r\n";
-      return text + "  color:" + o.m_strActiveLinkColor + ";\r\n  background:transparent;\r\n";
+      return text + "  color:" + o.m_strActiveLinkColor +
+             ";\r\n  background:transparent;\r\n";
     }
     default:
       return {};
@@ -97,7 +102,8 @@ std::string DynamicAfter(const COptions& o, StyleDynamic dynamic) {
     case StyleDynamic::kThumbCell: {
       if (o.m_nThumbColumns <= 0) return {};
       char width[64];
-      std::snprintf(width, sizeof width, "  width:%3.0f%%;\r\n", 100.0 / o.m_nThumbColumns);
+      std::snprintf(width, sizeof width, "  width:%3.0f%%;\r\n",
+                    100.0 / o.m_nThumbColumns);
       return width;
     }
     default:
@@ -108,11 +114,16 @@ std::string DynamicAfter(const COptions& o, StyleDynamic dynamic) {
 // False for a divider image block whose divider is not drawn as an image.
 bool IsWritten(const COptions& o, StyleDynamic dynamic) {
   switch (dynamic) {
-    case StyleDynamic::kTopImage: return o.m_nDividerTop == kDividerImage;
-    case StyleDynamic::kBottomImage: return o.m_nDividerBottom == kDividerImage;
-    case StyleDynamic::kThickImage: return o.m_nDividerThick == kDividerImage;
-    case StyleDynamic::kThinImage: return o.m_nDividerThin == kDividerImage;
-    default: return true;
+    case StyleDynamic::kTopImage:
+      return o.m_nDividerTop == kDividerImage;
+    case StyleDynamic::kBottomImage:
+      return o.m_nDividerBottom == kDividerImage;
+    case StyleDynamic::kThickImage:
+      return o.m_nDividerThick == kDividerImage;
+    case StyleDynamic::kThinImage:
+      return o.m_nDividerThin == kDividerImage;
+    default:
+      return true;
   }
 }
 
@@ -139,7 +150,8 @@ void AppendRule(const COptions& o, const StyleRule& rule, std::string* out) {
 
 size_t CharacterCount(std::string_view text) {
   size_t count = 0;
-  for (size_t pos = 0; pos < text.size(); pos += charset::Utf8CharLength(text, pos)) ++count;
+  for (size_t pos = 0; pos < text.size(); pos += charset::Utf8CharLength(text, pos))
+    ++count;
   return count;
 }
 

@@ -19,9 +19,15 @@ std::string EncodedImage(int width, int height, Format format) {
   int size = 0;
   void* bytes = nullptr;
   switch (format) {
-    case Format::kPng: bytes = gdImagePngPtr(image, &size); break;
-    case Format::kGif: bytes = gdImageGifPtr(image, &size); break;
-    case Format::kJpeg: bytes = gdImageJpegPtr(image, &size, 80); break;
+    case Format::kPng:
+      bytes = gdImagePngPtr(image, &size);
+      break;
+    case Format::kGif:
+      bytes = gdImageGifPtr(image, &size);
+      break;
+    case Format::kJpeg:
+      bytes = gdImageJpegPtr(image, &size, 80);
+      break;
   }
   std::string data(static_cast<const char*>(bytes), static_cast<size_t>(size));
   gdFree(bytes);
@@ -93,9 +99,10 @@ TEST_F(DividersTest, MediaPagesPutTheRelativePrefixBeforeTheImage) {
   options_.m_strDividerTopImage = "art\\my line.png";
   dir_.Write("art/my line.png", "");
   PageWriter writer = Prepared(true);
-  EXPECT_EQ(writer.top_divider(),
-            "\r\n<div class=\"vx-tbar\"><img src=\"../art/my%20line.png\" alt=\"divider\">"
-            "</div>");
+  EXPECT_EQ(
+      writer.top_divider(),
+      "\r\n<div class=\"vx-tbar\"><img src=\"../art/my%20line.png\" alt=\"divider\">"
+      "</div>");
 }
 
 TEST(ImageSizeTest, DecodesEachFormatByItsSignature) {

@@ -42,8 +42,8 @@ class NavigationBarsTest : public FrameTest {
     }
   }
   static std::string Extra(int n) {
-    return "<a href=\"x" + std::to_string(n) + ".html\" target=\"_self\">X" + std::to_string(n) +
-           "</a>";
+    return "<a href=\"x" + std::to_string(n) + ".html\" target=\"_self\">X" +
+           std::to_string(n) + "</a>";
   }
 };
 
@@ -71,10 +71,11 @@ TEST_F(NavigationBarsTest, BibliographyLinkNeedsTheBibliographyPages) {
   EXPECT_EQ(Prepared().FamilyBar(false, true).find("Bibliography"), std::string::npos);
   options_.m_bBiblioPages = true;
   options_.m_strNavIndex.clear();
-  EXPECT_EQ(Prepared().FamilyBar(true, true),
-            Div("vx-lnkfam",
-                "<a href=\"grpmain.html\" target=\"_parent\">Surnames</a>" + std::string(kSep) +
-                    "<a href=\"grpbib1.html\" target=\"_parent\">Bibliography</a>"));
+  EXPECT_EQ(
+      Prepared().FamilyBar(true, true),
+      Div("vx-lnkfam",
+          "<a href=\"grpmain.html\" target=\"_parent\">Surnames</a>" + std::string(kSep) +
+              "<a href=\"grpbib1.html\" target=\"_parent\">Bibliography</a>"));
 }
 
 TEST_F(NavigationBarsTest, BarsWithoutTheirLinksAreEmpty) {
@@ -97,8 +98,8 @@ TEST_F(NavigationBarsTest, ExtraLinksLeadTrailAndSecondLine) {
   const std::string x1 = "<a href=\"x1.html\" target=\"_self\" title=\"First\">X1</a>";
   const std::string x2 = "<a href=\"x2.html\" target=\"w\">X2</a>";
   EXPECT_EQ(Prepared().FamilyBar(false, true),
-            Div("vx-lnkfam", x1 + kSep + kSurnames + kSep + kIndex + kSep + kBiblio + kSep + x2 +
-                                 "<br>\r\n" + Extra(3)));
+            Div("vx-lnkfam", x1 + kSep + kSurnames + kSep + kIndex + kSep + kBiblio +
+                                 kSep + x2 + "<br>\r\n" + Extra(3)));
 }
 
 TEST_F(NavigationBarsTest, SecondLineLinksAreJoinedBySeparators) {
@@ -106,14 +107,15 @@ TEST_F(NavigationBarsTest, SecondLineLinksAreJoinedBySeparators) {
   SetExtra(2, true);
   SetExtra(3, false);
   EXPECT_EQ(Prepared().IndexBar(false, false),
-            Div("vx-lnkidx", std::string(kSurnames) + kSep + Extra(3) + "<br>\r\n" + Extra(1) +
-                                 kSep + Extra(2)));
+            Div("vx-lnkidx", std::string(kSurnames) + kSep + Extra(3) + "<br>\r\n" +
+                                 Extra(1) + kSep + Extra(2)));
 }
 
 TEST_F(NavigationBarsTest, SurnamePageOnlyLinksAppearOnTheSurnameBarOnly) {
   SetExtra(2, false, true);
   PageWriter writer = Prepared();
-  EXPECT_EQ(writer.SurnameBar(false, false), Div("vx-lnksur", std::string(kIndex) + kSep + Extra(2)));
+  EXPECT_EQ(writer.SurnameBar(false, false),
+            Div("vx-lnksur", std::string(kIndex) + kSep + Extra(2)));
   EXPECT_EQ(writer.IndexBar(false, false), Div("vx-lnkidx", kSurnames));
   EXPECT_EQ(writer.FamilyBar(false, false).find("X2"), std::string::npos);
 }
@@ -123,8 +125,10 @@ TEST_F(NavigationBarsTest, IndexAndSurnameBarsLeaveOutTheirOwnList) {
   options_.m_bBiblioPages = true;
   const std::string home = "<a href=\"home.html\" target=\"_self\">Home</a>";
   PageWriter writer = Prepared();
-  EXPECT_EQ(writer.IndexBar(false, true), Div("vx-lnkidx", home + kSep + kSurnames + kSep + kBiblio));
-  EXPECT_EQ(writer.SurnameBar(false, true), Div("vx-lnksur", home + kSep + kIndex + kSep + kBiblio));
+  EXPECT_EQ(writer.IndexBar(false, true),
+            Div("vx-lnkidx", home + kSep + kSurnames + kSep + kBiblio));
+  EXPECT_EQ(writer.SurnameBar(false, true),
+            Div("vx-lnksur", home + kSep + kIndex + kSep + kBiblio));
   options_.m_strHomePage.clear();
   options_.m_strNavIndex.clear();
   // Only the bibliography left: the surname bar has none of its own links.
@@ -139,7 +143,8 @@ TEST_F(NavigationBarsTest, BibliographyAndRepositoryBarsLongAndShort) {
   PageWriter writer = Prepared();
   EXPECT_EQ(writer.BibliographyBar(false, true, false),
             Div("vx-lnkbib", home + kSep + kSurnames + kSep + kIndex + kSep + kRepo));
-  EXPECT_EQ(writer.BibliographyBar(true, true, false), Div("vx-lnkbib", home + kSep + kRepo));
+  EXPECT_EQ(writer.BibliographyBar(true, true, false),
+            Div("vx-lnkbib", home + kSep + kRepo));
   EXPECT_EQ(writer.RepositoryBar(false, false),
             Div("vx-lnkrep", home + kSep + kSurnames + kSep + kIndex + kSep + kBiblio));
   EXPECT_EQ(writer.RepositoryBar(true, false), Div("vx-lnkrep", home + kSep + kBiblio));
@@ -155,9 +160,10 @@ TEST_F(NavigationBarsTest, FootnoteFrameBarLinksBackToTheFrameset) {
   options_.m_bBiblioPages = true;
   PageWriter writer = Prepared();
   EXPECT_EQ(writer.FootnoteFrameBar("grpf1.html"),
-            Div("vx-lnkfam", "<a href=\"grpf1.html\" target=\"_parent\">Group Sheet</a>" +
-                                 std::string(kSep) +
-                                 "<a href=\"grpbib1.html\" target=\"_parent\">Bibliography</a>"));
+            Div("vx-lnkfam",
+                "<a href=\"grpf1.html\" target=\"_parent\">Group Sheet</a>" +
+                    std::string(kSep) +
+                    "<a href=\"grpbib1.html\" target=\"_parent\">Bibliography</a>"));
   options_.m_bBiblioPages = false;
   options_.m_strNavGroupSheet.clear();
   EXPECT_EQ(Prepared().FootnoteFrameBar("grpf1.html"), "");
@@ -166,10 +172,12 @@ TEST_F(NavigationBarsTest, FootnoteFrameBarLinksBackToTheFrameset) {
 TEST_F(NavigationBarsTest, MediaBarsReachBackThroughTheRelativePrefix) {
   options_.m_strDestFolder = "C:\\site";
   PageWriter writer = Prepared(true);
-  EXPECT_EQ(writer.MediaBar(MediaBarLink::kBibliography, false, ""),
-            Div("vx-lnkmed", "<a href=\"../grpbib1.html\" target=\"_self\">Bibliography</a>"));
-  EXPECT_EQ(writer.MediaBar(MediaBarLink::kGroupSheet, false, "grpf12.html"),
-            Div("vx-lnkmed", "<a href=\"../grpf12.html\" target=\"_self\">Group Sheet</a>"));
+  EXPECT_EQ(
+      writer.MediaBar(MediaBarLink::kBibliography, false, ""),
+      Div("vx-lnkmed", "<a href=\"../grpbib1.html\" target=\"_self\">Bibliography</a>"));
+  EXPECT_EQ(
+      writer.MediaBar(MediaBarLink::kGroupSheet, false, "grpf12.html"),
+      Div("vx-lnkmed", "<a href=\"../grpf12.html\" target=\"_self\">Group Sheet</a>"));
   EXPECT_EQ(writer.MediaBar(MediaBarLink::kGallery, false, "gf-f12-01.html"),
             Div("vx-lnkmed", "<a href=\"gf-f12-01.html\" target=\"_self\">Gallery</a>"));
   options_.m_strNavGallery.clear();

@@ -36,9 +36,12 @@ class PageFileTest : public ::testing::Test {
 
 TEST_F(PageFileTest, WritesThePageAndCountsItInItsGroup) {
   const std::string page = "<html>Zo\xc3\xab</html>\r\n";
-  ASSERT_TRUE(WritePageFile(dest_.File("grpf1.html"), page, FileGroup::kFamily, statistics_));
-  ASSERT_TRUE(WritePageFile(dest_.File("grpf2.html"), "ab", FileGroup::kFamily, statistics_));
-  ASSERT_TRUE(WritePageFile(dest_.File("grpname1.html"), "abc", FileGroup::kIndex, statistics_));
+  ASSERT_TRUE(
+      WritePageFile(dest_.File("grpf1.html"), page, FileGroup::kFamily, statistics_));
+  ASSERT_TRUE(
+      WritePageFile(dest_.File("grpf2.html"), "ab", FileGroup::kFamily, statistics_));
+  ASSERT_TRUE(
+      WritePageFile(dest_.File("grpname1.html"), "abc", FileGroup::kIndex, statistics_));
   EXPECT_EQ(testing::ReadFile(dest_.File("grpf1.html")), page);
   EXPECT_EQ(statistics_.filesWritten[static_cast<size_t>(FileGroup::kFamily)], 2u);
   EXPECT_EQ(statistics_.bytesWritten[static_cast<size_t>(FileGroup::kFamily)],
@@ -59,7 +62,8 @@ TEST_F(PageFileTest, StoredPathsWithBackslashesReachTheNativeFile) {
 
 TEST_F(PageFileTest, RewritingAPageReplacesItWhole) {
   const std::string path = dest_.File("grpmain.html");
-  ASSERT_TRUE(WritePageFile(path, "a much longer first version", FileGroup::kSurname, statistics_));
+  ASSERT_TRUE(WritePageFile(path, "a much longer first version", FileGroup::kSurname,
+                            statistics_));
   ASSERT_TRUE(WritePageFile(path, "short", FileGroup::kSurname, statistics_));
   EXPECT_EQ(testing::ReadFile(path), "short");
 }
@@ -69,7 +73,8 @@ TEST_F(PageFileTest, NoByteOrderMarkAndNoInvalidUtf8ReachTheFile) {
                             FileGroup::kOther, statistics_));
   const std::string written = testing::ReadFile(dest_.File("a.html"));
   EXPECT_EQ(written, "<html>caf\xef\xbf\xbd</html>");
-  EXPECT_EQ(statistics_.bytesWritten[static_cast<size_t>(FileGroup::kOther)], written.size());
+  EXPECT_EQ(statistics_.bytesWritten[static_cast<size_t>(FileGroup::kOther)],
+            written.size());
 }
 
 TEST_F(PageFileTest, UnwritablePageRaisesWarningFiveAndIsNotCounted) {

@@ -15,18 +15,21 @@ using PageHeadTest = FrameTest;
 
 TEST_F(PageHeadTest, FamilyPageHeadWithDefaultOptions) {
   PageWriter writer = Prepared();
-  const std::string head = writer.BuildHead("Smith &amp; Jones", "Smith", false, false, false);
-  EXPECT_EQ(head, std::string(kStrictDoctype) +
-                      "<html><head>\r\n"
-                      "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\r\n"
-                      "<title>Smith &amp; Jones</title>\r\n"
-                      "<meta name=\"Keywords\" content=\"Genealogy,Group,Sheet,Smith\">\r\n"
-                      "<meta name=\"Description\" content=\"Family Group Sheets\">\r\n"
-                      "<meta name=\"Author\" content=\"\">\r\n"
-                      "<link rel=\"Start\" type=\"text/html\" title=\"Surnames\" "
-                      "href=\"grpmain.html\">\r\n"
-                      "<link rel=\"StyleSheet\" type=\"text/css\" href=\"grpbase.css\">\r\n"
-                      "</head>\r\n");
+  const std::string head =
+      writer.BuildHead("Smith &amp; Jones", "Smith", false, false, false);
+  EXPECT_EQ(
+      head,
+      std::string(kStrictDoctype) +
+          "<html><head>\r\n"
+          "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\r\n"
+          "<title>Smith &amp; Jones</title>\r\n"
+          "<meta name=\"Keywords\" content=\"Genealogy,Group,Sheet,Smith\">\r\n"
+          "<meta name=\"Description\" content=\"Family Group Sheets\">\r\n"
+          "<meta name=\"Author\" content=\"\">\r\n"
+          "<link rel=\"Start\" type=\"text/html\" title=\"Surnames\" "
+          "href=\"grpmain.html\">\r\n"
+          "<link rel=\"StyleSheet\" type=\"text/css\" href=\"grpbase.css\">\r\n"
+          "</head>\r\n");
   EXPECT_EQ(writer.head(), head);
   EXPECT_EQ(writer.title_value(), "Smith &amp; Jones");
 }
@@ -35,11 +38,12 @@ TEST_F(PageHeadTest, TransitionalDoctypeStartsThePageWithItsLineAndHtmlHead) {
   options_.m_strDtdPages = kDtdTransitional;
   PageWriter writer = Prepared();
   const std::string head = writer.BuildHead("T", "", false, false, false);
-  EXPECT_EQ(head.rfind(std::string(kDtdTransitional) +
-                           "\r\n<html><head>\r\n<meta http-equiv=\"Content-Type\" "
-                           "content=\"text/html; charset=utf-8\">\r\n<title>T</title>\r\n",
-                       0),
-            0u)
+  EXPECT_EQ(
+      head.rfind(std::string(kDtdTransitional) +
+                     "\r\n<html><head>\r\n<meta http-equiv=\"Content-Type\" "
+                     "content=\"text/html; charset=utf-8\">\r\n<title>T</title>\r\n",
+                 0),
+      0u)
       << head;
 }
 
@@ -81,12 +85,14 @@ TEST_F(PageHeadTest, FramesetHeadHasFramesDoctypeAndNoBlocksOrLinks) {
   options_.m_strExternalCss = "my.css";
   PageWriter writer = Prepared();
   const std::string head = writer.BuildHead("F1", "", true, false, false);
-  EXPECT_EQ(head.rfind(std::string(kDtdFrameset) + "\r\n<html><head>\r\n<meta http-equiv", 0),
-            0u);
+  EXPECT_EQ(
+      head.rfind(std::string(kDtdFrameset) + "\r\n<html><head>\r\n<meta http-equiv", 0),
+      0u);
   EXPECT_EQ(head.find("mine"), std::string::npos);
   EXPECT_EQ(head.find("<link"), std::string::npos);
   EXPECT_EQ(head.find("<script"), std::string::npos);
-  EXPECT_NE(head.find("<meta name=\"Author\" content=\"\">\r\n</head>\r\n"), std::string::npos);
+  EXPECT_NE(head.find("<meta name=\"Author\" content=\"\">\r\n</head>\r\n"),
+            std::string::npos);
 }
 
 TEST_F(PageHeadTest, UserBlocksStandAtTheirPlacesWithTheTitleFilledIn) {
@@ -122,8 +128,9 @@ TEST_F(PageHeadTest, MediaPagesReachStyleSheetAndStartThroughTheRelativePrefix) 
   EXPECT_EQ(writer.relative_prefix(), "../");
   const std::string head = writer.BuildHead("G", "", false, false, true);
   EXPECT_NE(head.find("href=\"../grpmain.html\""), std::string::npos);
-  EXPECT_NE(head.find("<link rel=\"StyleSheet\" type=\"text/css\" href=\"../grpbase.css\">"),
-            std::string::npos);
+  EXPECT_NE(
+      head.find("<link rel=\"StyleSheet\" type=\"text/css\" href=\"../grpbase.css\">"),
+      std::string::npos);
   EXPECT_NE(head.find("href=\"../extra.css\""), std::string::npos);
   // The same writer's ordinary (non-media) head needs no prefix.
   EXPECT_NE(writer.BuildHead("G", "", false, false, false).find("href=\"grpbase.css\""),
@@ -192,14 +199,17 @@ TEST_F(PageHeadTest, MediaBodyAttributesComeFromTheMediaGroupOnly) {
   options_.m_strMediaAfterBody = "<div>%file%</div>";
   PageWriter writer = Prepared(true);
   writer.SetFileName("C:\\site\\media\\gi-f1-01.html");
-  EXPECT_EQ(writer.BodyTag(kPageGallery),
-            "<body class=\"vx-body vx-bthm\" onload=\"go()\">\r\n<div>gi-f1-01.html</div>");
+  EXPECT_EQ(
+      writer.BodyTag(kPageGallery),
+      "<body class=\"vx-body vx-bthm\" onload=\"go()\">\r\n<div>gi-f1-01.html</div>");
   EXPECT_EQ(writer.BodyTag(kPageFamily), "<body class=\"vx-body vx-bfam\">\r\n");
 
   options_.m_strMediaBodyAttrs.clear();
   options_.m_strStdBodyAttrs = "id=\"std\"";
-  EXPECT_EQ(writer.BodyTag(kPageSlide).rfind("<body class=\"vx-body vx-bsld\">\r\n", 0), 0u);
-  EXPECT_EQ(writer.BodyTag(kPageIndex), "<body class=\"vx-body vx-bidx\" id=\"std\">\r\n");
+  EXPECT_EQ(writer.BodyTag(kPageSlide).rfind("<body class=\"vx-body vx-bsld\">\r\n", 0),
+            0u);
+  EXPECT_EQ(writer.BodyTag(kPageIndex),
+            "<body class=\"vx-body vx-bidx\" id=\"std\">\r\n");
 }
 
 }  // namespace

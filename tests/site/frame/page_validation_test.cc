@@ -20,8 +20,8 @@ class PageValidationTest : public FrameTest {
     std::string page;
     const std::string bar = writer.FamilyBar(false, true);
     writer.BeginPage(&page, kPageFamily,
-                     writer.BuildHead("John Smith &amp; Mary Jones", "Smith,Jones", false, false,
-                                      false));
+                     writer.BuildHead("John Smith &amp; Mary Jones", "Smith,Jones", false,
+                                      false, false));
     writer.WriteTopLinks(&page, bar, true);
     PageWriter::WritePage(&page, writer.family_div_open() + "\r\n" +
                                      writer.OpenClassed("vx-lbl") + "Husband" +
@@ -94,8 +94,8 @@ TEST_F(PageValidationTest, EveryFramePieceValidatesUnderBothDoctypes) {
     EXPECT_NE(page.find("vx-tbar"), std::string::npos);
     EXPECT_EQ(page.find(" target=") == std::string::npos, strict);
     const auto errors = testing::ValidateHtmlText(page);
-    EXPECT_TRUE(errors.empty()) << (strict ? "strict\n" : "transitional\n") << Joined(errors)
-                                << page;
+    EXPECT_TRUE(errors.empty())
+        << (strict ? "strict\n" : "transitional\n") << Joined(errors) << page;
   }
 }
 
@@ -105,7 +105,8 @@ TEST_F(PageValidationTest, SurnameStartPageAndGalleryPageValidate) {
   PageWriter writer = Prepared(true, false);
   writer.SetTitle(kPageSurname, "", 12, 5);
   std::string surname;
-  writer.BeginPage(&surname, kPageSurname, writer.BuildHead("Surnames", "", false, true, false));
+  writer.BeginPage(&surname, kPageSurname,
+                   writer.BuildHead("Surnames", "", false, true, false));
   writer.WriteTopLinks(&surname, writer.SurnameBar(false, true), true);
   PageWriter::WritePage(&surname, "<div class=\"vx-sur\"><a href=\"#A\">Adams</a></div>");
   writer.WriteBottomLinks(&surname, "", "", writer.SurnameBar(false, true), true);
@@ -116,8 +117,10 @@ TEST_F(PageValidationTest, SurnameStartPageAndGalleryPageValidate) {
 
   writer.SetTitle(kPageGallery, "Gallery of John Smith", 0, 0);
   std::string gallery;
-  writer.BeginPage(&gallery, kPageGallery, writer.BuildHead("Gallery", "", false, false, true));
-  PageWriter::WritePage(&gallery, "<table class=\"vx-thmgal\"><tr><td>x</td></tr></table>");
+  writer.BeginPage(&gallery, kPageGallery,
+                   writer.BuildHead("Gallery", "", false, false, true));
+  PageWriter::WritePage(&gallery,
+                        "<table class=\"vx-thmgal\"><tr><td>x</td></tr></table>");
   PageWriter::WritePage(&gallery,
                         writer.MediaBar(MediaBarLink::kGroupSheet, false, "grpf1.html"));
   writer.EndPage(&gallery, kPageGallery, true);
@@ -134,7 +137,8 @@ TEST(HtmlValidatorTest, ReportsErrorsAndHonoursTheAllowList) {
       "<body><p><a href=\"a.html\" target=\"_self\">a</a></p></body></html>\r\n";
   const auto errors = testing::ValidateHtmlText(page);
   ASSERT_EQ(errors.size(), 1u) << Joined(errors);
-  EXPECT_NE(errors[0].find("there is no attribute \"TARGET\""), std::string::npos) << errors[0];
+  EXPECT_NE(errors[0].find("there is no attribute \"TARGET\""), std::string::npos)
+      << errors[0];
   EXPECT_TRUE(testing::ValidateHtmlText(page, {"no attribute \"TARGET\""}).empty());
   EXPECT_FALSE(testing::HtmlCatalogPath().empty());
 }

@@ -46,7 +46,8 @@ class StyleSheetTest : public ::testing::Test {
 };
 
 TEST_F(StyleSheetTest, DefaultSheetMatchesTheCheckedCopyLineByLine) {
-  const std::string expected = testing::ReadFile(testing::DataFile("frame/grpbase-default.css"));
+  const std::string expected =
+      testing::ReadFile(testing::DataFile("frame/grpbase-default.css"));
   const std::string actual = BuildStyleSheet(options_);
   const std::vector<std::string> want = Lines(expected);
   const std::vector<std::string> got = Lines(actual);
@@ -87,9 +88,11 @@ TEST_F(StyleSheetTest, BackgroundImageFixedAndFontSize) {
             "  background-attachment:fixed;\r\n  font-family:Georgia,serif;\r\n"
             "  color:#333333;\r\n  font-size:large;\r\n}\r\n");
   options_.m_nFontSize = 1;
-  EXPECT_NE(Block(".vx-body, td.vx-body").find("  font-size:xx-small;\r\n"), std::string::npos);
+  EXPECT_NE(Block(".vx-body, td.vx-body").find("  font-size:xx-small;\r\n"),
+            std::string::npos);
   options_.m_nFontSize = 7;
-  EXPECT_NE(Block(".vx-body, td.vx-body").find("  font-size:xx-large;\r\n"), std::string::npos);
+  EXPECT_NE(Block(".vx-body, td.vx-body").find("  font-size:xx-large;\r\n"),
+            std::string::npos);
 }
 
 TEST_F(StyleSheetTest, LinkAndDividerColours) {
@@ -102,10 +105,12 @@ TEST_F(StyleSheetTest, LinkAndDividerColours) {
                      ".vx-body A:visited { color:#222222; }\r\n"
                      ".vx-body A:active  { color:#333333; }\r\n.vx-thmnav img"),
             std::string::npos);
-  EXPECT_EQ(Block(".vx-bar"),
-            ".vx-bar\r\n{\r\n  border:red;\r\n  margin-top:10px;\r\n  margin-bottom:5px;\r\n"
-            "  padding:5px 0px;\r\n  width:100%;\r\n}\r\n");
-  EXPECT_NE(Block(".vx-cbar").find("  border-top:red thin solid;\r\n"), std::string::npos);
+  EXPECT_EQ(
+      Block(".vx-bar"),
+      ".vx-bar\r\n{\r\n  border:red;\r\n  margin-top:10px;\r\n  margin-bottom:5px;\r\n"
+      "  padding:5px 0px;\r\n  width:100%;\r\n}\r\n");
+  EXPECT_NE(Block(".vx-cbar").find("  border-top:red thin solid;\r\n"),
+            std::string::npos);
   EXPECT_NE(Block(".vx-lblrel").find("  color:#333333;\r\n"), std::string::npos);
 }
 
@@ -130,7 +135,8 @@ TEST_F(StyleSheetTest, FixedFontLabelsIgnoreTheAlignmentOptions) {
   options_.m_bMonoFont = true;
   options_.m_bAlignLabels = true;
   options_.m_bAlignPlaces = true;
-  EXPECT_EQ(Block(".vx-lbl"), ".vx-lbl /* Group sheet labels */\r\n{\r\n  vertical-align:top;\r\n}\r\n");
+  EXPECT_EQ(Block(".vx-lbl"),
+            ".vx-lbl /* Group sheet labels */\r\n{\r\n  vertical-align:top;\r\n}\r\n");
   EXPECT_EQ(Block(".vx-date"), ".vx-date /* Date fields */\r\n{\r\n}\r\n");
 }
 
@@ -144,23 +150,27 @@ TEST_F(StyleSheetTest, ProportionalFontBlocks) {
   options_.m_nDateWidth = 30;
   EXPECT_EQ(Block(".vx-idx"), ".vx-idx\r\n{\r\nwhite-space:normal;\r\n}\r\n");
   EXPECT_EQ(Block(".vx-fam"), ".vx-fam\r\n{\r\nwhite-space:normal;\r\n}\r\n");
-  EXPECT_EQ(Block(".vx-lbl"),
-            ".vx-lbl /* Group sheet labels */\r\n{\r\n  text-align:left;\r\n  width:12ex;\r\n"
-            "  vertical-align:top;\r\n}\r\n");
+  EXPECT_EQ(
+      Block(".vx-lbl"),
+      ".vx-lbl /* Group sheet labels */\r\n{\r\n  text-align:left;\r\n  width:12ex;\r\n"
+      "  vertical-align:top;\r\n}\r\n");
   EXPECT_EQ(Block(".vx-date"), ".vx-date /* Date fields */\r\n{\r\nwidth:30ex;\r\n}\r\n");
   EXPECT_EQ(Block(".vx-lblrel"),
             ".vx-lblrel /* Emphasized child labels */\r\n{\r\n  padding-left:2ex;\r\n"
             "  color:#ff0000;\r\n  background:transparent;\r\n}\r\n");
   options_.m_bAlignLabels = false;
-  EXPECT_EQ(Block(".vx-lbl"), ".vx-lbl /* Group sheet labels */\r\n{\r\n  vertical-align:top;\r\n}\r\n");
+  EXPECT_EQ(Block(".vx-lbl"),
+            ".vx-lbl /* Group sheet labels */\r\n{\r\n  vertical-align:top;\r\n}\r\n");
 }
 
 TEST_F(StyleSheetTest, LongestLabelWidthCountsCharactersOfShownLabels) {
   options_.m_bMonoFont = false;
   options_.m_strLblSpouses = "Ehegatten";  // 9
   EXPECT_EQ(LongestGroupSheetLabel(options_), 9);
-  EXPECT_NE(Block(".vx-lbl").find("  text-align:right;\r\n  width:11ex;\r\n"), std::string::npos);
-  options_.m_strLblHusband = "\xc3\x89poux \xc3\xa9tranger";  // "Époux étranger", 14 characters
+  EXPECT_NE(Block(".vx-lbl").find("  text-align:right;\r\n  width:11ex;\r\n"),
+            std::string::npos);
+  options_.m_strLblHusband =
+      "\xc3\x89poux \xc3\xa9tranger";  // "Époux étranger", 14 characters
   EXPECT_EQ(LongestGroupSheetLabel(options_), 14);
   // A fact shown within the group sheet counts; one shown elsewhere does not.
   ASSERT_EQ(options_.m_factLabels.size(), static_cast<size_t>(kFactKindCount));
@@ -178,7 +188,8 @@ TEST_F(StyleSheetTest, ThumbnailColumnsSetTheCellWidth) {
   options_.m_nThumbColumns = 1;
   EXPECT_NE(Block(".vx-thmgal td").find("  width:100%;\r\n}"), std::string::npos);
   options_.m_nThumbColumns = 0;
-  EXPECT_NE(Block(".vx-thmgal td").find("  text-align:center;\r\n}\r\n"), std::string::npos);
+  EXPECT_NE(Block(".vx-thmgal td").find("  text-align:center;\r\n}\r\n"),
+            std::string::npos);
 }
 
 TEST_F(StyleSheetTest, EveryBlockSelectorAppearsOnce) {
@@ -204,7 +215,8 @@ TEST_F(StyleSheetTest, EveryBlockSelectorAppearsOnce) {
 class WriteStyleSheetTest : public ::testing::Test {
  protected:
   WriteStyleSheetTest()
-      : reader_(store_), ctx_{options_, reader_, store_, statistics_, progress_, RunFlags{}, 0} {
+      : reader_(store_), ctx_{options_,  reader_,    store_, statistics_,
+                              progress_, RunFlags{}, 0} {
     Warnings().Reset();
   }
   ~WriteStyleSheetTest() override { Warnings().Reset(); }
@@ -226,7 +238,8 @@ TEST_F(WriteStyleSheetTest, WritesPrefixBaseCssAndCountsIt) {
   const std::string written = testing::ReadFile(dest.File("fambase.css"));
   EXPECT_EQ(written, BuildStyleSheet(options_));
   EXPECT_EQ(statistics_.filesWritten[static_cast<size_t>(FileGroup::kOther)], 1u);
-  EXPECT_EQ(statistics_.bytesWritten[static_cast<size_t>(FileGroup::kOther)], written.size());
+  EXPECT_EQ(statistics_.bytesWritten[static_cast<size_t>(FileGroup::kOther)],
+            written.size());
   EXPECT_EQ(Warnings().GetTotal(), 0);
 }
 
