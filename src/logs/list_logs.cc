@@ -19,7 +19,9 @@ namespace {
 
 constexpr size_t kLongTable = 100;  // above this many rows the page warns it loads slowly
 
-char Fold(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Fold(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 int CompareText(std::string_view a, std::string_view b) {
   size_t n = std::min(a.size(), b.size());
@@ -59,12 +61,15 @@ std::vector<size_t> SortedOrder(const std::vector<Entry>& entries, bool sort, Le
   return order;
 }
 
-std::string FileLink(const LogLinks& links, const std::string& folder, const std::string& file) {
+std::string FileLink(const LogLinks& links, const std::string& folder,
+                     const std::string& file) {
   return "<a href=\"" + links.ToFile(folder, file) + "\">" +
          text::EscapeHtml(platform::FileNameOf(file)) + "</a>";
 }
 
-std::string CellOrBlank(const std::string& html) { return html.empty() ? "&nbsp;" : html; }
+std::string CellOrBlank(const std::string& html) {
+  return html.empty() ? "&nbsp;" : html;
+}
 
 std::string CaptionSuffix(const std::string& caption) {
   return caption.empty() ? std::string() : "<br>" + text::EscapeHtml(caption);
@@ -90,8 +95,8 @@ ChosenImage ChooseImage(const LogLinks& links, const COptions& o, bool portraits
   return {};
 }
 
-void ListIntro(LogPage& page, const char* heading, const char* generated, const char* none,
-               size_t count) {
+void ListIntro(LogPage& page, const char* heading, const char* generated,
+               const char* none, size_t count) {
   page.Print("<h2>%s</h2><p>", heading);
   if (count > 0) {
     page.Append(generated);
@@ -115,16 +120,19 @@ void IndividualRow(LogPage& page, const LogLinks& links, const COptions& o,
   page.Append("</td>");
   page.Print("<td>%s %s</td>", text::EscapeHtml(e.name_first).c_str(),
              text::EscapeHtml(e.name_second).c_str());
-  page.Print("<td>%s</td>", e.relationship.empty()
-                                ? "&nbsp;"
-                                : ("<i>" + text::EscapeHtml(e.relationship) + "</i>").c_str());
   page.Print("<td>%s</td>",
-             CellOrBlank(e.biography_file.empty()
-                             ? std::string()
-                             : FileLink(links, links.Folder(o.m_strBioFolder), e.biography_file))
-                 .c_str());
-  ChosenImage image = ChooseImage(links, o, o.m_bIndivPortraits, o.m_bIndivPortraitPreferred,
-                                  e.portrait_file, o.m_strIndivImageFolder, e.image_file);
+             e.relationship.empty()
+                 ? "&nbsp;"
+                 : ("<i>" + text::EscapeHtml(e.relationship) + "</i>").c_str());
+  page.Print(
+      "<td>%s</td>",
+      CellOrBlank(e.biography_file.empty()
+                      ? std::string()
+                      : FileLink(links, links.Folder(o.m_strBioFolder), e.biography_file))
+          .c_str());
+  ChosenImage image =
+      ChooseImage(links, o, o.m_bIndivPortraits, o.m_bIndivPortraitPreferred,
+                  e.portrait_file, o.m_strIndivImageFolder, e.image_file);
   std::string cell;
   if (!image.file.empty()) {
     cell = text::EscapeHtml(platform::FileNameOf(image.file)) + "<br><img src=\"" +
@@ -138,13 +146,15 @@ void IndividualRow(LogPage& page, const LogLinks& links, const COptions& o,
 std::string FamilyImageCell(const LogLinks& links, const ListLogInputs& in,
                             const FamilyLogEntry& e) {
   const COptions& o = in.options;
-  ChosenImage image = ChooseImage(links, o, o.m_bFamilyPortraits, o.m_bFamilyPortraitPreferred,
-                                  e.portrait_file, o.m_strGroupImageFolder, e.group_image_file);
+  ChosenImage image =
+      ChooseImage(links, o, o.m_bFamilyPortraits, o.m_bFamilyPortraitPreferred,
+                  e.portrait_file, o.m_strGroupImageFolder, e.group_image_file);
   if (image.file.empty()) return "&nbsp;";
   const std::string address = links.ToFile(image.folder, image.file);
   std::optional<ImageSize> size;
   if (in.image_size) {
-    size = in.image_size(platform::NativePath(image.folder + platform::StoredPath(image.file)));
+    size = in.image_size(
+        platform::NativePath(image.folder + platform::StoredPath(image.file)));
   }
   char tag[64];
   std::string img;
@@ -154,13 +164,14 @@ std::string FamilyImageCell(const LogLinks& links, const ListLogInputs& in,
   } else {
     // Too wide, or of unknown size: shown narrow, a click opens it in a
     // window of its own size (with room for the window's frame).
-    const ImageSize full = (size && size->width > 0 && size->height > 0) ? *size
-                                                                        : kUnknownImageSize;
+    const ImageSize full =
+        (size && size->width > 0 && size->height > 0) ? *size : kUnknownImageSize;
     std::snprintf(tag, sizeof tag, "\" width=\"%d\"", kFamilyImageWidth);
     img = "<img src=\"" + address + tag +
           " alt=\"click to enlarge\" title=\"click to enlarge\">";
     char window[64];
-    std::snprintf(window, sizeof window, "',%d,%d)\">", full.width + 50, full.height + 25);
+    std::snprintf(window, sizeof window, "',%d,%d)\">", full.width + 50,
+                  full.height + 25);
     img = "<a href=\"javascript:NewWindow('" + address + window + img + "</a>";
   }
   return text::EscapeHtml(platform::FileNameOf(image.file)) + "<br>" + img +
@@ -178,15 +189,17 @@ void FamilyRow(LogPage& page, const LogLinks& links, const ListLogInputs& in,
   page.Print("<td>%s + %s</td>", text::EscapeHtml(first).c_str(),
              text::EscapeHtml(second).c_str());
   page.Print("<td>%s</td>",
-             CellOrBlank(e.narrative_file.empty()
-                             ? std::string()
-                             : FileLink(links, links.Folder(o.m_strNarrFolder), e.narrative_file))
+             CellOrBlank(
+                 e.narrative_file.empty()
+                     ? std::string()
+                     : FileLink(links, links.Folder(o.m_strNarrFolder), e.narrative_file))
                  .c_str());
-  page.Print("<td>%s</td>",
-             CellOrBlank(e.import_file.empty()
-                             ? std::string()
-                             : FileLink(links, links.Folder(o.m_strImportFolder), e.import_file))
-                 .c_str());
+  page.Print(
+      "<td>%s</td>",
+      CellOrBlank(e.import_file.empty()
+                      ? std::string()
+                      : FileLink(links, links.Folder(o.m_strImportFolder), e.import_file))
+          .c_str());
   page.Print("<td>%s</td>", FamilyImageCell(links, in, e).c_str());
   page.Append("</tr>\r\n");
 }
@@ -231,11 +244,12 @@ bool WriteIndividualList(LogPage& page, const ListLogInputs& in, int64_t start_s
   const std::vector<IndividualLogEntry>& entries = in.entries.individuals();
   ListIntro(page, "List of Individuals", "The following individuals were generated.",
             "There were no individuals generated.", entries.size());
-  page.Append("\r\n<table width=\"100%\" border=\"1\" summary=\"Individuals\" cellpadding=\"3\" "
-              "cellspacing=\"1\"><col><col><col width=\"35%\"><col><col><col align=\"center\">"
-              "<tr align=\"center\"><td><b>Ref</b></td><td><b>Link</b></td><td><b>Individual"
-              "</b></td><td><b>Relationship</b></td><td><b>Biography</b></td><td><b>Image</b>"
-              "</td></tr>\r\n");
+  page.Append(
+      "\r\n<table width=\"100%\" border=\"1\" summary=\"Individuals\" cellpadding=\"3\" "
+      "cellspacing=\"1\"><col><col><col width=\"35%\"><col><col><col align=\"center\">"
+      "<tr align=\"center\"><td><b>Ref</b></td><td><b>Link</b></td><td><b>Individual"
+      "</b></td><td><b>Relationship</b></td><td><b>Biography</b></td><td><b>Image</b>"
+      "</td></tr>\r\n");
   const bool numeric = in.sort.numeric_refs;
   std::vector<size_t> order =
       SortedOrder(entries, in.sort.individuals != 0,
@@ -253,25 +267,26 @@ bool WriteFamilyList(LogPage& page, const ListLogInputs& in, int64_t start_secon
   const std::vector<FamilyLogEntry>& entries = in.entries.families();
   ListIntro(page, "List of Families", "The following families were generated.",
             "There were no families generated.", entries.size());
-  page.Print("\r\n<table width=\"100%%\" border=\"1\" summary=\"Families\" cellpadding=\"3\" "
-             "cellspacing=\"1\"><col><col><col width=\"35%%\"><col><col><col width=\"%d\" "
-             "align=\"center\"><tr align=\"center\"><th>Ref</th><th>Link</th><th>Family</th>"
-             "<th>Narrative</th><th>Import</th><th>Image</th></tr>\r\n",
-             kFamilyImageWidth);
+  page.Print(
+      "\r\n<table width=\"100%%\" border=\"1\" summary=\"Families\" cellpadding=\"3\" "
+      "cellspacing=\"1\"><col><col><col width=\"35%%\"><col><col><col width=\"%d\" "
+      "align=\"center\"><tr align=\"center\"><th>Ref</th><th>Link</th><th>Family</th>"
+      "<th>Narrative</th><th>Import</th><th>Image</th></tr>\r\n",
+      kFamilyImageWidth);
   const LogSortSettings sort = in.sort;
-  std::vector<size_t> order =
-      SortedOrder(entries, true, [sort](const FamilyLogEntry& a, const FamilyLogEntry& b) {
+  std::vector<size_t> order = SortedOrder(
+      entries, true, [sort](const FamilyLogEntry& a, const FamilyLogEntry& b) {
         if (sort.families == 2) return CompareRefs(a.ref, b.ref, sort.numeric_refs) < 0;
         const bool wife = sort.families == 1;
-        const std::string& a1 = wife ? SortName(a.wife_sort, a.wife)
-                                     : SortName(a.husband_sort, a.husband);
-        const std::string& b1 = wife ? SortName(b.wife_sort, b.wife)
-                                     : SortName(b.husband_sort, b.husband);
+        const std::string& a1 =
+            wife ? SortName(a.wife_sort, a.wife) : SortName(a.husband_sort, a.husband);
+        const std::string& b1 =
+            wife ? SortName(b.wife_sort, b.wife) : SortName(b.husband_sort, b.husband);
         if (int c = CompareText(a1, b1); c != 0) return c < 0;
-        const std::string& a2 = wife ? SortName(a.husband_sort, a.husband)
-                                     : SortName(a.wife_sort, a.wife);
-        const std::string& b2 = wife ? SortName(b.husband_sort, b.husband)
-                                     : SortName(b.wife_sort, b.wife);
+        const std::string& a2 =
+            wife ? SortName(a.husband_sort, a.husband) : SortName(a.wife_sort, a.wife);
+        const std::string& b2 =
+            wife ? SortName(b.husband_sort, b.husband) : SortName(b.wife_sort, b.wife);
         return CompareText(a2, b2) < 0;
       });
   LogLinks links(page.folder(), in.options.m_strDestFolder);

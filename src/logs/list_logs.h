@@ -69,7 +69,8 @@ struct ListLogInputs {
 
 /// Writes the individuals page with `page` (opening and closing it; links
 /// relative to page.folder()). False when the page could not be written.
-bool WriteIndividualList(LogPage& page, const ListLogInputs& inputs, int64_t start_seconds);
+bool WriteIndividualList(LogPage& page, const ListLogInputs& inputs,
+                         int64_t start_seconds);
 /// Writes the families page the same way.
 bool WriteFamilyList(LogPage& page, const ListLogInputs& inputs, int64_t start_seconds);
 

@@ -20,7 +20,8 @@ constexpr std::string_view kTitles[kPageCount] = {"Summary", "Individuals", "Fam
 constexpr std::string_view kNewWindowScript =
     "<script type=\"text/javascript\" language=\"JavaScript\">\r\n"
     "<!--\r\nfunction NewWindow(url, x, y)\r\n{\r\n"
-    "   window.open(url, \"\", \"toolbar=0,status=0,menubar=1,scrollbars=1,resizable=1,\" "
+    "   window.open(url, \"\", "
+    "\"toolbar=0,status=0,menubar=1,scrollbars=1,resizable=1,\" "
     "+\r\n\"width=\" + x + \",height=\" + y);\r\n}\r\n"
     "//-->\r\n</script>\r\n";
 
@@ -69,22 +70,27 @@ bool LogPage::Open(LogPageKind kind, int64_t start_seconds) {
   buffer_.clear();
 
   const std::string_view title = LogPageTitle(kind);
-  Append("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n<html><head>\r\n"
-         "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\r\n"
-         "<title>VELLIX ");
+  Append(
+      "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 "
+      "Transitional//EN\">\r\n<html><head>\r\n"
+      "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\r\n"
+      "<title>VELLIX ");
   Append(title);
   Append("</title>\r\n<meta name=\"Description\" content=\"VELLIX Log\">\r\n");
   if (kind == LogPageKind::kFamilies) Append(kNewWindowScript);
-  Append("</head>\r\n<body style=\"font-family:Arial,Helvetica,sans-serif;\" "
-         "bgcolor=\"#ffffff\" text=\"#000000\" link=\"#0000ff\" vlink=\"#800080\" "
-         "alink=\"#ff0000\">");
-  Print("\r\n<table width=\"100%%\" border=\"0\" summary=\"Heading\" cellpadding=\"1\" "
-        "cellspacing=\"2\"><tr><td><tt>%s</tt></td><td width=\"20%%\" align=\"right\">"
-        "Page %d of %d</td></tr>\r\n</table>\r\n<p>",
-        text::EscapeHtml(m_strPath).c_str(), Index(kind) + 1, kPageCount);
-  Print("\r\n<div align=\"center\"><font size=\"+2\"><b><i>VELLIX</i> Log</b></font><br>"
-        "%s</div>",
-        FormatLogTime(start_seconds).c_str());
+  Append(
+      "</head>\r\n<body style=\"font-family:Arial,Helvetica,sans-serif;\" "
+      "bgcolor=\"#ffffff\" text=\"#000000\" link=\"#0000ff\" vlink=\"#800080\" "
+      "alink=\"#ff0000\">");
+  Print(
+      "\r\n<table width=\"100%%\" border=\"0\" summary=\"Heading\" cellpadding=\"1\" "
+      "cellspacing=\"2\"><tr><td><tt>%s</tt></td><td width=\"20%%\" align=\"right\">"
+      "Page %d of %d</td></tr>\r\n</table>\r\n<p>",
+      text::EscapeHtml(m_strPath).c_str(), Index(kind) + 1, kPageCount);
+  Print(
+      "\r\n<div align=\"center\"><font size=\"+2\"><b><i>VELLIX</i> Log</b></font><br>"
+      "%s</div>",
+      FormatLogTime(start_seconds).c_str());
 
   Append("<p>\r\n<div align=\"center\">");
   for (int i = 0; i < kPageCount; ++i) {
@@ -97,10 +103,11 @@ bool LogPage::Open(LogPageKind kind, int64_t start_seconds) {
     }
   }
   Append("</div>");
-  Append("<p>This is a summary of the web pages generated. It is not intended for use as an "
-         "actual web page. <font color=\"red\">This file is overwritten each time you use "
-         "the <i>Generate</i> command. </font>To save it for future reference, use your "
-         "browser's <i>Save As...</i> command.");
+  Append(
+      "<p>This is a summary of the web pages generated. It is not intended for use as an "
+      "actual web page. <font color=\"red\">This file is overwritten each time you use "
+      "the <i>Generate</i> command. </font>To save it for future reference, use your "
+      "browser's <i>Save As...</i> command.");
   Append("<p><hr width=\"90%\" size=\"3\">\r\n<p>");
   return true;
 }
@@ -128,10 +135,12 @@ void LogPage::Append(std::string_view text) {
 
 bool LogPage::Close() {
   if (!m_bOpen) return false;
-  Print("<p><hr width=\"90%%\" size=\"3\">\r\n<p><p><b><i>%s</i></b> %s  %s<p></body></html>\r\n",
-        std::string(platform::kProductName).c_str(),
-        std::string(platform::ProductVersion()).c_str(),
-        NoticeHtml(platform::kLegalNotice).c_str());
+  Print(
+      "<p><hr width=\"90%%\" size=\"3\">\r\n<p><p><b><i>%s</i></b> %s  "
+      "%s<p></body></html>\r\n",
+      std::string(platform::kProductName).c_str(),
+      std::string(platform::ProductVersion()).c_str(),
+      NoticeHtml(platform::kLegalNotice).c_str());
   bool ok = std::fwrite(buffer_.data(), 1, buffer_.size(), m_file) == buffer_.size();
   ok = std::fclose(m_file) == 0 && ok;
   m_file = nullptr;

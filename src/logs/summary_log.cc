@@ -25,7 +25,8 @@ constexpr const char* kEnabled = "Enabled";
 constexpr const char* kDisabled = "<font color=\"red\">Disabled</font>";
 
 // The rows of the two- and three-column tables.
-void TextRow(LogPage& page, const char* caption, const std::string& html, bool typewriter) {
+void TextRow(LogPage& page, const char* caption, const std::string& html,
+             bool typewriter) {
   page.Print("<tr><td><b>%s</b></td><td>%s&nbsp;%s%s</td></tr>\r\n", caption,
              typewriter ? "<tt>" : "", html.c_str(), typewriter ? "</tt>" : "");
 }
@@ -36,9 +37,10 @@ void CountRow(LogPage& page, const char* caption, int64_t count) {
 }
 
 void FileRow(LogPage& page, const char* caption, int64_t count, uint64_t bytes) {
-  page.Print("<tr><td><b>%s</b></td><td align=\"right\">%lld</td><td align=\"right\">%s</td>"
-             "</tr>\r\n",
-             caption, static_cast<long long>(count), FormatSize(bytes).c_str());
+  page.Print(
+      "<tr><td><b>%s</b></td><td align=\"right\">%lld</td><td align=\"right\">%s</td>"
+      "</tr>\r\n",
+      caption, static_cast<long long>(count), FormatSize(bytes).c_str());
 }
 
 // A stored path as the user sees it on this system.
@@ -75,34 +77,41 @@ struct SummaryWriter {
 
   void Outcome() {
     if (in.result == RunResult::kFailed) {
-      page.Append("<h2>Web page generation FAILED.</h2><p>No web pages were generated. The "
-                  "warnings below give the reason.</p>\r\n<p>");
+      page.Append(
+          "<h2>Web page generation FAILED.</h2><p>No web pages were generated. The "
+          "warnings below give the reason.</p>\r\n<p>");
     } else if (in.result == RunResult::kCancelled) {
-      page.Append("<h2>Web page generation CANCELED.</h2><p>The run was stopped before it "
-                  "finished, so some web pages may be missing or incomplete.</p>\r\n");
+      page.Append(
+          "<h2>Web page generation CANCELED.</h2><p>The run was stopped before it "
+          "finished, so some web pages may be missing or incomplete.</p>\r\n");
     }
   }
 
   void Results() {
     page.Append("<h2>See your results!</h2><p>");
-    page.Print("<p>Your web pages were generated and placed in the destination folder: "
-               "<span style=\"font-weight:bold\">%s</span>. You should transfer all files in "
-               "that folder to your website. Be sure to transfer other related files like "
-               "your biography web pages and multimedia files too.</p>\r\n",
-               ShownPath(links.dest_folder()).c_str());
-    page.Append("<p>The following links provide an easy way to start browsing your new web "
-                "pages. (They are valid only from within this log file.)</p>\r\n");
+    page.Print(
+        "<p>Your web pages were generated and placed in the destination folder: "
+        "<span style=\"font-weight:bold\">%s</span>. You should transfer all files in "
+        "that folder to your website. Be sure to transfer other related files like "
+        "your biography web pages and multimedia files too.</p>\r\n",
+        ShownPath(links.dest_folder()).c_str());
+    page.Append(
+        "<p>The following links provide an easy way to start browsing your new web "
+        "pages. (They are valid only from within this log file.)</p>\r\n");
     if (in.mode == 3) {
-      page.Append("<p>Since you did not generate index pages, the Surname and Index links "
-                  "will point to older web pages, which may not exist.</p>\r\n");
+      page.Append(
+          "<p>Since you did not generate index pages, the Surname and Index links "
+          "will point to older web pages, which may not exist.</p>\r\n");
     } else if (in.mode == 6) {
-      page.Append("<p>Since you generated only a bibliography, the Surname and Index links "
-                  "will point to older web pages, which may not exist.</p>\r\n");
+      page.Append(
+          "<p>Since you generated only a bibliography, the Surname and Index links "
+          "will point to older web pages, which may not exist.</p>\r\n");
     }
     page.Append("<p>\r\n");
 
-    page.Print("\r\n<table width=\"90%%\" align=\"center\" border=\"0\"><col width=\"50%%\">"
-               "<tr><td style=\"font-size:120%%\">");
+    page.Print(
+        "\r\n<table width=\"90%%\" align=\"center\" border=\"0\"><col width=\"50%%\">"
+        "<tr><td style=\"font-size:120%%\">");
     page.Print("View the <a href=\"%s\">Surname</a> page.<br><br>",
                links.ToSite(SurnameFile()).c_str());
     page.Print("View the <a href=\"%s\">Index</a> page.<br><br>",
@@ -116,13 +125,15 @@ struct SummaryWriter {
     }
     const std::string home = HomePage();
     if (!home.empty()) {
-      page.Print("View your <a href=\"%s\">Home</a> page.<br><br>", links.ToPath(home).c_str());
+      page.Print("View your <a href=\"%s\">Home</a> page.<br><br>",
+                 links.ToPath(home).c_str());
     }
-    page.Print("</td><td><i>Note:</i> When you transfer web pages to your website, remember "
-               "to copy <tt><b>%s%s</b></tt> also. This file is created in the destination "
-               "folder. Without it, your family pages will not display properly.</td></tr>\r\n"
-               "</table>\r\n",
-               text::EscapeHtml(o.m_strFilePrefix).c_str(), "base.css");
+    page.Print(
+        "</td><td><i>Note:</i> When you transfer web pages to your website, remember "
+        "to copy <tt><b>%s%s</b></tt> also. This file is created in the destination "
+        "folder. Without it, your family pages will not display properly.</td></tr>\r\n"
+        "</table>\r\n",
+        text::EscapeHtml(o.m_strFilePrefix).c_str(), "base.css");
     page.Append("<p>");
   }
 
@@ -140,7 +151,8 @@ struct SummaryWriter {
     char value[128];
     if (total > 0) {
       std::snprintf(value, sizeof value,
-                    "%d &nbsp;(<a href=\"#Warn\" title=\"Warnings\">see below</a>)", total);
+                    "%d &nbsp;(<a href=\"#Warn\" title=\"Warnings\">see below</a>)",
+                    total);
     } else {
       std::snprintf(value, sizeof value, "0");
     }
@@ -175,8 +187,10 @@ struct SummaryWriter {
   }
 
   void Folders() {
-    page.Append("<h2>Folders</h2>\r\n<p>Remember to transfer to your website the indicated "
-                "folders (<tt><b>*</b></tt>) and the files and sub-folders they contain.</p>\r\n");
+    page.Append(
+        "<h2>Folders</h2>\r\n<p>Remember to transfer to your website the indicated "
+        "folders (<tt><b>*</b></tt>) and the files and sub-folders they "
+        "contain.</p>\r\n");
     page.Print(kTwoColumnTable);
     auto folder = [&](const char* caption, const std::string& option) {
       TextRow(page, caption, ShownPath(links.Folder(option)), true);
@@ -189,8 +203,9 @@ struct SummaryWriter {
     folder("<tt>* </tt>Group Image Path", o.m_strGroupImageFolder);
     folder("<tt>* </tt>Multimedia Gallery Path", o.m_strMediaDestFolder);
     TextRow(page, "<tt>&nbsp;&nbsp;</tt>Multimedia Source Path",
-            o.m_strMediaSourceFolder.empty() ? std::string()
-                                             : ShownPath(links.Folder(o.m_strMediaSourceFolder)),
+            o.m_strMediaSourceFolder.empty()
+                ? std::string()
+                : ShownPath(links.Folder(o.m_strMediaSourceFolder)),
             true);
     TextRow(page, "<tt>&nbsp;&nbsp;</tt>Your Home Page", ShownPath(HomePage()), true);
     page.Append(kTableEnd);
@@ -200,7 +215,8 @@ struct SummaryWriter {
     page.Append("<h2>Custom Features</h2>\r\n");
     page.Print(kTwoColumnTable);
     TextRow(page, "Customization Method",
-            o.m_bUseFactTags ? "\"Facts\" in Family Data File" : "Stored Configuration", false);
+            o.m_bUseFactTags ? "\"Facts\" in Family Data File" : "Stored Configuration",
+            false);
     auto feature = [&](const char* caption, bool on) {
       TextRow(page, caption, on ? kEnabled : kDisabled, false);
     };
@@ -215,13 +231,15 @@ struct SummaryWriter {
 
   void Files() {
     page.Append("<h2>Files Generated</h2>\r\n");
-    page.Print("\r\n<table width=\"85%%\" align=\"center\" border=\"1\" summary=\"Summary\" "
-               "cellpadding=\"3\" cellspacing=\"1\">\r\n<col width=\"35%%\">\r\n"
-               "<col width=\"33%%\" align=\"right\">\r\n<col width=\"32%%\" align=\"right\">\r\n"
-               "<tr><th>Files</th><th>Count</th><th>Size</th></tr>\r\n");
+    page.Print(
+        "\r\n<table width=\"85%%\" align=\"center\" border=\"1\" summary=\"Summary\" "
+        "cellpadding=\"3\" cellspacing=\"1\">\r\n<col width=\"35%%\">\r\n"
+        "<col width=\"33%%\" align=\"right\">\r\n<col width=\"32%%\" align=\"right\">\r\n"
+        "<tr><th>Files</th><th>Count</th><th>Size</th></tr>\r\n");
     static constexpr const char* kGroups[kFileGroupCount] = {
-        "Surname Files", "Index Files",    "Bibliography Files",       "Repository Files",
-        "Family Files",  "Multimedia Gallery Files", "Multimedia Slide Files", "Other Files"};
+        "Surname Files",          "Index Files",  "Bibliography Files",
+        "Repository Files",       "Family Files", "Multimedia Gallery Files",
+        "Multimedia Slide Files", "Other Files"};
     const RunStatistics& s = in.statistics;
     // Sums are kept in 64 bits: the per-group figures are 32-bit, their
     // total need not fit.
@@ -256,8 +274,9 @@ struct SummaryWriter {
       page.Append("<p>None.</p>\r\n");
       return;
     }
-    page.Append("<p>See <i>Warning Messages</i> under <i>Appendices</i> in the "
-                "<b><i>VELLIX</i></b> help for an explanation of messages.</p>\r\n");
+    page.Append(
+        "<p>See <i>Warning Messages</i> under <i>Appendices</i> in the "
+        "<b><i>VELLIX</i></b> help for an explanation of messages.</p>\r\n");
     int number = 1;
     bool list_open = false;
     do {
@@ -276,25 +295,26 @@ struct SummaryWriter {
 
   void LinkSection() {
     if (o.m_bAltSurnameFile) return;
-    page.Append("<h2>Link</h2><p><p><p>To add a link from your Home Page to the Surname Page, "
-                "use your mouse to select the following line of HTML text. Then copy (CTRL+C) "
-                "and paste it (CTRL+V) into your own web page while you are editing it. If you "
-                "paste it into another file, verify the relative path is still correct.");
+    page.Append(
+        "<h2>Link</h2><p><p><p>To add a link from your Home Page to the Surname Page, "
+        "use your mouse to select the following line of HTML text. Then copy (CTRL+C) "
+        "and paste it (CTRL+V) into your own web page while you are editing it. If you "
+        "paste it into another file, verify the relative path is still correct.");
     std::string way;
     const std::string home = HomePage();
     if (!home.empty()) way = text::RelativePath(FolderOf(home), links.dest_folder());
-    page.Print("<p>\r\n<div align=\"center\"><tt>View my &lt;a href=\"%s\"&gt;Family Group "
-               "Sheets&lt;/a&gt;</tt>.</div>",
-               text::EscapeHtml(LogLinkAddress(way + SurnameFile())).c_str());
+    page.Print(
+        "<p>\r\n<div align=\"center\"><tt>View my &lt;a href=\"%s\"&gt;Family Group "
+        "Sheets&lt;/a&gt;</tt>.</div>",
+        text::EscapeHtml(LogLinkAddress(way + SurnameFile())).c_str());
   }
 };
 
 }  // namespace
 
 std::string PagesGeneratedText(int mode) {
-  static constexpr const char* kModes[] = {"All",    "All",    "All",
-                                           "Family", "Index",  "Sample",
-                                           "Standalone Bibliography"};
+  static constexpr const char* kModes[] = {
+      "All", "All", "All", "Family", "Index", "Sample", "Standalone Bibliography"};
   if (mode < 0 || mode > 6) mode = 0;
   std::string out = std::string(kModes[mode]) + " Web Pages";
   if (mode == 1) out += "; Copy Multimedia";
@@ -307,7 +327,8 @@ std::string FormatElapsed(int64_t seconds) {
   char buffer[48];
   std::snprintf(buffer, sizeof buffer, "%02lld:%02lld:%02lld",
                 static_cast<long long>(seconds / 3600),
-                static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60));
+                static_cast<long long>(seconds / 60 % 60),
+                static_cast<long long>(seconds % 60));
   return buffer;
 }
 
@@ -328,7 +349,8 @@ FileTally TallyFolder(const std::string& folder) {
   return tally;
 }
 
-void WriteSummaryBody(LogPage& page, const SummaryLogInputs& inputs, WarningLog& warnings) {
+void WriteSummaryBody(LogPage& page, const SummaryLogInputs& inputs,
+                      WarningLog& warnings) {
   const COptions& o = inputs.options;
   SummaryWriter writer{page, inputs, o, LogLinks(page.folder(), o.m_strDestFolder),
                        text::PageExtension(o.m_strFileExt)};
@@ -348,8 +370,9 @@ bool WriteSummaryLog(const RunContext& ctx, RunResult result, int64_t start_seco
                      int64_t elapsed_seconds) {
   LogPage page;
   if (!page.Open(LogPageKind::kSummary, start_seconds)) return false;
-  SummaryLogInputs inputs{ctx.options, ctx.statistics, ctx.mode, result, elapsed_seconds,
-                          platform::NativePath(CurrentOptionsPath())};
+  SummaryLogInputs inputs{ctx.options,     ctx.statistics,
+                          ctx.mode,        result,
+                          elapsed_seconds, platform::NativePath(CurrentOptionsPath())};
   WriteSummaryBody(page, inputs, Warnings());
   return page.Close();
 }

@@ -21,6 +21,13 @@ enum class RunResult {
   kFailed,     // the GEDCOM file was rejected: no pages were written
 };
 
+/// The result of a run from its two flags; a cancelled run counts as
+/// cancelled whether or not its reading pass succeeded.
+inline RunResult RunResultOf(bool success, bool cancelled) {
+  if (cancelled) return RunResult::kCancelled;
+  return success ? RunResult::kComplete : RunResult::kFailed;
+}
+
 /// What the summary page is written from.
 struct SummaryLogInputs {
   const COptions& options;
@@ -49,7 +56,8 @@ FileTally TallyFolder(const std::string& folder);
 /// Writes the summary body into `page`, which must be open as the summary
 /// page; its links are relative to page.folder(). Reads (and so uses up)
 /// the warnings of `warnings`.
-void WriteSummaryBody(LogPage& page, const SummaryLogInputs& inputs, WarningLog& warnings);
+void WriteSummaryBody(LogPage& page, const SummaryLogInputs& inputs,
+                      WarningLog& warnings);
 
 /// The summary page of the run in `ctx`, written into the application
 /// folder: opens the page with the run's start time (`start_seconds`, from

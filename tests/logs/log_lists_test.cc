@@ -61,8 +61,7 @@ class ListLogTest : public logtest::LogFixture {
   static std::vector<std::string> RowRefs(const std::string& page) {
     std::vector<std::string> refs;
     for (size_t at = page.find("<tr><td>", page.find("<tr align=\"center\">"));
-         at != std::string::npos;
-         at = page.find("<tr><td>", at + 1)) {
+         at != std::string::npos; at = page.find("<tr><td>", at + 1)) {
       size_t start = at + 8;
       refs.push_back(page.substr(start, page.find("</td>", start) - start));
     }
@@ -109,25 +108,29 @@ TEST_F(ListLogTest, IndividualRowsWithEveryColumn) {
   AddIndividual("I3", "Ann", "");
 
   const std::string page = Individuals();
-  EXPECT_NE(page.find("<h2>List of Individuals</h2><p>The following individuals were "
-                      "generated.<p>\r\n<table width=\"100%\" border=\"1\" summary=\"Individuals\" "
-                      "cellpadding=\"3\" cellspacing=\"1\"><col><col><col width=\"35%\"><col><col>"
-                      "<col align=\"center\"><tr align=\"center\"><td><b>Ref</b></td><td><b>Link"
-                      "</b></td><td><b>Individual</b></td><td><b>Relationship</b></td><td><b>"
-                      "Biography</b></td><td><b>Image</b></td></tr>\r\n<tr><td>I1</td>"),
-            std::string::npos);
-  EXPECT_EQ(Row(page, "I1"),
-            "<tr><td>I1</td><td><a href=\"../site/grpf1.html\">grpf1.html</a><br>"
-            "<a href=\"../site/grpf2.html\">grpf2.html</a></td><td>John SMITH</td>"
-            "<td><i>Great-grandfather</i></td>"
-            "<td><a href=\"../site/bio/john.htm\">john.htm</a></td>"
-            "<td>john.jpg<br><img src=\"../site/pics/john.jpg\" alt=\"Image\" title=\"Image\">"
-            "<br>John &amp; Mary, 1900</td></tr>");
+  EXPECT_NE(
+      page.find(
+          "<h2>List of Individuals</h2><p>The following individuals were "
+          "generated.<p>\r\n<table width=\"100%\" border=\"1\" summary=\"Individuals\" "
+          "cellpadding=\"3\" cellspacing=\"1\"><col><col><col width=\"35%\"><col><col>"
+          "<col align=\"center\"><tr align=\"center\"><td><b>Ref</b></td><td><b>Link"
+          "</b></td><td><b>Individual</b></td><td><b>Relationship</b></td><td><b>"
+          "Biography</b></td><td><b>Image</b></td></tr>\r\n<tr><td>I1</td>"),
+      std::string::npos);
+  EXPECT_EQ(
+      Row(page, "I1"),
+      "<tr><td>I1</td><td><a href=\"../site/grpf1.html\">grpf1.html</a><br>"
+      "<a href=\"../site/grpf2.html\">grpf2.html</a></td><td>John SMITH</td>"
+      "<td><i>Great-grandfather</i></td>"
+      "<td><a href=\"../site/bio/john.htm\">john.htm</a></td>"
+      "<td>john.jpg<br><img src=\"../site/pics/john.jpg\" alt=\"Image\" title=\"Image\">"
+      "<br>John &amp; Mary, 1900</td></tr>");
   // Without a custom image the portrait from the multimedia folder is shown.
-  EXPECT_EQ(Row(page, "I2"),
-            "<tr><td>I2</td><td></td><td>Mary &lt;JONES&gt;</td><td>&nbsp;</td><td>&nbsp;</td>"
-            "<td>i2.jpg<br><img src=\"../site/media/port/i2.jpg\" alt=\"Image\" "
-            "title=\"Image\"></td></tr>");
+  EXPECT_EQ(
+      Row(page, "I2"),
+      "<tr><td>I2</td><td></td><td>Mary &lt;JONES&gt;</td><td>&nbsp;</td><td>&nbsp;</td>"
+      "<td>i2.jpg<br><img src=\"../site/media/port/i2.jpg\" alt=\"Image\" "
+      "title=\"Image\"></td></tr>");
   EXPECT_EQ(Row(page, "I3"),
             "<tr><td>I3</td><td></td><td>Ann </td><td>&nbsp;</td><td>&nbsp;</td>"
             "<td>&nbsp;</td></tr>");
@@ -162,13 +165,14 @@ TEST_F(ListLogTest, EmptyListsSaySoAndKeepTheTableHead) {
   EXPECT_NE(individuals.find("<td><b>Image</b></td></tr>\r\n</table>\r\n<p><p><hr"),
             std::string::npos);
   const std::string families = Families();
-  EXPECT_NE(families.find("<h2>List of Families</h2><p>There were no families generated.<p>"
-                          "\r\n<table width=\"100%\" border=\"1\" summary=\"Families\" "
-                          "cellpadding=\"3\" cellspacing=\"1\"><col><col><col width=\"35%\">"
-                          "<col><col><col width=\"125\" align=\"center\"><tr align=\"center\">"
-                          "<th>Ref</th><th>Link</th><th>Family</th><th>Narrative</th>"
-                          "<th>Import</th><th>Image</th></tr>\r\n</table>\r\n<p><p><hr"),
-            std::string::npos);
+  EXPECT_NE(
+      families.find("<h2>List of Families</h2><p>There were no families generated.<p>"
+                    "\r\n<table width=\"100%\" border=\"1\" summary=\"Families\" "
+                    "cellpadding=\"3\" cellspacing=\"1\"><col><col><col width=\"35%\">"
+                    "<col><col><col width=\"125\" align=\"center\"><tr align=\"center\">"
+                    "<th>Ref</th><th>Link</th><th>Family</th><th>Narrative</th>"
+                    "<th>Import</th><th>Image</th></tr>\r\n</table>\r\n<p><p><hr"),
+      std::string::npos);
 }
 
 TEST_F(ListLogTest, LongListsWarnThatTheyLoadSlowly) {
@@ -207,7 +211,8 @@ TEST_F(ListLogTest, FamiliesSortByHusbandWifeOrReference) {
   const std::string by_wife = Families({0, 1, false});
   EXPECT_EQ(RowRefs(by_wife), (std::vector<std::string>{"F2", "F10", "F1", "F3"}));
   // Sorted by wife, the wife's name comes first.
-  EXPECT_NE(Row(by_wife, "F2").find("<td>Abbot, Sue + Brown, Adam</td>"), std::string::npos);
+  EXPECT_NE(Row(by_wife, "F2").find("<td>Abbot, Sue + Brown, Adam</td>"),
+            std::string::npos);
   EXPECT_NE(Row(Families({0, 0, false}), "F2").find("<td>Brown, Adam + Abbot, Sue</td>"),
             std::string::npos);
   EXPECT_EQ(RowRefs(Families({0, 2, false})),
@@ -256,10 +261,11 @@ TEST_F(ListLogTest, FamilyImageWidthRule) {
   sizes_["zero.jpg"] = {0, 0};
   EXPECT_EQ(image_cell("fits.jpg"),
             "<td>fits.jpg<br><img src=\"../site/groups/fits.jpg\" width=\"125\">");
-  EXPECT_EQ(image_cell("wide.jpg"),
-            "<td>wide.jpg<br><a href=\"javascript:NewWindow('../site/groups/wide.jpg',176,325)"
-            "\"><img src=\"../site/groups/wide.jpg\" width=\"125\" alt=\"click to enlarge\" "
-            "title=\"click to enlarge\"></a>");
+  EXPECT_EQ(
+      image_cell("wide.jpg"),
+      "<td>wide.jpg<br><a href=\"javascript:NewWindow('../site/groups/wide.jpg',176,325)"
+      "\"><img src=\"../site/groups/wide.jpg\" width=\"125\" alt=\"click to enlarge\" "
+      "title=\"click to enlarge\"></a>");
   // Unknown sizes open a window of a usual picture size.
   EXPECT_EQ(image_cell("unreadable.jpg"),
             "<td>unreadable.jpg<br><a href=\"javascript:NewWindow('../site/groups/"
@@ -298,9 +304,9 @@ TEST_F(ListLogTest, LinksAndImagesResolveFromTheLogFolder) {
   f.import_file = "i.txt";
   f.portrait_file = "port\\f.jpg";
   sizes_["f.jpg"] = {400, 300};
-  for (const char* name : {"site/grpf1.html", "site/bio/a b.htm", "site/pics/a.jpg",
-                           "site/narr/n.htm", "site/imp/i.txt", "site/media/port/f.jpg",
-                           "logs/vx-summary.html"}) {
+  for (const char* name :
+       {"site/grpf1.html", "site/bio/a b.htm", "site/pics/a.jpg", "site/narr/n.htm",
+        "site/imp/i.txt", "site/media/port/f.jpg", "logs/vx-summary.html"}) {
     root_.Write(name, "x");
   }
   const std::string individuals = Individuals();
@@ -311,7 +317,8 @@ TEST_F(ListLogTest, LinksAndImagesResolveFromTheLogFolder) {
       ++checked;
       const std::string kScript = "javascript:NewWindow('";
       if (href.starts_with(kScript)) {
-        href = href.substr(kScript.size(), href.find('\'', kScript.size()) - kScript.size());
+        href =
+            href.substr(kScript.size(), href.find('\'', kScript.size()) - kScript.size());
       }
       EXPECT_TRUE(Resolves(href)) << href;
     }
@@ -344,8 +351,8 @@ TEST(ReferenceOrderTest, TextAndNumericComparisons) {
   EXPECT_EQ(CompareRefs("f1", "F1", true), 0);
   EXPECT_LT(CompareRefs("I9", "I10", true), 0);
   EXPECT_LT(CompareRefs("I007", "I7", true), 0);  // same number: as text
-  EXPECT_LT(CompareRefs("I1", "X", true), 0);      // no number: after all numbered
-  EXPECT_LT(CompareRefs("P2", "I3", true), 0);     // the number decides first
+  EXPECT_LT(CompareRefs("I1", "X", true), 0);     // no number: after all numbered
+  EXPECT_LT(CompareRefs("P2", "I3", true), 0);    // the number decides first
   EXPECT_GT(CompareRefs("P2", "I3", false), 0);
   EXPECT_LT(CompareRefs("I99999999999999999999", "I100000000000000000000", true), 0);
 }

@@ -31,9 +31,10 @@ TEST_F(LogPageTest, FileNamesTitlesAndPageNumbers) {
   EXPECT_EQ(LogPageFileName(LogPageKind::kFamilies), "vx-family.html");
   const std::string individuals = WriteEmpty(LogPageKind::kIndividuals);
   EXPECT_NE(individuals.find("<title>VELLIX Individuals</title>"), std::string::npos);
-  EXPECT_NE(individuals.find("<tt>/ROOT/logs/vx-individual.html</tt></td><td width=\"20%\" "
-                             "align=\"right\">Page 2 of 3</td>"),
-            std::string::npos);
+  EXPECT_NE(
+      individuals.find("<tt>/ROOT/logs/vx-individual.html</tt></td><td width=\"20%\" "
+                       "align=\"right\">Page 2 of 3</td>"),
+      std::string::npos);
   const std::string families = WriteEmpty(LogPageKind::kFamilies);
   EXPECT_NE(families.find("<title>VELLIX Families</title>"), std::string::npos);
   EXPECT_NE(families.find("Page 3 of 3"), std::string::npos);
@@ -46,12 +47,14 @@ TEST_F(LogPageTest, CurrentPageIsPlainTextOthersAreLinks) {
   EXPECT_EQ(nav(LogPageKind::kSummary),
             "</div><p>\r\n<div align=\"center\">Summary | <a href=\"vx-individual.html\">"
             "Individuals</a> | <a href=\"vx-family.html\">Families</a></div>");
-  EXPECT_EQ(nav(LogPageKind::kIndividuals),
-            "</div><p>\r\n<div align=\"center\"><a href=\"vx-summary.html\">Summary</a> | "
-            "Individuals | <a href=\"vx-family.html\">Families</a></div>");
-  EXPECT_EQ(nav(LogPageKind::kFamilies),
-            "</div><p>\r\n<div align=\"center\"><a href=\"vx-summary.html\">Summary</a> | "
-            "<a href=\"vx-individual.html\">Individuals</a> | Families</div>");
+  EXPECT_EQ(
+      nav(LogPageKind::kIndividuals),
+      "</div><p>\r\n<div align=\"center\"><a href=\"vx-summary.html\">Summary</a> | "
+      "Individuals | <a href=\"vx-family.html\">Families</a></div>");
+  EXPECT_EQ(
+      nav(LogPageKind::kFamilies),
+      "</div><p>\r\n<div align=\"center\"><a href=\"vx-summary.html\">Summary</a> | "
+      "<a href=\"vx-individual.html\">Individuals</a> | Families</div>");
 }
 
 TEST_F(LogPageTest, OnlyTheFamiliesPageHasTheEnlargeScript) {
@@ -59,8 +62,10 @@ TEST_F(LogPageTest, OnlyTheFamiliesPageHasTheEnlargeScript) {
       "<meta name=\"Description\" content=\"VELLIX Log\">\r\n"
       "<script type=\"text/javascript\" language=\"JavaScript\">\r\n"
       "<!--\r\nfunction NewWindow(url, x, y)\r\n{\r\n"
-      "   window.open(url, \"\", \"toolbar=0,status=0,menubar=1,scrollbars=1,resizable=1,\" "
-      "+\r\n\"width=\" + x + \",height=\" + y);\r\n}\r\n//-->\r\n</script>\r\n</head>\r\n";
+      "   window.open(url, \"\", "
+      "\"toolbar=0,status=0,menubar=1,scrollbars=1,resizable=1,\" "
+      "+\r\n\"width=\" + x + \",height=\" + "
+      "y);\r\n}\r\n//-->\r\n</script>\r\n</head>\r\n";
   EXPECT_NE(WriteEmpty(LogPageKind::kFamilies).find(kScript), std::string::npos);
   EXPECT_EQ(WriteEmpty(LogPageKind::kSummary).find("<script"), std::string::npos);
   EXPECT_EQ(WriteEmpty(LogPageKind::kIndividuals).find("<script"), std::string::npos);
@@ -72,8 +77,9 @@ TEST_F(LogPageTest, StartTimeIsShownInLocalTime) {
   setenv("TZ", "EST5", 1);
   tzset();
   EXPECT_EQ(FormatLogTime(0), "Wednesday December 31, 1969 19:00:00");
-  EXPECT_NE(WriteEmpty(LogPageKind::kSummary, 0).find("<br>Wednesday December 31, 1969 "
-                                                      "19:00:00</div>"),
+  EXPECT_NE(WriteEmpty(LogPageKind::kSummary, 0)
+                .find("<br>Wednesday December 31, 1969 "
+                      "19:00:00</div>"),
             std::string::npos);
 }
 
@@ -84,10 +90,11 @@ TEST_F(LogPageTest, PrintFormatsAndEndLineCloses) {
   page.Append(" 100%");
   ASSERT_TRUE(page.Close());
   const std::string text = testing::ReadFile(page.path());
-  const std::string tail = "<p><hr width=\"90%\" size=\"3\">\r\n<p><b>42%</b> done 100%"
-                           "<p><hr width=\"90%\" size=\"3\">\r\n<p><p><b><i>VELLIX</i></b> " +
-                           std::string(platform::ProductVersion()) + "  " +
-                           std::string(platform::kLegalNotice) + "<p></body></html>\r\n";
+  const std::string tail =
+      "<p><hr width=\"90%\" size=\"3\">\r\n<p><b>42%</b> done 100%"
+      "<p><hr width=\"90%\" size=\"3\">\r\n<p><p><b><i>VELLIX</i></b> " +
+      std::string(platform::ProductVersion()) + "  " +
+      std::string(platform::kLegalNotice) + "<p></body></html>\r\n";
   ASSERT_GE(text.size(), tail.size());
   EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
   EXPECT_FALSE(page.is_open());

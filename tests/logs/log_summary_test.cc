@@ -22,7 +22,8 @@ class SummaryLogTest : public logtest::LogFixture {
  protected:
   SummaryLogTest() {
     warnings_.Reset();
-    warnings_.SetLinkResolver([](const std::string& ref) { return "../site/" + ref + ".html"; });
+    warnings_.SetLinkResolver(
+        [](const std::string& ref) { return "../site/" + ref + ".html"; });
   }
 
   // Writes the summary of `mode` ending as `result`; returns the page with
@@ -31,8 +32,8 @@ class SummaryLogTest : public logtest::LogFixture {
                     int64_t elapsed = 75) {
     LogPage page(log_folder_);
     EXPECT_TRUE(page.Open(LogPageKind::kSummary, kStart));
-    SummaryLogInputs in{options_, stats_, mode, result, elapsed,
-                        root_.path() + "Options.dat"};
+    SummaryLogInputs in{options_, stats_,  mode,
+                        result,   elapsed, root_.path() + "Options.dat"};
     WriteSummaryBody(page, in, warnings_);
     EXPECT_TRUE(page.Close());
     return Normalized(ReadLog("vx-summary.html"));
@@ -83,7 +84,8 @@ TEST_F(SummaryLogTest, WholePageOfACompleteRun) {
 
   const std::string expected =
       std::string(
-          "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n<html><head>\r\n"
+          "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 "
+          "Transitional//EN\">\r\n<html><head>\r\n"
           "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\r\n"
           "<title>VELLIX Summary</title>\r\n"
           "<meta name=\"Description\" content=\"VELLIX Log\">\r\n"
@@ -93,30 +95,39 @@ TEST_F(SummaryLogTest, WholePageOfACompleteRun) {
           "\r\n<table width=\"100%\" border=\"0\" summary=\"Heading\" cellpadding=\"1\" "
           "cellspacing=\"2\"><tr><td><tt>/ROOT/logs/vx-summary.html</tt></td>"
           "<td width=\"20%\" align=\"right\">Page 1 of 3</td></tr>\r\n</table>\r\n<p>"
-          "\r\n<div align=\"center\"><font size=\"+2\"><b><i>VELLIX</i> Log</b></font><br>"
+          "\r\n<div align=\"center\"><font size=\"+2\"><b><i>VELLIX</i> "
+          "Log</b></font><br>"
           "Tuesday November 14, 2023 22:13:20</div>"
-          "<p>\r\n<div align=\"center\">Summary | <a href=\"vx-individual.html\">Individuals"
+          "<p>\r\n<div align=\"center\">Summary | <a "
+          "href=\"vx-individual.html\">Individuals"
           "</a> | <a href=\"vx-family.html\">Families</a></div>"
-          "<p>This is a summary of the web pages generated. It is not intended for use as an "
-          "actual web page. <font color=\"red\">This file is overwritten each time you use "
+          "<p>This is a summary of the web pages generated. It is not intended for use "
+          "as an "
+          "actual web page. <font color=\"red\">This file is overwritten each time you "
+          "use "
           "the <i>Generate</i> command. </font>To save it for future reference, use your "
           "browser's <i>Save As...</i> command."
           "<p><hr width=\"90%\" size=\"3\">\r\n<p>"
           // See your results
           "<h2>See your results!</h2><p>"
           "<p>Your web pages were generated and placed in the destination folder: "
-          "<span style=\"font-weight:bold\">/ROOT/site/</span>. You should transfer all files "
-          "in that folder to your website. Be sure to transfer other related files like your "
+          "<span style=\"font-weight:bold\">/ROOT/site/</span>. You should transfer all "
+          "files "
+          "in that folder to your website. Be sure to transfer other related files like "
+          "your "
           "biography web pages and multimedia files too.</p>\r\n"
-          "<p>The following links provide an easy way to start browsing your new web pages. "
+          "<p>The following links provide an easy way to start browsing your new web "
+          "pages. "
           "(They are valid only from within this log file.)</p>\r\n"
           "<p>\r\n"
           "\r\n<table width=\"90%\" align=\"center\" border=\"0\"><col width=\"50%\"><tr>"
           "<td style=\"font-size:120%\">"
           "View the <a href=\"../site/grpmain.html\">Surname</a> page.<br><br>"
           "View the <a href=\"../site/grpname1.html\">Index</a> page.<br><br>"
-          "</td><td><i>Note:</i> When you transfer web pages to your website, remember to "
-          "copy <tt><b>grpbase.css</b></tt> also. This file is created in the destination "
+          "</td><td><i>Note:</i> When you transfer web pages to your website, remember "
+          "to "
+          "copy <tt><b>grpbase.css</b></tt> also. This file is created in the "
+          "destination "
           "folder. Without it, your family pages will not display properly.</td></tr>\r\n"
           "</table>\r\n<p>"
           // Summary
@@ -133,7 +144,8 @@ TEST_F(SummaryLogTest, WholePageOfACompleteRun) {
       "<tr><td><b>GEDCOM File</b></td><td><tt>&nbsp;/ROOT/family.ged</tt></td></tr>\r\n"
       "<tr><td><b>Families in GEDCOM</b></td><td>&nbsp;3</td></tr>\r\n"
       "<tr><td><b>Individuals in GEDCOM</b></td><td>&nbsp;7</td></tr>\r\n"
-      "<tr><td><b>Living Individuals</b></td><td>&nbsp;Included; Filters: dates facts</td>"
+      "<tr><td><b>Living Individuals</b></td><td>&nbsp;Included; Filters: dates "
+      "facts</td>"
       "</tr>\r\n"
       "<tr><td><b>Families Processed</b></td><td>&nbsp;2</td></tr>\r\n"
       "<tr><td><b>Individuals Processed</b></td><td>&nbsp;6</td></tr>\r\n"
@@ -144,13 +156,16 @@ TEST_F(SummaryLogTest, WholePageOfACompleteRun) {
       "<h2>Folders</h2>\r\n<p>Remember to transfer to your website the indicated folders "
       "(<tt><b>*</b></tt>) and the files and sub-folders they contain.</p>\r\n" +
       kTable2 +
-      "<tr><td><b><tt>* </tt>Destination Folder</b></td><td><tt>&nbsp;/ROOT/site/</tt></td>"
+      "<tr><td><b><tt>* </tt>Destination "
+      "Folder</b></td><td><tt>&nbsp;/ROOT/site/</tt></td>"
       "</tr>\r\n"
-      "<tr><td><b><tt>* </tt>Biography File Path</b></td><td><tt>&nbsp;/ROOT/site/bio/</tt>"
+      "<tr><td><b><tt>* </tt>Biography File "
+      "Path</b></td><td><tt>&nbsp;/ROOT/site/bio/</tt>"
       "</td></tr>\r\n"
       "<tr><td><b><tt>* </tt>Individual Image Path</b></td><td><tt>&nbsp;/ROOT/site/</tt>"
       "</td></tr>\r\n"
-      "<tr><td><b><tt>* </tt>Narrative File Path</b></td><td><tt>&nbsp;/ROOT/stories/</tt>"
+      "<tr><td><b><tt>* </tt>Narrative File "
+      "Path</b></td><td><tt>&nbsp;/ROOT/stories/</tt>"
       "</td></tr>\r\n"
       "<tr><td><b><tt>&nbsp;&nbsp;</tt>Import Text File Path</b></td><td><tt>&nbsp;"
       "/ROOT/site/</tt></td></tr>\r\n"
@@ -166,7 +181,8 @@ TEST_F(SummaryLogTest, WholePageOfACompleteRun) {
       // Custom Features
       "<h2>Custom Features</h2>\r\n" +
       kTable2 +
-      "<tr><td><b>Customization Method</b></td><td>&nbsp;Stored Configuration</td></tr>\r\n"
+      "<tr><td><b>Customization Method</b></td><td>&nbsp;Stored "
+      "Configuration</td></tr>\r\n"
       "<tr><td><b>Biography Links</b></td><td>&nbsp;Enabled</td></tr>\r\n"
       "<tr><td><b>Relationship Text</b></td><td>&nbsp;<font color=\"red\">Disabled</font>"
       "</td></tr>\r\n"
@@ -220,17 +236,19 @@ TEST_F(SummaryLogTest, WholePageOfACompleteRun) {
       // Warnings
       "<a name=\"Warn\"></a><h2>Warnings</h2><p><p>None.</p>\r\n"
       // Link
-      "<h2>Link</h2><p><p><p>To add a link from your Home Page to the Surname Page, use your "
+      "<h2>Link</h2><p><p><p>To add a link from your Home Page to the Surname Page, use "
+      "your "
       "mouse to select the following line of HTML text. Then copy (CTRL+C) and paste it "
       "(CTRL+V) into your own web page while you are editing it. If you paste it into "
       "another file, verify the relative path is still correct."
-      "<p>\r\n<div align=\"center\"><tt>View my &lt;a href=\"grpmain.html\"&gt;Family Group "
+      "<p>\r\n<div align=\"center\"><tt>View my &lt;a href=\"grpmain.html\"&gt;Family "
+      "Group "
       "Sheets&lt;/a&gt;</tt>.</div>"
       "<p>"
       // Page end
       "<p><hr width=\"90%\" size=\"3\">\r\n<p><p><b><i>VELLIX</i></b> " +
-      std::string(platform::ProductVersion()) + "  " + std::string(platform::kLegalNotice) +
-      "<p></body></html>\r\n";
+      std::string(platform::ProductVersion()) + "  " +
+      std::string(platform::kLegalNotice) + "<p></body></html>\r\n";
   EXPECT_EQ(Write(), expected);
 }
 
@@ -254,10 +272,12 @@ TEST_F(SummaryLogTest, OlderPagesRemarkOnlyInFamilyAndBibliographyModes) {
   EXPECT_NE(family.find(kFamily), std::string::npos);
   EXPECT_EQ(family.find(kBib), std::string::npos);
   std::string bib = Write(6);
-  EXPECT_NE(bib.find(kBib + ", the Surname and Index links will point to older web pages, "
-                            "which may not exist.</p>\r\n<p>\r\n"),
+  EXPECT_NE(
+      bib.find(kBib + ", the Surname and Index links will point to older web pages, "
+                      "which may not exist.</p>\r\n<p>\r\n"),
+      std::string::npos);
+  EXPECT_NE(bib.find("There were no bibliography entries found.<br><br>"),
             std::string::npos);
-  EXPECT_NE(bib.find("There were no bibliography entries found.<br><br>"), std::string::npos);
   for (int mode : {0, 4, 5}) {
     std::string page = Write(mode);
     EXPECT_EQ(page.find("<p>Since you"), std::string::npos) << mode;
@@ -269,15 +289,18 @@ TEST_F(SummaryLogTest, BibliographyAndHomeLinksWhenPresent) {
   stats_.CountFile(FileGroup::kBibliography, 10);
   options_.m_strHomePage = "..\\home\\index.html";
   const std::string page = Write(6);
-  EXPECT_NE(page.find("View the <a href=\"../site/grpbib1.html\">Bibliography</a> page."
-                      "<br><br>View your <a href=\"../home/index.html\">Home</a> page.<br><br>"),
-            std::string::npos);
+  EXPECT_NE(
+      page.find(
+          "View the <a href=\"../site/grpbib1.html\">Bibliography</a> page."
+          "<br><br>View your <a href=\"../home/index.html\">Home</a> page.<br><br>"),
+      std::string::npos);
   EXPECT_EQ(page.find("There were no bibliography"), std::string::npos);
   EXPECT_NE(page.find("<td><b><tt>&nbsp;&nbsp;</tt>Your Home Page</b></td><td><tt>&nbsp;"
                       "/ROOT/home/index.html</tt></td>"),
             std::string::npos);
   // From the home page's folder to the destination folder.
-  EXPECT_NE(page.find("View my &lt;a href=\"../site/grpmain.html\"&gt;"), std::string::npos);
+  EXPECT_NE(page.find("View my &lt;a href=\"../site/grpmain.html\"&gt;"),
+            std::string::npos);
 }
 
 TEST_F(SummaryLogTest, AlternateSurnameFileDropsTheLinkSection) {
@@ -293,9 +316,9 @@ TEST_F(SummaryLogTest, AlternateSurnameFileDropsTheLinkSection) {
 TEST_F(SummaryLogTest, LinksIntoTheSiteResolveFromTheLogFolder) {
   options_.m_strHomePage = "my home\\start.html";
   stats_.CountFile(FileGroup::kBibliography, 10);
-  for (const char* name : {"site/grpmain.html", "site/grpname1.html", "site/grpbib1.html",
-                           "site/my home/start.html", "logs/vx-individual.html",
-                           "logs/vx-family.html"}) {
+  for (const char* name :
+       {"site/grpmain.html", "site/grpname1.html", "site/grpbib1.html",
+        "site/my home/start.html", "logs/vx-individual.html", "logs/vx-family.html"}) {
     root_.Write(name, "x");
   }
   const std::string page = Write();
@@ -314,8 +337,9 @@ TEST_F(SummaryLogTest, LivingIndividualsRow) {
     return Between(Write(), "<td><b>Living Individuals</b></td>", "</tr>");
   };
   options_.m_bExcludeLiving = true;
-  EXPECT_EQ(row(), "<td><b>Living Individuals</b></td><td>&nbsp;<font color=\"red\">"
-                   "Excluded</font></td>");
+  EXPECT_EQ(row(),
+            "<td><b>Living Individuals</b></td><td>&nbsp;<font color=\"red\">"
+            "Excluded</font></td>");
   options_.m_bExcludeLiving = false;
   options_.m_nNameFilter = 0;
   options_.m_bFilterDates = false;
@@ -324,19 +348,21 @@ TEST_F(SummaryLogTest, LivingIndividualsRow) {
   options_.m_nNameFilter = 2;
   options_.m_bFilterDates = true;
   options_.m_bLivingDetails = false;
-  EXPECT_EQ(row(), "<td><b>Living Individuals</b></td><td>&nbsp;Included; Filters: names "
-                   "dates facts</td>");
+  EXPECT_EQ(row(),
+            "<td><b>Living Individuals</b></td><td>&nbsp;Included; Filters: names "
+            "dates facts</td>");
   options_.m_bFilterDates = false;
   options_.m_bLivingDetails = true;
-  EXPECT_EQ(row(), "<td><b>Living Individuals</b></td><td>&nbsp;Included; Filters: names</td>");
+  EXPECT_EQ(row(),
+            "<td><b>Living Individuals</b></td><td>&nbsp;Included; Filters: names</td>");
 }
 
 TEST_F(SummaryLogTest, WarningsGroupedUnderHeadingsInCategoryOrder) {
-  warnings_.Add(12, "_UID");             // category 8
-  warnings_.Add(5, "GENDEX.txt");        // category 1
-  warnings_.Add(2);                      // category 0
-  warnings_.Add(13, "_MILT");            // category 8
-  warnings_.Add(7, "fam.jpg", "F1");     // category 3
+  warnings_.Add(12, "_UID");          // category 8
+  warnings_.Add(5, "GENDEX.txt");     // category 1
+  warnings_.Add(2);                   // category 0
+  warnings_.Add(13, "_MILT");         // category 8
+  warnings_.Add(7, "fam.jpg", "F1");  // category 3
   const std::string page = Write();
   EXPECT_NE(page.find("<tr><td><b>Warnings</b></td><td>&nbsp;5 &nbsp;(<a href=\"#Warn\" "
                       "title=\"Warnings\">see below</a>)</td></tr>"),
@@ -344,16 +370,19 @@ TEST_F(SummaryLogTest, WarningsGroupedUnderHeadingsInCategoryOrder) {
   const std::string section = Between(page, "<a name=\"Warn\">", "<h2>Link</h2>");
   const std::string expected =
       "<a name=\"Warn\"></a><h2>Warnings</h2><p>"
-      "<p>See <i>Warning Messages</i> under <i>Appendices</i> in the <b><i>VELLIX</i></b> "
+      "<p>See <i>Warning Messages</i> under <i>Appendices</i> in the "
+      "<b><i>VELLIX</i></b> "
       "help for an explanation of messages.</p>\r\n"
       "<p><b>General:</b></p>\r\n<ol start=\"1\">\r\n"
       "<li>Marriage facts have been excluded and are therefore not displayed.</li>\r\n"
       "</ol>\r\n<p><b>Missing Files:</b> The following files do not exist.</p>\r\n"
       "<ol start=\"2\">\r\n<li>'GENDEX.txt' ().</li>\r\n"
-      "</ol>\r\n<p><b>Group Images:</b> These images of family groups are missing. Ensure "
+      "</ol>\r\n<p><b>Group Images:</b> These images of family groups are missing. "
+      "Ensure "
       "they exist prior to publishing your website.</p>\r\n<ol start=\"3\">\r\n"
       "<li>'fam.jpg' (<a href=\"../site/F1.html\">F1</a>).</li>\r\n"
-      "</ol>\r\n<p><b>GEDCOM Tags:</b> The following nonstandard tags were encountered in "
+      "</ol>\r\n<p><b>GEDCOM Tags:</b> The following nonstandard tags were encountered "
+      "in "
       "your GEDCOM file. They were either ignored or remapped to a standard tag.</p>\r\n"
       "<ol start=\"4\">\r\n<li>Nonstandard tag _UID ignored.</li>\r\n"
       "<li>Remapped nonstandard tag _MILT.</li>\r\n</ol>\r\n";
@@ -362,7 +391,8 @@ TEST_F(SummaryLogTest, WarningsGroupedUnderHeadingsInCategoryOrder) {
 
 TEST_F(SummaryLogTest, NoWarningsShowsZeroAndNone) {
   const std::string page = Write();
-  EXPECT_NE(page.find("<tr><td><b>Warnings</b></td><td>&nbsp;0</td></tr>"), std::string::npos);
+  EXPECT_NE(page.find("<tr><td><b>Warnings</b></td><td>&nbsp;0</td></tr>"),
+            std::string::npos);
   EXPECT_NE(page.find("<h2>Warnings</h2><p><p>None.</p>\r\n"), std::string::npos);
   EXPECT_EQ(page.find("<ol"), std::string::npos);
   EXPECT_EQ(page.find("Appendices"), std::string::npos);
@@ -371,26 +401,30 @@ TEST_F(SummaryLogTest, NoWarningsShowsZeroAndNone) {
 TEST_F(SummaryLogTest, FailedRunSaysSoAndOffersNoResults) {
   warnings_.Add(15);
   const std::string page = Write(0, RunResult::kFailed, 0);
-  EXPECT_NE(page.find("<p><hr width=\"90%\" size=\"3\">\r\n<p><h2>Web page generation "
-                      "FAILED.</h2><p>No web pages were generated. The warnings below give "
-                      "the reason.</p>\r\n<p><h2>Summary</h2>"),
-            std::string::npos);
+  EXPECT_NE(
+      page.find("<p><hr width=\"90%\" size=\"3\">\r\n<p><h2>Web page generation "
+                "FAILED.</h2><p>No web pages were generated. The warnings below give "
+                "the reason.</p>\r\n<p><h2>Summary</h2>"),
+      std::string::npos);
   EXPECT_EQ(page.find("See your results!"), std::string::npos);
   EXPECT_EQ(page.find("View the <a"), std::string::npos);
-  EXPECT_NE(page.find("<td><b>Families Processed</b></td><td>&nbsp;0</td>"), std::string::npos);
-  EXPECT_NE(page.find("<ol start=\"1\">\r\n<li>Web page generation FAILED. The input file "
-                      "is not a GEDCOM file.</li>\r\n</ol>\r\n"),
+  EXPECT_NE(page.find("<td><b>Families Processed</b></td><td>&nbsp;0</td>"),
             std::string::npos);
+  EXPECT_NE(
+      page.find("<ol start=\"1\">\r\n<li>Web page generation FAILED. The input file "
+                "is not a GEDCOM file.</li>\r\n</ol>\r\n"),
+      std::string::npos);
   EXPECT_NE(page.find("<td><b>Warnings</b></td><td>&nbsp;1 &nbsp;("), std::string::npos);
 }
 
 TEST_F(SummaryLogTest, CancelledRunWarnsThatPagesMayBeIncomplete) {
   warnings_.Add(0);
   const std::string page = Write(0, RunResult::kCancelled);
-  EXPECT_NE(page.find("<h2>Web page generation CANCELED.</h2><p>The run was stopped before "
-                      "it finished, so some web pages may be missing or incomplete.</p>\r\n"
-                      "<h2>See your results!</h2>"),
-            std::string::npos);
+  EXPECT_NE(
+      page.find("<h2>Web page generation CANCELED.</h2><p>The run was stopped before "
+                "it finished, so some web pages may be missing or incomplete.</p>\r\n"
+                "<h2>See your results!</h2>"),
+      std::string::npos);
   EXPECT_NE(page.find("<li>Web page generation was CANCELED.</li>"), std::string::npos);
   EXPECT_EQ(page.find("FAILED"), std::string::npos);
 }
@@ -398,7 +432,15 @@ TEST_F(SummaryLogTest, CancelledRunWarnsThatPagesMayBeIncomplete) {
 TEST_F(SummaryLogTest, PathsAreEscapedInText) {
   options_.m_strGedcomFile = "\\data\\Smith & <Jones>.ged";
   const std::string page = Write();
-  EXPECT_NE(page.find("<tt>&nbsp;/data/Smith &amp; &lt;Jones&gt;.ged</tt>"), std::string::npos);
+  EXPECT_NE(page.find("<tt>&nbsp;/data/Smith &amp; &lt;Jones&gt;.ged</tt>"),
+            std::string::npos);
+}
+
+TEST(SummaryFormatTest, CancellingOutranksFailure) {
+  EXPECT_EQ(RunResultOf(true, false), RunResult::kComplete);
+  EXPECT_EQ(RunResultOf(false, false), RunResult::kFailed);
+  EXPECT_EQ(RunResultOf(false, true), RunResult::kCancelled);
+  EXPECT_EQ(RunResultOf(true, true), RunResult::kCancelled);
 }
 
 TEST(SummaryFormatTest, ElapsedTimeKeepsCountingHours) {

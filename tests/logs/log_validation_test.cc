@@ -40,14 +40,14 @@ class LogValidationTest : public logtest::LogFixture {
   // The error messages onsgmls reports for a page (empty when it is valid).
   std::vector<std::string> Validate(const std::string& page) {
     const std::string catalog = root_.Write(
-        "html4.cat", std::string("SGMLDECL \"") + kSgmlDeclaration + "\"\n" +
-                         "PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\" \"" + kDtdFolder +
-                         "loose.dtd\"\n" + "PUBLIC \"-//W3C//ENTITIES Latin1//EN//HTML\" \"" +
-                         kDtdFolder + "HTMLlat1.ent\"\n" +
-                         "PUBLIC \"-//W3C//ENTITIES Special//EN//HTML\" \"" + kDtdFolder +
-                         "HTMLspecial.ent\"\n" +
-                         "PUBLIC \"-//W3C//ENTITIES Symbols//EN//HTML\" \"" + kDtdFolder +
-                         "HTMLsymbol.ent\"\n");
+        "html4.cat",
+        std::string("SGMLDECL \"") + kSgmlDeclaration + "\"\n" +
+            "PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\" \"" + kDtdFolder +
+            "loose.dtd\"\n" + "PUBLIC \"-//W3C//ENTITIES Latin1//EN//HTML\" \"" +
+            kDtdFolder + "HTMLlat1.ent\"\n" +
+            "PUBLIC \"-//W3C//ENTITIES Special//EN//HTML\" \"" + kDtdFolder +
+            "HTMLspecial.ent\"\n" + "PUBLIC \"-//W3C//ENTITIES Symbols//EN//HTML\" \"" +
+            kDtdFolder + "HTMLsymbol.ent\"\n");
     const std::string command = "SP_CHARSET_FIXED=YES SP_ENCODING=utf-8 onsgmls -s -c '" +
                                 catalog + "' '" + log_folder_ + page + "' 2>&1";
     std::vector<std::string> errors;
@@ -59,7 +59,8 @@ class LogValidationTest : public logtest::LogFixture {
     char line[4096];
     while (fgets(line, sizeof line, out) != nullptr) {
       std::string text(line);
-      while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+      while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
       size_t at = text.find(":E: ");
       if (at != std::string::npos) {
         errors.push_back(text.substr(at + 4));
@@ -95,7 +96,8 @@ class LogValidationTest : public logtest::LogFixture {
 TEST_F(LogValidationTest, SummaryWithEverySectionIsValid) {
   WarningLog warnings;
   warnings.Reset();
-  warnings.SetLinkResolver([](const std::string& ref) { return "../site/grp" + ref + ".html"; });
+  warnings.SetLinkResolver(
+      [](const std::string& ref) { return "../site/grp" + ref + ".html"; });
   warnings.Add(2);
   warnings.Add(5, "GENDEX.txt");
   warnings.Add(6, "john.jpg", "F1", "John Smith");

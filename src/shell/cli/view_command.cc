@@ -18,7 +18,8 @@ namespace {
 constexpr const char* kNoResults =
     "There are no results to view!\n\nClick \"Generate\" before selecting \"View.\"";
 constexpr const char* kCannotOpen =
-    "%s\n\nThis file either does not exist, it is not accessible, or there is no Internet "
+    "%s\n\nThis file either does not exist, it is not accessible, or there is no "
+    "Internet "
     "browser associated with files of this type.\n";
 
 bool HasDisplay() {
