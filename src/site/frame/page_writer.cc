@@ -1,6 +1,7 @@
 #include "site/frame/page_writer.h"
 
 #include "gedcom/charset.h"
+#include "model/run_context.h"
 #include "options/options.h"
 #include "platform/app_paths.h"
 #include "platform/clock.h"
@@ -67,6 +68,9 @@ constexpr std::string_view kHideScript =
 
 PageWriter::PageWriter(const COptions& options, bool strict_doctype)
     : options_(options), strict_(strict_doctype) {}
+
+PageWriter::PageWriter(const RunContext& ctx)
+    : PageWriter(ctx.options, ctx.flags.strictConformance) {}
 
 void PageWriter::Prepare(bool media_pages) {
   const COptions& o = options_;

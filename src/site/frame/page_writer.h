@@ -10,7 +10,8 @@
 
 namespace vellix {
 class COptions;
-}
+struct RunContext;
+}  // namespace vellix
 
 namespace vellix::site {
 
@@ -57,6 +58,8 @@ class PageWriter {
   /// `strict_doctype` is the run's strict-doctype flag (no target
   /// attribute anywhere while it is set).
   explicit PageWriter(const COptions& options, bool strict_doctype = false);
+  /// The writer of a generation run: its option set and strict-doctype flag.
+  explicit PageWriter(const RunContext& ctx);
 
   /// Month and day names for the revision date (default: DateNames::User()).
   /// The names must outlive the writer.

@@ -2,6 +2,10 @@
 // page through BeginPage ... EndPage.
 #include <gtest/gtest.h>
 
+#include "gedcom/gedcom_reader.h"
+#include "model/record_store.h"
+#include "model/run_context.h"
+#include "platform/progress.h"
 #include "site/frame/frame_fixture.h"
 
 namespace vellix::site {
@@ -123,6 +127,22 @@ TEST_F(PageBodyTest, LinksWithTargetsAndTitles) {
   writer.set_strict_doctype(true);
   EXPECT_EQ(writer.MakeLink(true, "a.html", "main", "Go", "A"),
             "<a href=\"a.html\" title=\"Go\">A</a>");
+}
+
+TEST_F(PageBodyTest, RunWritersTakeTheRunsStrictFlag) {
+  RecordStore store;
+  GedcomReader reader(store);
+  RunStatistics statistics;
+  platform::NullProgress progress;
+  RunContext ctx{options_, reader, store, statistics, progress, RunFlags{}, 0};
+  ctx.flags.strictConformance = true;
+  EXPECT_TRUE(PageWriter(ctx).strict_doctype());
+  ctx.flags.strictConformance = false;
+  PageWriter writer(ctx);
+  EXPECT_FALSE(writer.strict_doctype());
+  writer.Prepare(false);
+  EXPECT_NE(writer.MakeLink(false, "a", "", "", "b").find(" target=\"_self\""),
+            std::string::npos);
 }
 
 TEST_F(PageBodyTest, ClassedElementsAndBreaksFollowTheFixedFontOption) {
