@@ -16,6 +16,8 @@ class SitePhases : public RunPhases {
   ~SitePhases() override;
 
   int SelectDialect(RunContext& ctx) override;
+  void SelectFamilies(RunContext& ctx, bool sample) override;
+  int32_t WriteIndex(RunContext& ctx, bool write_pages) override;
 
  private:
   struct RunData;
