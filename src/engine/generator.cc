@@ -202,7 +202,7 @@ RunOutcome Generator::Generate(GenerateMode mode, COptions& options,
   outcome.elapsed_seconds = elapsed;
   outcome.warnings = warnings.GetTotal();
 
-  WriteLogs(ctx, elapsed);
+  WriteLogs(ctx, success, cancelled, start_seconds, elapsed);
 
   phases_->DiscardRunData();
   reader_.Close(!success);
@@ -306,14 +306,15 @@ void Generator::WriteSourcePages(RunContext& ctx, bool standalone) {
   }
 }
 
-void Generator::WriteLogs(RunContext& ctx, int64_t elapsed_seconds) {
+void Generator::WriteLogs(RunContext& ctx, bool success, bool cancelled,
+                          int64_t start_seconds, int64_t elapsed_seconds) {
   platform::Progress& progress = ctx.progress;
   progress.SetPhase("Creating log files...", 0, 3, false);
-  phases_->WriteSummaryLog(ctx, elapsed_seconds);
+  phases_->WriteSummaryLog(ctx, success, cancelled, start_seconds, elapsed_seconds);
   progress.Step(0);
-  phases_->WriteIndividualLog(ctx);
+  phases_->WriteIndividualLog(ctx, start_seconds);
   progress.Step(0);
-  phases_->WriteFamilyLog(ctx);
+  phases_->WriteFamilyLog(ctx, start_seconds);
   progress.Step(0);
 }
 

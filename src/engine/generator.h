@@ -68,7 +68,8 @@ class Generator {
   void WriteFamilyPages(RunContext& ctx, bool evaluate);
   void WriteIndexPages(RunContext& ctx, bool write_pages);
   void WriteSourcePages(RunContext& ctx, bool standalone);
-  void WriteLogs(RunContext& ctx, int64_t elapsed_seconds);
+  void WriteLogs(RunContext& ctx, bool success, bool cancelled, int64_t start_seconds,
+                 int64_t elapsed_seconds);
 
   RecordStore store_;
   GedcomReader reader_;

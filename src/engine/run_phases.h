@@ -44,10 +44,13 @@ class RunPhases {
   /// Bibliography pages; `standalone` in mode 6.
   virtual void WriteBibliography(RunContext&, bool /*standalone*/) {}
   virtual void WriteRepositories(RunContext&) {}
-  /// The log pages, each followed by one progress step by the run.
-  virtual void WriteSummaryLog(RunContext&, int64_t /*elapsed_seconds*/) {}
-  virtual void WriteIndividualLog(RunContext&) {}
-  virtual void WriteFamilyLog(RunContext&) {}
+  /// The log pages, each followed by one progress step by the run. The run
+  /// started at `start_seconds` (platform::AppClock) and took
+  /// `elapsed_seconds`; `success` and `cancelled` are its outcome.
+  virtual void WriteSummaryLog(RunContext&, bool /*success*/, bool /*cancelled*/,
+                               int64_t /*start_seconds*/, int64_t /*elapsed_seconds*/) {}
+  virtual void WriteIndividualLog(RunContext&, int64_t /*start_seconds*/) {}
+  virtual void WriteFamilyLog(RunContext&, int64_t /*start_seconds*/) {}
   /// Discards the run's collections (name index, families list, sources).
   virtual void DiscardRunData() {}
 };

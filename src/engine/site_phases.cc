@@ -1,10 +1,14 @@
 #include "engine/site_phases.h"
 
 #include "engine/gendex_file.h"
+#include "logs/list_logs.h"
+#include "logs/run_log_entries.h"
+#include "logs/summary_log.h"
 #include "model/dialects.h"
 #include "model/individuals.h"
 #include "model/selection.h"
 #include "options/options.h"
+#include "site/frame/style_sheet.h"
 
 namespace vellix {
 namespace {
@@ -23,7 +27,9 @@ class CountingSink : public IndividualSink {
 }  // namespace
 
 // What the phases of one run share (cleared by DiscardRunData).
-struct SitePhases::RunData {};
+struct SitePhases::RunData {
+  RunLogEntries log_entries;  // individuals and families that got pages
+};
 
 SitePhases::SitePhases() : run_(std::make_unique<RunData>()) {}
 
@@ -34,6 +40,10 @@ int SitePhases::SelectDialect(RunContext& ctx) { return SelectDialectForRun(ctx)
 }  // namespace vellix
 
 namespace vellix {
+
+void SitePhases::WriteStyleSheet(RunContext& ctx, bool bibliography_only) {
+  site::WriteStyleSheet(ctx, bibliography_only);
+}
 
 void SitePhases::SelectFamilies(RunContext& ctx, bool sample) {
   vellix::SelectFamilies(ctx, !sample);
@@ -49,5 +59,21 @@ int32_t SitePhases::WriteIndex(RunContext& ctx, bool /*write_pages*/) {
   }
   return sink.count();
 }
+
+void SitePhases::WriteSummaryLog(RunContext& ctx, bool success, bool cancelled,
+                                 int64_t start_seconds, int64_t elapsed_seconds) {
+  vellix::WriteSummaryLog(ctx, RunResultOf(success, cancelled), start_seconds,
+                          elapsed_seconds);
+}
+
+void SitePhases::WriteIndividualLog(RunContext& ctx, int64_t start_seconds) {
+  WriteIndividualList(ctx.options, run_->log_entries, start_seconds);
+}
+
+void SitePhases::WriteFamilyLog(RunContext& ctx, int64_t start_seconds) {
+  WriteFamilyList(ctx.options, run_->log_entries, start_seconds);
+}
+
+void SitePhases::DiscardRunData() { run_ = std::make_unique<RunData>(); }
 
 }  // namespace vellix

@@ -16,8 +16,14 @@ class SitePhases : public RunPhases {
   ~SitePhases() override;
 
   int SelectDialect(RunContext& ctx) override;
+  void WriteStyleSheet(RunContext& ctx, bool bibliography_only) override;
   void SelectFamilies(RunContext& ctx, bool sample) override;
   int32_t WriteIndex(RunContext& ctx, bool write_pages) override;
+  void WriteSummaryLog(RunContext& ctx, bool success, bool cancelled, int64_t start_seconds,
+                       int64_t elapsed_seconds) override;
+  void WriteIndividualLog(RunContext& ctx, int64_t start_seconds) override;
+  void WriteFamilyLog(RunContext& ctx, int64_t start_seconds) override;
+  void DiscardRunData() override;
 
  private:
   struct RunData;

@@ -76,9 +76,13 @@ class RecordingPhases : public RunPhases {
     calls_->push_back(standalone ? "bib(standalone)" : "bib");
   }
   void WriteRepositories(RunContext&) override { calls_->push_back("repos"); }
-  void WriteSummaryLog(RunContext&, int64_t) override { calls_->push_back("log:summary"); }
-  void WriteIndividualLog(RunContext&) override { calls_->push_back("log:individuals"); }
-  void WriteFamilyLog(RunContext&) override { calls_->push_back("log:families"); }
+  void WriteSummaryLog(RunContext&, bool, bool, int64_t, int64_t) override {
+    calls_->push_back("log:summary");
+  }
+  void WriteIndividualLog(RunContext&, int64_t) override {
+    calls_->push_back("log:individuals");
+  }
+  void WriteFamilyLog(RunContext&, int64_t) override { calls_->push_back("log:families"); }
   void DiscardRunData() override { calls_->push_back("discard"); }
 
  private:

@@ -7,6 +7,7 @@
 #include "platform/app_paths.h"
 #include "shell/cli/commands.h"
 #include "shell/cli/options_command.h"
+#include "shell/cli/view_command.h"
 
 namespace {
 
@@ -18,6 +19,8 @@ int ShowHelp(const std::vector<std::string>& args) {
     std::fputs(vellix::cli::GenerateUsage().c_str(), stdout);
   } else if (topic == "info") {
     std::fputs(vellix::cli::InfoUsage().c_str(), stdout);
+  } else if (topic == "view") {
+    std::fputs(vellix::cli::ViewUsage().c_str(), stdout);
   } else if (topic == "options") {
     return vellix::cli::RunOptionsCommand({"help"});
   } else {
@@ -51,6 +54,8 @@ int main(int argc, char** argv) {
     status = vellix::cli::RunInfoCommand(rest);
   } else if (command == "options") {
     status = vellix::cli::RunOptionsCommand(rest);
+  } else if (command == "view") {
+    status = vellix::cli::RunViewCommand(rest);
   } else {
     std::fprintf(stderr, "vellix: unknown command '%s'\n\n%s", command.c_str(),
                  vellix::cli::UsageText().c_str());

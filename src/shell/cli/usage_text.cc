@@ -54,6 +54,7 @@ Commands:
   generate [GEDCOM] [-o DEST] [-m MODE] [--options FILE] [--yes|--no] [-q]
                      generate the web site
   info GEDCOM        show the header facts and record counts of a GEDCOM file
+  view [--print]     open the summary log of the last run in the browser
   options ...        show, change and switch option sets ("vellix options help")
   help [COMMAND]     show this text, or the help of one command
   --version          show the version
