@@ -1,0 +1,259 @@
+#include "site/family/footnotes.h"
+
+#include "gedcom/gedcom_reader.h"
+#include "model/template_expander.h"
+#include "options/options.h"
+#include "text/html_escape.h"
+#include "text/sentence.h"
+#include "text/text_converter.h"
+#include "text/text_tidy.h"
+
+namespace vellix::site {
+namespace {
+
+std::string Fold(std::string_view key) {
+  std::string folded(key);
+  for (char& c : folded) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return folded;
+}
+
+void ReplaceAll(std::string* text, std::string_view from, std::string_view to) {
+  size_t at = 0;
+  while ((at = text->find(from, at)) != std::string::npos) {
+    text->replace(at, from.size(), to);
+    at += to.size();
+  }
+}
+
+// Template texts carry their own emphasis; after escaping, these tags are
+// put back (and nothing else the GEDCOM file holds becomes markup).
+void RestoreEmphasis(std::string* text) {
+  for (std::string_view tag : {"i", "b", "u", "tt"}) {
+    for (std::string_view slash : {"", "/"}) {
+      const std::string plain = "<" + std::string(slash) + std::string(tag) + ">";
+      const std::string escaped = "&lt;" + std::string(slash) + std::string(tag) + "&gt;";
+      ReplaceAll(text, escaped, plain);
+    }
+  }
+}
+
+void AppendLabelled(const text::TextConverter& converter, std::string* out,
+                    std::string_view label, std::string_view value) {
+  if (value.empty()) return;
+  std::string sentence(label);
+  sentence += ": ";
+  sentence += value;
+  converter.AppendSentence(out, sentence, false, true, true);
+}
+
+}  // namespace
+
+FootnoteList::FootnoteList(const COptions& options, const text::TextConverter& converter,
+                           GedcomReader* reader)
+    : options_(options), converter_(converter), reader_(reader) {}
+
+FootnoteList::~FootnoteList() = default;
+
+void FootnoteList::Clear() {
+  footnotes_.clear();
+  cursor_ = 0;
+  link_base_.clear();
+}
+
+const SourceInfo* FootnoteList::SourceOf(const Citation& citation) {
+  if (citation.source.empty()) return &inline_source_;
+  std::string key = Fold(citation.source);
+  auto found = sources_.find(key);
+  if (found != sources_.end()) return found->second.get();
+  auto info = std::make_unique<SourceInfo>();
+  if (reader_ != nullptr) {
+    *info = ReadSourceInfo(*reader_, citation.source, options_.m_bUseAbbr);
+  }
+  const SourceInfo* result = info.get();
+  sources_.emplace(std::move(key), std::move(info));
+  return result;
+}
+
+std::vector<int> FootnoteList::AddCitations(const std::vector<Citation>& citations) {
+  std::vector<int> references;
+  if (!options_.m_bCitations) return references;
+  for (const Citation& citation : citations) {
+    Footnote note;
+    note.number = static_cast<int>(footnotes_.size()) + 1;
+    note.citation = citation;
+    note.source = SourceOf(citation);
+    if (template_mode_) note.template_text = ExpandTemplate(citation, *note.source);
+    references.push_back(note.number);
+    footnotes_.push_back(std::move(note));
+  }
+  return references;
+}
+
+std::string FootnoteList::FootnoteRefs(const std::vector<int>& references,
+                                       bool superscript) const {
+  if (references.empty()) return {};
+  std::string out = superscript ? " <sup>" : " (";
+  const bool targeted = !link_base_.empty() && !strict_;
+  for (size_t i = 0; i < references.size(); ++i) {
+    if (i > 0) out += ' ';
+    const std::string number = std::to_string(references[i]);
+    out += "<a href=\"" + link_base_ + "#" + number + "\"";
+    if (targeted) out += " target=\"fn\"";
+    out += ">" + number + "</a>";
+  }
+  out += superscript ? "</sup>" : ")";
+  return out;
+}
+
+void FootnoteList::WriteFootnotes(std::string* page, bool parent_target) {
+  if (footnotes_.empty()) return;
+  cursor_ = 0;
+  *page += "<div class=\"vx-ftsec\">" + options_.m_strLblFootnotes + "</div>\r\n";
+  // The citations' multimedia gallery link goes here once galleries exist.
+  *page += "<div class=\"vx-ftnote\"><ol>";
+  std::string text;
+  while (NextFootnoteText(parent_target, &text)) {
+    *page += "<li><a name=\"" + std::to_string(footnotes_[cursor_ - 1].number) + "\"></a>";
+    *page += text;
+    *page += "\r\n";
+  }
+  *page += "</ol></div>";
+}
+
+bool FootnoteList::SameSource(const Footnote& a, const Footnote& b) const {
+  bool same = false;
+  if (!a.citation.source.empty() || !b.citation.source.empty()) {
+    same = Fold(a.citation.source) == Fold(b.citation.source);
+  } else {
+    same = !a.citation.description.empty() &&
+           a.citation.description == b.citation.description;
+  }
+  // A template citation is whole in itself: "Ibid" would drop its details
+  // unless it says exactly what the previous one said.
+  if (same && template_mode_) same = a.template_text == b.template_text;
+  return same;
+}
+
+std::string FootnoteList::Convert(std::string_view value, bool parent_target) const {
+  std::string converted = converter_.ConvertText(value, true, parent_target, false);
+  ReplaceAll(&converted, "\n", "<br>\r\n");
+  return converted;
+}
+
+std::string FootnoteList::ExpandTemplate(const Citation& citation,
+                                         const SourceInfo& source) const {
+  const std::string& pattern =
+      citation.template_text.empty() ? source.template_text : citation.template_text;
+  if (pattern.empty()) return {};
+  TemplateExpander expander;
+  // The citation's own values come first: the first value of a name wins.
+  for (const TemplateField& field : citation.fields) expander.AddField(field.first, field.second);
+  for (const TemplateField& field : source.fields) expander.AddField(field.first, field.second);
+  if (!citation.page.empty()) expander.AddField("Page", citation.page);
+  return expander.Expand(pattern);
+}
+
+std::string FootnoteList::MainText(const Footnote& note, bool parent_target) const {
+  const SourceInfo& source = *note.source;
+  std::string out;
+  if (template_mode_ && !note.template_text.empty()) {
+    out = converter_.ConvertText(note.template_text, true, parent_target, false);
+    RestoreEmphasis(&out);
+  } else {
+    if (!source.author.empty()) out = Convert(source.author, parent_target);
+    std::string title = source.title;
+    bool italic = !template_mode_;
+    if (title.empty() && !note.citation.description.empty()) {
+      // An inline source is described, not titled.
+      title = note.citation.description;
+      italic = false;
+    }
+    if (!title.empty()) {
+      if (!out.empty()) out += ", ";
+      if (italic) out += "<i>";
+      out += Convert(title, parent_target);
+      if (italic) out += "</i>";
+    }
+  }
+  if (options_.m_bBiblioPages && options_.m_bCitationBiblioLinks) {
+    std::string link = BibliographyLink(parent_target);
+    if (!link.empty()) out += " [" + link + "]";
+  }
+  if (!source.publication.empty() && note.template_text.empty()) {
+    std::string publication = Convert(source.publication, parent_target);
+    while (!publication.empty() && publication.back() == '.') publication.pop_back();
+    out += " (" + publication + ")";
+  }
+  return out;
+}
+
+bool FootnoteList::NextFootnoteText(bool parent_target, std::string* text) {
+  text->clear();
+  if (cursor_ >= footnotes_.size()) return false;
+  const Footnote& note = footnotes_[cursor_];
+  ++cursor_;
+  const Citation& citation = note.citation;
+  const bool has_page = !citation.page.empty() && !template_mode_;
+  std::string out;
+  if (cursor_ >= 2 && SameSource(footnotes_[cursor_ - 2], note)) {
+    out = "<i>" + options_.m_strLblIbid + "</i>.";
+    if (has_page) out += ",";
+  } else {
+    out = MainText(note, parent_target);
+    text::EndSentence(&out, has_page);
+  }
+  if (has_page) {
+    if (!out.empty()) out += ' ';
+    out += text::EscapeHtml(citation.page);
+    text::EndSentence(&out, false);
+  }
+  if (options_.m_bCitationDetails &&
+      (!citation.event.empty() || !citation.role.empty() || !citation.quality.empty())) {
+    std::string details;
+    AppendLabelled(converter_, &details, options_.m_strBibEvent, citation.event);
+    AppendLabelled(converter_, &details, options_.m_strBibRole, citation.role);
+    AppendLabelled(converter_, &details, options_.m_strBibQuality, citation.quality);
+    out += "\r\n<div class=\"vx-ftdtl\">" + details + "</div>";
+  }
+  if (!citation.date.empty() || !citation.text.empty()) {
+    out += "\r\n<div class=\"vx-fttxt\">";
+    if (!citation.date.empty()) out += "(" + text::EscapeHtml(citation.date) + ")";
+    std::string paragraphs;
+    if (converter_.AppendParagraphs(citation.text, &paragraphs, {}, {}, true, parent_target,
+                                    false)) {
+      if (!citation.date.empty()) out += ' ';
+      out += paragraphs;
+    }
+    out += "</div>";
+  }
+  if (options_.m_bCitationComments && !citation.notes.empty()) {
+    std::string paragraphs;
+    converter_.AppendParagraphs(citation.notes, &paragraphs, "[", "]", true, parent_target,
+                                false);
+    out += "\r\n<div class=\"vx-ftcmt\">\r\n" + paragraphs + "</div>";
+  }
+  *text = std::move(out);
+  return true;
+}
+
+std::string FootnoteList::BibliographyLink(bool parent_target) const {
+  if (bibliography_ == nullptr || cursor_ == 0 || cursor_ > footnotes_.size()) return {};
+  const Footnote& note = footnotes_[cursor_ - 1];
+  if (note.citation.source.empty()) return {};
+  const int number = bibliography_->NumberOf(note.citation);
+  if (number <= 0) return {};
+  std::string anchor = note.citation.source;
+  if (template_mode_) anchor += "-" + std::to_string(number);
+  const int page = bibliography_->PageOf(number);
+  const std::string href = text::EscapeHref(options_.m_strFilePrefix + "bib" +
+                                            std::to_string(page) +
+                                            options_.GetPageExtension() + "#" + anchor);
+  std::string target;
+  if (!strict_) target = std::string(" target=\"") + (parent_target ? "_parent" : "_self") + "\"";
+  return "<a href=\"" + href + "\"" + target + " title=\"" + options_.m_strTitleBiblio + "\">" +
+         std::to_string(number) + "</a>";
+}
+
+}  // namespace vellix::site

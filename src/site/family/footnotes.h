@@ -1,0 +1,114 @@
+// The numbered footnotes of one family page: references placed in the lines
+// that carry source citations, and the footnotes section that lists them.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "site/family/citation.h"
+
+namespace vellix {
+class COptions;
+class GedcomReader;
+namespace text {
+class TextConverter;
+}
+}  // namespace vellix
+
+namespace vellix::site {
+
+/// What footnotes need from the run's bibliography: the entry number a
+/// citation's source got (or, when sources are numbered per citation, the
+/// number of that citation) and the page that holds an entry. Abstract so
+/// the footnotes can be tested without building a bibliography.
+class BibliographyNumbers {
+ public:
+  virtual ~BibliographyNumbers() = default;
+  /// The entry number for `citation`, or -1 when its source has no entry.
+  virtual int NumberOf(const Citation& citation) const = 0;
+  /// The bibliography page (from 1) that holds entry `number`.
+  virtual int PageOf(int number) const = 0;
+};
+
+/// The footnotes of the family page being written. The family page writer
+/// owns one for the whole run: Clear at the start of each page, AddCitations
+/// while the lines are built (in line order), WriteFootnotes once at the
+/// end. Sources are read once per run and kept (footnotes of one source
+/// that follow each other read "Ibid"). The option set, converter, reader
+/// and bibliography must outlive the list.
+class FootnoteList {
+ public:
+  FootnoteList(const COptions& options, const text::TextConverter& converter,
+               GedcomReader* reader);
+  ~FootnoteList();
+  FootnoteList(const FootnoteList&) = delete;
+  FootnoteList& operator=(const FootnoteList&) = delete;
+
+  /// The run's bibliography numbers (none: no bibliography links).
+  void set_bibliography(const BibliographyNumbers* bibliography) {
+    bibliography_ = bibliography;
+  }
+  /// Template mode: citation texts come whole from source templates (the
+  /// selected dialect's code is 1).
+  void set_template_mode(bool on) { template_mode_ = on; }
+  bool template_mode() const { return template_mode_; }
+  /// The run's strict-doctype flag: no target attributes.
+  void set_strict(bool strict) { strict_ = strict; }
+  /// The footnotes frame file the references point into; "" on a single
+  /// page.
+  void set_link_base(std::string base) { link_base_ = std::move(base); }
+  const std::string& link_base() const { return link_base_; }
+
+  /// Empties the list for the next page (the link base too).
+  void Clear();
+  /// Gives each citation the next footnote number and returns the numbers.
+  /// Nothing when "Include source citations" is off.
+  std::vector<int> AddCitations(const std::vector<Citation>& citations);
+  /// The references placed in a line: " <sup>" (or " (") and one link per
+  /// number, separated by single spaces, then "</sup>" (or ")"). "" for no
+  /// numbers.
+  std::string FootnoteRefs(const std::vector<int>& references, bool superscript) const;
+  /// Appends the footnotes section to `page`; nothing without footnotes.
+  /// Rewinds the cursor first, so the section can be written again.
+  void WriteFootnotes(std::string* page, bool parent_target);
+  /// Moves to the next footnote and fills `text` with its HTML; false after
+  /// the last one.
+  bool NextFootnoteText(bool parent_target, std::string* text);
+  /// The link from the current footnote to its bibliography entry; "" when
+  /// its source has none.
+  std::string BibliographyLink(bool parent_target) const;
+
+  size_t count() const { return footnotes_.size(); }
+  bool empty() const { return footnotes_.empty(); }
+
+ private:
+  struct Footnote {
+    int number = 0;
+    Citation citation;
+    const SourceInfo* source = nullptr;  // owned by sources_
+    std::string template_text;           // the expanded template (template mode)
+  };
+
+  const SourceInfo* SourceOf(const Citation& citation);
+  bool SameSource(const Footnote& a, const Footnote& b) const;
+  std::string ExpandTemplate(const Citation& citation, const SourceInfo& source) const;
+  std::string MainText(const Footnote& note, bool parent_target) const;
+  std::string Convert(std::string_view text, bool parent_target) const;
+
+  const COptions& options_;
+  const text::TextConverter& converter_;
+  GedcomReader* reader_;
+  const BibliographyNumbers* bibliography_ = nullptr;
+  bool template_mode_ = false;
+  bool strict_ = false;
+  std::string link_base_;
+  std::vector<Footnote> footnotes_;
+  size_t cursor_ = 0;  // footnotes already handed out by NextFootnoteText
+  std::unordered_map<std::string, std::unique_ptr<SourceInfo>> sources_;  // folded key
+  SourceInfo inline_source_;  // the empty source of inline citations
+};
+
+}  // namespace vellix::site
