@@ -53,7 +53,9 @@ void ReadData(const GedcomNode& data, Citation* citation) {
   }
 }
 
-Citation ReadOne(const GedcomNode& sour, GedcomReader* reader) {
+}  // namespace
+
+Citation ReadCitation(const GedcomNode& sour, GedcomReader* reader) {
   Citation citation;
   if (!sour.pointer.empty()) {
     citation.source = sour.pointer;
@@ -91,13 +93,11 @@ Citation ReadOne(const GedcomNode& sour, GedcomReader* reader) {
   return citation;
 }
 
-}  // namespace
-
 std::vector<Citation> ReadCitations(const std::vector<GedcomNode>& children,
                                     GedcomReader* reader) {
   std::vector<Citation> citations;
   for (const GedcomNode& line : children) {
-    if (line.tagCode == kTagSour) citations.push_back(ReadOne(line, reader));
+    if (line.tagCode == kTagSour) citations.push_back(ReadCitation(line, reader));
   }
   return citations;
 }

@@ -50,6 +50,9 @@ struct SourceInfo {
 std::vector<Citation> ReadCitations(const std::vector<GedcomNode>& children,
                                     GedcomReader* reader);
 
+/// The citation of one SOUR line.
+Citation ReadCitation(const GedcomNode& sour, GedcomReader* reader);
+
 /// The template text and fields below a template line (the dialect's tag of
 /// code 137): the line's own value with its continuation lines, and each
 /// field line (code 139) with its name (its value, or its first child that

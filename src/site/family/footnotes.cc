@@ -85,6 +85,7 @@ std::vector<int> FootnoteList::AddCitations(const std::vector<Citation>& citatio
     note.citation = citation;
     note.source = SourceOf(citation);
     if (template_mode_) note.template_text = ExpandTemplate(citation, *note.source);
+    note.detail_text = DetailText(citation);
     references.push_back(note.number);
     footnotes_.push_back(std::move(note));
   }
@@ -242,18 +243,53 @@ std::string FootnoteList::BibliographyLink(bool parent_target) const {
   if (bibliography_ == nullptr || cursor_ == 0 || cursor_ > footnotes_.size()) return {};
   const Footnote& note = footnotes_[cursor_ - 1];
   if (note.citation.source.empty()) return {};
-  const int number = bibliography_->NumberOf(note.citation);
-  if (number <= 0) return {};
-  std::string anchor = note.citation.source;
-  if (template_mode_) anchor += "-" + std::to_string(number);
-  const int page = bibliography_->PageOf(number);
-  const std::string href = text::EscapeHref(options_.m_strFilePrefix + "bib" +
-                                            std::to_string(page) +
-                                            options_.GetPageExtension() + "#" + anchor);
-  std::string target;
-  if (!strict_) target = std::string(" target=\"") + (parent_target ? "_parent" : "_self") + "\"";
-  return "<a href=\"" + href + "\"" + target + " title=\"" + options_.m_strTitleBiblio + "\">" +
-         std::to_string(number) + "</a>";
+  const BibliographyTarget target = bibliography_->TargetOf(note.citation, note.detail_text);
+  if (!target.found()) return {};
+  const std::string href = text::EscapeHref(target.file + "#" + target.anchor);
+  std::string target_attribute;
+  if (!strict_) {
+    target_attribute = std::string(" target=\"") + (parent_target ? "_parent" : "_self") + "\"";
+  }
+  return "<a href=\"" + href + "\"" + target_attribute + " title=\"" +
+         options_.m_strTitleBiblio + "\">" + std::to_string(target.number) + "</a>";
+}
+
+std::string FootnoteList::ReferencesFor(const std::vector<const GedcomNode*>& sour_lines,
+                                        bool superscript) {
+  std::vector<Citation> citations;
+  citations.reserve(sour_lines.size());
+  for (const GedcomNode* line : sour_lines) {
+    if (line != nullptr) citations.push_back(ReadCitation(*line, reader_));
+  }
+  return FootnoteRefs(AddCitations(citations), superscript);
+}
+
+void FootnoteList::RecordCitations(Bibliography* bibliography) const {
+  for (const Footnote& note : footnotes_) {
+    if (!note.citation.source.empty()) {
+      bibliography->AddCitation(note.citation.source, note.detail_text);
+    }
+  }
+}
+
+std::string FootnoteList::DetailText(const Citation& citation) {
+  if (!citation.template_text.empty()) {
+    TemplateExpander expander;
+    for (const TemplateField& field : citation.fields) {
+      expander.AddField(field.first, field.second);
+    }
+    if (!citation.page.empty()) expander.AddField("Page", citation.page);
+    return expander.Expand(citation.template_text);
+  }
+  return citation.page;
+}
+
+BibliographyTarget RunBibliographyNumbers::TargetOf(const Citation& citation,
+                                                    std::string_view detail_text) const {
+  if (bibliography_.per_citation()) {
+    return bibliography_.CitationTargetOf(citation.source, detail_text);
+  }
+  return bibliography_.TargetOf(citation.source);
 }
 
 }  // namespace vellix::site

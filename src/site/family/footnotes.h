@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "site/family/citation.h"
+#include "site/sources/bibliography.h"
 
 namespace vellix {
 class COptions;
@@ -20,17 +21,28 @@ class TextConverter;
 
 namespace vellix::site {
 
-/// What footnotes need from the run's bibliography: the entry number a
-/// citation's source got (or, when sources are numbered per citation, the
-/// number of that citation) and the page that holds an entry. Abstract so
-/// the footnotes can be tested without building a bibliography.
+/// What footnotes need from the run's bibliography: where the entry of a
+/// citation's source (or, when sources are numbered per citation, of the
+/// citation itself, told by its detail text) lies. Abstract so footnotes can
+/// be tested without building a bibliography.
 class BibliographyNumbers {
  public:
   virtual ~BibliographyNumbers() = default;
-  /// The entry number for `citation`, or -1 when its source has no entry.
-  virtual int NumberOf(const Citation& citation) const = 0;
-  /// The bibliography page (from 1) that holds entry `number`.
-  virtual int PageOf(int number) const = 0;
+  /// The entry of `citation`; not found when its source has no entry.
+  virtual BibliographyTarget TargetOf(const Citation& citation,
+                                      std::string_view detail_text) const = 0;
+};
+
+/// BibliographyNumbers of a run's Bibliography (which must outlive it).
+class RunBibliographyNumbers : public BibliographyNumbers {
+ public:
+  explicit RunBibliographyNumbers(const Bibliography& bibliography)
+      : bibliography_(bibliography) {}
+  BibliographyTarget TargetOf(const Citation& citation,
+                              std::string_view detail_text) const override;
+
+ private:
+  const Bibliography& bibliography_;
 };
 
 /// The footnotes of the family page being written. The family page writer
@@ -71,6 +83,16 @@ class FootnoteList {
   /// number, separated by single spaces, then "</sup>" (or ")"). "" for no
   /// numbers.
   std::string FootnoteRefs(const std::vector<int>& references, bool superscript) const;
+  /// AddCitations and FootnoteRefs for the SOUR lines of one name or fact.
+  std::string ReferencesFor(const std::vector<const GedcomNode*>& sour_lines,
+                            bool superscript);
+  /// The evaluate pass: records every footnote's citation in the
+  /// per-citation numbering of `bibliography`.
+  void RecordCitations(Bibliography* bibliography) const;
+  /// The text that tells citations of one source apart when sources are
+  /// numbered per citation: the expanded citation template, else the page.
+  static std::string DetailText(const Citation& citation);
+
   /// Appends the footnotes section to `page`; nothing without footnotes.
   /// Rewinds the cursor first, so the section can be written again.
   void WriteFootnotes(std::string* page, bool parent_target);
@@ -90,6 +112,7 @@ class FootnoteList {
     Citation citation;
     const SourceInfo* source = nullptr;  // owned by sources_
     std::string template_text;           // the expanded template (template mode)
+    std::string detail_text;             // DetailText of the citation
   };
 
   const SourceInfo* SourceOf(const Citation& citation);
