@@ -6,8 +6,8 @@
 
 namespace vellix::charset {
 namespace {
-
 constexpr char32_t kReplacement = 0xFFFD;
+}  // namespace
 
 void AppendUtf8(char32_t cp, std::string* out) {
   if (cp < 0x80) {
@@ -27,9 +27,6 @@ void AppendUtf8(char32_t cp, std::string* out) {
   }
 }
 
-// Decodes the well-formed UTF-8 character at text[pos]: its length, or 0 when
-// the bytes there are not one (stray or missing continuation bytes, overlong
-// forms, surrogates, values above U+10FFFF).
 size_t DecodeUtf8(std::string_view text, size_t pos, char32_t* cp) {
   const size_t n = text.size();
   if (pos >= n) return 0;
@@ -67,6 +64,8 @@ size_t DecodeUtf8(std::string_view text, size_t pos, char32_t* cp) {
   *cp = value;
   return len;
 }
+
+namespace {
 
 // Decodes the character at text[pos], turning an invalid byte into U+FFFD;
 // returns the number of bytes consumed (at least 1).
@@ -605,7 +604,52 @@ char32_t UpperCase(char32_t cp) {
   return cp;
 }
 
+// The small letter of a Latin, Greek or Cyrillic capital (the counterpart of
+// UpperCase); other characters unchanged.
+char32_t LowerCase(char32_t cp) {
+  auto even_pair = [cp](char32_t low, char32_t high) {
+    return cp >= low && cp <= high && (cp - low) % 2 == 0;
+  };
+  if (cp >= 'A' && cp <= 'Z') return cp + 0x20;
+  if (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) return cp + 0x20;
+  if (cp == 0x178) return 0xFF;
+  if (cp == 0x130) return 'i';
+  if (cp >= 0x1E00 && cp <= 0x1EFF && cp % 2 == 0 && !(cp >= 0x1E96 && cp <= 0x1E9F)) {
+    return cp + 1;  // Latin Extended Additional
+  }
+  if (even_pair(0x100, 0x12F) || even_pair(0x132, 0x137) || even_pair(0x14A, 0x177) ||
+      even_pair(0x139, 0x148) || even_pair(0x179, 0x17E) || even_pair(0x460, 0x481) ||
+      even_pair(0x48A, 0x4BF)) {
+    return cp + 1;
+  }
+  if (cp == 0x386) return 0x3AC;
+  if (cp >= 0x388 && cp <= 0x38A) return cp + 0x25;
+  if (cp == 0x38C) return 0x3CC;
+  if (cp == 0x38E || cp == 0x38F) return cp + 0x3F;
+  if (cp >= 0x391 && cp <= 0x3AB && cp != 0x3A2) return cp + 0x20;
+  if (cp >= 0x400 && cp <= 0x40F) return cp + 0x50;
+  if (cp >= 0x410 && cp <= 0x42F) return cp + 0x20;
+  return cp;
+}
+
 }  // namespace
+
+std::string ToLowerUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  size_t pos = 0;
+  char32_t cp;
+  while (pos < text.size()) {
+    size_t len = DecodeUtf8(text, pos, &cp);
+    if (len == 0) {
+      out.push_back(text[pos++]);
+      continue;
+    }
+    pos += len;
+    AppendUtf8(LowerCase(cp), &out);
+  }
+  return out;
+}
 
 std::string ToUpperUtf8(std::string_view text) {
   std::string out;

@@ -45,6 +45,19 @@ std::u16string Utf8ToUtf16(std::string_view text);
 /// `all_fit` (when given) tells whether every character fitted.
 std::string Utf8ToWindows1252(std::string_view text, bool* all_fit = nullptr);
 
+/// Decodes the well-formed UTF-8 character at text[pos] into `*cp` and
+/// returns its length; 0 when the bytes there are no well-formed character
+/// (stray or missing continuation bytes, overlong forms, surrogates, values
+/// above U+10FFFF) or `pos` is at the end.
+size_t DecodeUtf8(std::string_view text, size_t pos, char32_t* cp);
+
+/// Appends the UTF-8 form of `cp`.
+void AppendUtf8(char32_t cp, std::string* out);
+
+/// Lower-cases UTF-8 text for the Latin, Greek and Cyrillic letters; bytes
+/// that are no well-formed UTF-8 are copied.
+std::string ToLowerUtf8(std::string_view text);
+
 /// Upper-cases UTF-8 text, Unicode-aware for the Latin, Greek and Cyrillic
 /// letters ("ñ" becomes "Ñ", "ß" stays).
 std::string ToUpperUtf8(std::string_view text);

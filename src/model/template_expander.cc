@@ -29,83 +29,6 @@ std::string FieldKey(std::string_view name) {
   return text::AsciiUpper(name);
 }
 
-/// Decodes one UTF-8 character at `pos`; a stray byte decodes as itself
-/// with length 1 (it is copied through unchanged).
-size_t DecodeAt(std::string_view text, size_t pos, char32_t* cp) {
-  size_t len = charset::Utf8CharLength(text, pos);
-  auto byte = [&](size_t i) { return static_cast<unsigned char>(text[pos + i]); };
-  if (len == 1) {
-    *cp = byte(0) < 0x80 ? byte(0) : 0xFFFFFFFF;
-  } else if (len == 2) {
-    *cp = ((byte(0) & 0x1F) << 6) | (byte(1) & 0x3F);
-  } else if (len == 3) {
-    *cp = ((byte(0) & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
-  } else {
-    *cp = ((byte(0) & 0x07) << 18) | ((byte(1) & 0x3F) << 12) | ((byte(2) & 0x3F) << 6) |
-          (byte(3) & 0x3F);
-  }
-  return len;
-}
-
-void AppendUtf8(char32_t cp, std::string* out) {
-  if (cp < 0x80) {
-    out->push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    out->push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp < 0x10000) {
-    out->push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out->push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
-    out->push_back(static_cast<char>(0xF0 | (cp >> 18)));
-    out->push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-    out->push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  }
-}
-
-/// The lower-case letter of `cp` for the Latin, Greek and Cyrillic letters
-/// of names (the counterpart of charset::ToUpperUtf8); others unchanged.
-char32_t LowerCase(char32_t cp) {
-  auto even_pair = [cp](char32_t low, char32_t high) {
-    return cp >= low && cp <= high && (cp - low) % 2 == 0;
-  };
-  if (cp >= 'A' && cp <= 'Z') return cp + 0x20;
-  if (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) return cp + 0x20;
-  if (cp == 0x178) return 0xFF;
-  if (cp == 0x130) return 'i';
-  if (even_pair(0x100, 0x12F) || even_pair(0x132, 0x137) || even_pair(0x14A, 0x177) ||
-      even_pair(0x139, 0x148) || even_pair(0x179, 0x17E) || even_pair(0x460, 0x481) ||
-      even_pair(0x48A, 0x4BF)) {
-    return cp + 1;
-  }
-  if (cp == 0x386) return 0x3AC;
-  if (cp >= 0x388 && cp <= 0x38A) return cp + 0x25;
-  if (cp == 0x38C) return 0x3CC;
-  if (cp == 0x38E || cp == 0x38F) return cp + 0x3F;
-  if (cp >= 0x391 && cp <= 0x3AB && cp != 0x3A2) return cp + 0x20;
-  if (cp >= 0x400 && cp <= 0x40F) return cp + 0x50;
-  if (cp >= 0x410 && cp <= 0x42F) return cp + 0x20;
-  return cp;
-}
-
-std::string ToLowerUtf8(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (size_t pos = 0; pos < text.size();) {
-    char32_t cp;
-    size_t len = DecodeAt(text, pos, &cp);
-    if (cp == 0xFFFFFFFF) {
-      out.push_back(text[pos]);
-    } else {
-      AppendUtf8(LowerCase(cp), &out);
-    }
-    pos += len;
-  }
-  return out;
-}
-
 /// Upper-cases the one character that starts at `pos`.
 void UpperCharAt(std::string* text, size_t pos) {
   size_t len = charset::Utf8CharLength(*text, pos);
@@ -166,9 +89,9 @@ std::string TemplateExpander::ApplyModifier(Modifier modifier, std::string_view 
     case kUpper:
       return charset::ToUpperUtf8(value);
     case kLower:
-      return ToLowerUtf8(value);
+      return charset::ToLowerUtf8(value);
     case kCaps: {
-      std::string out = ToLowerUtf8(value);
+      std::string out = charset::ToLowerUtf8(value);
       UpperFirstFrom(&out, 0);
       size_t bars = out.find("||");
       if (bars != std::string::npos) UpperFirstFrom(&out, bars + 2);

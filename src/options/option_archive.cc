@@ -1,6 +1,6 @@
 #include "options/option_archive.h"
 
-#include "options/codepage.h"
+#include "gedcom/charset.h"
 
 namespace vellix::options {
 namespace {
@@ -66,7 +66,7 @@ std::string ArchiveReader::String() {
     if (!Need(length)) return {};
     std::string_view bytes = data_.substr(pos_, length);
     pos_ += length;
-    return Windows1252ToUtf8(bytes);
+    return charset::Windows1252ToUtf8(bytes);
   }
   if (length > (data_.size() - pos_) / 2) {
     ok_ = false;
@@ -78,7 +78,7 @@ std::string ArchiveReader::String() {
                                      (static_cast<uint8_t>(data_[pos_ + 1]) << 8));
     pos_ += 2;
   }
-  return Utf16ToUtf8(units);
+  return charset::Utf16ToUtf8(units);
 }
 
 void ArchiveWriter::UInt32(uint32_t value) {
@@ -102,13 +102,13 @@ void ArchiveWriter::Length(uint32_t length) {
 
 void ArchiveWriter::String(std::string_view utf8) {
   bool all_fit = false;
-  const std::string narrow = Utf8ToWindows1252(utf8, &all_fit);
+  const std::string narrow = charset::Utf8ToWindows1252(utf8, &all_fit);
   if (all_fit) {
     Length(static_cast<uint32_t>(narrow.size()));
     Raw(narrow);
     return;
   }
-  const std::u16string units = Utf8ToUtf16(utf8);
+  const std::u16string units = charset::Utf8ToUtf16(utf8);
   Byte(0xFF);
   Byte(static_cast<uint8_t>(kWideMark & 0xFF));
   Byte(static_cast<uint8_t>(kWideMark >> 8));

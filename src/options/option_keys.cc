@@ -6,7 +6,7 @@
 #include <limits>
 #include <unordered_map>
 
-#include "options/codepage.h"
+#include "gedcom/charset.h"
 #include "options/fact_kinds.h"
 
 namespace vellix::options {
@@ -455,7 +455,7 @@ bool SetSettingValue(COptions& options, const Setting& setting, std::string_view
     }
     case SettingType::kString:
     case SettingType::kFactLabel:
-      if (!IsWellFormedUtf8(text)) {
+      if (!charset::IsValidUtf8(text)) {
         *error = setting.key + ": the text is not valid UTF-8";
         return false;
       }

@@ -251,3 +251,33 @@ TEST(Utf8CharLength, MeasuresOneCharacter) {
 
 }  // namespace
 }  // namespace vellix::charset
+
+namespace vellix::charset {
+namespace {
+
+TEST(CharsetCaseTest, LowerCaseIsTheCounterpartOfUpperCase) {
+  const std::string capitals = "ÀÉÎÕÜŁŃŚŹŻČŘŠŽĚŮŐŰĄĘΑΒΓΔΆΈЖЩЁЯ ẠẸ";
+  const std::string smalls = "àéîõüłńśźżčřšžěůőűąęαβγδάέжщёя ạẹ";
+  EXPECT_EQ(ToLowerUtf8(capitals), smalls);
+  EXPECT_EQ(ToUpperUtf8(smalls), capitals);
+  EXPECT_EQ(ToLowerUtf8("MÜLLER \xFF ß"), "müller \xFF ß") << "stray bytes are copied";
+}
+
+TEST(CharsetCaseTest, DecodeAndAppendRoundTrip) {
+  const std::string text = "aé€😀";
+  std::string back;
+  for (size_t pos = 0; pos < text.size();) {
+    char32_t cp = 0;
+    size_t len = DecodeUtf8(text, pos, &cp);
+    ASSERT_GT(len, 0u);
+    AppendUtf8(cp, &back);
+    pos += len;
+  }
+  EXPECT_EQ(back, text);
+  char32_t cp = 0;
+  EXPECT_EQ(DecodeUtf8("\xC0\xAF", 0, &cp), 0u) << "overlong";
+  EXPECT_EQ(DecodeUtf8("a", 1, &cp), 0u) << "at the end";
+}
+
+}  // namespace
+}  // namespace vellix::charset

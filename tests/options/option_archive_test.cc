@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "options/codepage.h"
+#include "gedcom/charset.h"
 
 namespace vellix::options {
 namespace {
@@ -138,9 +138,9 @@ TEST(OptionNumbers, AreLittleEndian) {
 TEST(OptionCodepage, UnassignedBytesSurviveARoundTrip) {
   const std::string bytes("\x81\x8D\x8F\x90\x9D", 5);
   bool fit = false;
-  EXPECT_EQ(Utf8ToWindows1252(Windows1252ToUtf8(bytes), &fit), bytes);
+  EXPECT_EQ(charset::Utf8ToWindows1252(charset::Windows1252ToUtf8(bytes), &fit), bytes);
   EXPECT_TRUE(fit);
-  Utf8ToWindows1252("\xC3", &fit);  // cut UTF-8 sequence
+  charset::Utf8ToWindows1252("\xC3", &fit);  // cut UTF-8 sequence
   EXPECT_FALSE(fit);
 }
 
