@@ -39,6 +39,34 @@ std::string Printable(const std::string& status) {
   return out;
 }
 
+// The start page of the site: the first surname page.
+std::string StartPage(const COptions& options) {
+  std::string dest = platform::WithTrailingSlash(platform::NativePath(options.m_strDestFolder));
+  if (options.m_bAltSurnameFile && !options.m_strAltSurnameFile.empty()) {
+    return dest + platform::NativePath(options.m_strAltSurnameFile);
+  }
+  return dest + options.m_strFilePrefix + "main" + options.GetPageExtension();
+}
+
+// What the run made and where the user opens it.
+void PrintWhereToLook(const COptions& options, const RunStatistics& statistics) {
+  uint64_t files = 0;
+  for (uint32_t count : statistics.filesWritten) files += count;
+  std::printf("%d families and %d individuals in the file; %d family pages, %d index "
+              "entries, %llu files written.\n",
+              statistics.familyRecords, statistics.individualRecords,
+              statistics.familiesSelected, statistics.indexEntries,
+              static_cast<unsigned long long>(files));
+  const std::string start = StartPage(options);
+  if (platform::FileExists(start)) {
+    std::printf("Open the site: %s\n", start.c_str());
+  } else {
+    std::printf("Site folder: %s\n", platform::NativePath(options.m_strDestFolder).c_str());
+  }
+  std::printf("Run log: %svx-summary.html (vellix view)\n",
+              platform::ApplicationFolder().c_str());
+}
+
 }  // namespace
 
 int RunGenerateCommand(const std::vector<std::string>& args) {
@@ -106,9 +134,7 @@ int RunGenerateCommand(const std::vector<std::string>& args) {
     std::printf("%d warning%s: see %s\n", outcome.warnings,
                 outcome.warnings == 1 ? "" : "s", Warnings().path().c_str());
   }
-  if (!quiet) {
-    std::printf("Site: %s\n", platform::NativePath(options->m_strDestFolder).c_str());
-  }
+  if (!quiet) PrintWhereToLook(*options, generator.statistics());
   if (outcome.cancelled) return kExitCancelled;
   return outcome.success ? kExitDone : kExitFailed;
 }
