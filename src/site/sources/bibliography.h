@@ -158,6 +158,10 @@ class Bibliography {
   /// the same).
   void WritePages(RunContext& ctx, const RepositoryIndex* repositories, bool standalone);
 
+  /// Whether links made from text carry no target (WritePages takes the
+  /// run's strict-doctype flag).
+  void set_strict_doctype(bool strict) { strict_ = strict; }
+
   /// The HTML of one entry (without the trailing "\r\n"); `details` are the
   /// record's lines read by ReadSourceDetails. `citation_index` > 0 writes
   /// that citation of the entry (per-citation mode) with `number`.
@@ -185,10 +189,11 @@ class Bibliography {
     BibliographyEntry* entry;
     int32_t index;  // 1-based within the entry
     int32_t number;
-    std::string key;  // citation text without leading punctuation, folded
+    std::string key;  // citation text without leading punctuation
+    int64_t added;    // position in the order of adding
   };
 
-  void FillEntry(BibliographyEntry* entry, const GedcomRecord& record, int dialect_code) const;
+  void FillEntry(BibliographyEntry* entry, const GedcomRecord& record, int special_processing) const;
   void SortAndNumber();
   BibliographyEntry* FindMutable(std::string_view xref);
 
@@ -198,6 +203,7 @@ class Bibliography {
   std::vector<CitationRecord> citation_list_;
   bool citations_numbered_ = false;
   bool per_citation_ = false;
+  bool strict_ = false;  // the run's strict-doctype flag, for text links
   size_t cursor_ = 0;
   std::unique_ptr<PageWriter> writer_;
 };

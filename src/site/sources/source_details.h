@@ -2,11 +2,16 @@
 // pages show, read from a loaded record while its entry is written.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "gedcom/tag_table.h"
 
 namespace vellix {
 class GedcomRecord;
+struct GedcomNode;
 }  // namespace vellix
 
 namespace vellix::site {
@@ -72,9 +77,31 @@ struct RepositoryDetails {
   ChangeDetails change;
 };
 
+/// Standard tags of source records that the shared tag table has no named
+/// constant for (codes of the fixed standard list).
+inline constexpr TagCode kTagAgnc = 8;
+inline constexpr TagCode kTagAuth = 14;
+inline constexpr TagCode kTagCaln = 22;
+inline constexpr TagCode kTagMedi = 82;
+inline constexpr TagCode kTagPubl = 103;
+
+/// Finds the NOTE record a pointer NOTE line refers to (key without at
+/// signs); nullptr when there is none. The record must stay valid until the
+/// next call.
+using NoteLookup = std::function<const GedcomRecord*(std::string_view key)>;
+
+/// The value of a line with its CONC and CONT lines as one text; a CONT
+/// line starts after a blank so no two words run together.
+std::string JoinedValue(const GedcomNode& node);
+
+/// The lines of a NOTE line: its own value with CONT/CONC lines, or the text
+/// of the NOTE record it points to (through `notes`, when given).
+std::vector<std::string> NoteLines(const GedcomNode& note, const NoteLookup& notes);
+
 /// Reads the details of a loaded SOUR record.
-SourceDetails ReadSourceDetails(const GedcomRecord& record);
+SourceDetails ReadSourceDetails(const GedcomRecord& record, const NoteLookup& notes = {});
 /// Reads the details of a loaded REPO record.
-RepositoryDetails ReadRepositoryDetails(const GedcomRecord& record);
+RepositoryDetails ReadRepositoryDetails(const GedcomRecord& record,
+                                        const NoteLookup& notes = {});
 
 }  // namespace vellix::site
