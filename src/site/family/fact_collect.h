@@ -117,8 +117,7 @@ class FactCollector {
  private:
   void Place(Fact fact, int choice, std::vector<Fact>* within, std::vector<Fact>* end) const;
   const GedcomNode* FollowShared(const GedcomNode& line, const std::string& ref,
-                                 std::string* shared_key,
-                                 std::vector<const GedcomRecord*>* pinned) const;
+                                 std::string* shared_key) const;
   void AddNote(const GedcomNode& note, std::vector<std::vector<std::string>>* out) const;
 
   const COptions& options_;

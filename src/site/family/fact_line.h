@@ -85,6 +85,7 @@ class FactFormatter {
 
   const COptions& options() const { return options_; }
   const text::TextConverter& converter() const { return converter_; }
+  const PageLink& page_link() const { return link_; }
 
   /// The date as shown: date words replaced by the display words, one-digit
   /// runs padded, stray periods dropped, month names restyled. Unchanged
@@ -122,6 +123,11 @@ class FactFormatter {
   /// each; empty for a hidden person.
   std::string OtherFactLines(const PersonFacts& person, bool parent_target) const;
 
+  /// The notes as paragraphs (`inline_form`: without "<p>", separated by
+  /// "<br>"), links on.
+  std::string NoteParagraphs(const std::vector<std::vector<std::string>>& notes,
+                             bool parent_target, bool inline_form) const;
+
  private:
   std::string FixedBreak(bool colon) const;
 
@@ -133,8 +139,9 @@ class FactFormatter {
   int label_width_ = 9;
 };
 
-/// The length of the longest label a person's lines use (fact labels of the
-/// Born, Died and other lists, the Name label of alternate names).
+/// The length (in characters) of the longest fact label of a person's Born,
+/// Died and other-facts lists. The sheet writer adds the fixed labels it
+/// uses (Husband, Name, Father, ...).
 size_t LongestLabel(const PersonFacts& person);
 
 }  // namespace vellix::site
