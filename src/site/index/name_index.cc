@@ -1,0 +1,194 @@
+#include "site/index/name_index.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <numeric>
+
+#include "logs/run_log_entries.h"
+#include "model/privacy.h"
+#include "model/record_store.h"
+#include "options/options.h"
+#include "site/index/index_text.h"
+#include "site/index/lifespan.h"
+#include "site/index/pagination.h"
+
+namespace vellix::site {
+namespace {
+
+std::string FoldReference(std::string_view reference) {
+  std::string out(reference);
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+  }
+  return out;
+}
+
+int64_t FirstNumberOf(std::string_view text) {
+  size_t pos = 0;
+  while (pos < text.size() && (text[pos] < '0' || text[pos] > '9')) ++pos;
+  int64_t value = 0;
+  for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
+    if (value > (INT64_MAX - 9) / 10) break;  // an absurd run of digits
+    value = value * 10 + (text[pos] - '0');
+  }
+  return value;
+}
+
+// Puts `entries` in the order of `order` (positions into the old list).
+void Permute(std::vector<IndexEntry>* entries, const std::vector<uint32_t>& order) {
+  std::vector<IndexEntry> sorted;
+  sorted.reserve(entries->size());
+  for (uint32_t i : order) sorted.push_back(std::move((*entries)[i]));
+  *entries = std::move(sorted);
+}
+
+}  // namespace
+
+NameIndex::NameIndex(const COptions& options, const PrivacyFilter& privacy)
+    : options_(options), privacy_(privacy) {}
+
+void NameIndex::Reset() {
+  entries_.clear();
+  lookup_.clear();
+  unlisted_links_.clear();
+  groups_.clear();
+  letters_.clear();
+  page_count_ = 0;
+}
+
+void NameIndex::AddIndividual(const IndividualSummary& summary, bool /*aliasInName*/) {
+  // The alias switch is read from the option set by DisplayName itself.
+  uint8_t flags = 0;
+  if (store_ != nullptr) {
+    if (const GedcomRecord* entry = store_->Find(RecordKind::kIndividual, summary.key)) {
+      flags = static_cast<uint8_t>(entry->markValue & 0xFF);
+    }
+  }
+  AddIndividual(summary, flags);
+}
+
+bool NameIndex::AddIndividual(const IndividualSummary& summary, uint8_t flags) {
+  if (summary.homePageId.empty()) return false;
+  // Privacy never leaks: an excluded living individual has no entry, so no
+  // surname count either.
+  if (summary.living && options_.m_bExcludeLiving) return false;
+
+  std::string folded = FoldReference(summary.key);
+  size_t position;
+  auto found = lookup_.find(folded);
+  if (found != lookup_.end()) {
+    position = found->second;
+  } else {
+    position = entries_.size();
+    entries_.emplace_back();
+    auto links = unlisted_links_.find(folded);
+    if (links != unlisted_links_.end()) {
+      entries_.back().pageLinks = std::move(links->second);
+      unlisted_links_.erase(links);
+    }
+    lookup_.emplace(std::move(folded), position);
+  }
+  IndexEntry& entry = entries_[position];
+
+  GedcomName name = summary.name;
+  int32_t name_break = 0;
+  entry.name = name.DisplayName(privacy_, summary.living, summary.alias, &name_break,
+                                /*surnameFirst=*/true, /*escape=*/false);
+  entry.givenEnd = name_break;
+  entry.pageName = summary.homePageId;
+  entry.reference = summary.key;
+  entry.referenceNumber = FirstNumberOf(summary.key);
+  entry.lifespan =
+      Lifespan(privacy_, summary.living, summary.birthDate, summary.deathDate);
+  entry.relationship = summary.relationship;
+  const bool details = !privacy_.HideDetails(summary.living);
+  entry.biographyLink = details ? summary.biographyLink : std::string();
+  entry.image = details ? summary.image : std::string();
+  if (!entry.biographyLink.empty()) flags |= kIconBiography;
+  if (!entry.image.empty()) flags |= kIconImage;
+  entry.flags = flags;
+  entry.familyKeys = summary.familyPageIds;
+  return true;
+}
+
+void NameIndex::SetPageLinks(std::string_view reference, std::string_view text) {
+  const std::string folded = FoldReference(reference);
+  auto found = lookup_.find(folded);
+  if (found != lookup_.end()) {
+    entries_[found->second].pageLinks = std::string(text);
+  } else {
+    unlisted_links_[folded] = std::string(text);
+  }
+}
+
+std::string NameIndex::PageLinksOf(std::string_view reference) const {
+  const std::string folded = FoldReference(reference);
+  if (const IndexEntry* entry = Find(reference)) return entry->pageLinks;
+  auto links = unlisted_links_.find(folded);
+  return links == unlisted_links_.end() ? std::string() : links->second;
+}
+
+const IndexEntry* NameIndex::Find(std::string_view reference) const {
+  auto found = lookup_.find(FoldReference(reference));
+  return found == lookup_.end() ? nullptr : &entries_[found->second];
+}
+
+void NameIndex::Sort(SortMode mode) {
+  std::vector<uint32_t> order(entries_.size());
+  std::iota(order.begin(), order.end(), 0u);
+  switch (mode) {
+    case SortMode::kIndex: {
+      std::vector<std::string> keys;
+      keys.reserve(entries_.size());
+      for (const IndexEntry& e : entries_) keys.push_back(IndexSortKey(e.name, e.lifespan));
+      std::stable_sort(order.begin(), order.end(),
+                       [&keys](uint32_t a, uint32_t b) { return keys[a] < keys[b]; });
+      break;
+    }
+    case SortMode::kReference: {
+      std::vector<std::string> keys;
+      keys.reserve(entries_.size());
+      for (const IndexEntry& e : entries_) keys.push_back(CaseKey(e.reference));
+      std::stable_sort(order.begin(), order.end(),
+                       [&keys](uint32_t a, uint32_t b) { return keys[a] < keys[b]; });
+      break;
+    }
+    case SortMode::kReferenceNumber:
+      std::stable_sort(order.begin(), order.end(), [this](uint32_t a, uint32_t b) {
+        return entries_[a].referenceNumber < entries_[b].referenceNumber;
+      });
+      break;
+  }
+  Permute(&entries_, order);
+  RebuildLookup();
+}
+
+void NameIndex::RebuildLookup() {
+  for (size_t i = 0; i < entries_.size(); ++i) {
+    lookup_[FoldReference(entries_[i].reference)] = i;
+  }
+}
+
+void NameIndex::Paginate() {
+  groups_ = GroupBySurname(entries_);
+  letters_ = site::Paginate(&groups_, options_.m_nIndexPerPage, &page_count_);
+}
+
+void RecordLogEntries(const NameIndex& index, RunLogEntries* log) {
+  for (const IndexEntry& entry : index.entries()) {
+    IndividualLogEntry& row = log->Individual(entry.reference);
+    if (row.name_first.empty() && row.name_second.empty()) {
+      const std::string_view surname = SurnameKeyOf(entry.name);
+      std::string_view given = std::string_view(entry.name).substr(surname.size());
+      if (!given.empty()) given.remove_prefix(1);  // the comma
+      while (!given.empty() && given.front() == ' ') given.remove_prefix(1);
+      row.name_first = std::string(given);
+      row.name_second = surname == "?" ? std::string() : std::string(surname);
+    }
+    if (row.relationship.empty()) row.relationship = entry.relationship;
+    if (row.biography_file.empty()) row.biography_file = entry.biographyLink;
+    if (row.image_file.empty()) row.image_file = entry.image;
+  }
+}
+
+}  // namespace vellix::site
