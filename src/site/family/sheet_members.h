@@ -1,0 +1,99 @@
+// The people of one group sheet, loaded and copied out of the record caches:
+// husband, wife and children with their facts, parents, other spouses and
+// custom attributes, and the family's own facts.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "gedcom/gedcom_record.h"
+#include "options/attributes.h"
+#include "site/family/fact_collect.h"
+#include "site/family/fact_line.h"
+
+namespace vellix {
+class COptions;
+class GedcomReader;
+class PrivacyFilter;
+class RecordStore;
+}  // namespace vellix
+
+namespace vellix::site {
+
+/// One person of the sheet: everything the page shows of him, copied so
+/// that the record caches may move on while the page is built.
+struct SheetPerson {
+  std::string key;
+  GedcomRecord* entry = nullptr;  // the index entry (marks are written here)
+  PersonFacts facts;
+  /// The custom attributes: biography link, relationship text, image and
+  /// caption (from the option set's list, or from facts with the tag texts).
+  CAttributes attributes;
+  std::vector<Relative> fathers;
+  std::vector<Relative> mothers;
+  std::vector<Relative> spouses;  // of the person's other families
+  /// The page of the first selected family the person is a child in (a
+  /// spouse's name links there).
+  std::string parent_family_page;
+  /// The page of the first selected family the person is a spouse in, other
+  /// than the family being written (a child's own family page).
+  std::string own_family_page;
+  /// Name parts for the individuals log.
+  std::string given;
+  std::string surname;
+};
+
+/// The family of one page: its members in order and its own facts.
+struct SheetFamily {
+  std::string key;        // family key, or the loner's key
+  std::string page_id;    // the page identifier
+  bool loner = false;
+  std::unique_ptr<SheetPerson> husband;  // either may be missing
+  std::unique_ptr<SheetPerson> wife;
+  std::vector<std::unique_ptr<SheetPerson>> children;
+  FamilyFacts facts;
+  CAttributes attributes;  // narrative link, imported text, group image, caption
+  /// A member appeared twice (warning 21 was raised; the repeat is left out).
+  bool circular = false;
+};
+
+/// Loads the members of a family (or a loner) for the page writer.
+class SheetLoader {
+ public:
+  SheetLoader(const COptions& options, GedcomReader& reader, RecordStore& store,
+              const PrivacyFilter& privacy, const FactCollector& collector);
+
+  /// The family `family` (loaded) whose index entry is `entry`.
+  SheetFamily LoadFamily(GedcomRecord& entry, const GedcomRecord& family);
+  /// A loner page: `individual` (loaded) as the only person, in the husband
+  /// slot unless the individual is female.
+  SheetFamily LoadLoner(GedcomRecord& entry, const GedcomRecord& individual);
+
+  /// The display name of the individual `key` (plain text, privacy applied;
+  /// "" when unknown).
+  std::string DisplayNameOf(std::string_view key);
+
+ private:
+  std::unique_ptr<SheetPerson> LoadPerson(std::string_view key, std::string_view family_key,
+                                          const std::string& ref);
+  std::unique_ptr<SheetPerson> MakePerson(GedcomRecord& entry, const GedcomRecord& record,
+                                          std::string_view family_key, const std::string& ref);
+  bool IsLiving(GedcomRecord& entry, const GedcomRecord& record) const;
+  void ReadRelatives(const std::vector<std::string>& parent_families,
+                     const std::vector<std::string>& own_families,
+                     std::string_view family_key, SheetPerson* person);
+  /// The selected page of family `key`, "" when it has none.
+  std::string PageOfFamily(std::string_view key) const;
+  CAttributes AttributesOf(const CAttributesList& list, const GedcomRecord& record,
+                           bool family) const;
+
+  const COptions& options_;
+  GedcomReader& reader_;
+  RecordStore& store_;
+  const PrivacyFilter& privacy_;
+  const FactCollector& collector_;
+};
+
+}  // namespace vellix::site
