@@ -27,10 +27,13 @@ std::string ValueOfFirst(const GedcomRecord& record, TagCode code) {
   return node ? JoinedValue(*node) : std::string();
 }
 
-bool StartsWithWordCharacter(std::string_view text) {
-  if (text.empty()) return false;
-  const unsigned char c = static_cast<unsigned char>(text.front());
-  return std::isalnum(c) || c >= 0x80;
+/// A detail text that starts with a word (not with punctuation that joins
+/// it to what comes before) is set off from the source's text by a blank.
+bool NeedsBlankBefore(std::string_view detail) {
+  if (detail.empty()) return false;
+  const unsigned char c = static_cast<unsigned char>(detail.front());
+  return !std::isspace(c) && std::string_view(",.;:!?)]}").find(static_cast<char>(c)) ==
+                                 std::string_view::npos;
 }
 
 }  // namespace
@@ -164,7 +167,7 @@ std::string Bibliography::CitationText(std::string_view xref,
   const BibliographyEntry* entry = Find(xref);
   if (entry == nullptr) return {};
   std::string text = entry->bibliographyText.empty() ? entry->title : entry->bibliographyText;
-  if (!text.empty() && StartsWithWordCharacter(detail_text)) text += ' ';
+  if (!text.empty() && NeedsBlankBefore(detail_text)) text += ' ';
   text += detail_text;
   return text;
 }

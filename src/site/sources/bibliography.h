@@ -117,8 +117,8 @@ class Bibliography {
 
   /// The citation text of the per-citation mode for source `xref`: its
   /// bibliographyText (its title when that is empty) followed by
-  /// `detail_text` (after a blank when the detail starts with a letter or
-  /// digit). Empty when the source is unknown.
+  /// `detail_text` (after a blank unless the detail starts with a blank or
+  /// with ",", ".", ";", ":", "!", "?" or a closing bracket). Empty when the source is unknown.
   std::string CitationText(std::string_view xref, std::string_view detail_text) const;
   /// Records the citation CitationText(xref, detail_text) of source `xref`
   /// when the source does not hold it yet; returns its 1-based index within

@@ -194,6 +194,7 @@ class CitationNumberingTest : public BibliographyTest {
 TEST_F(CitationNumberingTest, CitationTextJoinsBibliographyTextOrTitleWithTheDetail) {
   EXPECT_EQ(bibliography_.CitationText("S1", "p. 4"), "Census p. 4");
   EXPECT_EQ(bibliography_.CitationText("S1", ", p. 4."), "Census, p. 4.");
+  EXPECT_EQ(bibliography_.CitationText("S1", "<i>Film</i>"), "Census <i>Film</i>");
   EXPECT_EQ(bibliography_.CitationText("S2", ""), "\"Baptisms\"");
   EXPECT_EQ(bibliography_.CitationText("S7", "x"), "");
 }

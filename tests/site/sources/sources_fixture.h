@@ -72,6 +72,12 @@ class SourcesTest : public ::testing::Test {
     ASSERT_TRUE(reader_.ReadPass(true, nullptr, nullptr));
   }
 
+  /// Reads the fixture tests/data/sources/`name`.
+  void LoadFixture(const std::string& name) {
+    ASSERT_TRUE(reader_.Open(testing::DataFile("sources/" + name)));
+    ASSERT_TRUE(reader_.ReadPass(true, nullptr, nullptr));
+  }
+
   /// A page of the generated site ("" when it was not written).
   std::string Page(const std::string& name) const {
     const std::string path = site_.File(name);
