@@ -145,9 +145,17 @@ void FamilySheetWriter::WriteChildrenBlock(std::string* out, SheetFamily& family
     const std::string link = options_.m_bChildNameLinks ? child.own_family_page : std::string();
     const std::string label =
         ChildLabel(*formatter_, number, child.facts.sex, !RelationshipText(child).empty());
-    pending_name_line_ = PersonNameLine(*formatter_, label, child.facts, BiographyLink(child),
-                                        child.key, link) +
-                         RelationshipText(child);
+    // The child label ends with its own colon.
+    const std::string biography = BiographyLink(child);
+    NameLineArgs args;
+    args.label = label;
+    args.name = child.facts.display_name;
+    args.suffix = biography;
+    args.citations = child.facts.excluded ? nullptr : &child.facts.name_citations;
+    args.ref_number = child.facts.excluded ? std::string_view() : std::string_view(child.key);
+    args.colon = false;
+    args.link_page_id = link;
+    pending_name_line_ = NameLine(*formatter_, args) + RelationshipText(child);
     pending_parents_ = false;
     WritePersonDetails(out, child, nullptr, false);
     if (last && thick == kDividerImage) {
