@@ -112,8 +112,9 @@ void Bibliography::SortAndNumber() {
     std::string key = SortKey(**it);
     keyed.emplace_back(std::move(key), std::move(*it));
   }
-  std::stable_sort(keyed.begin(), keyed.end(),
-                   [](const auto& a, const auto& b) { return FoldedLess(a.first, b.first); });
+  std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+    return FoldedLess(a.first, b.first);
+  });
   entries_.clear();
   int32_t number = 0;
   for (auto& [key, entry] : keyed) {
@@ -137,7 +138,8 @@ int32_t Bibliography::NumberOf(std::string_view xref) const {
   return entry ? entry->number : -1;
 }
 
-int32_t Bibliography::NumberOf(std::string_view xref, std::string_view citation_text) const {
+int32_t Bibliography::NumberOf(std::string_view xref,
+                               std::string_view citation_text) const {
   const BibliographyEntry* entry = Find(xref);
   if (entry == nullptr) return -1;
   for (size_t i = 0; i < entry->citations.size(); ++i) {
@@ -166,7 +168,8 @@ std::string Bibliography::CitationText(std::string_view xref,
                                        std::string_view detail_text) const {
   const BibliographyEntry* entry = Find(xref);
   if (entry == nullptr) return {};
-  std::string text = entry->bibliographyText.empty() ? entry->title : entry->bibliographyText;
+  std::string text =
+      entry->bibliographyText.empty() ? entry->title : entry->bibliographyText;
   if (!text.empty() && NeedsBlankBefore(detail_text)) text += ' ';
   text += detail_text;
   return text;

@@ -118,7 +118,8 @@ class Bibliography {
   /// The citation text of the per-citation mode for source `xref`: its
   /// bibliographyText (its title when that is empty) followed by
   /// `detail_text` (after a blank unless the detail starts with a blank or
-  /// with ",", ".", ";", ":", "!", "?" or a closing bracket). Empty when the source is unknown.
+  /// with ",", ".", ";", ":", "!", "?" or a closing bracket). Empty when the source is
+  /// unknown.
   std::string CitationText(std::string_view xref, std::string_view detail_text) const;
   /// Records the citation CitationText(xref, detail_text) of source `xref`
   /// when the source does not hold it yet; returns its 1-based index within
@@ -142,7 +143,9 @@ class Bibliography {
   /// The entry of `xref`, or nullptr.
   const BibliographyEntry* Find(std::string_view xref) const;
   /// Entries in number order.
-  const std::vector<std::unique_ptr<BibliographyEntry>>& entries() const { return entries_; }
+  const std::vector<std::unique_ptr<BibliographyEntry>>& entries() const {
+    return entries_;
+  }
   size_t size() const { return entries_.size(); }
 
   /// The bibliography title of the browser title bar (the link title of
@@ -193,7 +196,8 @@ class Bibliography {
     int64_t added;    // position in the order of adding
   };
 
-  void FillEntry(BibliographyEntry* entry, const GedcomRecord& record, int special_processing) const;
+  void FillEntry(BibliographyEntry* entry, const GedcomRecord& record,
+                 int special_processing) const;
   void SortAndNumber();
   BibliographyEntry* FindMutable(std::string_view xref);
 

@@ -45,9 +45,9 @@ std::string RepositoriesHtml(const text::TextConverter& converter,
     line_open = true;
   };
   for (const RepositoryReference& reference : references) {
-    const RepositoryEntry* repository =
-        repositories != nullptr && !reference.xref.empty() ? repositories->Find(reference.xref)
-                                                           : nullptr;
+    const RepositoryEntry* repository = repositories != nullptr && !reference.xref.empty()
+                                            ? repositories->Find(reference.xref)
+                                            : nullptr;
     if (repository != nullptr) {
       std::string item = converter.ConvertText(repository->name, true, false, false);
       const std::string link = repositories->ReferenceLink(reference.xref);
@@ -87,25 +87,29 @@ std::string Bibliography::GalleryLink(RunContext& /*ctx*/) {
   return {};
 }
 
-std::string Bibliography::EntryHtml(const BibliographyEntry& entry, const SourceDetails& d,
-                                    int32_t number, int32_t citation_index,
+std::string Bibliography::EntryHtml(const BibliographyEntry& entry,
+                                    const SourceDetails& d, int32_t number,
+                                    int32_t citation_index,
                                     const RepositoryIndex* repositories) const {
   const COptions& o = options_;
   const text::TextConverter converter = EntryConverter(o, strict_);
   std::string html = "<div class=\"vx-bibent\"><a name=\"" +
                      text::EscapeUrlPath(AnchorOf(entry.xref, citation_index)) +
-                     "\"></a><div class=\"vx-bibnbr\">" + EntryNumberText(number) + "</div>";
+                     "\"></a><div class=\"vx-bibnbr\">" + EntryNumberText(number) +
+                     "</div>";
 
   std::string title_line;
   converter.AppendSentence(&title_line, entry.author, true, true, true);
-  if (citation_index > 0 && citation_index <= static_cast<int32_t>(entry.citations.size())) {
+  if (citation_index > 0 &&
+      citation_index <= static_cast<int32_t>(entry.citations.size())) {
     // Citation texts come fully formed (and marked up) from source templates.
     const std::string& citation = entry.citations[citation_index - 1].first;
     if (!citation.empty()) {
       if (!title_line.empty()) title_line += ' ';
       const text::TextSettings& s = converter.settings();
-      title_line += s.web_links || s.mail_links ? converter.LinkifyText(citation, false, false)
-                                                : citation;
+      title_line += s.web_links || s.mail_links
+                        ? converter.LinkifyText(citation, false, false)
+                        : citation;
     }
   } else {
     converter.AppendSentence(&title_line, entry.title, true, true, true);
@@ -118,8 +122,8 @@ std::string Bibliography::EntryHtml(const BibliographyEntry& entry, const Source
             "</div>\r\n";
   }
   if (o.m_bBiblioComments && !d.commentLines.empty()) {
-    html += "<div class=\"vx-bibcmt\">\r\n" + Paragraphs(converter, d.commentLines, "[", "]") +
-            "</div>\r\n";
+    html += "<div class=\"vx-bibcmt\">\r\n" +
+            Paragraphs(converter, d.commentLines, "[", "]") + "</div>\r\n";
   }
   if (!d.events.empty()) {
     html += "<div class=\"vx-bibevt\">";
@@ -139,11 +143,13 @@ std::string Bibliography::EntryHtml(const BibliographyEntry& entry, const Source
     html += "<div class=\"vx-bibagt\">" + agency + "</div>\r\n";
   }
   if (!d.dataNoteLines.empty()) {
-    html += "<div class=\"vx-bibdta\">\r\n" + Paragraphs(converter, d.dataNoteLines, "", "") +
-            "</div>\r\n";
+    html += "<div class=\"vx-bibdta\">\r\n" +
+            Paragraphs(converter, d.dataNoteLines, "", "") + "</div>\r\n";
   }
-  if (!d.repositories.empty()) html += RepositoriesHtml(converter, d.repositories, repositories);
-  html += UserReferencesHtml(converter, "vx-bibref", o.m_strBibReference, d.userReferences);
+  if (!d.repositories.empty())
+    html += RepositoriesHtml(converter, d.repositories, repositories);
+  html +=
+      UserReferencesHtml(converter, "vx-bibref", o.m_strBibReference, d.userReferences);
   html += ChangeHtml(converter, "vx-bibchg", o.m_strBibChanged, d.change);
   html += "</div>\r\n";
   return html;
@@ -198,7 +204,8 @@ void Bibliography::WritePages(RunContext& ctx, const RepositoryIndex* repositori
     ctx.reader.LoadRecord(RecordKind::kSource, item.entry->xref, true, &loaded);
     if (loaded != nullptr) details = ReadSourceDetails(*loaded, notes);
     *set.page() +=
-        EntryHtml(*item.entry, details, item.number, item.citation_index, repositories) + "\r\n";
+        EntryHtml(*item.entry, details, item.number, item.citation_index, repositories) +
+        "\r\n";
     ++written;
   }
   set.Close("</div>\r\n", bar);

@@ -11,7 +11,9 @@
 namespace vellix::site {
 namespace {
 
-char FoldLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char FoldLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 }  // namespace
 
@@ -28,10 +30,11 @@ std::vector<RecordRef> RecordsInFileOrder(RecordStore& store, RecordKind kind) {
 }
 
 bool FoldedLess(std::string_view a, std::string_view b) {
-  return std::lexicographical_compare(
-      a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return static_cast<unsigned char>(FoldLower(x)) < static_cast<unsigned char>(FoldLower(y));
-      });
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                      [](char x, char y) {
+                                        return static_cast<unsigned char>(FoldLower(x)) <
+                                               static_cast<unsigned char>(FoldLower(y));
+                                      });
 }
 
 text::TextConverter EntryConverter(const COptions& options, bool strict_doctype) {
@@ -54,14 +57,15 @@ NoteLookup NoteLookupOf(RunContext& ctx) {
   };
 }
 
-std::string UserReferencesHtml(const text::TextConverter& converter, std::string_view div_class,
-                               std::string_view label,
+std::string UserReferencesHtml(const text::TextConverter& converter,
+                               std::string_view div_class, std::string_view label,
                                const std::vector<UserReference>& references) {
   if (references.empty()) return {};
   std::string html = "<div class=\"" + std::string(div_class) + "\">";
   for (size_t i = 0; i < references.size(); ++i) {
     if (i > 0) html += "<br>\r\n";
-    html += LabelPrefix(label) + converter.ConvertText(references[i].value, false, false, false);
+    html += LabelPrefix(label) +
+            converter.ConvertText(references[i].value, false, false, false);
     if (!references[i].type.empty()) {
       html += " (" + converter.ConvertText(references[i].type, false, false, false) + ")";
     }

@@ -46,8 +46,8 @@ NoteLookup NoteLookupOf(RunContext& ctx);
 /// "<div class=\"<div_class>\">" + per reference (separated by
 /// "<br>\r\n") the label, the converted value and " (type)" + "</div>\r\n";
 /// "" without references.
-std::string UserReferencesHtml(const text::TextConverter& converter, std::string_view div_class,
-                               std::string_view label,
+std::string UserReferencesHtml(const text::TextConverter& converter,
+                               std::string_view div_class, std::string_view label,
                                const std::vector<UserReference>& references);
 
 /// "<div class=\"<div_class>\">" + label + converted "date time" + change

@@ -14,7 +14,8 @@ int32_t PageOfNumber(int32_t number, int32_t per_page) {
   return (std::max(number, 1) - 1) / std::max(per_page, 1) + 1;
 }
 
-std::string NumberedPageFile(const COptions& options, std::string_view base, int32_t page) {
+std::string NumberedPageFile(const COptions& options, std::string_view base,
+                             int32_t page) {
   return options.m_strFilePrefix + std::string(base) + std::to_string(page) +
          options.GetPageExtension();
 }
@@ -60,7 +61,8 @@ std::string NavigationStripOf(std::string_view nav_class, int32_t page, int32_t 
 
 NumberedPageSet::NumberedPageSet(RunContext& ctx, PageWriter& writer, int kind,
                                  std::string_view base, std::string_view title,
-                                 std::string_view nav_class, FileGroup group, int32_t pages)
+                                 std::string_view nav_class, FileGroup group,
+                                 int32_t pages)
     : ctx_(ctx),
       writer_(writer),
       kind_(kind),

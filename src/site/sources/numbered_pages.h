@@ -21,7 +21,8 @@ namespace vellix::site {
 int32_t PageOfNumber(int32_t number, int32_t per_page);
 
 /// FilePrefix + `base` + page + extension ("grpbib3.html").
-std::string NumberedPageFile(const COptions& options, std::string_view base, int32_t page);
+std::string NumberedPageFile(const COptions& options, std::string_view base,
+                             int32_t page);
 
 /// The full path of a page file in the destination folder.
 std::string DestinationPath(const COptions& options, std::string_view file);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "text/string_ops.h"
 #include "gedcom/gedcom_reader.h"
 #include "model/dialects.h"
 #include "model/record_store.h"
@@ -11,6 +10,7 @@
 #include "site/sources/entry_parts.h"
 #include "site/sources/numbered_pages.h"
 #include "text/html_escape.h"
+#include "text/string_ops.h"
 
 namespace vellix::site {
 
@@ -33,7 +33,8 @@ bool RepositoryIndex::Build(RunContext& ctx) {
     GedcomRecord* loaded = nullptr;
     ctx.reader.LoadRecord(RecordKind::kRepository, ref.key, false, &loaded);
     if (loaded != nullptr) {
-      if (const GedcomNode* name = loaded->FirstChild(kTagName)) entry->name = JoinedValue(*name);
+      if (const GedcomNode* name = loaded->FirstChild(kTagName))
+        entry->name = JoinedValue(*name);
     }
     if (!prefix.empty() && entry->name.compare(0, prefix.size(), prefix) == 0) continue;
     by_xref_.emplace(text::AsciiUpper(entry->xref), entry.get());
@@ -83,9 +84,9 @@ std::string RepositoryIndex::EntryHtml(const RepositoryEntry& entry,
                                        const RepositoryDetails& d) const {
   const text::TextConverter converter = EntryConverter(options_, strict_);
   const COptions& o = options_;
-  std::string html = "<div class=\"vx-repent\"><a name=\"" + text::EscapeUrlPath(entry.xref) +
-                     "\"></a><div class=\"vx-repnbr\">" + EntryNumberText(entry.number) +
-                     "</div>";
+  std::string html =
+      "<div class=\"vx-repent\"><a name=\"" + text::EscapeUrlPath(entry.xref) +
+      "\"></a><div class=\"vx-repnbr\">" + EntryNumberText(entry.number) + "</div>";
   if (entry.name.empty()) {
     html += "&nbsp;";
   } else {
@@ -118,7 +119,8 @@ std::string RepositoryIndex::EntryHtml(const RepositoryEntry& entry,
     html += std::string("<div class=\"") + group.div + "\">";
     for (size_t i = 0; i < group.items.size(); ++i) {
       if (i > 0) html += "<br>\r\n";
-      html += LabelPrefix(group.label) + converter.ConvertText(group.items[i], true, false, false);
+      html += LabelPrefix(group.label) +
+              converter.ConvertText(group.items[i], true, false, false);
     }
     html += "</div>\r\n";
   }
@@ -127,7 +129,8 @@ std::string RepositoryIndex::EntryHtml(const RepositoryEntry& entry,
     converter.AppendParagraphs(d.commentLines, &paragraphs, "[", "]", true, false, false);
     html += "<div class=\"vx-repcmt\">\r\n" + paragraphs + "</div>";
   }
-  html += UserReferencesHtml(converter, "vx-repref", o.m_strBibReference, d.userReferences);
+  html +=
+      UserReferencesHtml(converter, "vx-repref", o.m_strBibReference, d.userReferences);
   html += ChangeHtml(converter, "vx-repchg", o.m_strBibChanged, d.change);
   html += "</div>\r\n";
   return html;

@@ -60,7 +60,9 @@ class RepositoryIndex {
   /// begins with the ignore prefix.
   std::string ReferenceLink(std::string_view xref) const;
 
-  const std::vector<std::unique_ptr<RepositoryEntry>>& entries() const { return entries_; }
+  const std::vector<std::unique_ptr<RepositoryEntry>>& entries() const {
+    return entries_;
+  }
   size_t size() const { return entries_.size(); }
 
   /// Writes the pages when there is at least one entry and the run is not
@@ -74,7 +76,8 @@ class RepositoryIndex {
   void set_strict_doctype(bool strict) { strict_ = strict; }
 
   /// The HTML of one entry (without the trailing "\r\n").
-  std::string EntryHtml(const RepositoryEntry& entry, const RepositoryDetails& details) const;
+  std::string EntryHtml(const RepositoryEntry& entry,
+                        const RepositoryDetails& details) const;
 
  private:
   const COptions& options_;

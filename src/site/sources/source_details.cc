@@ -19,7 +19,9 @@ std::string JoinedValue(const GedcomNode& node) {
 
 namespace {
 
-std::string ValueOf(const GedcomNode* node) { return node ? JoinedValue(*node) : std::string(); }
+std::string ValueOf(const GedcomNode* node) {
+  return node ? JoinedValue(*node) : std::string();
+}
 
 void AppendLines(const std::vector<std::string>& more, std::vector<std::string>* lines) {
   lines->insert(lines->end(), more.begin(), more.end());
@@ -80,7 +82,8 @@ SourceDetails ReadSourceDetails(const GedcomRecord& record, const NoteLookup& no
       case kTagData:
         for (const GedcomNode& data : line.children) {
           if (data.tagCode == kTagEven) {
-            details.events.push_back({JoinedValue(data), ValueOf(data.FirstChild(kTagDate)),
+            details.events.push_back({JoinedValue(data),
+                                      ValueOf(data.FirstChild(kTagDate)),
                                       ValueOf(data.FirstChild(kTagPlac))});
           } else if (data.tagCode == kTagAgnc) {
             if (details.agency.empty()) details.agency = JoinedValue(data);
@@ -117,7 +120,8 @@ SourceDetails ReadSourceDetails(const GedcomRecord& record, const NoteLookup& no
   return details;
 }
 
-RepositoryDetails ReadRepositoryDetails(const GedcomRecord& record, const NoteLookup& notes) {
+RepositoryDetails ReadRepositoryDetails(const GedcomRecord& record,
+                                        const NoteLookup& notes) {
   RepositoryDetails details;
   for (const GedcomNode& line : record.children) {
     switch (line.tagCode) {

@@ -55,11 +55,11 @@ struct RepositoryReference {
 /// The shown lines of one SOUR record. Every multi-line value keeps its
 /// lines as elements (CONT starts a new element, CONC continues one).
 struct SourceDetails {
-  std::vector<std::string> textLines;     // TEXT
-  std::vector<std::string> commentLines;  // level-1 NOTE
-  std::vector<SourceEvent> events;        // DATA.EVEN
-  std::string agency;                     // DATA.AGNC
-  std::vector<std::string> dataNoteLines; // DATA.NOTE
+  std::vector<std::string> textLines;      // TEXT
+  std::vector<std::string> commentLines;   // level-1 NOTE
+  std::vector<SourceEvent> events;         // DATA.EVEN
+  std::string agency;                      // DATA.AGNC
+  std::vector<std::string> dataNoteLines;  // DATA.NOTE
   std::vector<RepositoryReference> repositories;
   std::vector<UserReference> userReferences;
   ChangeDetails change;

@@ -33,8 +33,8 @@ class EntriesTest : public SourcesTest {
       reader_.LoadRecord(RecordKind::kNote, key, false, &note);
       return note;
     };
-    return bibliography_.EntryHtml(*entry, ReadSourceDetails(*loaded, notes), entry->number, 0,
-                                   &repositories_);
+    return bibliography_.EntryHtml(*entry, ReadSourceDetails(*loaded, notes),
+                                   entry->number, 0, &repositories_);
   }
 
   std::string RepositoryEntryHtml(const std::string& xref) {
@@ -51,36 +51,39 @@ class EntriesTest : public SourcesTest {
 };
 
 TEST_F(EntriesTest, BibliographyEntryCarriesEverySection) {
-  EXPECT_EQ(BibliographyEntryHtml("S1"),
-            "<div class=\"vx-bibent\"><a name=\"S1\"></a><div class=\"vx-bibnbr\">   3. </div>"
-            "Doe, John. Parish Records. Springfield, 1900.</div>\r\n"
-            "<div class=\"vx-bibbdy\">\r\n"
-            "<div class=\"vx-bibtxt\"><p>First line<br>\r\nSecond line</p>\r\n</div>\r\n"
-            "<div class=\"vx-bibcmt\">\r\n<p>[A comment]</p>\r\n</div>\r\n"
-            "<div class=\"vx-bibevt\">Event: BIRT, MARR. Period: FROM 1850 TO 1900. "
-            "Place: Springfield.</div>\r\n"
-            "<div class=\"vx-bibagt\">Agency: Parish Office.</div>\r\n"
-            "<div class=\"vx-bibdta\">\r\n<p>Data note</p>\r\n</div>\r\n"
-            "<div class=\"vx-bibrep\">County Archive [<a href=\"grprep1.html#R1\" "
-            "title=\"Repository\">2</a>]<br>\r\n123 (Book).<p>Shelf 4</p>\r\n456.</div>\r\n"
-            "<div class=\"vx-bibref\">Reference: X9 (archive)</div>\r\n"
-            "<div class=\"vx-bibchg\">Changed: 2 FEB 2021 11:30<p>Checked against<br>\r\n"
-            "the original</p>\r\n</div>\r\n"
-            "</div>\r\n");
+  EXPECT_EQ(
+      BibliographyEntryHtml("S1"),
+      "<div class=\"vx-bibent\"><a name=\"S1\"></a><div class=\"vx-bibnbr\">   3. </div>"
+      "Doe, John. Parish Records. Springfield, 1900.</div>\r\n"
+      "<div class=\"vx-bibbdy\">\r\n"
+      "<div class=\"vx-bibtxt\"><p>First line<br>\r\nSecond line</p>\r\n</div>\r\n"
+      "<div class=\"vx-bibcmt\">\r\n<p>[A comment]</p>\r\n</div>\r\n"
+      "<div class=\"vx-bibevt\">Event: BIRT, MARR. Period: FROM 1850 TO 1900. "
+      "Place: Springfield.</div>\r\n"
+      "<div class=\"vx-bibagt\">Agency: Parish Office.</div>\r\n"
+      "<div class=\"vx-bibdta\">\r\n<p>Data note</p>\r\n</div>\r\n"
+      "<div class=\"vx-bibrep\">County Archive [<a href=\"grprep1.html#R1\" "
+      "title=\"Repository\">2</a>]<br>\r\n123 (Book).<p>Shelf 4</p>\r\n456.</div>\r\n"
+      "<div class=\"vx-bibref\">Reference: X9 (archive)</div>\r\n"
+      "<div class=\"vx-bibchg\">Changed: 2 FEB 2021 11:30<p>Checked against<br>\r\n"
+      "the original</p>\r\n</div>\r\n"
+      "</div>\r\n");
 }
 
 TEST_F(EntriesTest, EmptySourceHasItsNumberAndAnEmptyTitleLine) {
-  EXPECT_EQ(BibliographyEntryHtml("S3"),
-            "<div class=\"vx-bibent\"><a name=\"S3\"></a><div class=\"vx-bibnbr\">   1. </div>"
-            "</div>\r\n<div class=\"vx-bibbdy\">\r\n</div>\r\n");
+  EXPECT_EQ(
+      BibliographyEntryHtml("S3"),
+      "<div class=\"vx-bibent\"><a name=\"S3\"></a><div class=\"vx-bibnbr\">   1. </div>"
+      "</div>\r\n<div class=\"vx-bibbdy\">\r\n</div>\r\n");
 }
 
 TEST_F(EntriesTest, TitleIsEscapedAndNamelessRepositoryStillLinks) {
-  EXPECT_EQ(BibliographyEntryHtml("S2"),
-            "<div class=\"vx-bibent\"><a name=\"S2\"></a><div class=\"vx-bibnbr\">   2. </div>"
-            "Atlas &amp; Maps.</div>\r\n<div class=\"vx-bibbdy\">\r\n"
-            "<div class=\"vx-bibrep\"> [<a href=\"grprep1.html#R3\" title=\"Repository\">1</a>]"
-            "</div>\r\n</div>\r\n");
+  EXPECT_EQ(
+      BibliographyEntryHtml("S2"),
+      "<div class=\"vx-bibent\"><a name=\"S2\"></a><div class=\"vx-bibnbr\">   2. </div>"
+      "Atlas &amp; Maps.</div>\r\n<div class=\"vx-bibbdy\">\r\n"
+      "<div class=\"vx-bibrep\"> [<a href=\"grprep1.html#R3\" title=\"Repository\">1</a>]"
+      "</div>\r\n</div>\r\n");
 }
 
 TEST_F(EntriesTest, CommentsFollowTheirOption) {
@@ -109,28 +112,31 @@ TEST_F(EntriesTest, EventLinesLeaveOutEmptyPartsAndLabels) {
   EXPECT_NE(html.find("<div class=\"vx-bibevt\">Event: CENS.<br>\r\nRome.</div>\r\n"),
             std::string::npos)
       << html;
-  EXPECT_NE(html.find("<div class=\"vx-bibrep\">(Film).</div>\r\n"), std::string::npos) << html;
+  EXPECT_NE(html.find("<div class=\"vx-bibrep\">(Film).</div>\r\n"), std::string::npos)
+      << html;
 }
 
 TEST_F(EntriesTest, RepositoryEntryCarriesEverySection) {
-  EXPECT_EQ(RepositoryEntryHtml("R1"),
-            "<div class=\"vx-repent\"><a name=\"R1\"></a><div class=\"vx-repnbr\">   2. </div>"
-            "County Archive.</div>\r\n"
-            "<div class=\"vx-repbdy\">\r\n"
-            "<div class=\"vx-repadr\">1 Main St<br>\r\nSpringfield<br>\r\nShelbyville</div>\r\n"
-            "<p><div class=\"vx-reptel\">Phone: 555-1234</div>\r\n"
-            "<div class=\"vx-repeml\">E-Mail: archive@example.org</div>\r\n"
-            "<div class=\"vx-repweb\">Website: http://example.org/</div>\r\n"
-            "<div class=\"vx-repcmt\">\r\n<p>[Open on Mondays]</p>\r\n</div>"
-            "<div class=\"vx-repref\">Reference: A-1 (local)</div>\r\n"
-            "<div class=\"vx-repchg\">Changed: 1 JAN 2020 10:00</div>\r\n"
-            "</div>\r\n");
+  EXPECT_EQ(
+      RepositoryEntryHtml("R1"),
+      "<div class=\"vx-repent\"><a name=\"R1\"></a><div class=\"vx-repnbr\">   2. </div>"
+      "County Archive.</div>\r\n"
+      "<div class=\"vx-repbdy\">\r\n"
+      "<div class=\"vx-repadr\">1 Main St<br>\r\nSpringfield<br>\r\nShelbyville</div>\r\n"
+      "<p><div class=\"vx-reptel\">Phone: 555-1234</div>\r\n"
+      "<div class=\"vx-repeml\">E-Mail: archive@example.org</div>\r\n"
+      "<div class=\"vx-repweb\">Website: http://example.org/</div>\r\n"
+      "<div class=\"vx-repcmt\">\r\n<p>[Open on Mondays]</p>\r\n</div>"
+      "<div class=\"vx-repref\">Reference: A-1 (local)</div>\r\n"
+      "<div class=\"vx-repchg\">Changed: 1 JAN 2020 10:00</div>\r\n"
+      "</div>\r\n");
 }
 
 TEST_F(EntriesTest, RepositoryWithoutNameOrDetailsShowsABlank) {
-  EXPECT_EQ(RepositoryEntryHtml("R3"),
-            "<div class=\"vx-repent\"><a name=\"R3\"></a><div class=\"vx-repnbr\">   1. </div>"
-            "&nbsp;</div>\r\n<div class=\"vx-repbdy\">\r\n</div>\r\n");
+  EXPECT_EQ(
+      RepositoryEntryHtml("R3"),
+      "<div class=\"vx-repent\"><a name=\"R3\"></a><div class=\"vx-repnbr\">   1. </div>"
+      "&nbsp;</div>\r\n<div class=\"vx-repbdy\">\r\n</div>\r\n");
 }
 
 TEST_F(EntriesTest, WebAddressesBecomeLinksWhenAsked) {
@@ -161,9 +167,11 @@ TEST_F(EntriesTest, PerCitationEntryUsesTheCitationTextAndAnchor) {
   const std::string html =
       bibliography_.EntryHtml(*entry, SourceDetails{}, 1, 1, &repositories_);
   // Template texts carry their own mark-up and punctuation.
-  EXPECT_EQ(html,
-            "<div class=\"vx-bibent\"><a name=\"S2-1\"></a><div class=\"vx-bibnbr\">   1. </div>"
-            "Atlas & Maps <i>Plate 4</i></div>\r\n<div class=\"vx-bibbdy\">\r\n</div>\r\n");
+  EXPECT_EQ(
+      html,
+      "<div class=\"vx-bibent\"><a name=\"S2-1\"></a><div class=\"vx-bibnbr\">   1. "
+      "</div>"
+      "Atlas & Maps <i>Plate 4</i></div>\r\n<div class=\"vx-bibbdy\">\r\n</div>\r\n");
 }
 
 class RepositoryIndexTest : public SourcesTest {

@@ -13,7 +13,8 @@ namespace {
 
 size_t Count(const std::string& text, const std::string& what) {
   size_t n = 0;
-  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+    ++n;
   return n;
 }
 
@@ -88,7 +89,8 @@ TEST_F(PagesTest, IntroductionOpensTheFirstPageOnly) {
   options_.m_nBiblioPerPage = 1;
   options_.m_strBiblioIntro = "<p>Sources of %file%</p>";
   WriteBibliography(Sources(2));
-  EXPECT_NE(Page("grpbib1.html").find("\r\n<p>Sources of grpbib1.html</p>\r\n<div class=\"vx-bib\">"),
+  EXPECT_NE(Page("grpbib1.html")
+                .find("\r\n<p>Sources of grpbib1.html</p>\r\n<div class=\"vx-bib\">"),
             std::string::npos);
   EXPECT_EQ(Page("grpbib2.html").find("Sources of"), std::string::npos);
 }
@@ -149,9 +151,10 @@ TEST_F(PagesTest, RepositoryPagesSplitAtTheTwentySixthEntry) {
   EXPECT_EQ(Count(first, "<div class=\"vx-repent\">"), 25u);
   EXPECT_EQ(Count(second, "<div class=\"vx-repent\">"), 1u);
   EXPECT_NE(second.find("<body class=\"vx-body vx-brep\""), std::string::npos);
-  EXPECT_NE(second.find("\r\n<div class=\"vx-rep\">\r\n<div class=\"vx-repent\"><a "
-                        "name=\"R26\"></a><div class=\"vx-repnbr\">  26. </div>Name 026."),
-            std::string::npos);
+  EXPECT_NE(
+      second.find("\r\n<div class=\"vx-rep\">\r\n<div class=\"vx-repent\"><a "
+                  "name=\"R26\"></a><div class=\"vx-repnbr\">  26. </div>Name 026."),
+      std::string::npos);
   EXPECT_EQ(Count(second,
                   "\r\n<div class=\"vx-repnav\"><a href=\"grprep1.html\">Prior</a><span "
                   "class=\"vx-page\">&nbsp; (2 / 2) &nbsp;</span></div>"),

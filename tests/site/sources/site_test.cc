@@ -46,7 +46,8 @@ TEST_F(SourceSiteTest, PagesValidateAsHtml401Transitional) {
   options_.m_strDtdPages = COptions::GetDefaultDtd(false);
   WriteSite();
   for (const char* name : {"grpbib1.html", "grpbib2.html", "grprep1.html"}) {
-    EXPECT_EQ(testing::ValidateHtmlFile(site_.File(name)), std::vector<std::string>{}) << name;
+    EXPECT_EQ(testing::ValidateHtmlFile(site_.File(name)), std::vector<std::string>{})
+        << name;
   }
 }
 
@@ -57,7 +58,8 @@ TEST_F(SourceSiteTest, PagesValidateUnderTheStrictDoctype) {
   for (const char* name : {"grpbib1.html", "grpbib2.html", "grprep1.html"}) {
     const std::string page = Page(name);
     EXPECT_EQ(page.find(" target="), std::string::npos) << name;
-    EXPECT_EQ(testing::ValidateHtmlFile(site_.File(name)), std::vector<std::string>{}) << name;
+    EXPECT_EQ(testing::ValidateHtmlFile(site_.File(name)), std::vector<std::string>{})
+        << name;
   }
 }
 
@@ -71,8 +73,9 @@ TEST_F(SourceSiteTest, LinksBetweenBibliographyAndRepositoryPagesResolve) {
   EXPECT_GT(report.links, 10);
   EXPECT_EQ(report.broken, std::vector<std::string>{});
   EXPECT_EQ(report.invalid_utf8, std::vector<std::string>{});
-  EXPECT_NE(Page("grpbib2.html").find("<a href=\"grprep1.html#R1\" title=\"Repository\">2</a>"),
-            std::string::npos);
+  EXPECT_NE(
+      Page("grpbib2.html").find("<a href=\"grprep1.html#R1\" title=\"Repository\">2</a>"),
+      std::string::npos);
 }
 
 }  // namespace

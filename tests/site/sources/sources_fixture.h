@@ -45,9 +45,10 @@ class SourcesTest : public ::testing::Test {
   static constexpr int64_t kNoonMarch5th2024 = 1709640000LL * 1000000000LL;
 
   SourcesTest()
-      : reader_(store_),
-        clock_(kNoonMarch5th2024),
-        ctx_{options_, reader_, store_, statistics_, progress_, RunFlags{}, 0} {
+      : reader_(store_), clock_(kNoonMarch5th2024), ctx_{options_,  reader_,
+                                                         store_,    statistics_,
+                                                         progress_, RunFlags{},
+                                                         0} {
     platform::SetAppClock(&clock_);
     Warnings().Reset();
     SelectDialect(0);
@@ -67,7 +68,8 @@ class SourcesTest : public ::testing::Test {
         "0 HEAD\r\n1 SOUR TEST\r\n1 GEDC\r\n2 VERS 5.5\r\n2 FORM LINEAGE-LINKED\r\n"
         "1 CHAR ASCII\r\n" +
         records + "0 TRLR\r\n";
-    const std::string path = input_.Write("input" + std::to_string(++files_) + ".ged", text);
+    const std::string path =
+        input_.Write("input" + std::to_string(++files_) + ".ged", text);
     ASSERT_TRUE(reader_.Open(path));
     ASSERT_TRUE(reader_.ReadPass(true, nullptr, nullptr));
   }
