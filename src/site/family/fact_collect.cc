@@ -51,6 +51,19 @@ void Strip(Fact* fact) {
   fact->kind = kind;
 }
 
+// A private copy of a record's lines: following shared facts and associated
+// persons loads other records, which may push this one out of its cache
+// while its lines are being read.
+GedcomNode CopyOfLines(const GedcomRecord& record) {
+  GedcomNode copy(0, record.tagCode, record.tag, record.value);
+  copy.children.reserve(record.children.size());
+  for (const GedcomNode& child : record.children) {
+    std::unique_ptr<GedcomNode> line = CloneNode(child);
+    copy.children.push_back(std::move(*line));
+  }
+  return copy;
+}
+
 }  // namespace
 
 bool PersonFacts::HasEndMaterial(const COptions& options) const {
@@ -179,10 +192,11 @@ void FactCollector::Place(Fact fact, int choice, std::vector<Fact>* within,
   }
 }
 
-PersonFacts FactCollector::CollectPerson(const GedcomRecord& individual, bool living,
+PersonFacts FactCollector::CollectPerson(const GedcomRecord& record, bool living,
                                          const std::string& ref) const {
   PersonFacts p;
-  p.key = individual.key;
+  p.key = record.key;
+  const GedcomNode individual = CopyOfLines(record);
   p.living = living;
   p.excluded = living && options_.m_bExcludeLiving;
   p.hidden = p.excluded || privacy_.HideDetails(living);
@@ -274,10 +288,11 @@ PersonFacts FactCollector::CollectPerson(const GedcomRecord& individual, bool li
   return p;
 }
 
-FamilyFacts FactCollector::CollectFamily(const GedcomRecord& family, const PersonFacts* husband,
+FamilyFacts FactCollector::CollectFamily(const GedcomRecord& record, const PersonFacts* husband,
                                          const PersonFacts* wife, const std::string& ref) const {
   FamilyFacts f;
-  f.key = family.key;
+  f.key = record.key;
+  const GedcomNode family = CopyOfLines(record);
   f.living = (husband && husband->living) || (wife && wife->living);
   bool excluded = (husband && husband->excluded) || (wife && wife->excluded);
   f.hidden = excluded || (husband && husband->hidden) || (wife && wife->hidden);

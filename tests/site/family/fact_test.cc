@@ -258,6 +258,25 @@ TEST_F(FactTest, AssociatedPersonNamesTheIndividual) {
   EXPECT_EQ(p.other[2].person_key, "");
 }
 
+TEST_F(FactTest, ManyAssociatedPersonsDoNotPushThePersonOutOfReach) {
+  // More associated people than the individual cache holds: loading them
+  // must not disturb the lines of the person being collected.
+  options_.m_factInclude[49] = 2;
+  std::string lines;
+  std::string others;
+  for (int i = 2; i <= 40; ++i) {
+    lines += "1 EVEN\r\n2 TYPE Witness\r\n2 ASSO @I" + std::to_string(i) + "@\r\n";
+    others += "0 @I" + std::to_string(i) + "@ INDI\r\n1 NAME W" + std::to_string(i) +
+              " /Lee/\r\n1 DEAT Y\r\n";
+  }
+  PersonFacts p = Person(lines + "1 DEAT\r\n2 DATE 1990\r\n" + others);
+  ASSERT_EQ(p.other.size(), 39u);
+  EXPECT_EQ(p.other[0].person_name, "W2 Lee");
+  EXPECT_EQ(p.other[38].person_name, "W40 Lee");
+  ASSERT_EQ(p.died.size(), 1u);
+  EXPECT_EQ(p.died[0].date, "1990");
+}
+
 TEST_F(FactTest, SharedFactsTakeTheFieldsAtTheEndOfTheChain) {
   Read(
       "0 @I1@ INDI\r\n1 NAME Ann /Lee/\r\n1 BIRT\r\n2 _SHAR @I2@\r\n"
