@@ -50,6 +50,7 @@ class IndexTest : public ::testing::Test {
     platform::SetAppClock(&clock_);
     options_.m_strDestFolder = platform::StoredPath(dir_.path());
     options_.m_strRevisedFormat = "d MMMM yyyy";
+    ctx_.flags.strictConformance = options_.IsStrictDtd();
   }
   ~IndexTest() override { platform::SetAppClock(nullptr); }
 
