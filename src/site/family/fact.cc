@@ -18,14 +18,16 @@ struct TagKind {
 
 // The tags that give a fact kind; every other tag gives none.
 constexpr TagKind kTagKinds[] = {
-    {"ADOP", 0, 0},   {"BAPM", 1, 1},   {"BARM", 2, 2},   {"BASM", 3, 3},   {"BLES", 4, 4},
-    {"BURI", 5, 5},   {"CAST", 6, 6},   {"CENS", 8, 52},  {"CHR", 48, 48},  {"CHRA", 9, 9},
-    {"CONF", 10, 10}, {"CREM", 11, 11}, {"DSCR", 25, 25}, {"EDUC", 12, 12}, {"EMIG", 13, 13},
-    {"EVEN", 49, 50}, {"FACT", 14, 50}, {"FCOM", 15, 15}, {"GRAD", 16, 16}, {"IMMI", 17, 17},
-    {"IDNO", 18, 18}, {"NATI", 19, 19}, {"NATU", 20, 20}, {"NCHI", 21, 21}, {"NMR", 22, 22},
-    {"OCCU", 23, 23}, {"ORDN", 24, 24}, {"PROB", 26, 26}, {"PROP", 27, 27}, {"RELI", 28, 28},
-    {"RESI", 29, 61}, {"RETI", 30, 30}, {"SSN", 31, 31},  {"TITL", 32, 32}, {"WILL", 33, 33},
-    {"ANUL", 51, 51}, {"DIV", 53, 53},  {"DIVF", 54, 54}, {"ENGA", 55, 55}, {"MARB", 56, 56},
+    {"ADOP", 0, 0},   {"BAPM", 1, 1},   {"BARM", 2, 2},   {"BASM", 3, 3},
+    {"BLES", 4, 4},   {"BURI", 5, 5},   {"CAST", 6, 6},   {"CENS", 8, 52},
+    {"CHR", 48, 48},  {"CHRA", 9, 9},   {"CONF", 10, 10}, {"CREM", 11, 11},
+    {"DSCR", 25, 25}, {"EDUC", 12, 12}, {"EMIG", 13, 13}, {"EVEN", 49, 50},
+    {"FACT", 14, 50}, {"FCOM", 15, 15}, {"GRAD", 16, 16}, {"IMMI", 17, 17},
+    {"IDNO", 18, 18}, {"NATI", 19, 19}, {"NATU", 20, 20}, {"NCHI", 21, 21},
+    {"NMR", 22, 22},  {"OCCU", 23, 23}, {"ORDN", 24, 24}, {"PROB", 26, 26},
+    {"PROP", 27, 27}, {"RELI", 28, 28}, {"RESI", 29, 61}, {"RETI", 30, 30},
+    {"SSN", 31, 31},  {"TITL", 32, 32}, {"WILL", 33, 33}, {"ANUL", 51, 51},
+    {"DIV", 53, 53},  {"DIVF", 54, 54}, {"ENGA", 55, 55}, {"MARB", 56, 56},
     {"MARC", 57, 57}, {"MARL", 58, 58}, {"MARR", 59, 59}, {"MARS", 60, 60},
 };
 
@@ -37,12 +39,15 @@ std::string UpperAscii(std::string_view s) {
   return out;
 }
 
-bool IsTag(const GedcomNode& node, std::string_view tag) { return EqualsNoCase(node.tag, tag); }
+bool IsTag(const GedcomNode& node, std::string_view tag) {
+  return EqualsNoCase(node.tag, tag);
+}
 
 }  // namespace
 
 std::unique_ptr<GedcomNode> CloneNode(const GedcomNode& node) {
-  auto root = std::make_unique<GedcomNode>(node.level, node.tagCode, node.tag, node.value);
+  auto root =
+      std::make_unique<GedcomNode>(node.level, node.tagCode, node.tag, node.value);
   root->pointer = node.pointer;
   // Pairs of (source, copy) whose children are still to be copied. Each copy's
   // children vector is filled completely before its children are visited, so
@@ -165,7 +170,8 @@ Fact ReadFactLine(const GedcomNode& line, const NoteResolver& notes) {
       bool any = false;
       for (const std::string& l : lines) any = any || !l.empty();
       if (any) fact.notes.push_back(std::move(lines));
-    } else if (IsTag(child, "ASSO") && fact.person_key.empty() && !child.pointer.empty()) {
+    } else if (IsTag(child, "ASSO") && fact.person_key.empty() &&
+               !child.pointer.empty()) {
       fact.person_key = child.pointer;
     }
   }

@@ -12,7 +12,9 @@
 namespace vellix::site {
 namespace {
 
-bool IsTag(const GedcomNode& node, std::string_view tag) { return EqualsNoCase(node.tag, tag); }
+bool IsTag(const GedcomNode& node, std::string_view tag) {
+  return EqualsNoCase(node.tag, tag);
+}
 
 // Keys compare without regard to case.
 std::string KeyUpper(std::string_view key) {
@@ -24,7 +26,8 @@ std::string KeyUpper(std::string_view key) {
 }
 
 bool HasAnyText(const std::vector<std::string>& lines) {
-  return std::any_of(lines.begin(), lines.end(), [](const std::string& l) { return !l.empty(); });
+  return std::any_of(lines.begin(), lines.end(),
+                     [](const std::string& l) { return !l.empty(); });
 }
 
 // Applies the birth and marriage date filter of a living person to a fact
@@ -75,7 +78,8 @@ bool PersonFacts::HasEndMaterial(const COptions& options) const {
 
 bool FamilyFacts::HasEndMaterial(const COptions& options) const {
   if (hidden) return false;
-  return !end.empty() || (!marriage_notes.empty() && options.m_nMarriageNotes == kPlaceEnd);
+  return !end.empty() ||
+         (!marriage_notes.empty() && options.m_nMarriageNotes == kPlaceEnd);
 }
 
 FactCollector::FactCollector(const COptions& options, const PrivacyFilter& privacy,
@@ -88,7 +92,8 @@ void FactCollector::AddNote(const GedcomNode& note,
   if (HasAnyText(lines)) out->push_back(std::move(lines));
 }
 
-const GedcomNode* FactCollector::FollowShared(const GedcomNode& line, const std::string& ref,
+const GedcomNode* FactCollector::FollowShared(const GedcomNode& line,
+                                              const std::string& ref,
                                               std::string* shared_key) const {
   const GedcomNode* at = &line;
   std::set<std::string> seen;
@@ -124,7 +129,8 @@ const GedcomNode* FactCollector::FollowShared(const GedcomNode& line, const std:
   return at;
 }
 
-Fact FactCollector::BuildFact(const GedcomNode& line, bool family, const std::string& ref) const {
+Fact FactCollector::BuildFact(const GedcomNode& line, bool family,
+                              const std::string& ref) const {
   int kind = FactKindForTag(line.tagCode, family);
   // Keep a copy of the line itself: following a chain may load records that
   // push the caller's record out of its cache.
@@ -259,10 +265,12 @@ PersonFacts FactCollector::CollectPerson(const GedcomRecord& record, bool living
         p.end.push_back(std::move(fact));
       }
     } else if (child.tagCode == kTagNote) {
-      if (!p.hidden && options_.m_nResearchNotes != kPlaceNone) AddNote(child, &p.research_notes);
-    } else if (child.tagCode == kTagMedical ||
-               (!options_.m_strMedicalTag.empty() && IsTag(child, options_.m_strMedicalTag))) {
-      if (!p.hidden && options_.m_nMedicalNotes != kPlaceNone) AddNote(child, &p.medical_notes);
+      if (!p.hidden && options_.m_nResearchNotes != kPlaceNone)
+        AddNote(child, &p.research_notes);
+    } else if (child.tagCode == kTagMedical || (!options_.m_strMedicalTag.empty() &&
+                                                IsTag(child, options_.m_strMedicalTag))) {
+      if (!p.hidden && options_.m_nMedicalNotes != kPlaceNone)
+        AddNote(child, &p.medical_notes);
     } else {
       if (!options_.m_bOtherFacts || p.hidden) continue;
       if (FactKindForTag(child.tagCode, false) == kKindNone) continue;
@@ -274,7 +282,8 @@ PersonFacts FactCollector::CollectPerson(const GedcomRecord& record, bool living
         }
         continue;
       }
-      if (choice == kPlaceWithin && (fact.kind == kKindBaptised || fact.kind == kKindChristened)) {
+      if (choice == kPlaceWithin &&
+          (fact.kind == kKindBaptised || fact.kind == kKindChristened)) {
         FilterDate(privacy_, living, &fact);
         p.born.push_back(std::move(fact));
       } else if (choice == kPlaceWithin && fact.kind == kKindBuried) {
@@ -288,8 +297,10 @@ PersonFacts FactCollector::CollectPerson(const GedcomRecord& record, bool living
   return p;
 }
 
-FamilyFacts FactCollector::CollectFamily(const GedcomRecord& record, const PersonFacts* husband,
-                                         const PersonFacts* wife, const std::string& ref) const {
+FamilyFacts FactCollector::CollectFamily(const GedcomRecord& record,
+                                         const PersonFacts* husband,
+                                         const PersonFacts* wife,
+                                         const std::string& ref) const {
   FamilyFacts f;
   f.key = record.key;
   const GedcomNode family = CopyOfLines(record);
@@ -301,7 +312,8 @@ FamilyFacts FactCollector::CollectFamily(const GedcomRecord& record, const Perso
   bool seen_marriage = false;
   for (const GedcomNode& child : family.children) {
     if (child.tagCode == kTagNote) {
-      if (!f.hidden && options_.m_nMarriageNotes != kPlaceNone) AddNote(child, &f.marriage_notes);
+      if (!f.hidden && options_.m_nMarriageNotes != kPlaceNone)
+        AddNote(child, &f.marriage_notes);
       continue;
     }
     int kind = FactKindForTag(child.tagCode, true);
@@ -310,9 +322,10 @@ FamilyFacts FactCollector::CollectFamily(const GedcomRecord& record, const Perso
       int choice;
       if (!seen_marriage) {
         seen_marriage = true;
-        choice = (married_choice == kPlaceWithin || !options_.m_bOtherFacts) ? kPlaceWithin
-                 : married_choice == kPlaceEnd                               ? kPlaceEnd
-                                                                             : kPlaceNone;
+        choice = (married_choice == kPlaceWithin || !options_.m_bOtherFacts)
+                     ? kPlaceWithin
+                 : married_choice == kPlaceEnd ? kPlaceEnd
+                                               : kPlaceNone;
       } else {
         bool primary_excluded = options_.m_bOtherFacts && married_choice == kPlaceNone;
         choice = primary_excluded ? 0 : static_cast<int>(options_.m_nAltBmdFacts);

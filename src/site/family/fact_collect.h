@@ -86,7 +86,8 @@ struct FamilyFacts {
 /// link to it).
 class FactCollector {
  public:
-  FactCollector(const COptions& options, const PrivacyFilter& privacy, NoteResolver notes);
+  FactCollector(const COptions& options, const PrivacyFilter& privacy,
+                NoteResolver notes);
 
   /// Loads the records a shared fact points at (individuals and families).
   /// Without one, "_SHAR" lines are not followed.
@@ -115,7 +116,8 @@ class FactCollector {
   Fact BuildFact(const GedcomNode& line, bool family, const std::string& ref) const;
 
  private:
-  void Place(Fact fact, int choice, std::vector<Fact>* within, std::vector<Fact>* end) const;
+  void Place(Fact fact, int choice, std::vector<Fact>* within,
+             std::vector<Fact>* end) const;
   const GedcomNode* FollowShared(const GedcomNode& line, const std::string& ref,
                                  std::string* shared_key) const;
   void AddNote(const GedcomNode& note, std::vector<std::vector<std::string>>* out) const;

@@ -52,7 +52,8 @@ void ReplaceAll(std::string* text, std::string_view find, std::string_view with)
   if (find.empty()) return;
   std::string out;
   size_t from = 0;
-  for (size_t at = text->find(find); at != std::string::npos; at = text->find(find, from)) {
+  for (size_t at = text->find(find); at != std::string::npos;
+       at = text->find(find, from)) {
     out.append(*text, from, at - from);
     out += with;
     from = at + find.size();
@@ -62,13 +63,14 @@ void ReplaceAll(std::string* text, std::string_view find, std::string_view with)
 }
 
 std::string NoteParagraphsOf(const text::TextConverter& converter,
-                             const std::vector<std::vector<std::string>>& notes, bool parent_target,
-                             bool inline_form) {
+                             const std::vector<std::vector<std::string>>& notes,
+                             bool parent_target, bool inline_form) {
   std::string out;
   // Each note is a paragraph of its own (inline: separated by a break).
   for (const auto& note : notes) {
     std::string one;
-    if (converter.AppendParagraphs(note, &one, {}, {}, true, parent_target, inline_form)) {
+    if (converter.AppendParagraphs(note, &one, {}, {}, true, parent_target,
+                                   inline_form)) {
       if (inline_form && !out.empty()) out += "<br>\r\n";
       out += one;
     }
@@ -90,13 +92,15 @@ bool AnyNoteText(const std::vector<std::vector<std::string>>* notes) {
 
 PageLink MakePageLink(const PageWriter& writer, const text::PageNameSettings& names) {
   return [&writer, names](std::string_view page_id, std::string_view html_text) {
-    return writer.MakeLink(false, text::PageFileName(names, page_id, text::PageLetter::kNone, false),
-                           {}, {}, html_text);
+    return writer.MakeLink(
+        false, text::PageFileName(names, page_id, text::PageLetter::kNone, false), {}, {},
+        html_text);
   };
 }
 
-FactFormatter::FactFormatter(const COptions& options, const text::TextConverter& converter,
-                             CitationRefs refs, PageLink link)
+FactFormatter::FactFormatter(const COptions& options,
+                             const text::TextConverter& converter, CitationRefs refs,
+                             PageLink link)
     : options_(options),
       converter_(converter),
       refs_(std::move(refs)),
@@ -197,7 +201,8 @@ std::string FactFormatter::DateDisplay(std::string_view date_in) const {
 std::string FactFormatter::LabelText(std::string_view label, bool colon) const {
   std::string out(label);
   if (!out.empty() && colon) out += ':';
-  if (fixed_ && options_.m_bAlignLabels) out = Pad(out, label_width_, options_.m_bRightJustify);
+  if (fixed_ && options_.m_bAlignLabels)
+    out = Pad(out, label_width_, options_.m_bRightJustify);
   return out;
 }
 
@@ -226,7 +231,8 @@ std::string FactFormatter::FactLine(const FactLineArgs& a) const {
     place_part = a.suffix;
   } else if (a.fact != nullptr) {
     const Fact& fact = *a.fact;
-    std::string date = fact.date_is_html ? fact.date : text::EscapeHtml(DateDisplay(fact.date));
+    std::string date =
+        fact.date_is_html ? fact.date : text::EscapeHtml(DateDisplay(fact.date));
     has_date = !date.empty();
     if (fixed_ && aligned && a.in_place && options_.m_bAlignPlaces) {
       date = " " + Pad(date, options_.m_nDateWidth, false);
@@ -238,8 +244,8 @@ std::string FactFormatter::FactLine(const FactLineArgs& a) const {
     }
     std::string place = text::SpaceAfterCommas(fact.place);
     std::string address = text::EscapeHtml(fact.address);
-    std::string description = text::EscapeHtml(
-        !fact.description.empty() ? fact.description : fact.person_name);
+    std::string description =
+        text::EscapeHtml(!fact.description.empty() ? fact.description : fact.person_name);
     if (!place.empty() || !address.empty() || !description.empty()) {
       std::string p = fixed_ ? " " : "&nbsp;";
       if (!place.empty()) {
@@ -272,8 +278,8 @@ std::string FactFormatter::FactLine(const FactLineArgs& a) const {
     }
   }
 
-  const bool notes_shown = options_.m_bFactNotes && !options_.m_bFactNotesOutside &&
-                           AnyNoteText(a.notes);
+  const bool notes_shown =
+      options_.m_bFactNotes && !options_.m_bFactNotesOutside && AnyNoteText(a.notes);
   const bool has_name = a.has_name && !a.name_text.empty();
   if (options_.m_bOmitEmptyLabels && !has_name && !has_date && place_part.empty() &&
       !notes_shown && a.after.empty()) {
@@ -381,7 +387,8 @@ std::string FactFormatter::EventParagraph(const Fact& fact, bool parent_target) 
     if (!place.empty()) place += kLineBreakPlaceholder;
     place += text::EscapeHtml(fact.description);
   }
-  std::string date = fact.date_is_html ? fact.date : text::EscapeHtml(DateDisplay(fact.date));
+  std::string date =
+      fact.date_is_html ? fact.date : text::EscapeHtml(DateDisplay(fact.date));
   if (!date.empty()) {
     out += date;
     if (!place.empty()) out += ", ";
@@ -398,12 +405,14 @@ std::string FactFormatter::EventParagraph(const Fact& fact, bool parent_target) 
   return out;
 }
 
-std::string FactFormatter::NoteParagraphs(const std::vector<std::vector<std::string>>& notes,
-                                          bool parent_target, bool inline_form) const {
+std::string FactFormatter::NoteParagraphs(
+    const std::vector<std::vector<std::string>>& notes, bool parent_target,
+    bool inline_form) const {
   return NoteParagraphsOf(converter_, notes, parent_target, inline_form);
 }
 
-std::string FactFormatter::OtherFactLines(const PersonFacts& person, bool parent_target) const {
+std::string FactFormatter::OtherFactLines(const PersonFacts& person,
+                                          bool parent_target) const {
   if (person.hidden) return {};
   std::string out;
   for (const Fact& fact : person.other) {

@@ -29,11 +29,12 @@ struct FamilyFacts;
 /// lines are built) and returns the reference text to append (" <sup>..."
 /// or " (...)"). Called exactly once per line that carries citations, and
 /// never for a hidden person's lines.
-using CitationRefs =
-    std::function<std::string(const std::vector<const GedcomNode*>& citations, bool superscript)>;
+using CitationRefs = std::function<std::string(
+    const std::vector<const GedcomNode*>& citations, bool superscript)>;
 
 /// A link to the family page `page_id` with the HTML text `text`.
-using PageLink = std::function<std::string(std::string_view page_id, std::string_view text)>;
+using PageLink =
+    std::function<std::string(std::string_view page_id, std::string_view text)>;
 
 /// PageLink through PageWriter::MakeLink and the page file names of `names`.
 PageLink MakePageLink(const PageWriter& writer, const text::PageNameSettings& names);
@@ -101,7 +102,8 @@ class FactFormatter {
   std::string FactLine(const FactLineArgs& args) const;
 
   /// The footnote references of `citations` (empty for none).
-  std::string Refs(const std::vector<const GedcomNode*>& citations, bool superscript) const;
+  std::string Refs(const std::vector<const GedcomNode*>& citations,
+                   bool superscript) const;
 
   /// FactLine for a fact under its own label, with its footnote references
   /// and notes.
@@ -109,12 +111,14 @@ class FactFormatter {
 
   /// The Born, Died or Married lines: each fact of the list under its own
   /// label, or one empty line with the list's label.
-  std::string BmdLines(const std::vector<Fact>& list, BmdKind kind, bool parent_target) const;
+  std::string BmdLines(const std::vector<Fact>& list, BmdKind kind,
+                       bool parent_target) const;
   std::string BmdLines(const PersonFacts& person, BmdKind kind, bool parent_target) const;
   std::string BmdLines(const FamilyFacts& family, bool parent_target) const;
 
   /// Father, Mother and Spouses lines.
-  std::string RelativesLine(std::string_view label, const std::vector<Relative>& relatives) const;
+  std::string RelativesLine(std::string_view label,
+                            const std::vector<Relative>& relatives) const;
 
   /// One fact as a paragraph of the additional-information section.
   std::string EventParagraph(const Fact& fact, bool parent_target) const;

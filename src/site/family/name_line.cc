@@ -38,7 +38,8 @@ std::string NameLine(const FactFormatter& f, const NameLineArgs& args) {
     name = f.page_link()(args.link_page_id, name);
   }
   std::string after;
-  if (args.citations != nullptr) after = f.Refs(*args.citations, f.options().m_bSuperscript);
+  if (args.citations != nullptr)
+    after = f.Refs(*args.citations, f.options().m_bSuperscript);
   FactLineArgs a;
   a.label = args.label;
   a.name_text = name;
@@ -68,7 +69,8 @@ std::string PersonNameLine(const FactFormatter& f, std::string_view label,
   return NameLine(f, a);
 }
 
-std::string ChildLabel(const FactFormatter& f, int number, char sex, bool has_relationship) {
+std::string ChildLabel(const FactFormatter& f, int number, char sex,
+                       bool has_relationship) {
   const COptions& o = f.options();
   std::string out;
   if (o.m_bRelationship && has_relationship) {
@@ -76,7 +78,9 @@ std::string ChildLabel(const FactFormatter& f, int number, char sex, bool has_re
   } else {
     out = TwoDigits(number) + (f.fixed_font() ? " " : "&nbsp;");
   }
-  std::string sex_label = sex == 'M' ? o.m_strLblMale : sex == 'F' ? o.m_strLblFemale : "?";
+  std::string sex_label = sex == 'M'   ? o.m_strLblMale
+                          : sex == 'F' ? o.m_strLblFemale
+                                       : "?";
   if (f.fixed_font() && o.m_bAlignLabels) {
     int width = f.label_width() > 3 ? f.label_width() - 3 : f.label_width();
     if (!sex_label.empty() && (sex_label[0] == '<' || sex_label[0] == '&')) {

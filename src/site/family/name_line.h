@@ -41,7 +41,8 @@ std::string PersonNameLine(const FactFormatter& f, std::string_view label,
 /// The label of a child's name line: "01&nbsp;" ("01 " in fixed-font mode)
 /// or the relationship marker "01&gt;", then " (M):" with the sex label,
 /// padded in fixed-font mode.
-std::string ChildLabel(const FactFormatter& f, int number, char sex, bool has_relationship);
+std::string ChildLabel(const FactFormatter& f, int number, char sex,
+                       bool has_relationship);
 
 /// The alternate names a person shows within the group sheet, each a name
 /// line labelled "Name" with its citations.

@@ -8,8 +8,8 @@
 
 namespace vellix::site {
 
-std::string NoteBlock(const FactFormatter& f, std::string_view label, const NoteList& notes,
-                      bool parent_target) {
+std::string NoteBlock(const FactFormatter& f, std::string_view label,
+                      const NoteList& notes, bool parent_target) {
   std::string out;
   if (label.empty()) {
     out = "<p>";
@@ -18,7 +18,8 @@ std::string NoteBlock(const FactFormatter& f, std::string_view label, const Note
           "</span></p>\r\n";
   }
   std::string paragraphs = f.NoteParagraphs(notes, parent_target, false);
-  if (!paragraphs.empty()) out += "<div class=\"vx-inote\">\r\n" + paragraphs + "</div>\r\n";
+  if (!paragraphs.empty())
+    out += "<div class=\"vx-inote\">\r\n" + paragraphs + "</div>\r\n";
   return out;
 }
 
@@ -63,7 +64,8 @@ std::string PersonEndSection(const FactFormatter& f, const PersonFacts& person,
       name.citations = alt.citations;
       out += f.EventParagraph(name, parent_target) + "\r\n";
     }
-    for (const Fact& fact : person.end) out += f.EventParagraph(fact, parent_target) + "\r\n";
+    for (const Fact& fact : person.end)
+      out += f.EventParagraph(fact, parent_target) + "\r\n";
     out += "</div>\r\n";
   }
   if (o.m_nMedicalNotes == kPlaceEnd && !person.medical_notes.empty()) {
@@ -82,7 +84,8 @@ std::string FamilyEndSection(const FactFormatter& f, const FamilyFacts& family,
   std::string out = "<p class=\"vx-ipmt\">" + o.m_strLblMarriageNotes + "</p>\r\n";
   if (!family.end.empty()) {
     out += "<div class=\"vx-ievt\">\r\n";
-    for (const Fact& fact : family.end) out += f.EventParagraph(fact, parent_target) + "\r\n";
+    for (const Fact& fact : family.end)
+      out += f.EventParagraph(fact, parent_target) + "\r\n";
     out += "</div>\r\n";
   }
   if (o.m_nMarriageNotes == kPlaceEnd && !family.marriage_notes.empty()) {

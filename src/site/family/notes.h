@@ -17,8 +17,8 @@ using NoteList = std::vector<std::vector<std::string>>;
 
 /// A labelled block of notes: the label paragraph (or "<p>" without a
 /// label), then the notes as paragraphs inside the "vx-inote" division.
-std::string NoteBlock(const FactFormatter& f, std::string_view label, const NoteList& notes,
-                      bool parent_target);
+std::string NoteBlock(const FactFormatter& f, std::string_view label,
+                      const NoteList& notes, bool parent_target);
 
 /// The notes placed in a person's row: medical notes ("Medical Notes"), then
 /// research notes ("Notes"), each when its display choice is within page;

@@ -18,17 +18,19 @@ namespace {
 class FactLineTest : public ::testing::Test {
  protected:
   FactLineTest()
-      : formatter_(options_, converter_, Recorder(), [](std::string_view id, std::string_view t) {
-          return "<a href=\"grp" + std::string(id) + ".html\">" + std::string(t) + "</a>";
-        }) {
+      : formatter_(options_, converter_, Recorder(),
+                   [](std::string_view id, std::string_view t) {
+                     return "<a href=\"grp" + std::string(id) + ".html\">" +
+                            std::string(t) + "</a>";
+                   }) {
     options_.m_bAlignLabels = false;
   }
 
   CitationRefs Recorder() {
     return [this](const std::vector<const GedcomNode*>& citations, bool superscript) {
       calls_.push_back(citations.size());
-      return std::string(superscript ? " <sup>R" : " (R") + std::to_string(calls_.size()) +
-             (superscript ? "</sup>" : ")");
+      return std::string(superscript ? " <sup>R" : " (R") +
+             std::to_string(calls_.size()) + (superscript ? "</sup>" : ")");
     };
   }
 
@@ -76,23 +78,26 @@ TEST_F(FactLineTest, DateDisplayFollowsTheOptionSet) {
   EXPECT_EQ(formatter_.DateDisplay("ABT 1900"), "c. 1900");
   EXPECT_EQ(formatter_.DateDisplay("BET 1900 AND 1910"), "between 1900 to 1910");
   options_.m_nMonthNames = kMonthFull;
-  EXPECT_EQ(formatter_.DateDisplay("2 FEB 1900"), "02 " + MonthNames::User().full[1] + " 1900");
+  EXPECT_EQ(formatter_.DateDisplay("2 FEB 1900"),
+            "02 " + MonthNames::User().full[1] + " 1900");
   options_.m_bFormatDates = false;
   EXPECT_EQ(formatter_.DateDisplay("ABT 3 JAN. 1900"), "ABT 3 JAN. 1900");
 }
 
 TEST_F(FactLineTest, ParagraphLayout) {
   Fact birth = Birth();
-  EXPECT_EQ(formatter_.OtherFactLine(birth, false, true),
-            "<span class=\"vx-lblpmt\">Born:</span> <span class=\"vx-fam vx-date\">01 JAN "
-            "1900</span><span class=\"vx-fam vx-place\">&nbsp;in Springfield, Ohio</span><br>");
+  EXPECT_EQ(
+      formatter_.OtherFactLine(birth, false, true),
+      "<span class=\"vx-lblpmt\">Born:</span> <span class=\"vx-fam vx-date\">01 JAN "
+      "1900</span><span class=\"vx-fam vx-place\">&nbsp;in Springfield, Ohio</span><br>");
   // Place and address are set apart by "; ", and so is the description.
   birth.address = "12 Main St%BR%Suite 4";
   birth.description = "at home";
-  EXPECT_EQ(formatter_.OtherFactLine(birth, false, false),
-            "<span class=\"vx-lblpmt\">Born:</span> <span class=\"vx-fam vx-date\">01 JAN "
-            "1900</span><span class=\"vx-fam vx-place\">&nbsp;Springfield, Ohio; 12 Main St; "
-            "Suite 4; at home</span><br>");
+  EXPECT_EQ(
+      formatter_.OtherFactLine(birth, false, false),
+      "<span class=\"vx-lblpmt\">Born:</span> <span class=\"vx-fam vx-date\">01 JAN "
+      "1900</span><span class=\"vx-fam vx-place\">&nbsp;Springfield, Ohio; 12 Main St; "
+      "Suite 4; at home</span><br>");
   EXPECT_TRUE(calls_.empty());
 }
 
@@ -118,10 +123,11 @@ TEST_F(FactLineTest, FixedWidthLayoutPadsLabelsDatesAndBreaks) {
   options_.m_bAlignPlaces = true;
   options_.m_nDateWidth = 12;
   birth.address = "12 Main St";
-  EXPECT_EQ(formatter_.OtherFactLine(birth, false, true),
-            "<span class=\"vx-lblpmt\">   Born:</span><span class=\"vx-date\"> 01 JAN 1900 "
-            "</span><span class=\"vx-place\"> in Springfield, Ohio<br>         12 Main "
-            "St</span><br>");
+  EXPECT_EQ(
+      formatter_.OtherFactLine(birth, false, true),
+      "<span class=\"vx-lblpmt\">   Born:</span><span class=\"vx-date\"> 01 JAN 1900 "
+      "</span><span class=\"vx-place\"> in Springfield, Ohio<br>         12 Main "
+      "St</span><br>");
   // The date field is padded only for lines in place.
   EXPECT_EQ(formatter_.OtherFactLine(Birth(), false, false),
             "<span class=\"vx-lblpmt\">   Born:</span><span class=\"vx-date\"> 01 JAN "
@@ -146,9 +152,11 @@ TEST_F(FactLineTest, LabelWidthFromTheLongestLabelOrTheOption) {
 
 TEST_F(FactLineTest, FootnoteReferencesFollowThePlaceOrTheDate) {
   Fact birth = Cited(Birth());
-  EXPECT_EQ(formatter_.OtherFactLine(birth, false, true),
-            "<span class=\"vx-lblpmt\">Born:</span> <span class=\"vx-fam vx-date\">01 JAN "
-            "1900</span><span class=\"vx-fam vx-place\">&nbsp;in Springfield, Ohio (R1)</span><br>");
+  EXPECT_EQ(
+      formatter_.OtherFactLine(birth, false, true),
+      "<span class=\"vx-lblpmt\">Born:</span> <span class=\"vx-fam vx-date\">01 JAN "
+      "1900</span><span class=\"vx-fam vx-place\">&nbsp;in Springfield, Ohio "
+      "(R1)</span><br>");
   options_.m_bSuperscript = true;
   Fact dated = Cited(Fact{});
   dated.label = "Died";
@@ -181,11 +189,12 @@ TEST_F(FactLineTest, EmptyLinesAndTheOmitOption) {
   std::vector<Fact> two{Birth(), Birth()};
   two[1].label = "Baptised";
   two[1].place.clear();
-  EXPECT_EQ(formatter_.BmdLines(two, kBmdBorn, false),
-            "<span class=\"vx-lblpmt\">Born:</span> <span class=\"vx-fam vx-date\">01 JAN "
-            "1900</span><span class=\"vx-fam vx-place\">&nbsp;in Springfield, Ohio</span><br>"
-            "<span class=\"vx-lblpmt\">Baptised:</span> <span class=\"vx-fam vx-date\">01 JAN "
-            "1900</span><br>");
+  EXPECT_EQ(
+      formatter_.BmdLines(two, kBmdBorn, false),
+      "<span class=\"vx-lblpmt\">Born:</span> <span class=\"vx-fam vx-date\">01 JAN "
+      "1900</span><span class=\"vx-fam vx-place\">&nbsp;in Springfield, Ohio</span><br>"
+      "<span class=\"vx-lblpmt\">Baptised:</span> <span class=\"vx-fam vx-date\">01 JAN "
+      "1900</span><br>");
 }
 
 TEST_F(FactLineTest, InlineFactNotes) {
@@ -210,7 +219,8 @@ TEST_F(FactLineTest, InlineFactNotes) {
   // Outside the group sheet the notes still show.
   EXPECT_EQ(formatter_.EventParagraph(fact, false),
             "<p><span class=\"vx-lblpmt\">Census: </span>1900</p><div "
-            "class=\"vx-enote\">\r\n<p>Listed as &lt;head&gt;<br>\r\nsecond line</p>\r\n</div>\r\n");
+            "class=\"vx-enote\">\r\n<p>Listed as &lt;head&gt;<br>\r\nsecond "
+            "line</p>\r\n</div>\r\n");
 }
 
 TEST_F(FactLineTest, ReferenceNumbersOnlyWithTheOption) {
@@ -219,9 +229,11 @@ TEST_F(FactLineTest, ReferenceNumbersOnlyWithTheOption) {
   a.name_text = "Ann Lee";
   a.has_name = true;
   a.ref_number = "42";
-  EXPECT_EQ(formatter_.FactLine(a), "<span class=\"vx-lblpmt\">Husband:</span> Ann Lee<br>");
+  EXPECT_EQ(formatter_.FactLine(a),
+            "<span class=\"vx-lblpmt\">Husband:</span> Ann Lee<br>");
   options_.m_bRefNumbers = true;
-  EXPECT_EQ(formatter_.FactLine(a), "<span class=\"vx-lblpmt\">Husband:</span> Ann Lee [42]<br>");
+  EXPECT_EQ(formatter_.FactLine(a),
+            "<span class=\"vx-lblpmt\">Husband:</span> Ann Lee [42]<br>");
 }
 
 TEST_F(FactLineTest, EventParagraphs) {
@@ -229,9 +241,10 @@ TEST_F(FactLineTest, EventParagraphs) {
   fact.label = "Residence";
   fact.address = "12 Main St";
   fact.description = "with <family>";
-  EXPECT_EQ(formatter_.EventParagraph(fact, false),
-            "<p><span class=\"vx-lblpmt\">Residence: </span>01 JAN 1900, Springfield, Ohio; 12 "
-            "Main St; with &lt;family&gt; <sup>R1</sup></p>");
+  EXPECT_EQ(
+      formatter_.EventParagraph(fact, false),
+      "<p><span class=\"vx-lblpmt\">Residence: </span>01 JAN 1900, Springfield, Ohio; 12 "
+      "Main St; with &lt;family&gt; <sup>R1</sup></p>");
   Fact godparent;
   godparent.label = "Godparent";
   godparent.place = "York";
@@ -245,9 +258,10 @@ TEST_F(FactLineTest, EventParagraphs) {
 
 TEST_F(FactLineTest, RelativesLinkWhenTheyHaveAPage) {
   std::vector<Relative> fathers{{"John <Sr> Lee", "f1"}, {"Tom Lee", ""}};
-  EXPECT_EQ(formatter_.RelativesLine("Father", fathers),
-            "<span class=\"vx-lblpmt\">Father:</span> <a href=\"grpf1.html\">John &lt;Sr&gt; "
-            "Lee</a>; Tom Lee<br>");
+  EXPECT_EQ(
+      formatter_.RelativesLine("Father", fathers),
+      "<span class=\"vx-lblpmt\">Father:</span> <a href=\"grpf1.html\">John &lt;Sr&gt; "
+      "Lee</a>; Tom Lee<br>");
   options_.m_bOmitEmptyLabels = true;
   EXPECT_EQ(formatter_.RelativesLine("Spouses", {}), "");
 }

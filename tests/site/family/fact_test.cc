@@ -140,7 +140,8 @@ TEST(FactKindTest, LabelsAreReadWithoutChangingTheOptionSet) {
 TEST_F(FactTest, FieldsOfAFactLine) {
   Read(
       "0 @I1@ INDI\r\n1 NAME Ann /Lee/\r\n1 OCCU Farmer\r\n2 CONT and miller\r\n"
-      "2 DATE 5 MAY\r\n3 CONC  1920\r\n2 PLAC York\r\n2 ADDR 1 Mill Lane\r\n3 CONT Hull\r\n"
+      "2 DATE 5 MAY\r\n3 CONC  1920\r\n2 PLAC York\r\n2 ADDR 1 Mill Lane\r\n3 CONT "
+      "Hull\r\n"
       "2 TYPE Main\r\n2 TYPE trade\r\n2 NOTE @N1@\r\n2 NOTE inline\r\n3 CONT more\r\n"
       "2 NOTE @N9@\r\n2 SOUR @S1@\r\n3 PAGE 4\r\n2 SOUR @S2@\r\n"
       "0 @N1@ NOTE From the record\r\n1 CONT second\r\n"
@@ -193,7 +194,8 @@ TEST_F(FactTest, PlacementByDisplayChoice) {
 
 TEST_F(FactTest, AlternateBirthsAndDeathsAndNames) {
   const std::string lines =
-      "1 NAME Anna /Leigh/\r\n2 SOUR @S1@\r\n1 BIRT\r\n2 DATE 1900\r\n1 BIRT\r\n2 DATE 1901\r\n"
+      "1 NAME Anna /Leigh/\r\n2 SOUR @S1@\r\n1 BIRT\r\n2 DATE 1900\r\n1 BIRT\r\n2 DATE "
+      "1901\r\n"
       "1 DEAT\r\n2 DATE 1950\r\n1 DEAT\r\n2 DATE 1951\r\n0 @S1@ SOUR\r\n";
   PersonFacts none = Person(lines);
   EXPECT_EQ(none.born.size(), 1u);
@@ -281,8 +283,10 @@ TEST_F(FactTest, SharedFactsTakeTheFieldsAtTheEndOfTheChain) {
   Read(
       "0 @I1@ INDI\r\n1 NAME Ann /Lee/\r\n1 BIRT\r\n2 _SHAR @I2@\r\n"
       "0 @I2@ INDI\r\n1 NAME Bo /Lee/\r\n1 BIRT\r\n2 _SHAR @I3@\r\n"
-      "0 @I3@ INDI\r\n1 NAME Cy /Lee/\r\n1 BIRT\r\n2 DATE 1 MAY 1900\r\n2 PLAC Leeds\r\n");
-  PersonFacts p = Collector().CollectPerson(Load(RecordKind::kIndividual, "I1"), false, "F1");
+      "0 @I3@ INDI\r\n1 NAME Cy /Lee/\r\n1 BIRT\r\n2 DATE 1 MAY 1900\r\n2 PLAC "
+      "Leeds\r\n");
+  PersonFacts p =
+      Collector().CollectPerson(Load(RecordKind::kIndividual, "I1"), false, "F1");
   ASSERT_EQ(p.born.size(), 1u);
   EXPECT_EQ(p.born[0].date, "1 MAY 1900");
   EXPECT_EQ(p.born[0].place, "Leeds");
@@ -295,7 +299,8 @@ TEST_F(FactTest, ASharedChainThatReachesItselfRaisesWarning21) {
   Read(
       "0 @I1@ INDI\r\n1 NAME Ann /Lee/\r\n1 BIRT\r\n2 DATE 1900\r\n2 _SHAR @I2@\r\n"
       "0 @I2@ INDI\r\n1 NAME Bo /Lee/\r\n1 BIRT\r\n2 _SHAR @i1@\r\n");
-  PersonFacts p = Collector().CollectPerson(Load(RecordKind::kIndividual, "I1"), false, "F7");
+  PersonFacts p =
+      Collector().CollectPerson(Load(RecordKind::kIndividual, "I1"), false, "F7");
   ASSERT_EQ(p.born.size(), 1u);
   EXPECT_EQ(p.born[0].date, "1900");  // the fact as it stands where it began
   EXPECT_EQ(p.born[0].shared_key, "");
@@ -364,9 +369,10 @@ TEST_F(FactTest, LivingPersonUnderEachPrivacyChoice) {
 class FamilyFactTest : public FactTest {
  protected:
   FamilyFacts Family(const std::string& lines, bool husband_living = false) {
-    Read("0 @I1@ INDI\r\n1 NAME Al /Lee/\r\n0 @I2@ INDI\r\n1 NAME Bea /Ray/\r\n"
-         "0 @F1@ FAM\r\n1 HUSB @I1@\r\n1 WIFE @I2@\r\n" +
-         lines);
+    Read(
+        "0 @I1@ INDI\r\n1 NAME Al /Lee/\r\n0 @I2@ INDI\r\n1 NAME Bea /Ray/\r\n"
+        "0 @F1@ FAM\r\n1 HUSB @I1@\r\n1 WIFE @I2@\r\n" +
+        lines);
     FactCollector c = Collector();
     husband_ = c.CollectPerson(Load(RecordKind::kIndividual, "I1"), husband_living, "F1");
     wife_ = c.CollectPerson(Load(RecordKind::kIndividual, "I2"), false, "F1");
@@ -446,11 +452,14 @@ TEST_F(FactTest, MarriageSettingWarnings) {
   CheckMarriageSettings(options_);
   std::vector<std::string> lines = WarningLines();
   ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[0], "Marriage facts have been excluded and are therefore not displayed.");
-  EXPECT_EQ(lines[1],
-            "Alternate marriage facts have been excluded because marriage facts have been "
-            "excluded.");
-  EXPECT_EQ(lines[2].rfind("Primary marriage facts are displayed at the end of page", 0), 0u);
+  EXPECT_EQ(lines[0],
+            "Marriage facts have been excluded and are therefore not displayed.");
+  EXPECT_EQ(
+      lines[1],
+      "Alternate marriage facts have been excluded because marriage facts have been "
+      "excluded.");
+  EXPECT_EQ(lines[2].rfind("Primary marriage facts are displayed at the end of page", 0),
+            0u);
 }
 
 }  // namespace

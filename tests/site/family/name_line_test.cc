@@ -22,7 +22,8 @@ class NameLineTest : public ::testing::Test {
               return std::string(superscript ? " <sup>1</sup>" : " (1)");
             },
             [](std::string_view id, std::string_view t) {
-              return "<a href=\"grp" + std::string(id) + ".html\">" + std::string(t) + "</a>";
+              return "<a href=\"grp" + std::string(id) + ".html\">" + std::string(t) +
+                     "</a>";
             }) {
     options_.m_bAlignLabels = false;
     source_ = std::make_shared<GedcomNode>(1, kTagSour, "SOUR", "@S1@");
@@ -39,15 +40,17 @@ class NameLineTest : public ::testing::Test {
 };
 
 TEST_F(NameLineTest, NameWithLinkSuffixAndReferences) {
-  EXPECT_EQ(PersonNameLine(formatter_, "Wife", person_, " <span class=\"vx-bio\">(bio)</span>",
-                           "7", "F2"),
-            "<span class=\"vx-lblpmt\">Wife:</span> <a href=\"grpF2.html\">Ann &lt;Nan&gt; "
-            "Lee</a> <span class=\"vx-bio\">(bio)</span> (1)<br>");
+  EXPECT_EQ(
+      PersonNameLine(formatter_, "Wife", person_, " <span class=\"vx-bio\">(bio)</span>",
+                     "7", "F2"),
+      "<span class=\"vx-lblpmt\">Wife:</span> <a href=\"grpF2.html\">Ann &lt;Nan&gt; "
+      "Lee</a> <span class=\"vx-bio\">(bio)</span> (1)<br>");
   EXPECT_EQ(cited_, 1u);
   options_.m_bSuperscript = true;
   options_.m_bRefNumbers = true;
-  EXPECT_EQ(PersonNameLine(formatter_, "Wife", person_, {}, "7", {}),
-            "<span class=\"vx-lblpmt\">Wife:</span> Ann &lt;Nan&gt; Lee [7] <sup>1</sup><br>");
+  EXPECT_EQ(
+      PersonNameLine(formatter_, "Wife", person_, {}, "7", {}),
+      "<span class=\"vx-lblpmt\">Wife:</span> Ann &lt;Nan&gt; Lee [7] <sup>1</sup><br>");
 }
 
 TEST_F(NameLineTest, ExcludedLivingPersonShowsTheFilteredNameAlone) {
@@ -68,7 +71,8 @@ TEST_F(NameLineTest, ChildLabels) {
   EXPECT_EQ(ChildLabel(formatter_, 1, 'M', false), "01&nbsp; (M):");
   EXPECT_EQ(ChildLabel(formatter_, 12, 'F', true), "12&nbsp; (F):");  // option off
   options_.m_bRelationship = true;
-  EXPECT_EQ(ChildLabel(formatter_, 1, 'F', true), "<span class=\"vx-lblrel\">01&gt;</span> (F):");
+  EXPECT_EQ(ChildLabel(formatter_, 1, 'F', true),
+            "<span class=\"vx-lblrel\">01&gt;</span> (F):");
   options_.m_strLblMale = "Son";
   EXPECT_EQ(ChildLabel(formatter_, 3, 'M', false), "03&nbsp; (Son):");
   EXPECT_EQ(ChildLabel(formatter_, 4, 'U', false), "04&nbsp; (?):");
@@ -94,7 +98,8 @@ TEST_F(NameLineTest, ChildLabelsInFixedWidthText) {
   a.name = "Tom";
   a.colon = false;
   formatter_.set_label_width(9);
-  EXPECT_EQ(NameLine(formatter_, a), "<span class=\"vx-lblpmt\">02  (M): </span> Tom<br>");
+  EXPECT_EQ(NameLine(formatter_, a),
+            "<span class=\"vx-lblpmt\">02  (M): </span> Tom<br>");
 }
 
 TEST_F(NameLineTest, AlternateNamesWithinThePage) {

@@ -44,11 +44,12 @@ TEST_F(NotesTest, WithinThePageByDisplayChoice) {
   options_.m_nMedicalNotes = 2;
   options_.m_nResearchNotes = 1;
   options_.m_nMarriageNotes = 2;
-  EXPECT_EQ(NotesWithinPage(formatter_, person_, &family_, false),
-            "<p class=\"vx-ievt\"><span class=\"vx-lblpmt\">Medical Notes:</span></p>\r\n<div "
-            "class=\"vx-inote\">\r\n<p>Asthma</p>\r\n</div>\r\n"
-            "<p class=\"vx-ipmt\">Marriage Notes</p>\r\n<p><div "
-            "class=\"vx-inote\">\r\n<p>Happy</p>\r\n</div>\r\n");
+  EXPECT_EQ(
+      NotesWithinPage(formatter_, person_, &family_, false),
+      "<p class=\"vx-ievt\"><span class=\"vx-lblpmt\">Medical Notes:</span></p>\r\n<div "
+      "class=\"vx-inote\">\r\n<p>Asthma</p>\r\n</div>\r\n"
+      "<p class=\"vx-ipmt\">Marriage Notes</p>\r\n<p><div "
+      "class=\"vx-inote\">\r\n<p>Happy</p>\r\n</div>\r\n");
   // The wife's row has no marriage notes; a hidden couple shows none.
   EXPECT_EQ(NotesWithinPage(formatter_, person_, nullptr, false).find("Marriage"),
             std::string::npos);
@@ -74,8 +75,8 @@ TEST_F(NotesTest, PersonEntryOfTheAdditionalInformation) {
             "<p class=\"vx-ievt\"><span class=\"vx-lblpmt\">Notes:</span></p>\r\n<div "
             "class=\"vx-inote\">\r\n<p>Letter<br>\r\npage two</p>\r\n<p>Census &amp; "
             "more</p>\r\n</div>\r\n");
-  EXPECT_EQ(PersonEndSection(formatter_, person_, 0, false).rfind(
-                "<p class=\"vx-ipmt\">Ann Lee:</p>\r\n", 0),
+  EXPECT_EQ(PersonEndSection(formatter_, person_, 0, false)
+                .rfind("<p class=\"vx-ipmt\">Ann Lee:</p>\r\n", 0),
             0u);
   person_.hidden = true;
   EXPECT_EQ(PersonEndSection(formatter_, person_, 2, false), "");
