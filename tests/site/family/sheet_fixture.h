@@ -85,9 +85,16 @@ class SheetTest : public ::testing::Test {
   static std::string SheetTable(const std::string& page) {
     const size_t begin = page.find("<table summary=\"layout\" class=\"vx-tblgrp\">");
     if (begin == std::string::npos) return {};
-    const size_t end = page.find("</td></tr>\r\n</table>\r\n", begin);
-    if (end == std::string::npos) return page.substr(begin);
-    return page.substr(begin, end + 21 - begin);
+    // Label tables close inside a cell ("</table>\r\n</td></tr>"); the sheet
+    // closes after its last row.
+    const std::string close = "</td></tr>\r\n</table>\r\n";
+    for (size_t end = page.find(close, begin); end != std::string::npos;
+         end = page.find(close, end + 1)) {
+      if (page.compare(end + close.size(), 10, "</td></tr>") != 0) {
+        return page.substr(begin, end + close.size() - begin);
+      }
+    }
+    return page.substr(begin);
   }
 
   /// The warning lines of the log, headings left out.
