@@ -112,7 +112,8 @@ void ReadTemplate(const GedcomNode& line, std::string* template_text,
     for (const GedcomNode& sub : field.children) {
       if (sub.tagCode == kTagValue) {
         text::JoinContinuationLines(sub, &pair.second, false, true);
-      } else if (pair.first.empty() && sub.tagCode != kTagConc && sub.tagCode != kTagCont) {
+      } else if (pair.first.empty() && sub.tagCode != kTagConc &&
+                 sub.tagCode != kTagCont) {
         pair.first = sub.value;
       }
     }
@@ -120,7 +121,8 @@ void ReadTemplate(const GedcomNode& line, std::string* template_text,
   }
 }
 
-SourceInfo ReadSourceInfo(GedcomReader& reader, std::string_view key, bool use_abbreviation) {
+SourceInfo ReadSourceInfo(GedcomReader& reader, std::string_view key,
+                          bool use_abbreviation) {
   SourceInfo info;
   GedcomRecord* loaded = nullptr;
   reader.LoadRecord(RecordKind::kSource, key, false, &loaded);

@@ -21,16 +21,16 @@ using TemplateField = std::pair<std::string, std::string>;
 /// One SOUR line below a name or fact. Everything is copied out of the
 /// loaded record, so a citation stays valid after the record cache moves on.
 struct Citation {
-  std::string source;       // key of the SOUR record; "" for an inline source
-  std::string description;  // value of an inline SOUR line (no record)
-  std::string page;         // PAGE: the page detail
-  std::string event;        // EVEN: the event cited from
-  std::string role;         // EVEN.ROLE
-  std::string quality;      // QUAY
-  std::string date;         // DATA.DATE
-  std::vector<std::string> text;   // DATA.TEXT and TEXT lines
-  std::vector<std::string> notes;  // NOTE lines (NOTE records resolved)
-  std::string template_text;       // the dialect's template line, if any
+  std::string source;                 // key of the SOUR record; "" for an inline source
+  std::string description;            // value of an inline SOUR line (no record)
+  std::string page;                   // PAGE: the page detail
+  std::string event;                  // EVEN: the event cited from
+  std::string role;                   // EVEN.ROLE
+  std::string quality;                // QUAY
+  std::string date;                   // DATA.DATE
+  std::vector<std::string> text;      // DATA.TEXT and TEXT lines
+  std::vector<std::string> notes;     // NOTE lines (NOTE records resolved)
+  std::string template_text;          // the dialect's template line, if any
   std::vector<TemplateField> fields;  // the template's field/value pairs
 };
 
@@ -63,6 +63,7 @@ void ReadTemplate(const GedcomNode& line, std::string* template_text,
 /// The source record `key` as a footnote shows it; `use_abbreviation`
 /// takes ABBR for a missing TITL. Not found (and empty) when the record is
 /// missing.
-SourceInfo ReadSourceInfo(GedcomReader& reader, std::string_view key, bool use_abbreviation);
+SourceInfo ReadSourceInfo(GedcomReader& reader, std::string_view key,
+                          bool use_abbreviation);
 
 }  // namespace vellix::site

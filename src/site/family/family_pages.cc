@@ -29,7 +29,8 @@ FamilySheetWriter& FamilyPages::WriterFor(RunContext& ctx, Bibliography* bibliog
 
 bool FamilyPages::WriteFamilyPage(RunContext& ctx, GedcomRecord& entry,
                                   const GedcomRecord& record, bool evaluate,
-                                  Bibliography* bibliography, RunLogEntries& log_entries) {
+                                  Bibliography* bibliography,
+                                  RunLogEntries& log_entries) {
   return WriterFor(ctx, bibliography, log_entries, evaluate)
       .WriteFamilyPage(entry, record, evaluate);
 }

@@ -34,9 +34,11 @@ class FamilyPages {
   ~FamilyPages();
 
   bool WriteFamilyPage(RunContext& ctx, GedcomRecord& entry, const GedcomRecord& record,
-                       bool evaluate, Bibliography* bibliography, RunLogEntries& log_entries);
+                       bool evaluate, Bibliography* bibliography,
+                       RunLogEntries& log_entries);
   bool WriteLonerPage(RunContext& ctx, GedcomRecord& entry, const GedcomRecord& record,
-                      bool evaluate, Bibliography* bibliography, RunLogEntries& log_entries);
+                      bool evaluate, Bibliography* bibliography,
+                      RunLogEntries& log_entries);
   /// After the evaluate pass: numbers the citations the bibliography
   /// collected from the pages.
   void FinishEvaluation(RunContext& ctx, Bibliography* bibliography);

@@ -33,13 +33,17 @@ FamilySheetWriter::FamilySheetWriter(RunContext& ctx)
   footnotes_ = std::make_unique<FootnoteList>(options_, converter_, &ctx.reader);
   footnotes_->set_template_mode(CurrentDialect().code == 1);
   footnotes_->set_strict(ctx.flags.strictConformance);
-  collector_ = std::make_unique<FactCollector>(options_, privacy_, ReaderNoteResolver(ctx.reader));
-  loader_ = std::make_unique<SheetLoader>(options_, ctx.reader, ctx.store, privacy_, *collector_);
-  collector_->set_name_of([this](std::string_view key) { return loader_->DisplayNameOf(key); });
+  collector_ =
+      std::make_unique<FactCollector>(options_, privacy_, ReaderNoteResolver(ctx.reader));
+  loader_ = std::make_unique<SheetLoader>(options_, ctx.reader, ctx.store, privacy_,
+                                          *collector_);
+  collector_->set_name_of(
+      [this](std::string_view key) { return loader_->DisplayNameOf(key); });
   collector_->set_record_loader([this](std::string_view key) -> const GedcomRecord* {
     GedcomRecord* loaded = nullptr;
     ctx_.reader.LoadRecord(RecordKind::kIndividual, key, false, &loaded);
-    if (loaded == nullptr) ctx_.reader.LoadRecord(RecordKind::kFamily, key, false, &loaded);
+    if (loaded == nullptr)
+      ctx_.reader.LoadRecord(RecordKind::kFamily, key, false, &loaded);
     return loaded;
   });
   formatter_ = std::make_unique<FactFormatter>(
@@ -48,9 +52,9 @@ FamilySheetWriter::FamilySheetWriter(RunContext& ctx)
         return footnotes_->ReferencesFor(citations, superscript);
       },
       [this](std::string_view page_id, std::string_view html_text) {
-        return page_writer_.MakeLink(parent_target_,
-                                     PageFile(page_id, text::PageLetter::kNone, false, false),
-                                     {}, {}, html_text);
+        return page_writer_.MakeLink(
+            parent_target_, PageFile(page_id, text::PageLetter::kNone, false, false), {},
+            {}, html_text);
       });
   formatter_->set_fixed_font(fixed_);
 }
@@ -79,8 +83,8 @@ bool FamilySheetWriter::WriteFamilyPage(GedcomRecord& entry, const GedcomRecord&
   return WritePage(sheet, evaluate);
 }
 
-bool FamilySheetWriter::WriteLonerPage(GedcomRecord& entry, const GedcomRecord& individual,
-                                       bool evaluate) {
+bool FamilySheetWriter::WriteLonerPage(GedcomRecord& entry,
+                                       const GedcomRecord& individual, bool evaluate) {
   SheetFamily sheet = loader_->LoadLoner(entry, individual);
   return WritePage(sheet, evaluate);
 }
@@ -91,8 +95,9 @@ void FamilySheetWriter::FinishEvaluation() {
 
 std::string FamilySheetWriter::Title(const SheetFamily& family) const {
   std::string names;
-  const std::string husband =
-      family.husband ? text::EscapeHtml(family.husband->facts.display_name) : std::string();
+  const std::string husband = family.husband
+                                  ? text::EscapeHtml(family.husband->facts.display_name)
+                                  : std::string();
   const std::string wife =
       family.wife ? text::EscapeHtml(family.wife->facts.display_name) : std::string();
   names = husband;
@@ -115,7 +120,8 @@ void FamilySheetWriter::SetLabelWidth(const SheetFamily& family) {
   consider(family.husband.get());
   consider(family.wife.get());
   for (const auto& child : family.children) consider(child.get());
-  for (const Fact& fact : family.facts.married) longest = std::max(longest, fact.label.size());
+  for (const Fact& fact : family.facts.married)
+    longest = std::max(longest, fact.label.size());
   formatter_->SetLabelWidthFromLongest(longest);
 }
 
@@ -125,7 +131,8 @@ bool FamilySheetWriter::WritePage(SheetFamily& family, bool evaluate) {
   const bool loner = family.loner;
   const std::string id = loner ? family.key : family.page_id;
   const std::string plain_name = PageFile(id, text::PageLetter::kNone, loner, false);
-  const std::string sheet_name = PageFile(id, text::PageLetter::kGroupSheet, loner, false);
+  const std::string sheet_name =
+      PageFile(id, text::PageLetter::kGroupSheet, loner, false);
   const std::string notes_name = PageFile(id, text::PageLetter::kFootnotes, loner, false);
   SetLabelWidth(family);
 
@@ -183,16 +190,16 @@ bool FamilySheetWriter::WritePage(SheetFamily& family, bool evaluate) {
   page_writer_.EndPage(&page, kPageFamily, false);
 
   const std::string ref = family.key;
-  WritePageFile(PageFile(id, framed ? text::PageLetter::kGroupSheet : text::PageLetter::kNone,
-                         loner, true),
-                page, FileGroup::kFamily, ctx_.statistics, ref);
+  WritePageFile(
+      PageFile(id, framed ? text::PageLetter::kGroupSheet : text::PageLetter::kNone,
+               loner, true),
+      page, FileGroup::kFamily, ctx_.statistics, ref);
   if (framed) {
     std::string frameset = page_writer_.BuildHead(title, keywords, true, false, false);
-    const std::string no_frames = "<noframes>" + options_.m_strNoFramesMessage +
-                                  "<p><a href=\"" + sheet_name + "\">" +
-                                  options_.m_strNoFramesSheetLink + "</a><br><a href=\"" +
-                                  notes_name + "\">" + options_.m_strNoFramesNotesLink +
-                                  "</a></noframes>";
+    const std::string no_frames =
+        "<noframes>" + options_.m_strNoFramesMessage + "<p><a href=\"" + sheet_name +
+        "\">" + options_.m_strNoFramesSheetLink + "</a><br><a href=\"" + notes_name +
+        "\">" + options_.m_strNoFramesNotesLink + "</a></noframes>";
     frameset += "<frameset rows=\"85%,*\"><frame name=\"gp\" src=\"" + sheet_name +
                 "\"><frame name=\"fn\" src=\"" + notes_name + "\">" + no_frames +
                 "</frameset>";
@@ -220,7 +227,8 @@ bool FamilySheetWriter::WritePage(SheetFamily& family, bool evaluate) {
 void FamilySheetWriter::Record(const SheetFamily& family, const std::string& page_name) {
   // Marks the name index reads for its icons.
   int32_t marks = 0;
-  if (options_.m_bNarrative && !family.attributes.m_strLink.empty()) marks |= kMarkNarrative;
+  if (options_.m_bNarrative && !family.attributes.m_strLink.empty())
+    marks |= kMarkNarrative;
   if (options_.m_bImportText && !family.attributes.m_strText.empty()) {
     marks |= kMarkImportedText;
   }
@@ -272,13 +280,15 @@ void FamilySheetWriter::Record(const SheetFamily& family, const std::string& pag
 std::string FamilySheetWriter::WriteGroupSheet(SheetFamily& family,
                                                const std::string& /*page_name*/) {
   std::string out;
-  const bool group_image = options_.m_bGroupImages && !family.attributes.m_strImage.empty();
+  const bool group_image =
+      options_.m_bGroupImages && !family.attributes.m_strImage.empty();
   const bool imported = options_.m_bImportText && !family.attributes.m_strText.empty();
   if (group_image && options_.m_nGroupImagePosition == 0) out += GroupImage(family);
   if (imported && options_.m_nImportPosition == 0) out += ImportedText(family);
   // The family's gallery link above the group sheet goes here once
   // multimedia galleries exist.
-  out += "\r\n<table summary=\"" + options_.m_strTableText + "\" class=\"vx-tblgrp\">\r\n";
+  out +=
+      "\r\n<table summary=\"" + options_.m_strTableText + "\" class=\"vx-tblgrp\">\r\n";
   WriteSpouseBlock(&out, family, 0);
   WriteSpouseBlock(&out, family, 1);
   WriteChildrenBlock(&out, family);

@@ -91,8 +91,8 @@ class FamilySheetWriter {
   void WriteChildrenBlock(std::string* out, SheetFamily& family);
   void WriteAdditionalInformation(std::string* out, SheetFamily& family);
   /// The image column, label table, lines and notes of a person's details.
-  void WritePersonDetails(std::string* out, SheetPerson& person, const FamilyFacts* marriage,
-                          bool with_marriage_line);
+  void WritePersonDetails(std::string* out, SheetPerson& person,
+                          const FamilyFacts* marriage, bool with_marriage_line);
   bool HasImage(const SheetPerson& person) const;
   std::string Title(const SheetFamily& family) const;
   void Record(const SheetFamily& family, const std::string& page_name);
@@ -116,7 +116,7 @@ class FamilySheetWriter {
   std::unique_ptr<FactCollector> collector_;
   std::unique_ptr<SheetLoader> loader_;
   std::unique_ptr<FactFormatter> formatter_;
-  bool fixed_ = false;         // fixed-font mode
+  bool fixed_ = false;          // fixed-font mode
   bool parent_target_ = false;  // the page sits in a frameset
   bool evaluating_ = false;
   std::string current_page_id_;

@@ -116,7 +116,8 @@ void FootnoteList::WriteFootnotes(std::string* page, bool parent_target) {
   *page += "<div class=\"vx-ftnote\"><ol>";
   std::string text;
   while (NextFootnoteText(parent_target, &text)) {
-    *page += "<li><a name=\"" + std::to_string(footnotes_[cursor_ - 1].number) + "\"></a>";
+    *page +=
+        "<li><a name=\"" + std::to_string(footnotes_[cursor_ - 1].number) + "\"></a>";
     *page += text;
     *page += "\r\n";
   }
@@ -150,8 +151,10 @@ std::string FootnoteList::ExpandTemplate(const Citation& citation,
   if (pattern.empty()) return {};
   TemplateExpander expander;
   // The citation's own values come first: the first value of a name wins.
-  for (const TemplateField& field : citation.fields) expander.AddField(field.first, field.second);
-  for (const TemplateField& field : source.fields) expander.AddField(field.first, field.second);
+  for (const TemplateField& field : citation.fields)
+    expander.AddField(field.first, field.second);
+  for (const TemplateField& field : source.fields)
+    expander.AddField(field.first, field.second);
   if (!citation.page.empty()) expander.AddField("Page", citation.page);
   return expander.Expand(pattern);
 }
@@ -222,8 +225,8 @@ bool FootnoteList::NextFootnoteText(bool parent_target, std::string* text) {
     out += "\r\n<div class=\"vx-fttxt\">";
     if (!citation.date.empty()) out += "(" + text::EscapeHtml(citation.date) + ")";
     std::string paragraphs;
-    if (converter_.AppendParagraphs(citation.text, &paragraphs, {}, {}, true, parent_target,
-                                    false)) {
+    if (converter_.AppendParagraphs(citation.text, &paragraphs, {}, {}, true,
+                                    parent_target, false)) {
       if (!citation.date.empty()) out += ' ';
       out += paragraphs;
     }
@@ -231,8 +234,8 @@ bool FootnoteList::NextFootnoteText(bool parent_target, std::string* text) {
   }
   if (options_.m_bCitationComments && !citation.notes.empty()) {
     std::string paragraphs;
-    converter_.AppendParagraphs(citation.notes, &paragraphs, "[", "]", true, parent_target,
-                                false);
+    converter_.AppendParagraphs(citation.notes, &paragraphs, "[", "]", true,
+                                parent_target, false);
     out += "\r\n<div class=\"vx-ftcmt\">\r\n" + paragraphs + "</div>";
   }
   *text = std::move(out);
@@ -243,12 +246,14 @@ std::string FootnoteList::BibliographyLink(bool parent_target) const {
   if (bibliography_ == nullptr || cursor_ == 0 || cursor_ > footnotes_.size()) return {};
   const Footnote& note = footnotes_[cursor_ - 1];
   if (note.citation.source.empty()) return {};
-  const BibliographyTarget target = bibliography_->TargetOf(note.citation, note.detail_text);
+  const BibliographyTarget target =
+      bibliography_->TargetOf(note.citation, note.detail_text);
   if (!target.found()) return {};
   const std::string href = text::EscapeHref(target.file + "#" + target.anchor);
   std::string target_attribute;
   if (!strict_) {
-    target_attribute = std::string(" target=\"") + (parent_target ? "_parent" : "_self") + "\"";
+    target_attribute =
+        std::string(" target=\"") + (parent_target ? "_parent" : "_self") + "\"";
   }
   return "<a href=\"" + href + "\"" + target_attribute + " title=\"" +
          options_.m_strTitleBiblio + "\">" + std::to_string(target.number) + "</a>";

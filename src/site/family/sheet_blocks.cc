@@ -51,11 +51,12 @@ void FamilySheetWriter::WritePersonDetails(std::string* out, SheetPerson& person
   } else if (fixed_) {
     *out += page_writer_.div_close();
   }
-  *out += NotesWithinPage(*formatter_, person.facts, with_marriage_line ? marriage : nullptr,
-                          parent_target_);
+  *out += NotesWithinPage(*formatter_, person.facts,
+                          with_marriage_line ? marriage : nullptr, parent_target_);
 }
 
-void FamilySheetWriter::WriteSpouseBlock(std::string* out, SheetFamily& family, int slot) {
+void FamilySheetWriter::WriteSpouseBlock(std::string* out, SheetFamily& family,
+                                         int slot) {
   std::unique_ptr<SheetPerson>& held = slot == 0 ? family.husband : family.wife;
   if (!held && family.loner) return;
   SheetPerson empty;
@@ -142,9 +143,10 @@ void FamilySheetWriter::WriteChildrenBlock(std::string* out, SheetFamily& family
     }
     *out += "<tr><td class=\"vx-bar" + row_class + "\">";
     if (i > 0 && thin == kDividerImage) *out += page_writer_.thin_divider();
-    const std::string link = options_.m_bChildNameLinks ? child.own_family_page : std::string();
-    const std::string label =
-        ChildLabel(*formatter_, number, child.facts.sex, !RelationshipText(child).empty());
+    const std::string link =
+        options_.m_bChildNameLinks ? child.own_family_page : std::string();
+    const std::string label = ChildLabel(*formatter_, number, child.facts.sex,
+                                         !RelationshipText(child).empty());
     // The child label ends with its own colon.
     const std::string biography = BiographyLink(child);
     NameLineArgs args;
@@ -152,7 +154,8 @@ void FamilySheetWriter::WriteChildrenBlock(std::string* out, SheetFamily& family
     args.name = child.facts.display_name;
     args.suffix = biography;
     args.citations = child.facts.excluded ? nullptr : &child.facts.name_citations;
-    args.ref_number = child.facts.excluded ? std::string_view() : std::string_view(child.key);
+    args.ref_number =
+        child.facts.excluded ? std::string_view() : std::string_view(child.key);
     args.colon = false;
     args.link_page_id = link;
     pending_name_line_ = NameLine(*formatter_, args) + RelationshipText(child);
@@ -166,21 +169,26 @@ void FamilySheetWriter::WriteChildrenBlock(std::string* out, SheetFamily& family
   }
 }
 
-void FamilySheetWriter::WriteAdditionalInformation(std::string* out, SheetFamily& family) {
+void FamilySheetWriter::WriteAdditionalInformation(std::string* out,
+                                                   SheetFamily& family) {
   const bool wanted = options_.m_bOtherFacts || options_.m_nResearchNotes == kPlaceEnd ||
                       options_.m_nMarriageNotes == kPlaceEnd ||
                       options_.m_nMedicalNotes == kPlaceEnd ||
                       options_.m_nAltBmdFacts == kPlaceEnd;
   if (!wanted) return;
   std::string section;
-  if (family.husband) section += PersonEndSection(*formatter_, family.husband->facts, 0, parent_target_);
-  if (family.wife) section += PersonEndSection(*formatter_, family.wife->facts, 0, parent_target_);
+  if (family.husband)
+    section += PersonEndSection(*formatter_, family.husband->facts, 0, parent_target_);
+  if (family.wife)
+    section += PersonEndSection(*formatter_, family.wife->facts, 0, parent_target_);
   for (size_t i = 0; i < family.children.size(); ++i) {
     const SheetPerson& child = *family.children[i];
     if (!options_.m_bRepeatChildFacts && !child.own_family_page.empty()) continue;
-    section += PersonEndSection(*formatter_, child.facts, static_cast<int>(i) + 1, parent_target_);
+    section += PersonEndSection(*formatter_, child.facts, static_cast<int>(i) + 1,
+                                parent_target_);
   }
-  if (!family.loner) section += FamilyEndSection(*formatter_, family.facts, parent_target_);
+  if (!family.loner)
+    section += FamilyEndSection(*formatter_, family.facts, parent_target_);
   if (section.empty()) return;
   *out += "\r\n<div class=\"vx-isec\">" + options_.m_strLblAdditional + "</div>\r\n";
   *out += section;

@@ -58,8 +58,9 @@ std::vector<std::string> PointersOf(const GedcomRecord& record, TagCode code) {
 
 }  // namespace
 
-SheetLoader::SheetLoader(const COptions& options, GedcomReader& reader, RecordStore& store,
-                         const PrivacyFilter& privacy, const FactCollector& collector)
+SheetLoader::SheetLoader(const COptions& options, GedcomReader& reader,
+                         RecordStore& store, const PrivacyFilter& privacy,
+                         const FactCollector& collector)
     : options_(options),
       reader_(reader),
       store_(store),
@@ -81,7 +82,8 @@ std::string SheetLoader::DisplayNameOf(std::string_view key) {
   if (entry == nullptr || loaded == nullptr) return {};
   const bool living = IsLiving(*entry, *loaded);
   GedcomName name;
-  if (const GedcomNode* line = loaded->FirstChild(kTagName)) name.ParseName(*line, options_);
+  if (const GedcomNode* line = loaded->FirstChild(kTagName))
+    name.ParseName(*line, options_);
   std::string alias;
   for (const GedcomNode& line : loaded->children) {
     if (line.tag == "ALIA" && line.pointer.empty()) alias = line.value;
@@ -95,8 +97,8 @@ std::string SheetLoader::PageOfFamily(std::string_view key) const {
   return family->pageId;
 }
 
-CAttributes SheetLoader::AttributesOf(const CAttributesList& list, const GedcomRecord& record,
-                                      bool family) const {
+CAttributes SheetLoader::AttributesOf(const CAttributesList& list,
+                                      const GedcomRecord& record, bool family) const {
   CAttributes attributes;
   attributes.m_strReference = record.key;
   if (options_.m_bUseFactTags) {
@@ -153,7 +155,8 @@ void SheetLoader::ReadRelatives(const std::vector<std::string>& parent_families,
     reader_.LoadRecord(RecordKind::kFamily, fams, false, &loaded);
     if (loaded == nullptr) continue;
     std::vector<std::string> partners = PointersOf(*loaded, kTagHusb);
-    for (std::string& key : PointersOf(*loaded, kTagWife)) partners.push_back(std::move(key));
+    for (std::string& key : PointersOf(*loaded, kTagWife))
+      partners.push_back(std::move(key));
     for (const std::string& key : partners) {
       if (!SameKey(key, person->key)) pending.push_back({key, page, &person->spouses});
     }
@@ -233,9 +236,9 @@ SheetFamily SheetLoader::LoadFamily(GedcomRecord& entry, const GedcomRecord& fam
   GedcomRecord* reloaded = nullptr;
   reader_.LoadRecord(RecordKind::kFamily, entry.key, false, &reloaded);
   const GedcomRecord& record = reloaded != nullptr ? *reloaded : family;
-  sheet.facts = collector_.CollectFamily(record, sheet.husband ? &sheet.husband->facts : nullptr,
-                                         sheet.wife ? &sheet.wife->facts : nullptr,
-                                         sheet.page_id);
+  sheet.facts =
+      collector_.CollectFamily(record, sheet.husband ? &sheet.husband->facts : nullptr,
+                               sheet.wife ? &sheet.wife->facts : nullptr, sheet.page_id);
   return sheet;
 }
 

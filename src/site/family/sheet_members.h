@@ -47,8 +47,8 @@ struct SheetPerson {
 
 /// The family of one page: its members in order and its own facts.
 struct SheetFamily {
-  std::string key;        // family key, or the loner's key
-  std::string page_id;    // the page identifier
+  std::string key;      // family key, or the loner's key
+  std::string page_id;  // the page identifier
   bool loner = false;
   std::unique_ptr<SheetPerson> husband;  // either may be missing
   std::unique_ptr<SheetPerson> wife;
@@ -76,10 +76,12 @@ class SheetLoader {
   std::string DisplayNameOf(std::string_view key);
 
  private:
-  std::unique_ptr<SheetPerson> LoadPerson(std::string_view key, std::string_view family_key,
+  std::unique_ptr<SheetPerson> LoadPerson(std::string_view key,
+                                          std::string_view family_key,
                                           const std::string& ref);
   std::unique_ptr<SheetPerson> MakePerson(GedcomRecord& entry, const GedcomRecord& record,
-                                          std::string_view family_key, const std::string& ref);
+                                          std::string_view family_key,
+                                          const std::string& ref);
   bool IsLiving(GedcomRecord& entry, const GedcomRecord& record) const;
   void ReadRelatives(const std::vector<std::string>& parent_families,
                      const std::vector<std::string>& own_families,

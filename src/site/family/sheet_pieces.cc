@@ -21,7 +21,8 @@ constexpr size_t kMaxImportBytes = 20000u * 1024u;
 
 std::string Upper(std::string_view text) {
   std::string upper(text);
-  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  for (char& c : upper)
+    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return upper;
 }
 
@@ -52,6 +53,20 @@ std::string_view BodyOf(std::string_view html) {
   return html.substr(begin, end - begin);
 }
 
+// "<a href=... title=...[ target=...]>label</a>": the title comes before
+// the target in these links.
+std::string CustomLink(const std::string& href, const std::string& prompt,
+                       const std::string& target, const std::string& label, bool strict,
+                       bool parent_target) {
+  std::string link = "<a href=\"" + href + "\" title=\"" + prompt + "\"";
+  if (!strict) {
+    link += " target=\"";
+    link += !target.empty() ? target : (parent_target ? "_parent" : "_self");
+    link += "\"";
+  }
+  return link + ">" + label + "</a>";
+}
+
 std::string LinkText(std::string text, const std::string& link) {
   if (!text::ReplaceNoCase(&text, "%link%", link)) text += link;
   return text;
@@ -67,7 +82,8 @@ std::string FamilySheetWriter::CustomFilePath(std::string_view folder,
   return path;
 }
 
-bool FamilySheetWriter::CustomFileExists(std::string_view folder, std::string_view name) const {
+bool FamilySheetWriter::CustomFileExists(std::string_view folder,
+                                         std::string_view name) const {
   const std::string relative = CustomFilePath(folder, name);
   std::string path;
   if (platform::IsAbsolutePath(relative)) {
@@ -109,9 +125,8 @@ std::string FamilySheetWriter::GroupImage(const SheetFamily& family) const {
   if (!CustomFileExists(options_.m_strGroupImageFolder, a.m_strImage)) {
     Warnings().Add(7, path, family.page_id);
   }
-  const std::string alt =
-      text::EscapeHtml(a.m_strCaption.empty() ? platform::FileNameOf(a.m_strImage)
-                                              : a.m_strCaption);
+  const std::string alt = text::EscapeHtml(
+      a.m_strCaption.empty() ? platform::FileNameOf(a.m_strImage) : a.m_strCaption);
   std::string img = "<img class=\"vx-grpimg\" src=\"" + UrlOf(path) + "\" alt=\"" + alt +
                     "\" title=\"" + alt + "\"" +
                     SizeAttributes(options_.m_strGroupImageFolder, a.m_strImage) + ">";
@@ -128,9 +143,8 @@ std::string FamilySheetWriter::IndividualImage(const SheetPerson& person) const 
   if (!CustomFileExists(options_.m_strIndivImageFolder, a.m_strImage)) {
     Warnings().Add(6, path, current_page_id_, person.facts.display_name);
   }
-  const std::string alt =
-      text::EscapeHtml(a.m_strCaption.empty() ? platform::FileNameOf(a.m_strImage)
-                                              : a.m_strCaption);
+  const std::string alt = text::EscapeHtml(
+      a.m_strCaption.empty() ? platform::FileNameOf(a.m_strImage) : a.m_strCaption);
   std::string img = "<img class=\"vx-indimg\" src=\"" + UrlOf(path) + "\" alt=\"" + alt +
                     "\" title=\"" + alt + "\"" +
                     SizeAttributes(options_.m_strIndivImageFolder, a.m_strImage) + ">";
@@ -180,12 +194,14 @@ std::string FamilySheetWriter::ImportedText(const SheetFamily& family) const {
 }
 
 std::string FamilySheetWriter::BiographyLink(const SheetPerson& person) const {
-  if (!options_.m_bBiography || person.attributes.m_strLink.empty() || person.facts.excluded) {
+  if (!options_.m_bBiography || person.attributes.m_strLink.empty() ||
+      person.facts.excluded) {
     return {};
   }
   std::string path = CustomFilePath(options_.m_strBioFolder, person.attributes.m_strLink);
   if (options_.m_bLowerCaseNames) {
-    for (char& c : path) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : path)
+      c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   }
   std::string tested = path;
   if (!platform::IsAbsolutePath(tested)) {
@@ -196,17 +212,20 @@ std::string FamilySheetWriter::BiographyLink(const SheetPerson& person) const {
   if (!platform::FileExists(platform::NativePath(tested))) {
     Warnings().Add(9, path, current_page_id_, person.facts.display_name);
   }
-  const std::string link =
-      page_writer_.MakeLink(parent_target_, UrlOf(path), options_.m_strBioTarget,
-                            options_.m_strBioLinkPrompt, options_.m_strBioLinkLabel);
-  return " <span class=\"vx-bio\">" + LinkText(options_.m_strBioLinkText, link) + "</span>";
+  const std::string link = CustomLink(UrlOf(path), options_.m_strBioLinkPrompt,
+                                      options_.m_strBioTarget, options_.m_strBioLinkLabel,
+                                      page_writer_.strict_doctype(), parent_target_);
+  return " <span class=\"vx-bio\">" + LinkText(options_.m_strBioLinkText, link) +
+         "</span>";
 }
 
 std::string FamilySheetWriter::NarrativeLink(const SheetFamily& family) const {
   if (!options_.m_bNarrative || family.attributes.m_strLink.empty()) return {};
-  std::string path = CustomFilePath(options_.m_strNarrFolder, family.attributes.m_strLink);
+  std::string path =
+      CustomFilePath(options_.m_strNarrFolder, family.attributes.m_strLink);
   if (options_.m_bLowerCaseNames) {
-    for (char& c : path) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : path)
+      c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   }
   std::string tested = path;
   if (!platform::IsAbsolutePath(tested)) {
@@ -217,22 +236,27 @@ std::string FamilySheetWriter::NarrativeLink(const SheetFamily& family) const {
   if (!platform::FileExists(platform::NativePath(tested))) {
     Warnings().Add(10, path, family.page_id);
   }
-  const std::string link =
-      page_writer_.MakeLink(parent_target_, UrlOf(path), options_.m_strNarrTarget,
-                            options_.m_strNarrLinkPrompt, options_.m_strNarrLinkLabel);
+  const std::string link = CustomLink(
+      UrlOf(path), options_.m_strNarrLinkPrompt, options_.m_strNarrTarget,
+      options_.m_strNarrLinkLabel, page_writer_.strict_doctype(), parent_target_);
   return "<p class=\"vx-nar\">" + LinkText(options_.m_strNarrLinkText, link) + "</p>\r\n";
 }
 
 std::string FamilySheetWriter::RelationshipText(const SheetPerson& person) const {
-  if (!options_.m_bRelationship || person.attributes.m_strText.empty()) return {};
-  return "<span class=\"vx-rel\">" + text::EscapeHtml(person.attributes.m_strText) + "</span>";
+  if (!options_.m_bRelationship || person.attributes.m_strText.empty() ||
+      person.facts.excluded) {
+    return {};
+  }
+  return "<span class=\"vx-rel\">" + text::EscapeHtml(person.attributes.m_strText) +
+         "</span>";
 }
 
 std::string FamilySheetWriter::ImageColumn(int part) const {
   switch (part) {
     case 1:
       return "\r\n<table summary=\"" + options_.m_strTableText +
-             "\" class=\"vx-tblimg\">\r\n<col width=\"85%\">\r\n<tr><td class=\"vx-tblimggrp\">" +
+             "\" class=\"vx-tblimg\">\r\n<col width=\"85%\">\r\n<tr><td "
+             "class=\"vx-tblimggrp\">" +
              (fixed_ ? page_writer_.family_div_open() : std::string());
     case 2:
       return (fixed_ ? page_writer_.div_close() : std::string()) +

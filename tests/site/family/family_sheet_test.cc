@@ -1,8 +1,7 @@
-#include "site/family/family_sheet_writer.h"
-
 #include <gtest/gtest.h>
 
 #include "sheet_fixture.h"
+#include "site/family/family_sheet_writer.h"
 #include "site/frame/dividers.h"
 #include "testing/html_validator.h"
 #include "testing/site_checker.h"
@@ -16,9 +15,12 @@ const char kCouple[] =
     "1 BIRT\r\n2 DATE 1 JAN 1900\r\n2 PLAC Springfield,Ohio\r\n"
     "2 SOUR @S1@\r\n3 PAGE p. 12\r\n2 SOUR @S1@\r\n3 PAGE p. 13\r\n"
     "1 DEAT\r\n2 DATE 1970\r\n1 FAMS @F1@\r\n"
-    "0 @I2@ INDI\r\n1 NAME Mary /Jones/\r\n1 SEX F\r\n1 DEAT\r\n2 DATE 1980\r\n1 FAMS @F1@\r\n"
-    "0 @I3@ INDI\r\n1 NAME Ann /Smith/\r\n1 SEX F\r\n1 DEAT\r\n2 DATE 1980\r\n1 FAMC @F1@\r\n"
-    "0 @I4@ INDI\r\n1 NAME Tom /Smith/\r\n1 SEX M\r\n1 DEAT\r\n2 DATE 1980\r\n1 FAMC @F1@\r\n"
+    "0 @I2@ INDI\r\n1 NAME Mary /Jones/\r\n1 SEX F\r\n1 DEAT\r\n2 DATE 1980\r\n1 FAMS "
+    "@F1@\r\n"
+    "0 @I3@ INDI\r\n1 NAME Ann /Smith/\r\n1 SEX F\r\n1 DEAT\r\n2 DATE 1980\r\n1 FAMC "
+    "@F1@\r\n"
+    "0 @I4@ INDI\r\n1 NAME Tom /Smith/\r\n1 SEX M\r\n1 DEAT\r\n2 DATE 1980\r\n1 FAMC "
+    "@F1@\r\n"
     "1 FAMS @F2@\r\n"
     "0 @I5@ INDI\r\n1 NAME Eve /Brown/\r\n1 SEX F\r\n1 DEAT Y\r\n1 FAMS @F2@\r\n"
     "0 @F1@ FAM\r\n1 HUSB @I1@\r\n1 WIFE @I2@\r\n1 CHIL @I3@\r\n1 CHIL @I4@\r\n"
@@ -35,7 +37,8 @@ class FamilySheetTest : public SheetTest {
   static std::vector<std::string> RowClasses(const std::string& page) {
     std::vector<std::string> classes;
     const std::string open = "<tr><td class=\"vx-bar";
-    for (size_t at = page.find(open); at != std::string::npos; at = page.find(open, at + 1)) {
+    for (size_t at = page.find(open); at != std::string::npos;
+         at = page.find(open, at + 1)) {
       const size_t end = page.find('"', at + open.size());
       classes.push_back(page.substr(at + open.size(), end - at - open.size()));
     }
@@ -50,53 +53,75 @@ class FamilySheetTest : public SheetTest {
 TEST_F(FamilySheetTest, GroupSheetOfACoupleWithTwoChildren) {
   Load(kCouple);
   ASSERT_TRUE(WriteFamily("F1"));
-  const std::string lbl = "<tr><td class=\"vx-lbl\"><div class=\"vx-fam\"><span class=\"vx-lblpmt\">";
+  const std::string lbl =
+      "<tr><td class=\"vx-lbl\"><div class=\"vx-fam\"><span class=\"vx-lblpmt\">";
   const std::string mid = "</span></div></td><td>";
   const std::string table = "\r\n<table summary=\"layout\" class=\"vx-tbllbl\">";
-  EXPECT_EQ(
-      SheetTable(Page("grpf1.html")),
-      "<table summary=\"layout\" class=\"vx-tblgrp\">\r\n"
-      "<tr><td class=\"vx-bar mt\">" + table + lbl + "Husband:" + mid + "John Smith</td></tr>\r\n"
-      "</table>\r\n</td></tr>\r\n"
-      "<tr><td class=\"vx-bar mt\">" + table + lbl + "Born:" + mid +
-      "<span class=\"vx-fam vx-date\">01 JAN 1900</span><span class=\"vx-fam vx-place\">&nbsp;in "
-      "Springfield, Ohio (<a href=\"#1\">1</a> <a href=\"#2\">2</a>)</span></td></tr>\r\n" +
-      lbl + "Married:" + mid + "<span class=\"vx-fam vx-date\">05 JUN 1925</span></td></tr>\r\n" +
-      lbl + "Died:" + mid + "<span class=\"vx-fam vx-date\">1970</span></td></tr>\r\n" +
-      lbl + "Father:" + mid + "</td></tr>\r\n" + lbl + "Mother:" + mid + "</td></tr>\r\n" +
-      lbl + "Spouses:" + mid + "</td></tr>\r\n</table>\r\n</td></tr>\r\n"
-      "<tr><td class=\"vx-bar mt\">" + table + lbl + "Wife:" + mid + "Mary Jones</td></tr>\r\n"
-      "</table>\r\n</td></tr>\r\n"
-      "<tr><td class=\"vx-bar mt\">" + table + lbl + "Born:" + mid + "</td></tr>\r\n" + lbl +
-      "Died:" + mid + "<span class=\"vx-fam vx-date\">1980</span></td></tr>\r\n" + lbl +
-      "Father:" + mid + "</td></tr>\r\n" + lbl + "Mother:" + mid + "</td></tr>\r\n" + lbl +
-      "Spouses:" + mid + "</td></tr>\r\n</table>\r\n</td></tr>\r\n"
-      "<tr><td class=\"vx-bar mt\"><div class=\"vx-secchild\">Children</div></td></tr>\r\n"
-      "<tr><td class=\"vx-bar mt\">" + table + lbl + "01&nbsp; (F):" + mid +
-      "Ann Smith</td></tr>\r\n" + lbl + "Born:" + mid + "</td></tr>\r\n" + lbl + "Died:" + mid +
-      "<span class=\"vx-fam vx-date\">1980</span></td></tr>\r\n" + lbl + "Spouses:" + mid +
-      "</td></tr>\r\n</table>\r\n</td></tr>\r\n"
-      "<tr><td class=\"vx-bar tt mb\">" + table + lbl + "02&nbsp; (M):" + mid +
-      "<a href=\"grpf2.html\" target=\"_self\">Tom Smith</a></td></tr>\r\n" + lbl + "Born:" +
-      mid + "</td></tr>\r\n" + lbl + "Died:" + mid +
-      "<span class=\"vx-fam vx-date\">1980</span></td></tr>\r\n" + lbl + "Spouses:" + mid +
-      "<a href=\"grpf2.html\" target=\"_self\">Eve Brown</a></td></tr>\r\n</table>\r\n"
-      "</td></tr>\r\n</table>\r\n");
+  EXPECT_EQ(SheetTable(Page("grpf1.html")),
+            "<table summary=\"layout\" class=\"vx-tblgrp\">\r\n"
+            "<tr><td class=\"vx-bar mt\">" +
+                table + lbl + "Husband:" + mid +
+                "John Smith</td></tr>\r\n"
+                "</table>\r\n</td></tr>\r\n"
+                "<tr><td class=\"vx-bar mt\">" +
+                table + lbl + "Born:" + mid +
+                "<span class=\"vx-fam vx-date\">01 JAN 1900</span><span class=\"vx-fam "
+                "vx-place\">&nbsp;in "
+                "Springfield, Ohio (<a href=\"#1\">1</a> <a "
+                "href=\"#2\">2</a>)</span></td></tr>\r\n" +
+                lbl + "Married:" + mid +
+                "<span class=\"vx-fam vx-date\">05 JUN 1925</span></td></tr>\r\n" + lbl +
+                "Died:" + mid +
+                "<span class=\"vx-fam vx-date\">1970</span></td></tr>\r\n" + lbl +
+                "Father:" + mid + "</td></tr>\r\n" + lbl + "Mother:" + mid +
+                "</td></tr>\r\n" + lbl + "Spouses:" + mid +
+                "</td></tr>\r\n</table>\r\n</td></tr>\r\n"
+                "<tr><td class=\"vx-bar mt\">" +
+                table + lbl + "Wife:" + mid +
+                "Mary Jones</td></tr>\r\n"
+                "</table>\r\n</td></tr>\r\n"
+                "<tr><td class=\"vx-bar mt\">" +
+                table + lbl + "Born:" + mid + "</td></tr>\r\n" + lbl + "Died:" + mid +
+                "<span class=\"vx-fam vx-date\">1980</span></td></tr>\r\n" + lbl +
+                "Father:" + mid + "</td></tr>\r\n" + lbl + "Mother:" + mid +
+                "</td></tr>\r\n" + lbl + "Spouses:" + mid +
+                "</td></tr>\r\n</table>\r\n</td></tr>\r\n"
+                "<tr><td class=\"vx-bar mt\"><div "
+                "class=\"vx-secchild\">Children</div></td></tr>\r\n"
+                "<tr><td class=\"vx-bar mt\">" +
+                table + lbl + "01&nbsp; (F):" + mid + "Ann Smith</td></tr>\r\n" + lbl +
+                "Born:" + mid + "</td></tr>\r\n" + lbl + "Died:" + mid +
+                "<span class=\"vx-fam vx-date\">1980</span></td></tr>\r\n" + lbl +
+                "Spouses:" + mid +
+                "</td></tr>\r\n</table>\r\n</td></tr>\r\n"
+                "<tr><td class=\"vx-bar tt mb\">" +
+                table + lbl + "02&nbsp; (M):" + mid +
+                "<a href=\"grpf2.html\" target=\"_self\">Tom Smith</a></td></tr>\r\n" +
+                lbl + "Born:" + mid + "</td></tr>\r\n" + lbl + "Died:" + mid +
+                "<span class=\"vx-fam vx-date\">1980</span></td></tr>\r\n" + lbl +
+                "Spouses:" + mid +
+                "<a href=\"grpf2.html\" target=\"_self\">Eve "
+                "Brown</a></td></tr>\r\n</table>\r\n"
+                "</td></tr>\r\n</table>\r\n");
   const std::string page = Page("grpf1.html");
   EXPECT_NE(page.find("<title>John Smith &amp; Mary Jones</title>"), std::string::npos);
-  EXPECT_NE(page.find("</table>\r\n<div class=\"vx-ftsec\">Footnotes</div>\r\n"
-                      "<div class=\"vx-ftnote\"><ol><li><a name=\"1\"></a>Doe, Jane, <i>Parish "
-                      "Records</i> (London, 1950), p. 12.\r\n<li><a name=\"2\"></a><i>Ibid</i>., "
-                      "p. 13.\r\n</ol></div>"),
-            std::string::npos);
+  EXPECT_NE(
+      page.find(
+          "</table>\r\n<div class=\"vx-ftsec\">Footnotes</div>\r\n"
+          "<div class=\"vx-ftnote\"><ol><li><a name=\"1\"></a>Doe, Jane, <i>Parish "
+          "Records</i> (London, 1950), p. 12.\r\n<li><a name=\"2\"></a><i>Ibid</i>., "
+          "p. 13.\r\n</ol></div>"),
+      std::string::npos);
   EXPECT_FALSE(Exists("grpf1g.html"));
   EXPECT_EQ(statistics_.filesWritten[static_cast<size_t>(FileGroup::kFamily)], 1u);
-  EXPECT_EQ(statistics_.bytesWritten[static_cast<size_t>(FileGroup::kFamily)], page.size());
+  EXPECT_EQ(statistics_.bytesWritten[static_cast<size_t>(FileGroup::kFamily)],
+            page.size());
 }
 
 TEST_F(FamilySheetTest, RowClassesFollowTheDividerModes) {
-  Load(kCouple + std::string("0 @F3@ FAM\r\n1 HUSB @I5@\r\n1 CHIL @I9@\r\n"
-                             "0 @F4@ FAM\r\n1 CHIL @I1@\r\n1 CHIL @I2@\r\n1 CHIL @I3@\r\n"));
+  Load(kCouple +
+       std::string("0 @F3@ FAM\r\n1 HUSB @I5@\r\n1 CHIL @I9@\r\n"
+                   "0 @F4@ FAM\r\n1 CHIL @I1@\r\n1 CHIL @I2@\r\n1 CHIL @I3@\r\n"));
   ASSERT_TRUE(WriteFamily("F3"));  // an only child
   EXPECT_EQ(RowClasses(Page("grpf3.html")),
             (std::vector<std::string>{" mt", " mt", " mt", " mt", " mt", " mt mb"}));
@@ -119,12 +144,13 @@ TEST_F(FamilySheetTest, FootnotesInAFrameMakeThreeFiles) {
   Load(kCouple);
   ASSERT_TRUE(WriteFamily("F1"));
   const std::string frameset = Page("grpf1.html");
-  EXPECT_NE(frameset.find("<frameset rows=\"85%,*\"><frame name=\"gp\" src=\"grpf1g.html\">"
-                          "<frame name=\"fn\" src=\"grpf1f.html\"><noframes>This page requires "
-                          "a browser supporting frames.<p><a href=\"grpf1g.html\">Group "
-                          "Sheet</a><br><a href=\"grpf1f.html\">Footnotes</a></noframes>"
-                          "</frameset></html>"),
-            std::string::npos);
+  EXPECT_NE(
+      frameset.find("<frameset rows=\"85%,*\"><frame name=\"gp\" src=\"grpf1g.html\">"
+                    "<frame name=\"fn\" src=\"grpf1f.html\"><noframes>This page requires "
+                    "a browser supporting frames.<p><a href=\"grpf1g.html\">Group "
+                    "Sheet</a><br><a href=\"grpf1f.html\">Footnotes</a></noframes>"
+                    "</frameset></html>"),
+      std::string::npos);
   const std::string sheet = Page("grpf1g.html");
   EXPECT_NE(sheet.find("(<a href=\"grpf1f.html#1\" target=\"fn\">1</a> "
                        "<a href=\"grpf1f.html#2\" target=\"fn\">2</a>)"),
@@ -190,7 +216,8 @@ TEST_F(FamilySheetTest, FixedFontModeWrapsBlocksInTheFamilyDivision) {
   const std::string table = SheetTable(Page("grpf2.html"));
   EXPECT_EQ(table.find("vx-tbllbl"), std::string::npos);
   EXPECT_EQ(Count(table, "<div class=\"vx-fam\">"), 4u);  // two rows per spouse
-  EXPECT_NE(table.find("<tr><td class=\"vx-bar mt\"><div class=\"vx-fam\">"), std::string::npos);
+  EXPECT_NE(table.find("<tr><td class=\"vx-bar mt\"><div class=\"vx-fam\">"),
+            std::string::npos);
 }
 
 TEST_F(FamilySheetTest, LogEntriesAndIndexMarks) {
@@ -213,11 +240,12 @@ TEST_F(FamilySheetTest, LogEntriesAndIndexMarks) {
   EXPECT_EQ(store_.Find(RecordKind::kIndividual, "I4")->markValue,
             kMarkNarrative | kMarkImportedText);
   const std::string page = Page("grpf2.html");
-  EXPECT_NE(page.find("</table>\r\n<div class=\"vx-imp\">line 1<br>\r\nline &lt;2&gt;<br>\r\n"
-                      "</div>\r\n<p class=\"vx-nar\">View <a href=\"stories/tom.html\" "
-                      "target=\"_self\" title=\"Read about this family\">family narrative</a>."
-                      "</p>\r\n"),
-            std::string::npos);
+  EXPECT_NE(
+      page.find("</table>\r\n<div class=\"vx-imp\">line 1<br>\r\nline &lt;2&gt;<br>\r\n"
+                "</div>\r\n<p class=\"vx-nar\">View <a href=\"stories/tom.html\" "
+                "title=\"Read about this family\" target=\"_self\">family narrative</a>."
+                "</p>\r\n"),
+      std::string::npos);
   // The narrative page does not exist: warning 10 names it.
   const std::vector<std::string> warnings = WarningLines();
   ASSERT_EQ(warnings.size(), 1u);

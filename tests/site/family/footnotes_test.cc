@@ -85,16 +85,17 @@ TEST_F(FootnotesTest, ReferencesAsSuperscriptOrInParentheses) {
 TEST_F(FootnotesTest, AuthorTitlePublicationAndPage) {
   list_.AddCitations({Cite("S1", "p. 12"), Cite("S2"), Cite("S1")});
   EXPECT_EQ(Texts(list_),
-            (std::vector<std::string>{"Doe, Jane, <i>Parish Records</i> (London, 1950), p. 12.",
-                                      "<i>Census</i>.",
-                                      "Doe, Jane, <i>Parish Records</i> (London, 1950)."}));
+            (std::vector<std::string>{
+                "Doe, Jane, <i>Parish Records</i> (London, 1950), p. 12.",
+                "<i>Census</i>.", "Doe, Jane, <i>Parish Records</i> (London, 1950)."}));
 }
 
 TEST_F(FootnotesTest, ARepeatedSourceReadsIbid) {
   list_.AddCitations({Cite("S1"), Cite("s1"), Cite("S1", "p. 3 & 4"), Cite("S2")});
-  EXPECT_EQ(Texts(list_), (std::vector<std::string>{
-                              "Doe, Jane, <i>Parish Records</i> (London, 1950).",
-                              "<i>Ibid</i>.", "<i>Ibid</i>., p. 3 &amp; 4.", "<i>Census</i>."}));
+  EXPECT_EQ(Texts(list_),
+            (std::vector<std::string>{"Doe, Jane, <i>Parish Records</i> (London, 1950).",
+                                      "<i>Ibid</i>.", "<i>Ibid</i>., p. 3 &amp; 4.",
+                                      "<i>Census</i>."}));
 }
 
 TEST_F(FootnotesTest, SectionListsEveryFootnoteUnderItsAnchor) {
@@ -118,9 +119,10 @@ TEST_F(FootnotesTest, BibliographyLinkToTheEntrysPage) {
   options_.m_bCitationBiblioLinks = true;
   list_.AddCitations({Cite("S1", "p. 12"), Cite("S2")});
   const std::vector<std::string> texts = Texts(list_);
-  EXPECT_EQ(texts[0],
-            "Doe, Jane, <i>Parish Records</i> [<a href=\"grpbib2.html#S1\" target=\"_self\" "
-            "title=\"Bibliography\">27</a>] (London, 1950), p. 12.");
+  EXPECT_EQ(
+      texts[0],
+      "Doe, Jane, <i>Parish Records</i> [<a href=\"grpbib2.html#S1\" target=\"_self\" "
+      "title=\"Bibliography\">27</a>] (London, 1950), p. 12.");
   EXPECT_EQ(texts[1], "<i>Census</i>.");  // S2 has no entry
   options_.m_bCitationBiblioLinks = false;
   EXPECT_EQ(Texts(list_), std::vector<std::string>{});  // cursor at the end
@@ -142,7 +144,8 @@ TEST_F(FootnotesTest, DetailsTextAndComments) {
   EXPECT_EQ(Texts(list_),
             std::vector<std::string>{
                 "<i>Census</i>.\r\n<div class=\"vx-ftdtl\">Event: BIRT. Quality: 3.</div>"
-                "\r\n<div class=\"vx-fttxt\">(1 JAN 1900) <p>Line one<br>\r\nLine two</p>\r\n</div>"
+                "\r\n<div class=\"vx-fttxt\">(1 JAN 1900) <p>Line one<br>\r\nLine "
+                "two</p>\r\n</div>"
                 "\r\n<div class=\"vx-ftcmt\">\r\n<p>[checked]</p>\r\n</div>"});
 }
 
@@ -150,12 +153,14 @@ TEST_F(FootnotesTest, CitationsReadFromSourLines) {
   Load(std::string(kSources) +
        "0 @N1@ NOTE Shared note\r\n"
        "0 @I1@ INDI\r\n1 BIRT\r\n2 SOUR @S1@\r\n3 PAGE 12\r\n3 QUAY 2\r\n"
-       "3 EVEN BIRT\r\n4 ROLE CHIL\r\n3 DATA\r\n4 DATE 1900\r\n4 TEXT Entry\r\n5 CONT more\r\n"
+       "3 EVEN BIRT\r\n4 ROLE CHIL\r\n3 DATA\r\n4 DATE 1900\r\n4 TEXT Entry\r\n5 CONT "
+       "more\r\n"
        "3 NOTE @N1@\r\n2 SOUR Family bible\r\n");
   GedcomRecord* loaded = nullptr;
   reader_.LoadRecord(RecordKind::kIndividual, "I1", false, &loaded);
   ASSERT_NE(loaded, nullptr);
-  const std::vector<Citation> cites = ReadCitations(loaded->children[0].children, &reader_);
+  const std::vector<Citation> cites =
+      ReadCitations(loaded->children[0].children, &reader_);
   ASSERT_EQ(cites.size(), 2u);
   EXPECT_EQ(cites[0].source, "S1");
   EXPECT_EQ(cites[0].page, "12");
@@ -177,8 +182,8 @@ TEST_F(FootnotesTest, TemplateModeExpandsTheSourceTemplate) {
   list_.AddCitations({Cite("S3", "p. 5"), Cite("S3", "p. 6"), Cite("S3", "p. 6")});
   // The page is part of the template; Ibid only for a citation that says
   // exactly what the one before it said.
-  EXPECT_EQ(Texts(list_), (std::vector<std::string>{"DOE, Book. p. 5.", "DOE, Book. p. 6.",
-                                                    "<i>Ibid</i>."}));
+  EXPECT_EQ(Texts(list_), (std::vector<std::string>{"DOE, Book. p. 5.",
+                                                    "DOE, Book. p. 6.", "<i>Ibid</i>."}));
   // Without a template a source is written plainly, the title not italic.
   list_.Clear();
   list_.AddCitations({Cite("S2", "p. 1")});

@@ -38,7 +38,8 @@ class SheetTest : public ::testing::Test {
         "0 HEAD\r\n1 SOUR TEST\r\n1 GEDC\r\n2 VERS 5.5\r\n2 FORM LINEAGE-LINKED\r\n"
         "1 CHAR UTF-8\r\n" +
         records + "0 TRLR\r\n";
-    const std::string path = dir_.Write("input" + std::to_string(++files_) + ".ged", text);
+    const std::string path =
+        dir_.Write("input" + std::to_string(++files_) + ".ged", text);
     ASSERT_TRUE(reader_.Open(path));
     ASSERT_TRUE(reader_.ReadPass(true, nullptr, nullptr));
     store_.ClearMarks();
@@ -66,7 +67,8 @@ class SheetTest : public ::testing::Test {
 
   bool WriteLoner(const std::string& key) {
     GedcomRecord* loaded = nullptr;
-    GedcomRecord* entry = reader_.LoadRecord(RecordKind::kIndividual, key, false, &loaded);
+    GedcomRecord* entry =
+        reader_.LoadRecord(RecordKind::kIndividual, key, false, &loaded);
     EXPECT_NE(loaded, nullptr) << key;
     if (loaded == nullptr) return false;
     return Writer().WriteLonerPage(*entry, *loaded, false);
@@ -77,7 +79,8 @@ class SheetTest : public ::testing::Test {
     return testing::ReadFile(platform::NativePath(options_.m_strDestFolder + "/" + name));
   }
   bool Exists(const std::string& name) {
-    return platform::FileExists(platform::NativePath(options_.m_strDestFolder + "/" + name));
+    return platform::FileExists(
+        platform::NativePath(options_.m_strDestFolder + "/" + name));
   }
 
   /// The group sheet table of a page: from its opening to "</table>\r\n"
@@ -110,7 +113,9 @@ class SheetTest : public ::testing::Test {
 
   static size_t Count(const std::string& text, const std::string& what) {
     size_t n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    for (size_t at = text.find(what); at != std::string::npos;
+         at = text.find(what, at + 1))
+      ++n;
     return n;
   }
 
