@@ -294,5 +294,39 @@ TEST_F(FamilySheetTest, WrittenSiteLinksResolveAndValidate) {
   }
 }
 
+// Thirty generations, each son the husband of the next family: every link
+// between the family pages (child to his own family, husband to his
+// parents' family, Father and Mother lines) resolves.
+TEST_F(FamilySheetTest, LinksBetweenGenerationsResolve) {
+  std::string records;
+  const int generations = 30;
+  for (int i = 1; i <= generations; ++i) {
+    const std::string n = std::to_string(i);
+    records += "0 @H" + n + "@ INDI\r\n1 NAME Son" + n +
+               " /Line/\r\n1 SEX M\r\n1 DEAT Y\r\n" + "1 FAMS @F" + n + "@\r\n";
+    if (i > 1) records += "1 FAMC @F" + std::to_string(i - 1) + "@\r\n";
+    records += "0 @W" + n + "@ INDI\r\n1 NAME Wife" + n + " /Other/\r\n1 SEX F\r\n" +
+               "1 DEAT Y\r\n1 FAMS @F" + n + "@\r\n";
+    records += "0 @F" + n + "@ FAM\r\n1 HUSB @H" + n + "@\r\n1 WIFE @W" + n + "@\r\n";
+    if (i < generations) records += "1 CHIL @H" + std::to_string(i + 1) + "@\r\n";
+  }
+  Load(records);
+  for (int i = 1; i <= generations; ++i)
+    ASSERT_TRUE(WriteFamily("F" + std::to_string(i)));
+  const testing::SiteReport report = testing::CheckSiteLinks(dir_.path() + "site");
+  EXPECT_EQ(report.pages, generations);
+  int family_links = 0;
+  for (const std::string& broken : report.broken) {
+    const std::string href = broken.substr(broken.find(": ") + 2);
+    EXPECT_EQ(href.find("grpf"), std::string::npos) << broken;
+  }
+  const std::string middle = Page("grpf10.html");
+  family_links += static_cast<int>(Count(middle, "<a href=\"grpf9.html\""));
+  family_links += static_cast<int>(Count(middle, "<a href=\"grpf11.html\""));
+  // Husband to his parents' page, Father and Mother lines, the son's link.
+  EXPECT_EQ(family_links, 5);
+  EXPECT_EQ(log_.families().size(), static_cast<size_t>(generations));
+}
+
 }  // namespace
 }  // namespace vellix::site
