@@ -323,7 +323,8 @@ TEST_F(FamilySheetTest, LinksBetweenGenerationsResolve) {
   const std::string middle = Page("grpf10.html");
   family_links += static_cast<int>(Count(middle, "<a href=\"grpf9.html\""));
   family_links += static_cast<int>(Count(middle, "<a href=\"grpf11.html\""));
-  // Husband to his parents' page, Father and Mother lines, the son's link.
+  // Husband to his parents' page, his Father and Mother lines, the son's
+  // name and the son's Spouses line (his own family).
   EXPECT_EQ(family_links, 5);
   EXPECT_EQ(log_.families().size(), static_cast<size_t>(generations));
 }
