@@ -11,9 +11,9 @@ namespace vellix::site {
 
 const std::vector<IndexIcon>& IndexIcons() {
   static const std::vector<IndexIcon> icons = {
-      {"b.gif", "Bio", 19, 0xC6E2FF},  {"i.gif", "Img", 19, 0xFFE4B5},
-      {"n.gif", "Nar", 19, 0xD8F0C8},  {"t.gif", "Txt", 19, 0xF0E0F0},
-      {"g.gif", "Grp", 19, 0xFFF4A8},  {"gf.gif", "FGal", 24, 0xCFEFEF},
+      {"b.gif", "Bio", 19, 0xC6E2FF},   {"i.gif", "Img", 19, 0xFFE4B5},
+      {"n.gif", "Nar", 19, 0xD8F0C8},   {"t.gif", "Txt", 19, 0xF0E0F0},
+      {"g.gif", "Grp", 19, 0xFFF4A8},   {"gf.gif", "FGal", 24, 0xCFEFEF},
       {"gi.gif", "IGal", 24, 0xF8D8D0}, {"gs.gif", "Slide Show", 62, 0xE0E0E0},
   };
   return icons;

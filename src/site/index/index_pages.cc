@@ -41,8 +41,8 @@ std::string Icons(const COptions& o, uint8_t flags) {
     if (label.empty()) continue;
     const bool image = slot.custom ? o.m_bCustomIconImages : o.m_bGalleryIconImages;
     if (image) {
-      out += " <img class=\"vx-idxico\" src=\"" + o.m_strFilePrefix + std::string(slot.file) +
-             "\" alt=\"" + label + "\" title=\"" + label + "\">";
+      out += " <img class=\"vx-idxico\" src=\"" + o.m_strFilePrefix +
+             std::string(slot.file) + "\" alt=\"" + label + "\" title=\"" + label + "\">";
     } else {
       out += " " + label;
     }
@@ -111,7 +111,8 @@ class IndexPagesWriter {
     strip_ = IndexNavigationStrip(o_, page, pages_);
     writer_.SetTitle(kPageIndex, "", index_.count(), ctx_.statistics.familiesSelected);
     writer_.SetFileName(path_);
-    const std::string head = writer_.BuildHead(o_.m_strTitleIndex, "", false, false, false);
+    const std::string head =
+        writer_.BuildHead(o_.m_strTitleIndex, "", false, false, false);
     writer_.BeginPage(&page_, kPageIndex, head, jump_tabs_, strip_);
     writer_.WriteTopLinks(&page_, bar_, true);
     if (page == 1 && !o_.m_strIndexIntro.empty()) {
@@ -148,8 +149,8 @@ class IndexPagesWriter {
     }
     const bool unknown = group.surname == "?";
     const std::string shown = unknown ? o_.m_strLblUnknownSurname : group.surname;
-    page_ += "\r\n" + writer_.OpenClassed("vx-idxsur") + "<a name=\"" + AnchorName(shown) +
-             "\"></a><b>" + text::EscapeHtml(shown) + "</b>";
+    page_ += "\r\n" + writer_.OpenClassed("vx-idxsur") + "<a name=\"" +
+             AnchorName(shown) + "\"></a><b>" + text::EscapeHtml(shown) + "</b>";
     if (o_.m_bSoundex && !unknown) {
       page_ += " (" + text::SoundexCode(group.surname) + ")";
     }
@@ -180,11 +181,13 @@ std::string IndexPageFile(const COptions& options, int32_t page) {
          text::PageExtension(options.m_strFileExt);
 }
 
-std::string IndexJumpTabs(const COptions& options, const std::vector<IndexLetter>& letters) {
+std::string IndexJumpTabs(const COptions& options,
+                          const std::vector<IndexLetter>& letters) {
   std::string out = "\r\n<div class=\"vx-idxjmp\">";
   for (const IndexLetter& letter : letters) {
     out += "<a href=\"" + IndexPageFile(options, letter.page) + "#" +
-           LinkFragment(letter.letter) + "\">" + text::EscapeHtml(letter.letter) + "</a> ";
+           LinkFragment(letter.letter) + "\">" + text::EscapeHtml(letter.letter) +
+           "</a> ";
   }
   out += "</div>\r\n";
   return out;
@@ -194,8 +197,8 @@ std::string IndexNavigationStrip(const COptions& options, int32_t page, int32_t 
   if (pages < 2) return {};
   std::string prior, numbers, next;
   if (page > 1) {
-    prior = "<a href=\"" + IndexPageFile(options, page - 1) + "\">" + options.m_strNavPrior +
-            "</a>&nbsp; ";
+    prior = "<a href=\"" + IndexPageFile(options, page - 1) + "\">" +
+            options.m_strNavPrior + "</a>&nbsp; ";
   }
   if (page > 6) numbers += "...&nbsp; ";
   bool first = true;
@@ -203,12 +206,13 @@ std::string IndexNavigationStrip(const COptions& options, int32_t page, int32_t 
     if (p < 1) continue;
     if (!first) numbers += "&nbsp; ";
     first = false;
-    numbers += "<a href=\"" + IndexPageFile(options, p) + "\">" + std::to_string(p) + "</a>";
+    numbers +=
+        "<a href=\"" + IndexPageFile(options, p) + "\">" + std::to_string(p) + "</a>";
   }
   numbers += "&nbsp; <span class=\"vx-idxpg\">" + std::to_string(page) + "</span>";
   for (int32_t p = page + 1; p <= page + 5 && p <= pages; ++p) {
-    numbers += "&nbsp; <a href=\"" + IndexPageFile(options, p) + "\">" + std::to_string(p) +
-               "</a>";
+    numbers += "&nbsp; <a href=\"" + IndexPageFile(options, p) + "\">" +
+               std::to_string(p) + "</a>";
   }
   if (page + 5 < pages) numbers += "&nbsp; ...";
   if (page < pages) {
@@ -218,7 +222,8 @@ std::string IndexNavigationStrip(const COptions& options, int32_t page, int32_t 
   return "\r\n<div class=\"vx-idxnav\">" + prior + numbers + next + "</div>";
 }
 
-std::string IndexLine(const COptions& o, const PageWriter& writer, const IndexEntry& entry) {
+std::string IndexLine(const COptions& o, const PageWriter& writer,
+                      const IndexEntry& entry) {
   std::string_view given = entry.name;
   const size_t comma = given.find(',');
   given = comma == std::string_view::npos ? std::string_view() : given.substr(comma + 1);
@@ -227,8 +232,8 @@ std::string IndexLine(const COptions& o, const PageWriter& writer, const IndexEn
   std::string line = writer.paragraph_open();
   if (o.m_bMonoFont) line += ' ';
   line += "<a href=\"" +
-          text::PageFileName(names, entry.pageName, text::PageLetter::kNone, false) + "\">" +
-          (given.empty() ? std::string("?") : text::EscapeHtml(given)) + "</a> " +
+          text::PageFileName(names, entry.pageName, text::PageLetter::kNone, false) +
+          "\">" + (given.empty() ? std::string("?") : text::EscapeHtml(given)) + "</a> " +
           entry.lifespan;
   if (o.m_bRefNumbers && !entry.reference.empty()) {
     line += " [" + text::EscapeHtml(entry.reference) + "] ";

@@ -23,7 +23,8 @@ class PageWriter;
 std::string IndexPageFile(const COptions& options, int32_t page);
 
 /// The letter links shown on every index page, each to its letter's anchor.
-std::string IndexJumpTabs(const COptions& options, const std::vector<IndexLetter>& letters);
+std::string IndexJumpTabs(const COptions& options,
+                          const std::vector<IndexLetter>& letters);
 
 /// The Prior / page numbers / Next strip of page `page` of `pages`: up to
 /// five numbers either side, "..." where more pages lie beyond. "" when

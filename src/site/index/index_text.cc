@@ -86,8 +86,6 @@ std::string IndexSortKey(std::string_view name, std::string_view lifespan) {
   key += '\x01';
   key += CaseKey(surname);
   key += '\x01';
-  key += surname;
-  key += '\x01';
   key += BaseKey(rest);
   key += '\x01';
   key += CaseKey(rest);
@@ -109,11 +107,20 @@ std::string AnchorName(std::string_view text) {
   out.reserve(text.size());
   for (char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '"': out += "&quot;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -125,8 +132,8 @@ std::string LinkFragment(std::string_view text) {
   out.reserve(text.size());
   for (char c : text) {
     const auto u = static_cast<unsigned char>(c);
-    if (u < 0x20 || c == '%' || c == '<' || c == '>' || c == ' ' || c == '"' || c == '&' ||
-        c == '?' || c == '#') {
+    if (u < 0x20 || c == '%' || c == '<' || c == '>' || c == ' ' || c == '"' ||
+        c == '&' || c == '?' || c == '#') {
       out += '%';
       out += kHex[u >> 4];
       out += kHex[u & 0x0F];

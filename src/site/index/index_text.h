@@ -19,7 +19,7 @@ std::string BaseKey(std::string_view text);
 
 /// The key an index entry sorts by in index mode. `name` is the index form
 /// "Surname, Given", `lifespan` follows it directly. Surnames compare first
-/// (accents folded, then letter case folded, then as written), so each
+/// (accents folded, then letter case folded), so each
 /// surname's entries stay together whatever its spelling; then the rest of
 /// the name with the lifespan.
 std::string IndexSortKey(std::string_view name, std::string_view lifespan);

@@ -140,7 +140,8 @@ void NameIndex::Sort(SortMode mode) {
     case SortMode::kIndex: {
       std::vector<std::string> keys;
       keys.reserve(entries_.size());
-      for (const IndexEntry& e : entries_) keys.push_back(IndexSortKey(e.name, e.lifespan));
+      for (const IndexEntry& e : entries_)
+        keys.push_back(IndexSortKey(e.name, e.lifespan));
       std::stable_sort(order.begin(), order.end(),
                        [&keys](uint32_t a, uint32_t b) { return keys[a] < keys[b]; });
       break;

@@ -33,8 +33,8 @@ std::string JumpTabs(const COptions& o, const std::vector<SurnamePartition>& par
     if (i == current) {
       out += label;
     } else {
-      out += "<a href=\"" + SurnamePageFile(o, static_cast<int32_t>(i + 1)) + "\">" + label +
-             "</a>";
+      out += "<a href=\"" + SurnamePageFile(o, static_cast<int32_t>(i + 1)) + "\">" +
+             label + "</a>";
     }
   }
   out += "</div>";
@@ -107,10 +107,12 @@ std::vector<std::string> SurnameLetters(const std::vector<SurnameGroup>& groups)
 
 std::string SurnamePageFile(const COptions& o, int32_t k) {
   if (k <= 1) {
-    return o.m_bAltSurnameFile ? o.m_strAltSurnameFile
-                               : o.m_strFilePrefix + "main" + text::PageExtension(o.m_strFileExt);
+    return o.m_bAltSurnameFile
+               ? o.m_strAltSurnameFile
+               : o.m_strFilePrefix + "main" + text::PageExtension(o.m_strFileExt);
   }
-  return o.m_strFilePrefix + "main" + std::to_string(k) + text::PageExtension(o.m_strFileExt);
+  return o.m_strFilePrefix + "main" + std::to_string(k) +
+         text::PageExtension(o.m_strFileExt);
 }
 
 std::string SurnameLink(const COptions& o, const SurnameGroup& group) {
@@ -125,23 +127,27 @@ std::string SurnameLink(const COptions& o, const SurnameGroup& group) {
       spaced += c;
     }
   }
-  return "<a href=\"" + IndexPageFile(o, page) + "#" + LinkFragment(shown) + "\">" + spaced +
-         "</a>";
+  return "<a href=\"" + IndexPageFile(o, page) + "#" + LinkFragment(shown) + "\">" +
+         spaced + "</a>";
 }
 
-std::string MostCommonSurnames(const COptions& o, const std::vector<SurnameGroup>& groups) {
+std::string MostCommonSurnames(const COptions& o,
+                               const std::vector<SurnameGroup>& groups) {
   std::vector<const SurnameGroup*> ranked;
   ranked.reserve(groups.size());
   for (const SurnameGroup& group : groups) {
     if (!IsUnknown(group)) ranked.push_back(&group);
   }
-  std::stable_sort(ranked.begin(), ranked.end(),
-                   [](const SurnameGroup* a, const SurnameGroup* b) { return a->count > b->count; });
+  std::stable_sort(
+      ranked.begin(), ranked.end(),
+      [](const SurnameGroup* a, const SurnameGroup* b) { return a->count > b->count; });
   const size_t top = static_cast<size_t>(std::max(o.m_nTopSurnames, 1));
   const size_t shown = std::min(top, ranked.size());
-  std::string out = "\r\n<div class=\"vx-secmost\">" + o.m_strLblCommonSurnames + "</div>\r\n<p>";
+  std::string out =
+      "\r\n<div class=\"vx-secmost\">" + o.m_strLblCommonSurnames + "</div>\r\n<p>";
   for (size_t i = 0; i < shown; ++i) {
-    out += SurnameLink(o, *ranked[i]) + "&nbsp;(" + std::to_string(ranked[i]->count) + ")";
+    out +=
+        SurnameLink(o, *ranked[i]) + "&nbsp;(" + std::to_string(ranked[i]->count) + ")";
     if (i + 1 < shown) out += " &nbsp;";
   }
   out += "</p>\r\n<div class=\"vx-cbar\"></div>\r\n";
@@ -171,7 +177,8 @@ bool WriteSurnamePages(RunContext& ctx, const NameIndex& index, PageWriter& writ
     std::string page;
     writer.SetTitle(kPageSurname, "", index.count(), ctx.statistics.familiesSelected);
     writer.SetFileName(path);
-    const std::string head = writer.BuildHead(o.m_strTitleSurname, "", false, first, false);
+    const std::string head =
+        writer.BuildHead(o.m_strTitleSurname, "", false, first, false);
     writer.BeginPage(&page, kPageSurname, head, tabs);
     writer.WriteTopLinks(&page, bar, true);
     if (first && !o.m_strSurnameIntro.empty()) {

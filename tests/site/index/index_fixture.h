@@ -57,7 +57,8 @@ class IndexTest : public ::testing::Test {
   /// A summary of `key` named by the GEDCOM name value `name` ("Given
   /// /Surname/"), indexed under the page `home` (default "F" + key).
   static IndividualSummary Person(const std::string& key, const std::string& given,
-                                  const std::string& surname, const std::string& birth = {},
+                                  const std::string& surname,
+                                  const std::string& birth = {},
                                   const std::string& death = {}, std::string home = {}) {
     IndividualSummary s;
     s.key = key;
@@ -78,7 +79,8 @@ class IndexTest : public ::testing::Test {
     for (int i = 1; i <= count; ++i) {
       char given[16];
       std::snprintf(given, sizeof given, "G%03d", i);
-      index_.AddIndividual(Person(prefix + std::to_string(i), given, surname), uint8_t{0});
+      index_.AddIndividual(Person(prefix + std::to_string(i), given, surname),
+                           uint8_t{0});
     }
   }
 
@@ -90,7 +92,8 @@ class IndexTest : public ::testing::Test {
     for (const IndexEntry& e : index_.entries()) {
       const std::string file = dir_.File("grp" + Lower(e.pageName) + ".html");
       platform::WriteWholeFile(
-          file, "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\">\n<title>f</title>\n");
+          file,
+          "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\">\n<title>f</title>\n");
     }
   }
 

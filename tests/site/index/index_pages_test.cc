@@ -37,7 +37,8 @@ class IndexPagesTest : public IndexTest {
     const std::string page = Page(name);
     const size_t start = page.find("<div class=\"vx-idx\">");
     const size_t end = page.find("\r\n<div class=\"vx-bar mb\">", start);
-    if (start == std::string::npos || end == std::string::npos) return "no body in " + name;
+    if (start == std::string::npos || end == std::string::npos)
+      return "no body in " + name;
     return page.substr(start, end - start);
   }
 
@@ -53,8 +54,10 @@ std::string Link(int page, const std::string& text) {
 }
 
 TEST_F(IndexPagesTest, StripOnPageEightOfTwenty) {
-  std::string expected = "\r\n<div class=\"vx-idxnav\">" + Link(7, "Prior") + "&nbsp; ...&nbsp; ";
-  for (int p = 3; p <= 7; ++p) expected += (p > 3 ? "&nbsp; " : "") + Link(p, std::to_string(p));
+  std::string expected =
+      "\r\n<div class=\"vx-idxnav\">" + Link(7, "Prior") + "&nbsp; ...&nbsp; ";
+  for (int p = 3; p <= 7; ++p)
+    expected += (p > 3 ? "&nbsp; " : "") + Link(p, std::to_string(p));
   expected += "&nbsp; <span class=\"vx-idxpg\">8</span>";
   for (int p = 9; p <= 13; ++p) expected += "&nbsp; " + Link(p, std::to_string(p));
   expected += "&nbsp; ...&nbsp; " + Link(9, "Next") + "</div>";
@@ -63,12 +66,13 @@ TEST_F(IndexPagesTest, StripOnPageEightOfTwenty) {
 
 TEST_F(IndexPagesTest, StripAtTheEndsAndOnASinglePage) {
   EXPECT_EQ(IndexNavigationStrip(options_, 1, 1), "");
-  EXPECT_EQ(IndexNavigationStrip(options_, 1, 2),
-            "\r\n<div class=\"vx-idxnav\">&nbsp; <span class=\"vx-idxpg\">1</span>&nbsp; " +
-                Link(2, "2") + "&nbsp; " + Link(2, "Next") + "</div>");
+  EXPECT_EQ(
+      IndexNavigationStrip(options_, 1, 2),
+      "\r\n<div class=\"vx-idxnav\">&nbsp; <span class=\"vx-idxpg\">1</span>&nbsp; " +
+          Link(2, "2") + "&nbsp; " + Link(2, "Next") + "</div>");
   EXPECT_EQ(IndexNavigationStrip(options_, 2, 2),
-            "\r\n<div class=\"vx-idxnav\">" + Link(1, "Prior") + "&nbsp; " + Link(1, "1") +
-                "&nbsp; <span class=\"vx-idxpg\">2</span></div>");
+            "\r\n<div class=\"vx-idxnav\">" + Link(1, "Prior") + "&nbsp; " +
+                Link(1, "1") + "&nbsp; <span class=\"vx-idxpg\">2</span></div>");
   // Page 6 still shows page 1 and no leading dots; page 7 shows them.
   EXPECT_EQ(IndexNavigationStrip(options_, 6, 11).find("..."), std::string::npos);
   EXPECT_NE(IndexNavigationStrip(options_, 7, 12).find("</a>&nbsp; ...&nbsp; <a"),
@@ -78,9 +82,10 @@ TEST_F(IndexPagesTest, StripAtTheEndsAndOnASinglePage) {
 TEST_F(IndexPagesTest, JumpTabsLinkEveryLetterToItsPage) {
   options_.m_strFilePrefix = "x";
   options_.m_strFileExt = "htm";
-  EXPECT_EQ(IndexJumpTabs(options_, {{"?", 1}, {"A", 1}, {"&", 3}}),
-            "\r\n<div class=\"vx-idxjmp\"><a href=\"xname1.htm#%3F\">?</a> "
-            "<a href=\"xname1.htm#A\">A</a> <a href=\"xname3.htm#%26\">&amp;</a> </div>\r\n");
+  EXPECT_EQ(
+      IndexJumpTabs(options_, {{"?", 1}, {"A", 1}, {"&", 3}}),
+      "\r\n<div class=\"vx-idxjmp\"><a href=\"xname1.htm#%3F\">?</a> "
+      "<a href=\"xname1.htm#A\">A</a> <a href=\"xname3.htm#%26\">&amp;</a> </div>\r\n");
 }
 
 TEST_F(IndexPagesTest, GivenNameLinesInBothLayouts) {
@@ -99,17 +104,19 @@ TEST_F(IndexPagesTest, GivenNameLinesInBothLayouts) {
   options_.m_bGalleryIcons = true;
   options_.m_bGalleryIconImages = false;
   options_.m_strIconTextImage.clear();  // an empty label gives no icon
-  EXPECT_EQ(Line(e),
-            "<p><a href=\"grpf12.html\">John &lt;Jack&gt;</a> (1850 - 1900) [I12]  "
-            "<img class=\"vx-idxico\" src=\"grpb.gif\" alt=\"Biography\" title=\"Biography\"> "
-            "<img class=\"vx-idxico\" src=\"grpn.gif\" alt=\"Narrative\" title=\"Narrative\"> "
-            "Individual Gallery <span class=\"vx-rel\">uncle &amp; friend</span></p>\r\n");
+  EXPECT_EQ(
+      Line(e),
+      "<p><a href=\"grpf12.html\">John &lt;Jack&gt;</a> (1850 - 1900) [I12]  "
+      "<img class=\"vx-idxico\" src=\"grpb.gif\" alt=\"Biography\" title=\"Biography\"> "
+      "<img class=\"vx-idxico\" src=\"grpn.gif\" alt=\"Narrative\" title=\"Narrative\"> "
+      "Individual Gallery <span class=\"vx-rel\">uncle &amp; friend</span></p>\r\n");
   e.name = "?, ";
   options_.m_bRefNumbers = false;
   options_.m_bCustomIcons = false;
   options_.m_bGalleryIcons = false;
-  EXPECT_EQ(Line(e), "<p><a href=\"grpf12.html\">?</a> (1850 - 1900) "
-                     "<span class=\"vx-rel\">uncle &amp; friend</span></p>\r\n");
+  EXPECT_EQ(Line(e),
+            "<p><a href=\"grpf12.html\">?</a> (1850 - 1900) "
+            "<span class=\"vx-rel\">uncle &amp; friend</span></p>\r\n");
 }
 
 TEST_F(IndexPagesTest, SinglePageBodyWithLetterAndSurnameHeadings) {
@@ -120,19 +127,20 @@ TEST_F(IndexPagesTest, SinglePageBodyWithLetterAndSurnameHeadings) {
   index_.AddIndividual(Person("I4", "Bea", "van Dyke", "ABT 1820", "", "F2"), uint8_t{0});
   EXPECT_TRUE(GenerateChecked());
   EXPECT_EQ(index_.page_count(), 1);
-  EXPECT_EQ(Body("grpname1.html"),
-            "<div class=\"vx-idx\">"
-            "<a name=\"?\"></a><span class=\"vx-idxlet\">?</span>\r\n"
-            "\r\n<div class=\"vx-idxsur\"><a name=\"Unknown\"></a><b>Unknown</b></div>"
-            "<div class=\"vx-idxgvn\"> <a href=\"grpoi3.html\">Al</a> ( - )\r\n</div>"
-            "\r\n<a name=\"A\"></a><span class=\"vx-idxlet\">A</span>\r\n"
-            "\r\n<div class=\"vx-idxsur\"><a name=\"Adams\"></a><b>Adams</b> (A352)</div>"
-            "<div class=\"vx-idxgvn\"> <a href=\"grpf1.html\">John</a> (1850 - 1900)\r\n"
-            " <a href=\"grpf1.html\">Mary</a> ( - )\r\n</div>"
-            "\r\n<a name=\"V\"></a><span class=\"vx-idxlet\">V</span>\r\n"
-            "\r\n<div class=\"vx-idxsur\"><a name=\"van Dyke\"></a><b>van Dyke</b> (V532)</div>"
-            "<div class=\"vx-idxgvn\"> <a href=\"grpf2.html\">Bea</a> (&#126;1820 - )\r\n</div>"
-            "</div>");
+  EXPECT_EQ(
+      Body("grpname1.html"),
+      "<div class=\"vx-idx\">"
+      "<a name=\"?\"></a><span class=\"vx-idxlet\">?</span>\r\n"
+      "\r\n<div class=\"vx-idxsur\"><a name=\"Unknown\"></a><b>Unknown</b></div>"
+      "<div class=\"vx-idxgvn\"> <a href=\"grpoi3.html\">Al</a> ( - )\r\n</div>"
+      "\r\n<a name=\"A\"></a><span class=\"vx-idxlet\">A</span>\r\n"
+      "\r\n<div class=\"vx-idxsur\"><a name=\"Adams\"></a><b>Adams</b> (A352)</div>"
+      "<div class=\"vx-idxgvn\"> <a href=\"grpf1.html\">John</a> (1850 - 1900)\r\n"
+      " <a href=\"grpf1.html\">Mary</a> ( - )\r\n</div>"
+      "\r\n<a name=\"V\"></a><span class=\"vx-idxlet\">V</span>\r\n"
+      "\r\n<div class=\"vx-idxsur\"><a name=\"van Dyke\"></a><b>van Dyke</b> (V532)</div>"
+      "<div class=\"vx-idxgvn\"> <a href=\"grpf2.html\">Bea</a> (&#126;1820 - )\r\n</div>"
+      "</div>");
   const std::string page = Page("grpname1.html");
   // One page: jump tabs, no strip.
   EXPECT_NE(page.find("<div class=\"vx-idxjmp\"><a href=\"grpname1.html#%3F\">?</a> "
@@ -157,21 +165,23 @@ TEST_F(IndexPagesTest, GroupSpanningPagesCarriesContinuedLinks) {
                        "<a href=\"grpname2.html\">continued...</a><br></div>"),
             std::string::npos);
   const std::string top2 =
-            "<div class=\"vx-idx\"><span class=\"vx-idxlet\">S</span> (continued)\r\n"
-            "\r\n<div class=\"vx-idxsur\"><a name=\"Smith\"></a><b>Smith</b></div> "
-            "<a href=\"grpname1.html#vxcontinue\">...continued</a><br>"
-            "<div class=\"vx-idxgvn\"> <a href=\"grpfs8.html\">G008</a>";
+      "<div class=\"vx-idx\"><span class=\"vx-idxlet\">S</span> (continued)\r\n"
+      "\r\n<div class=\"vx-idxsur\"><a name=\"Smith\"></a><b>Smith</b></div> "
+      "<a href=\"grpname1.html#vxcontinue\">...continued</a><br>"
+      "<div class=\"vx-idxgvn\"> <a href=\"grpfs8.html\">G008</a>";
   EXPECT_EQ(body2.substr(0, top2.size()), top2);
   EXPECT_NE(body2.find("<a href=\"grpname3.html\">continued...</a>"), std::string::npos);
   EXPECT_NE(body3.find("<a href=\"grpname2.html#vxcontinue\">...continued</a>"),
             std::string::npos);
   EXPECT_EQ(body3.find("vxcontinue\"></a>"), std::string::npos);
   // Every page lists exactly its own entries.
-  EXPECT_EQ(index_.groups()[1].chunks, (std::vector<IndexChunk>{{1, 7}, {2, 10}, {3, 8}}));
+  EXPECT_EQ(index_.groups()[1].chunks,
+            (std::vector<IndexChunk>{{1, 7}, {2, 10}, {3, 8}}));
   EXPECT_NE(body3.find("G018<"), std::string::npos);
   EXPECT_EQ(body3.find("G017<"), std::string::npos);
-  EXPECT_NE(Page("grpname3.html").find("\r\n<div class=\"vx-idxnav\">" + Link(2, "Prior")),
-            std::string::npos);
+  EXPECT_NE(
+      Page("grpname3.html").find("\r\n<div class=\"vx-idxnav\">" + Link(2, "Prior")),
+      std::string::npos);
   EXPECT_EQ(statistics_.filesWritten[static_cast<size_t>(FileGroup::kIndex)], 3u);
   EXPECT_EQ(statistics_.filesWritten[static_cast<size_t>(FileGroup::kSurname)], 1u);
 }
@@ -185,13 +195,15 @@ TEST_F(IndexPagesTest, ParagraphLayoutValidatesToo) {
   AddMany("Q", "", 2);
   EXPECT_TRUE(GenerateChecked());
   const std::string page1 = Page("grpname1.html");
-  EXPECT_NE(page1.find("<p>Index of grpname1.html</p>\r\n<p>\r\n<div class=\"vx-idx\">"
-                       "<p><a name=\"?\"></a><span class=\"vx-idxlet\">?</span></p>\r\n"
-                       "\r\n<p class=\"vx-idxsur\"><a name=\"Unknown\"></a><b>Unknown</b></p>"),
-            std::string::npos);
+  EXPECT_NE(
+      page1.find("<p>Index of grpname1.html</p>\r\n<p>\r\n<div class=\"vx-idx\">"
+                 "<p><a name=\"?\"></a><span class=\"vx-idxlet\">?</span></p>\r\n"
+                 "\r\n<p class=\"vx-idxsur\"><a name=\"Unknown\"></a><b>Unknown</b></p>"),
+      std::string::npos);
   EXPECT_EQ(Page("grpname2.html").find("Index of"), std::string::npos);
-  EXPECT_NE(Body("grpname2.html").find("<p><span class=\"vx-idxlet\">S</span> (continued)</p>"
-                                       "\r\n\r\n<p class=\"vx-idxsur\">"),
+  EXPECT_NE(Body("grpname2.html")
+                .find("<p><span class=\"vx-idxlet\">S</span> (continued)</p>"
+                      "\r\n\r\n<p class=\"vx-idxsur\">"),
             std::string::npos);
 }
 
@@ -252,8 +264,10 @@ TEST_F(IndexPagesTest, IconImagesAreWrittenOnceAndShownOnLines) {
     const std::string gif = Page(std::string("grp") + name + ".gif");
     ASSERT_GE(gif.size(), 10u) << name;
     EXPECT_EQ(gif.substr(0, 6), "GIF89a") << name;
-    const int width = static_cast<unsigned char>(gif[6]) | static_cast<unsigned char>(gif[7]) << 8;
-    const int height = static_cast<unsigned char>(gif[8]) | static_cast<unsigned char>(gif[9]) << 8;
+    const int width =
+        static_cast<unsigned char>(gif[6]) | static_cast<unsigned char>(gif[7]) << 8;
+    const int height =
+        static_cast<unsigned char>(gif[8]) | static_cast<unsigned char>(gif[9]) << 8;
     EXPECT_EQ(height, 10) << name;
     if (std::string(name) == "gs") {
       EXPECT_EQ(width, 62);

@@ -94,7 +94,8 @@ TEST_F(IndexRunTest, FixtureIndexesEveryoneUnderTheirFamilies) {
                          "van der Berg, Cornelia (1855..1857 - 1920) -> F2",
                      }));
   EXPECT_EQ(index_.letters(),
-            (std::vector<IndexLetter>{{"?", 1}, {"E", 1}, {"N", 1}, {"O", 1}, {"S", 1}, {"V", 1}}));
+            (std::vector<IndexLetter>{
+                {"?", 1}, {"E", 1}, {"N", 1}, {"O", 1}, {"S", 1}, {"V", 1}}));
   EXPECT_EQ(statistics_.indexEntries, 8);
   ASSERT_EQ(log_.individuals().size(), 8u);
   EXPECT_EQ(log_.individuals()[0].ref, "I6");
@@ -125,7 +126,8 @@ TEST_F(IndexRunTest, TenThousandIndividualsLinkSoundly) {
   EXPECT_GT(index_.page_count(), 60);
   // Large surname groups span pages; each page after the first of a group
   // links back to the one before.
-  EXPECT_NE(Page("grpname2.html").find("#vxcontinue\">...continued</a>"), std::string::npos);
+  EXPECT_NE(Page("grpname2.html").find("#vxcontinue\">...continued</a>"),
+            std::string::npos);
   ExpectSiteSound(3);
 }
 

@@ -38,7 +38,8 @@ TEST(IndexSortKeyTest, FoldsCaseAndAccentsButKeepsSurnamesTogether) {
   // all "Müller", whatever the given names.
   EXPECT_LT(IndexSortKey("Muller, Zed", ""), IndexSortKey("Müller, Al", ""));
   // The lifespan follows the name directly.
-  EXPECT_LT(IndexSortKey("Lee, Ann", "(1800 - 1850)"), IndexSortKey("Lee, Ann", "(1900 - )"));
+  EXPECT_LT(IndexSortKey("Lee, Ann", "(1800 - 1850)"),
+            IndexSortKey("Lee, Ann", "(1900 - )"));
   EXPECT_EQ(CaseKey("SMITH"), CaseKey("smith"));
   EXPECT_EQ(CaseKey("ÉMILE"), CaseKey("émile"));
   EXPECT_NE(CaseKey("Emile"), CaseKey("Émile"));

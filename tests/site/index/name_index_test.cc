@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "logs/run_log_entries.h"
 #include "index_fixture.h"
+#include "logs/run_log_entries.h"
 
 namespace vellix::site {
 namespace {
@@ -14,7 +14,8 @@ class NameIndexTest : public IndexTest {
  protected:
   Texts Names() const {
     Texts names;
-    for (const IndexEntry& e : index_.entries()) names.push_back(e.name + " " + e.lifespan);
+    for (const IndexEntry& e : index_.entries())
+      names.push_back(e.name + " " + e.lifespan);
     return names;
   }
   Texts References() const {
@@ -92,7 +93,8 @@ TEST_F(NameIndexTest, IndexSortIsStableAndFoldsLetters) {
   EXPECT_EQ(index_.groups()[4].surname, "SMITH");
   EXPECT_EQ(index_.groups()[4].count, 4);
   EXPECT_EQ(index_.groups()[0].surname, "?");
-  EXPECT_EQ(index_.letters(), (std::vector<IndexLetter>{{"?", 1}, {"B", 1}, {"O", 1}, {"S", 1}}));
+  EXPECT_EQ(index_.letters(),
+            (std::vector<IndexLetter>{{"?", 1}, {"B", 1}, {"O", 1}, {"S", 1}}));
   // The lookup follows the entries to their sorted places.
   EXPECT_EQ(index_.Find("I3")->name, "SMITH, Al");
 }
@@ -126,14 +128,16 @@ TEST_F(NameIndexTest, TheSameIndividualIsListedOnce) {
 }
 
 TEST_F(NameIndexTest, IconFlagsComeFromTheFamilyPageMarksAndTheAttributes) {
-  GedcomRecord* record = store_.Add(RecordKind::kIndividual, kTagIndi, "INDI", "I1", "", 0);
+  GedcomRecord* record =
+      store_.Add(RecordKind::kIndividual, kTagIndi, "INDI", "I1", "", 0);
   ASSERT_NE(record, nullptr);
   record->markValue = kIconNarrative | kIconFamilyGallery;
   index_.set_record_store(&store_);
   IndividualSummary s = Person("I1", "A", "B");
   s.biographyLink = "bio.html";
   index_.AddIndividual(s, false);
-  EXPECT_EQ(index_.Find("I1")->flags, kIconNarrative | kIconFamilyGallery | kIconBiography);
+  EXPECT_EQ(index_.Find("I1")->flags,
+            kIconNarrative | kIconFamilyGallery | kIconBiography);
 
   // Details of a living individual hidden by the filters give no icons.
   options_.m_bLivingDetails = false;

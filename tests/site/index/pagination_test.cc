@@ -7,7 +7,8 @@ namespace {
 
 using Chunks = std::vector<IndexChunk>;
 
-std::vector<SurnameGroup> Groups(std::initializer_list<std::pair<const char*, int>> list) {
+std::vector<SurnameGroup> Groups(
+    std::initializer_list<std::pair<const char*, int>> list) {
   std::vector<SurnameGroup> groups;
   for (const auto& [surname, count] : list) groups.push_back({surname, count, false, {}});
   return groups;
