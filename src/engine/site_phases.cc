@@ -8,7 +8,9 @@
 #include "model/individuals.h"
 #include "model/selection.h"
 #include "options/options.h"
+#include "site/family/family_pages.h"
 #include "site/frame/style_sheet.h"
+#include "site/sources/source_pages.h"
 
 namespace vellix {
 namespace {
@@ -29,6 +31,8 @@ class CountingSink : public IndividualSink {
 // What the phases of one run share (cleared by DiscardRunData).
 struct SitePhases::RunData {
   RunLogEntries log_entries;  // individuals and families that got pages
+  site::SourcePages sources;  // bibliography and repository index
+  site::FamilyPages family_pages;
 };
 
 SitePhases::SitePhases() : run_(std::make_unique<RunData>()) {}
@@ -43,6 +47,30 @@ namespace vellix {
 
 void SitePhases::WriteStyleSheet(RunContext& ctx, bool bibliography_only) {
   site::WriteStyleSheet(ctx, bibliography_only);
+}
+
+void SitePhases::CollectSources(RunContext& ctx) { run_->sources.Collect(ctx); }
+
+void SitePhases::FinishEvaluation(RunContext&) { run_->sources.FinishEvaluation(); }
+
+void SitePhases::WriteFamilyPage(RunContext& ctx, GedcomRecord& entry, GedcomRecord& family,
+                                 bool evaluate) {
+  run_->family_pages.WriteFamilyPage(ctx, entry, family, evaluate,
+                                     run_->sources.bibliography(), run_->log_entries);
+}
+
+void SitePhases::WriteLonerPage(RunContext& ctx, GedcomRecord& entry,
+                                GedcomRecord& individual, bool evaluate) {
+  run_->family_pages.WriteLonerPage(ctx, entry, individual, evaluate,
+                                    run_->sources.bibliography(), run_->log_entries);
+}
+
+void SitePhases::WriteBibliography(RunContext& ctx, bool standalone) {
+  run_->sources.WriteBibliography(ctx, standalone);
+}
+
+void SitePhases::WriteRepositories(RunContext& ctx) {
+  run_->sources.WriteRepositories(ctx);
 }
 
 void SitePhases::SelectFamilies(RunContext& ctx, bool sample) {

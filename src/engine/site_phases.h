@@ -17,7 +17,15 @@ class SitePhases : public RunPhases {
 
   int SelectDialect(RunContext& ctx) override;
   void WriteStyleSheet(RunContext& ctx, bool bibliography_only) override;
+  void CollectSources(RunContext& ctx) override;
+  void FinishEvaluation(RunContext& ctx) override;
+  void WriteBibliography(RunContext& ctx, bool standalone) override;
+  void WriteRepositories(RunContext& ctx) override;
   void SelectFamilies(RunContext& ctx, bool sample) override;
+  void WriteFamilyPage(RunContext& ctx, GedcomRecord& entry, GedcomRecord& family,
+                       bool evaluate) override;
+  void WriteLonerPage(RunContext& ctx, GedcomRecord& entry, GedcomRecord& individual,
+                      bool evaluate) override;
   int32_t WriteIndex(RunContext& ctx, bool write_pages) override;
   void WriteSummaryLog(RunContext& ctx, bool success, bool cancelled, int64_t start_seconds,
                        int64_t elapsed_seconds) override;
