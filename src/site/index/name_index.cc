@@ -54,6 +54,27 @@ void NameIndex::Reset() {
   groups_.clear();
   letters_.clear();
   page_count_ = 0;
+  cursor_ = -1;
+}
+
+const IndexEntry* NameIndex::NextEntry() {
+  if (cursor_ + 1 >= static_cast<int64_t>(entries_.size())) return nullptr;
+  return &entries_[static_cast<size_t>(++cursor_)];
+}
+
+const IndexEntry* NameIndex::PriorEntry() {
+  if (cursor_ <= 0) return nullptr;
+  return &entries_[static_cast<size_t>(--cursor_)];
+}
+
+std::string NameIndex::DialogText(const IndexEntry& entry, bool without_suffix) {
+  std::string text = without_suffix && entry.givenEnd > 0 &&
+                             static_cast<size_t>(entry.givenEnd) < entry.name.size()
+                         ? entry.name.substr(0, static_cast<size_t>(entry.givenEnd))
+                         : entry.name;
+  text += ' ';
+  text += entry.lifespan;
+  return text;
 }
 
 void NameIndex::AddIndividual(const IndividualSummary& summary, bool /*aliasInName*/) {
@@ -98,8 +119,8 @@ bool NameIndex::AddIndividual(const IndividualSummary& summary, uint8_t flags) {
   entry.pageName = summary.homePageId;
   entry.reference = summary.key;
   entry.referenceNumber = FirstNumberOf(summary.key);
-  entry.lifespan =
-      Lifespan(privacy_, summary.living, summary.birthDate, summary.deathDate);
+  entry.lifespan = Lifespan(privacy_, summary.living, summary.birthDate, summary.deathDate,
+                            html_markers_);
   entry.relationship = summary.relationship;
   const bool details = !privacy_.HideDetails(summary.living);
   entry.biographyLink = details ? summary.biographyLink : std::string();

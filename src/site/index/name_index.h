@@ -77,6 +77,25 @@ class NameIndex : public IndividualSink {
   /// asked for, or when a page could not be written.
   bool Generate(RunContext& ctx, bool write_pages);
 
+  /// Lifespan markers as HTML entities (the default, for pages) or as plain
+  /// ">", "<" and "~" (for the custom-attributes dialog). Applies to entries
+  /// added afterwards.
+  void set_html_markers(bool html) { html_markers_ = html; }
+
+  // The custom-attributes dialog walks the sorted entries with a cursor
+  // that Reset puts before the first entry.
+  /// The entry after the cursor (moving the cursor onto it), or nullptr at
+  /// the end.
+  const IndexEntry* NextEntry();
+  /// The entry before the cursor (moving onto it), or nullptr at the start.
+  const IndexEntry* PriorEntry();
+  /// Puts the cursor before the first entry.
+  void ResetCursor() { cursor_ = -1; }
+  /// What the dialog shows for `entry`: the name (without its suffix when
+  /// `without_suffix` and the given names were not filtered), a blank and
+  /// the lifespan.
+  static std::string DialogText(const IndexEntry& entry, bool without_suffix);
+
   /// The entry of `reference` (letter case ignored), or nullptr.
   const IndexEntry* Find(std::string_view reference) const;
   /// Page links stored for `reference`, listed or not ("" when none).
@@ -104,6 +123,8 @@ class NameIndex : public IndividualSink {
   std::vector<SurnameGroup> groups_;
   std::vector<IndexLetter> letters_;
   int32_t page_count_ = 0;
+  int64_t cursor_ = -1;  // dialog cursor: position in entries_, -1 before the first
+  bool html_markers_ = true;
 };
 
 /// Fills the individuals log from the sorted index: each entry's name (given

@@ -150,6 +150,27 @@ TEST_F(NameIndexTest, IconFlagsComeFromTheFamilyPageMarksAndTheAttributes) {
   EXPECT_EQ(index_.Find("I2")->biographyLink, "");
 }
 
+TEST_F(NameIndexTest, DialogWalksTheSortedEntriesWithPlainMarkers) {
+  index_.set_html_markers(false);
+  IndividualSummary s = Person("I1", "John", "Smith", "AFT 1850", "BEF 1900");
+  s.name.suffix = "Jr.";
+  index_.AddIndividual(s, uint8_t{0});
+  index_.AddIndividual(Person("I2", "Ann", "Adams", "ABT 1800"), uint8_t{0});
+  index_.Sort(NameIndex::SortMode::kIndex);
+  EXPECT_EQ(index_.PriorEntry(), nullptr);
+  const IndexEntry* first = index_.NextEntry();
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(NameIndex::DialogText(*first, true), "Adams, Ann (~1800 - )");
+  const IndexEntry* second = index_.NextEntry();
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(NameIndex::DialogText(*second, false), "Smith, John, Jr. (>1850 - <1900)");
+  EXPECT_EQ(NameIndex::DialogText(*second, true), "Smith, John (>1850 - <1900)");
+  EXPECT_EQ(index_.NextEntry(), nullptr);
+  EXPECT_EQ(index_.PriorEntry(), first);
+  index_.ResetCursor();
+  EXPECT_EQ(index_.NextEntry(), first);
+}
+
 TEST_F(NameIndexTest, ResetEmptiesEverything) {
   AddMany("I", "Lee", 3);
   index_.SetPageLinks("X", "links");
