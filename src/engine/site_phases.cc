@@ -10,23 +10,13 @@
 #include "options/options.h"
 #include "site/family/family_pages.h"
 #include "site/frame/style_sheet.h"
+#include "site/index/index_run.h"
+#include "site/index/name_index.h"
+#include "model/privacy.h"
+#include "platform/settings_store.h"
 #include "site/sources/source_pages.h"
 
 namespace vellix {
-namespace {
-
-// Counts the individuals the index would list. The name index pages replace
-// it; until then a run still reports how many individuals it indexed.
-class CountingSink : public IndividualSink {
- public:
-  void AddIndividual(const IndividualSummary&, bool) override { ++count_; }
-  int32_t count() const { return count_; }
-
- private:
-  int32_t count_ = 0;
-};
-
-}  // namespace
 
 // What the phases of one run share (cleared by DiscardRunData).
 struct SitePhases::RunData {
@@ -77,15 +67,18 @@ void SitePhases::SelectFamilies(RunContext& ctx, bool sample) {
   vellix::SelectFamilies(ctx, !sample);
 }
 
-int32_t SitePhases::WriteIndex(RunContext& ctx, bool /*write_pages*/) {
-  CountingSink sink;
+int32_t SitePhases::WriteIndex(RunContext& ctx, bool write_pages) {
+  const PrivacyFilter privacy(
+      ctx.options, platform::ReadSupportFlags(platform::SettingsStore::Application()));
+  site::NameIndex index(ctx.options, privacy);
+  index.set_record_store(&ctx.store);
   if (ctx.options.m_bGendex) {
     GendexFile gendex(ctx.options.m_strDestFolder, ctx.statistics);
-    ParseIndividuals(ctx, sink, &gendex, false);
+    ParseIndividuals(ctx, privacy, index, &gendex, false);
   } else {
-    ParseIndividuals(ctx, sink, nullptr, false);
+    ParseIndividuals(ctx, privacy, index, nullptr, false);
   }
-  return sink.count();
+  return site::WriteIndexPages(ctx, index, write_pages, &run_->log_entries);
 }
 
 void SitePhases::WriteSummaryLog(RunContext& ctx, bool success, bool cancelled,
