@@ -39,29 +39,55 @@ std::string Lower(std::string s) {
   return s;
 }
 
-// The values of attribute `name` (href, src, name, id) in `html`.
+// The values of attribute `name` (href, src, name, id) of the tags in
+// `html`; text outside tags (such as HTML shown as "&lt;a href=...&gt;") and
+// comments are not looked at.
 std::vector<std::string> AttributeValues(const std::string& html, const std::string& name) {
   std::vector<std::string> values;
-  const std::string lower = Lower(html);
   const std::string key = name + "=";
-  size_t pos = 0;
-  while ((pos = lower.find(key, pos)) != std::string::npos) {
-    bool boundary = pos > 0 && (lower[pos - 1] == ' ' || lower[pos - 1] == '\t' ||
-                                lower[pos - 1] == '\n' || lower[pos - 1] == '\r');
-    pos += key.size();
-    if (!boundary || pos >= html.size()) continue;
-    char quote = html[pos];
-    size_t end;
-    if (quote == '"' || quote == '\'') {
-      end = html.find(quote, pos + 1);
+  size_t open = 0;
+  while ((open = html.find('<', open)) != std::string::npos) {
+    if (html.compare(open, 4, "<!--") == 0) {
+      size_t end = html.find("-->", open);
       if (end == std::string::npos) break;
-      values.push_back(html.substr(pos + 1, end - pos - 1));
-    } else {
-      end = html.find_first_of(" >\t\r\n", pos);
-      if (end == std::string::npos) end = html.size();
-      values.push_back(html.substr(pos, end - pos));
+      open = end + 3;
+      continue;
     }
-    pos = end;
+    // The tag ends at the first '>' outside quotes.
+    size_t close = open + 1;
+    char quote = 0;
+    for (; close < html.size(); ++close) {
+      char c = html[close];
+      if (quote) {
+        if (c == quote) quote = 0;
+      } else if (c == '"' || c == '\'') {
+        quote = c;
+      } else if (c == '>') {
+        break;
+      }
+    }
+    const std::string tag = html.substr(open, close - open);
+    const std::string lower = Lower(tag);
+    size_t pos = 0;
+    while ((pos = lower.find(key, pos)) != std::string::npos) {
+      bool boundary = pos > 0 && (lower[pos - 1] == ' ' || lower[pos - 1] == '\t' ||
+                                  lower[pos - 1] == '\n' || lower[pos - 1] == '\r');
+      pos += key.size();
+      if (!boundary || pos >= tag.size()) continue;
+      char q = tag[pos];
+      size_t end;
+      if (q == '"' || q == '\'') {
+        end = tag.find(q, pos + 1);
+        if (end == std::string::npos) break;
+        values.push_back(tag.substr(pos + 1, end - pos - 1));
+      } else {
+        end = tag.find_first_of(" \t\r\n", pos);
+        if (end == std::string::npos) end = tag.size();
+        values.push_back(tag.substr(pos, end - pos));
+      }
+      pos = end;
+    }
+    open = close;
   }
   return values;
 }
