@@ -171,10 +171,12 @@ void Bibliography::WritePages(RunContext& ctx, const RepositoryIndex* repositori
   } else {
     for (const auto& entry : entries_) items.push_back({entry.get(), entry->number, 0});
   }
-  if (items.empty() || ctx.progress.IsCancelled()) return;
+  if (ctx.progress.IsCancelled()) return;
 
   strict_ = ctx.flags.strictConformance;
-  const int32_t pages = PageOf(static_cast<int32_t>(items.size()));
+  // A file without sources still gets its first, empty page: every page of
+  // the site links to it.
+  const int32_t pages = std::max<int32_t>(1, PageOf(static_cast<int32_t>(items.size())));
   ctx.progress.SetPhase("Generating bibliography web pages...", 0, pages, false);
   writer_ = std::make_unique<PageWriter>(ctx);
   writer_->Prepare(false);
@@ -183,6 +185,17 @@ void Bibliography::WritePages(RunContext& ctx, const RepositoryIndex* repositori
   const std::string bar = writer_->BibliographyBar(standalone, true, false);
   const NoteLookup notes = NoteLookupOf(ctx);
   int32_t written = 0;
+  auto open_page = [&](int32_t page) {
+    set.Open(page, bar);
+    if (page == 1) {
+      if (!options_.m_strBiblioIntro.empty()) {
+        *set.page() += "\r\n" + writer_->ApplyTemplate(options_.m_strBiblioIntro);
+      }
+      *set.page() += GalleryLink(ctx);
+    }
+    *set.page() += "\r\n<div class=\"vx-bib\">\r\n";
+  };
+  if (items.empty()) open_page(1);
   for (cursor_ = 0; cursor_ < items.size(); ++cursor_) {
     const Item& item = items[cursor_];
     const int32_t page = PageOf(item.number);
@@ -190,14 +203,7 @@ void Bibliography::WritePages(RunContext& ctx, const RepositoryIndex* repositori
       if (ctx.progress.IsCancelled()) break;
       ctx.progress.Step(page);
       set.Close("</div>\r\n", bar);
-      set.Open(page, bar);
-      if (page == 1) {
-        if (!options_.m_strBiblioIntro.empty()) {
-          *set.page() += "\r\n" + writer_->ApplyTemplate(options_.m_strBiblioIntro);
-        }
-        *set.page() += GalleryLink(ctx);
-      }
-      *set.page() += "\r\n<div class=\"vx-bib\">\r\n";
+      open_page(page);
     }
     SourceDetails details;
     GedcomRecord* loaded = nullptr;

@@ -137,8 +137,10 @@ std::string RepositoryIndex::EntryHtml(const RepositoryEntry& entry,
 }
 
 void RepositoryIndex::WritePages(RunContext& ctx) {
-  if (entries_.empty() || ctx.progress.IsCancelled()) return;
-  const int32_t pages = PageOf(static_cast<int32_t>(entries_.size()));
+  if (ctx.progress.IsCancelled()) return;
+  // A file without repositories still gets its first, empty page: the
+  // bibliography pages link to it.
+  const int32_t pages = std::max<int32_t>(1, PageOf(static_cast<int32_t>(entries_.size())));
   ctx.progress.SetPhase("Generating repository web pages...", 0, pages, false);
   strict_ = ctx.flags.strictConformance;
   PageWriter writer(ctx);
@@ -149,6 +151,10 @@ void RepositoryIndex::WritePages(RunContext& ctx) {
   const std::string bar = writer.RepositoryBar(short_bar, false);
   const NoteLookup notes = NoteLookupOf(ctx);
   int32_t written = 0;
+  if (entries_.empty()) {
+    set.Open(1, bar);
+    *set.page() += "\r\n<div class=\"vx-rep\">\r\n";
+  }
   for (cursor_ = 0; cursor_ < entries_.size(); ++cursor_) {
     const RepositoryEntry& entry = *entries_[cursor_];
     const int32_t page = PageOf(entry.number);

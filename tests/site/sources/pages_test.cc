@@ -171,6 +171,21 @@ TEST_F(PagesTest, RepositoryPagesOnlyWhenAsked) {
   EXPECT_EQ(statistics_.repositoriesWritten, 0);
 }
 
+TEST_F(PagesTest, AFileWithoutSourcesStillGetsAnEmptyFirstPageForItsLinks) {
+  options_.m_bRepositoryPages = true;
+  WriteBibliography("");
+  sources_.WriteRepositories(ctx_);
+  const std::string bibliography = Page("grpbib1.html");
+  EXPECT_NE(bibliography.find("<div class=\"vx-bib\">\r\n</div>"), std::string::npos);
+  EXPECT_EQ(bibliography.find("vx-bibnav"), std::string::npos);
+  EXPECT_NE(Page("grprep1.html").find("<div class=\"vx-rep\">\r\n</div>"),
+            std::string::npos);
+  EXPECT_EQ(statistics_.sourcesWritten, 0);
+  EXPECT_EQ(statistics_.repositoriesWritten, 0);
+  EXPECT_EQ(Files(FileGroup::kBibliography), 1u);
+  EXPECT_EQ(Files(FileGroup::kRepository), 1u);
+}
+
 TEST_F(PagesTest, DiscardDropsTheRunData) {
   Load(Sources(2));
   sources_.Collect(ctx_);
