@@ -141,6 +141,18 @@ bool WriteWholeFile(const std::string& path, std::string_view data,
   return true;
 }
 
+bool WriteFileIfChanged(const std::string& path, std::string_view data,
+                        std::string* error) {
+  const std::string native = NativePath(path);
+  struct stat st;
+  if (stat(native.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+      static_cast<uint64_t>(st.st_size) == data.size()) {
+    std::string existing;
+    if (ReadWholeFile(native, &existing) && existing == data) return true;
+  }
+  return WriteWholeFile(native, data, error);
+}
+
 bool CreateFolders(const std::string& folder) {
   std::error_code ec;
   std::filesystem::create_directories(NativePath(folder), ec);

@@ -89,3 +89,32 @@ TEST(AppPathsTest, UsersOwnResourceCopyWinsOverTheInstalledOne) {
 
 }  // namespace
 }  // namespace vellix::platform
+
+namespace vellix::platform {
+namespace {
+
+TEST(WriteFileIfChangedTest, LeavesAnIdenticalFileUntouchedAndRewritesAChangedOne) {
+  vellix::testing::TempDir dir;
+  const std::string path = dir.File("page.html");
+  ASSERT_TRUE(WriteFileIfChanged(path, "<p>one</p>"));
+  struct timespec old_times[2] = {{0, UTIME_OMIT}, {1000000000, 0}};
+  ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), old_times, 0), 0);
+  FileTimes before, after;
+  ASSERT_TRUE(GetFileTimes(path, &before));
+
+  ASSERT_TRUE(WriteFileIfChanged(path, "<p>one</p>"));
+  ASSERT_TRUE(GetFileTimes(path, &after));
+  EXPECT_EQ(after.last_write, before.last_write) << "same content: not rewritten";
+
+  ASSERT_TRUE(WriteFileIfChanged(path, "<p>two</p>"));  // same size, other bytes
+  std::string back;
+  ASSERT_TRUE(ReadWholeFile(path, &back));
+  EXPECT_EQ(back, "<p>two</p>");
+  ASSERT_TRUE(WriteFileIfChanged(path, "<p>three</p>"));
+  ASSERT_TRUE(ReadWholeFile(path, &back));
+  EXPECT_EQ(back, "<p>three</p>");
+  EXPECT_FALSE(WriteFileIfChanged(dir.File("no/such/folder/x.html"), "x"));
+}
+
+}  // namespace
+}  // namespace vellix::platform

@@ -17,7 +17,7 @@ bool WritePageFile(const std::string& path, std::string_view page, FileGroup gro
     cleaned = charset::SanitizeUtf8(page);
     page = cleaned;
   }
-  if (!platform::WriteWholeFile(platform::NativePath(path), page)) {
+  if (!platform::WriteFileIfChanged(platform::NativePath(path), page)) {
     Warnings().Add(5, path, ref);
     return false;
   }
