@@ -1,6 +1,5 @@
 #include "logs/list_logs.h"
 
-#include <gd.h>
 
 #include <algorithm>
 #include <numeric>
@@ -229,14 +228,6 @@ int CompareRefs(std::string_view a, std::string_view b, bool numeric) {
     if (int c = x.compare(y); c != 0) return c < 0 ? -1 : 1;
   }
   return CompareText(a, b);
-}
-
-std::optional<ImageSize> ReadImageSize(const std::string& path) {
-  gdImagePtr image = gdImageCreateFromFile(path.c_str());
-  if (image == nullptr) return std::nullopt;
-  ImageSize size{gdImageSX(image), gdImageSY(image)};
-  gdImageDestroy(image);
-  return size;
 }
 
 bool WriteIndividualList(LogPage& page, const ListLogInputs& in, int64_t start_seconds) {

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+
+#include "platform/image_size.h"
 #include <string>
 #include <string_view>
 
@@ -41,17 +43,12 @@ LogSortSettings ReadLogSortSettings(const platform::SettingsStore& store);
 /// digits after every one with), then as text.
 int CompareRefs(std::string_view a, std::string_view b, bool numeric);
 
-/// Pixel size of an image.
-struct ImageSize {
-  int width = 0;
-  int height = 0;
-};
+using platform::ImageSize;
+using platform::ReadImageSize;
+
 /// Reads the pixel size of the image file at a native path; nothing when it
 /// cannot be read.
 using ImageSizeReader = std::function<std::optional<ImageSize>(const std::string& path)>;
-/// The reader used by default: decodes GIF, JPEG, PNG (and what else libgd
-/// knows) with libgd.
-std::optional<ImageSize> ReadImageSize(const std::string& path);
 
 /// Widest image the families table shows at its own size; wider ones and
 /// those whose size is unknown are shown this wide with an enlarge link.

@@ -9,7 +9,7 @@
 #include "options/options.h"
 #include "platform/file_system.h"
 #include "site/family/family_sheet_writer.h"
-#include "site/frame/image_size.h"
+#include "platform/image_size.h"
 #include "text/html_escape.h"
 #include "text/text_tidy.h"
 
@@ -104,7 +104,7 @@ std::string FamilySheetWriter::SizeAttributes(std::string_view folder,
     text::AddBackslash(&base, true);
     path = base + path;
   }
-  const auto size = ReadImageSize(platform::NativePath(path));
+  const auto size = platform::ReadImageSize(platform::NativePath(path));
   if (!size) return {};
   return " width=\"" + std::to_string(size->width) + "\" height=\"" +
          std::to_string(size->height) + "\"";

@@ -7,13 +7,17 @@
 #include <string>
 #include <string_view>
 
-#include "site/frame/image_size.h"
+#include "platform/image_size.h"
 
 namespace vellix {
 class COptions;
 }
 
 namespace vellix::site {
+
+using platform::ImageSize;
+using platform::ImageSizeOfBytes;
+using platform::ReadImageSize;
 
 enum class DividerSlot { kTop, kBottom, kThick, kThin };
 

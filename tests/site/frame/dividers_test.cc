@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "site/frame/frame_fixture.h"
-#include "site/frame/image_size.h"
+#include "platform/image_size.h"
 #include "testing/test_support.h"
 
 namespace vellix::site {

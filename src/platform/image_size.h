@@ -1,12 +1,12 @@
-// Pixel size of an image file, for the width and height attributes of the
-// img tags the frame writes.
+// Pixel size of an image file, for the width and height attributes of img
+// tags (dividers, group sheet images, the log pages' image columns).
 #pragma once
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-namespace vellix::site {
+namespace vellix::platform {
 
 struct ImageSize {
   int width = 0;
@@ -22,4 +22,4 @@ std::optional<ImageSize> ImageSizeOfBytes(std::string_view data);
 /// Nothing when the file is missing, unreadable or no decodable image.
 std::optional<ImageSize> ReadImageSize(const std::string& path);
 
-}  // namespace vellix::site
+}  // namespace vellix::platform
