@@ -135,3 +135,36 @@ TEST_F(SiteTest, ALargerGeneratedTreeLinksThroughout) {
 
 }  // namespace
 }  // namespace vellix
+
+namespace vellix {
+namespace {
+
+// Under the transitional document type, footnotes may go into a frame at
+// the bottom of the window: each family with footnotes becomes a frameset
+// with its sheet and footnote pages, all linked and valid (Frameset and
+// Transitional DTDs).
+TEST_F(SiteTest, FramedFootnotesUnderTheTransitionalDocumentType) {
+  EnableAllPages();
+  ASSERT_EQ(Vellix("options set bCitationsInFrame yes"), 0) << Output();
+  ASSERT_EQ(Vellix("options set strDtdPages '<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 "
+                   "Transitional//EN\">'"),
+            0)
+      << Output();
+  const std::string site = work_.File("framed");
+  ASSERT_EQ(Vellix("generate '" VELLIX_SOURCE_DIR "/examples/kowalski-moreau.ged' -o '" + site +
+                   "' -q"),
+            0)
+      << Output();
+  // F1 cites sources: frameset, sheet ("g") and footnotes ("f").
+  const std::string frameset = testing::ReadFile(site + "/grpf1.html");
+  EXPECT_NE(frameset.find("<frameset"), std::string::npos);
+  EXPECT_TRUE(fs::exists(site + "/grpf1g.html"));
+  EXPECT_TRUE(fs::exists(site + "/grpf1f.html"));
+  ExpectSoundSite(site);
+  // Frame sources are links too: the frameset must name existing pages.
+  EXPECT_NE(frameset.find("src=\"grpf1g.html\""), std::string::npos);
+  EXPECT_NE(frameset.find("src=\"grpf1f.html"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vellix
