@@ -2,6 +2,7 @@
 
 
 #include <algorithm>
+#include <deque>
 #include <numeric>
 #include <vector>
 
@@ -50,7 +51,7 @@ std::string_view NumberOf(std::string_view ref, bool* found) {
 // The order in which to show entries: indexes into the collected list,
 // stably sorted by `less` (equal entries keep their collected order).
 template <typename Entry, typename Less>
-std::vector<size_t> SortedOrder(const std::vector<Entry>& entries, bool sort, Less less) {
+std::vector<size_t> SortedOrder(const std::deque<Entry>& entries, bool sort, Less less) {
   std::vector<size_t> order(entries.size());
   std::iota(order.begin(), order.end(), size_t{0});
   if (sort) {
@@ -232,7 +233,7 @@ int CompareRefs(std::string_view a, std::string_view b, bool numeric) {
 
 bool WriteIndividualList(LogPage& page, const ListLogInputs& in, int64_t start_seconds) {
   if (!page.Open(LogPageKind::kIndividuals, start_seconds)) return false;
-  const std::vector<IndividualLogEntry>& entries = in.entries.individuals();
+  const auto& entries = in.entries.individuals();
   ListIntro(page, "List of Individuals", "The following individuals were generated.",
             "There were no individuals generated.", entries.size());
   page.Append(
@@ -255,7 +256,7 @@ bool WriteIndividualList(LogPage& page, const ListLogInputs& in, int64_t start_s
 
 bool WriteFamilyList(LogPage& page, const ListLogInputs& in, int64_t start_seconds) {
   if (!page.Open(LogPageKind::kFamilies, start_seconds)) return false;
-  const std::vector<FamilyLogEntry>& entries = in.entries.families();
+  const auto& entries = in.entries.families();
   ListIntro(page, "List of Families", "The following families were generated.",
             "There were no families generated.", entries.size());
   page.Print(

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -66,16 +67,17 @@ class RunLogEntries {
   /// Appends a family entry.
   FamilyLogEntry& AddFamily(FamilyLogEntry entry);
 
-  const std::vector<IndividualLogEntry>& individuals() const { return individuals_; }
-  const std::vector<FamilyLogEntry>& families() const { return families_; }
+  const std::deque<IndividualLogEntry>& individuals() const { return individuals_; }
+  const std::deque<FamilyLogEntry>& families() const { return families_; }
 
   void Clear();
 
  private:
-  // std::vector keeps the collected order; the map finds an entry's index.
-  std::vector<IndividualLogEntry> individuals_;
+  // Deques keep the collected order, never move an entry (references stay
+  // valid) and grow without copying a million entries at once.
+  std::deque<IndividualLogEntry> individuals_;
   std::unordered_map<std::string, size_t> individual_index_;  // folded ref -> index
-  std::vector<FamilyLogEntry> families_;
+  std::deque<FamilyLogEntry> families_;
 };
 
 }  // namespace vellix

@@ -34,12 +34,25 @@ int64_t FirstNumberOf(std::string_view text) {
   return value;
 }
 
-// Puts `entries` in the order of `order` (positions into the old list).
-void Permute(std::vector<IndexEntry>* entries, const std::vector<uint32_t>& order) {
-  std::vector<IndexEntry> sorted;
-  sorted.reserve(entries->size());
-  for (uint32_t i : order) sorted.push_back(std::move((*entries)[i]));
-  *entries = std::move(sorted);
+// Puts `entries` in the order of `order` (positions into the old list),
+// in place: following each cycle of the permutation moves every entry once
+// and needs no second list of a million entries.
+void Permute(std::vector<IndexEntry>* entries, std::vector<uint32_t> order) {
+  for (size_t start = 0; start < order.size(); ++start) {
+    if (order[start] == start) continue;
+    IndexEntry held = std::move((*entries)[start]);
+    size_t k = start;
+    for (;;) {
+      const size_t from = order[k];
+      order[k] = static_cast<uint32_t>(k);  // done
+      if (from == start) {
+        (*entries)[k] = std::move(held);
+        break;
+      }
+      (*entries)[k] = std::move((*entries)[from]);
+      k = from;
+    }
+  }
 }
 
 }  // namespace
@@ -181,7 +194,7 @@ void NameIndex::Sort(SortMode mode) {
       });
       break;
   }
-  Permute(&entries_, order);
+  Permute(&entries_, std::move(order));
   RebuildLookup();
 }
 
