@@ -1,14 +1,12 @@
 #include "model/dates.h"
 
-#include <iconv.h>
-#include <langinfo.h>
-#include <locale.h>
 
 #include <climits>
 #include <cstring>
 
 #include "gedcom/charset.h"
 #include "options/options.h"
+#include "text/locale_names.h"
 
 namespace vellix {
 namespace {
@@ -20,37 +18,6 @@ bool IsDateSeparator(char c) { return c == ' ' || c == ',' || c == '.' || c == '
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool IsAscii(std::string_view text) {
-  for (char c : text) {
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  }
-  return true;
-}
-
-// Converts `text` from the locale's character set to UTF-8; false when the
-// conversion is not possible.
-bool ToUtf8(const char* codeset, std::string_view text, std::string* out) {
-  if (IsAscii(text) || std::strcmp(codeset, "UTF-8") == 0) {
-    if (!charset::IsValidUtf8(text)) return false;
-    out->assign(text);
-    return true;
-  }
-  iconv_t cd = iconv_open("UTF-8", codeset);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
-  std::string input(text);
-  std::string result(input.size() * 4 + 4, '\0');
-  char* in = input.data();
-  size_t in_left = input.size();
-  char* dst = result.data();
-  size_t out_left = result.size();
-  bool ok = iconv(cd, &in, &in_left, &dst, &out_left) != static_cast<size_t>(-1);
-  iconv_close(cd);
-  if (!ok) return false;
-  result.resize(result.size() - out_left);
-  *out = std::move(result);
-  return true;
-}
-
 }  // namespace
 
 MonthNames MonthNames::English() {
@@ -61,28 +28,8 @@ MonthNames MonthNames::English() {
 }
 
 MonthNames MonthNames::ForLocale(const char* locale_name) {
-  MonthNames english = English();
-  locale_t loc =
-      newlocale(LC_TIME_MASK | LC_CTYPE_MASK, locale_name, static_cast<locale_t>(0));
-  if (loc == static_cast<locale_t>(0)) {
-    // LC_CTYPE may name a locale that is not installed; LC_TIME alone may
-    // still work (its character set is then unknown: ASCII or UTF-8 only).
-    loc = newlocale(LC_TIME_MASK, locale_name, static_cast<locale_t>(0));
-    if (loc == static_cast<locale_t>(0)) return english;
-  }
-  const char* codeset = nl_langinfo_l(CODESET, loc);
-  if (codeset == nullptr) codeset = "UTF-8";
-  MonthNames names;
-  bool ok = true;
-  for (int i = 0; i < 12 && ok; ++i) {
-    const char* abbr = nl_langinfo_l(static_cast<nl_item>(ABMON_1 + i), loc);
-    const char* full = nl_langinfo_l(static_cast<nl_item>(MON_1 + i), loc);
-    ok = abbr != nullptr && full != nullptr && *abbr != '\0' && *full != '\0' &&
-         ToUtf8(codeset, abbr, &names.abbreviated[i]) &&
-         ToUtf8(codeset, full, &names.full[i]);
-  }
-  freelocale(loc);
-  return ok ? names : english;
+  const text::DateNames names = text::DateNames::ForLocale(locale_name);
+  return {names.months_abbr, names.months};
 }
 
 const MonthNames& MonthNames::User() {

@@ -2,6 +2,7 @@
 
 #include "model/dates.h"
 #include "options/options.h"
+#include "text/html_escape.h"
 
 namespace vellix {
 namespace {
@@ -11,33 +12,6 @@ constexpr unsigned kFlagDatedDeathsOnly = 4;
 
 bool IsBlank(const std::string& text) {
   return text.find_first_not_of(" \t\r\n") == std::string::npos;
-}
-
-// The replacement date as page text: exactly the four characters that
-// matter in HTML are written as entities.
-std::string EscapeDateText(const std::string& text) {
-  std::string out;
-  out.reserve(text.size() + 8);
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      default:
-        out += c;
-        break;
-    }
-  }
-  return out;
 }
 
 }  // namespace
@@ -84,7 +58,7 @@ bool PrivacyFilter::FilterBirthDate(bool living, std::string* date) const {
     return true;
   }
   if (!options_.m_bFilterDates) return false;
-  *date = EscapeDateText(options_.m_strPrivateDate);
+  *date = text::EscapeNamedEntities(options_.m_strPrivateDate);
   return true;
 }
 

@@ -4,67 +4,14 @@
 #include <cctype>
 #include <cstdint>
 
+#include "gedcom/charset.h"
 #include "options/fact_kinds.h"
 #include "options/option_defaults.h"
 #include "options/option_layout.h"
+#include "text/html_escape.h"
 
 namespace vellix {
 namespace {
-
-// HTML escaping for text placed in an attribute value (the same rules as the
-// text converter's EscapeHtml, which lives in a module above this one).
-std::string EscapeForAttribute(const std::string& text) {
-  std::string out;
-  out.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&#34;";
-        break;
-      case '\'':
-        out += "&#39;";
-        break;
-      case '@':
-        out += '@';
-        if (i + 1 < text.size() && text[i + 1] == '@') ++i;
-        break;
-      default:
-        out += c;
-        break;
-    }
-  }
-  return out;
-}
-
-// Length of the UTF-8 character starting at text[pos] (1 for a stray byte).
-size_t CharLength(const std::string& text, size_t pos) {
-  const auto lead = static_cast<unsigned char>(text[pos]);
-  size_t length = 1;
-  if (lead >= 0xF0) {
-    length = 4;
-  } else if (lead >= 0xE0) {
-    length = 3;
-  } else if (lead >= 0xC0) {
-    length = 2;
-  }
-  for (size_t k = 1; k < length; ++k) {
-    if (pos + k >= text.size() ||
-        (static_cast<unsigned char>(text[pos + k]) & 0xC0) != 0x80) {
-      return 1;
-    }
-  }
-  return length;
-}
 
 std::string Trim(const std::string& text) {
   const auto is_space = [](unsigned char c) { return std::isspace(c) != 0; };
@@ -238,7 +185,7 @@ std::string COptions::GetImageAltText(const std::string& caption,
   };
   if (m_bImageTextCaption && !caption.empty()) append(caption);
   if (m_bImageTextFile && !file_name.empty()) append(file_name);
-  return EscapeForAttribute(text);
+  return text::EscapeHtml(text);
 }
 
 bool COptions::FilterLivingName(bool is_living, std::string& name) const {
@@ -256,7 +203,7 @@ bool COptions::FilterLivingName(bool is_living, std::string& name) const {
         continue;
       }
       if (!initials.empty()) initials += ' ';
-      initials += name.substr(pos, CharLength(name, pos));
+      initials += name.substr(pos, charset::Utf8CharLength(name, pos));
       initials += '.';
       while (pos < name.size() && name[pos] != ' ') ++pos;
     }
@@ -272,7 +219,7 @@ bool COptions::FilterLivingName(bool is_living, std::string& name) const {
 
 bool COptions::FilterLivingDate(bool is_living, std::string& date) const {
   if (!is_living || m_bExcludeLiving || !m_bFilterDates) return false;
-  date = EscapeForAttribute(m_strPrivateDate);
+  date = text::EscapeHtml(m_strPrivateDate);
   return true;
 }
 

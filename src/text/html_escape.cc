@@ -34,6 +34,30 @@ std::string EscapeHtml(std::string_view text) {
   return out;
 }
 
+std::string EscapeNamedEntities(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + 8);
+  for (char c : text) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
 std::string EscapeHref(std::string_view text) {
   std::string out;
   out.reserve(text.size() + text.size() / 8);

@@ -14,6 +14,12 @@ namespace vellix::text {
 /// escape "@@" becomes one at-sign.
 std::string EscapeHtml(std::string_view text);
 
+/// Only "&", double quote, "<" and ">" as the named entities &amp; &quot;
+/// &lt; &gt;; everything else (apostrophes, at-signs) stays. For texts the
+/// pages carry with exactly these four escapes (replacement dates, anchor
+/// names).
+std::string EscapeNamedEntities(std::string_view text);
+
 /// An address taken from text for an href: "&", "<", ">", double quote and
 /// apostrophe become percent escapes, then "@@" becomes one at-sign.
 std::string EscapeHref(std::string_view text);

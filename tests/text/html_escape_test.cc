@@ -41,3 +41,15 @@ TEST(EscapeUrlPathTest, EscapesPathCharacters) {
 
 }  // namespace
 }  // namespace vellix::text
+
+namespace vellix::text {
+namespace {
+
+TEST(EscapeNamedEntitiesTest, OnlyTheFourNamedEntitiesChange) {
+  EXPECT_EQ(EscapeNamedEntities("<b>\"Ann\" & O'Neil @@home</b>"),
+            "&lt;b&gt;&quot;Ann&quot; &amp; O'Neil @@home&lt;/b&gt;");
+  EXPECT_EQ(EscapeNamedEntities("Łódź"), "Łódź");
+}
+
+}  // namespace
+}  // namespace vellix::text

@@ -2,28 +2,15 @@
 // "Revision Date Format" uses for the revision line of every page.
 #pragma once
 
-#include <array>
 #include <ctime>
 #include <string>
 #include <string_view>
 
+#include "text/locale_names.h"
+
 namespace vellix::site {
 
-/// Month and weekday names of one locale, in UTF-8.
-struct DateNames {
-  std::array<std::string, 12> months;       // January ... December
-  std::array<std::string, 12> months_abbr;  // Jan ... Dec
-  std::array<std::string, 7> days;          // Sunday ... Saturday
-  std::array<std::string, 7> days_abbr;     // Sun ... Sat
-
-  /// The English names.
-  static DateNames English();
-  /// The LC_TIME names of `locale_name` ("" for the user's environment);
-  /// English when that locale cannot be opened or its names are unusable.
-  static DateNames ForLocale(const char* locale_name);
-  /// The user's names, looked up once per process.
-  static const DateNames& User();
-};
+using text::DateNames;
 
 /// `date` written with `picture`: "d" day, "dd" day with two digits, "ddd"
 /// abbreviated and "dddd" (or more) full weekday name; "M", "MM", "MMM",

@@ -1,6 +1,7 @@
 #include "site/index/index_text.h"
 
 #include "gedcom/charset.h"
+#include "text/html_escape.h"
 
 namespace vellix::site {
 namespace {
@@ -102,29 +103,7 @@ std::string IndexLetterOf(std::string_view surname) {
   return charset::ToUpperUtf8(surname.substr(0, length));
 }
 
-std::string AnchorName(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
+std::string AnchorName(std::string_view text) { return text::EscapeNamedEntities(text); }
 
 std::string LinkFragment(std::string_view text) {
   static constexpr char kHex[] = "0123456789ABCDEF";
