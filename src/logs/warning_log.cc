@@ -6,6 +6,7 @@
 
 #include "platform/app_paths.h"
 #include "platform/prompter.h"
+#include "text/html_escape.h"
 
 namespace vellix {
 namespace {
@@ -138,7 +139,8 @@ std::string WarningLog::LinkText(std::string_view ref) const {
   if (ref.empty()) return std::string();
   const std::string key(ref);
   const std::string address = link_resolver_ ? link_resolver_(key) : std::string();
-  return "<a href=\"" + address + "\">" + key + "</a>";
+  return "<a href=\"" + text::EscapeNamedEntities(address) + "\">" +
+         text::EscapeNamedEntities(key) + "</a>";
 }
 
 bool WarningLog::OpenForWriting() {
@@ -185,11 +187,13 @@ void WarningLog::WriteLine(int category, const std::string& message) {
 bool WarningLog::Add(int code, std::string_view text, std::string_view ref,
                      std::string_view record_name, std::string_view extra) {
   if (code < 0 || code > kHighestCode) return true;
+  // The lines become HTML on the summary page; the texts are GEDCOM data
+  // (tags, names, file names) and must not be able to add markup to it.
   const std::string link = LinkText(ref);
-  const std::string name(record_name);
+  const std::string name = text::EscapeNamedEntities(record_name);
   OpenForWriting();
   ++m_nTotal;
-  const std::string t(text);
+  const std::string t = text::EscapeNamedEntities(text);
   switch (code) {
     case 0:
       WriteLine(0, "Web page generation was CANCELED.");
@@ -199,7 +203,7 @@ bool WarningLog::Add(int code, std::string_view text, std::string_view ref,
                        ". One or more web pages may be incomplete.");
       return platform::UserPrompter().Ask(
           platform::MessageIcon::kStop,
-          "Insufficient disk space on drive " + t +
+          "Insufficient disk space on drive " + std::string(text) +
               ".\n\nThe amount of free disk space available is very low.  One "
               "or more generated web pages may be incomplete.  It is "
               "recommended that you stop and free additional disk space by "
@@ -287,7 +291,7 @@ bool WarningLog::Add(int code, std::string_view text, std::string_view ref,
                        " is not unique. Web page generation is incomplete.");
       break;
     case 21:
-      WriteLine(0, "Family " + std::string(ref) + " (" + link +
+      WriteLine(0, "Family " + text::EscapeNamedEntities(ref) + " (" + link +
                        ") has a circular reference. Web page generation is "
                        "incomplete.");
       break;
@@ -300,7 +304,8 @@ bool WarningLog::Add(int code, std::string_view text, std::string_view ref,
       break;
     case 23:
       WriteLine(
-          9, "No such icon " + Quoted(t) + " for '." + std::string(extra) + "' files.");
+          9, "No such icon " + Quoted(t) + " for '." + text::EscapeNamedEntities(extra) +
+                 "' files.");
       break;
     case 24:
       WriteLine(0,

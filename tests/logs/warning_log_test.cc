@@ -381,3 +381,31 @@ TEST(Warnings, IsOneApplicationWideLog) { EXPECT_EQ(&Warnings(), &Warnings()); }
 
 }  // namespace
 }  // namespace vellix
+
+namespace vellix {
+namespace {
+
+TEST(WarningLogEscapingTest, GedcomTextCannotAddMarkupToTheSummary) {
+  testing::ScopedHome home;
+  WarningLog log;
+  log.Reset();
+  log.Add(12, "<script>alert(1)</script>");
+  log.Add(9, "bio & more.html", "I1", "Ann \"Nan\" <Smith>");
+  log.Add(21, {}, "F<1>");
+  bool section = false;
+  std::string line;
+  std::vector<std::string> lines;
+  while (log.ReadNext(&section, &line)) {
+    if (!section) lines.push_back(line);
+  }
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0],
+            "Family F&lt;1&gt; (<a href=\"\">F&lt;1&gt;</a>) has a circular reference. Web "
+            "page generation is incomplete.");
+  EXPECT_EQ(lines[1],
+            "'bio &amp; more.html' for Ann &quot;Nan&quot; &lt;Smith&gt; (<a href=\"\">I1</a>).");
+  EXPECT_EQ(lines[2], "Nonstandard tag &lt;script&gt;alert(1)&lt;/script&gt; ignored.");
+}
+
+}  // namespace
+}  // namespace vellix
