@@ -16,10 +16,11 @@ TEST(SiteCheckerTest, FindsMissingFilesAndAnchorsAndFollowsGoodLinks) {
              "<a href=\"http://example.org/\">external</a> <img src=\"pic.gif\">"
              "<a href=\"#top\">self</a><a name=\"top\"></a>"
              "<tt>&lt;a href=\"shown-as-text.html\"&gt;</tt><!-- <a href=\"old.html\"> -->");
-  site.Write("b.html", "<a name=\"x1\"></a><p id=\"x2\">");
+  site.Write("b.html", "<a name=\"x1\"></a><p id=\"x2\"><a name=\"O&#39;Brien &amp; Co\">");
+  site.Write("c.html", "<a href=\"b.html#O'Brien%20&amp;%20Co\">entities and escapes</a>");
   site.Write("media/c d.html", "<a href=\"../a.html#top\">up</a>");
   testing::SiteReport report = testing::CheckSiteLinks(site.path());
-  EXPECT_EQ(report.pages, 3);
+  EXPECT_EQ(report.pages, 4);
   ASSERT_EQ(report.broken.size(), 3u);
   EXPECT_NE(report.broken[0].find("b.html#nope (no such anchor)"), std::string::npos);
   EXPECT_NE(report.broken[1].find("gone.html (no such file)"), std::string::npos);

@@ -1,5 +1,6 @@
 #include "testing/site_checker.h"
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -92,14 +93,44 @@ std::vector<std::string> AttributeValues(const std::string& html, const std::str
   return values;
 }
 
-std::string UnescapeHref(const std::string& href) {
+// An attribute value as the browser reads it: character references
+// decoded (the named ones pages use, and decimal ones).
+std::string DecodeEntities(const std::string& value) {
+  static const std::pair<const char*, char> kNamed[] = {
+      {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&apos;", '\''}};
+  std::string out;
+  for (size_t i = 0; i < value.size(); ++i) {
+    bool replaced = false;
+    if (value[i] == '&') {
+      for (const auto& [entity, c] : kNamed) {
+        if (value.compare(i, std::strlen(entity), entity) == 0) {
+          out += c;
+          i += std::strlen(entity) - 1;
+          replaced = true;
+          break;
+        }
+      }
+      if (!replaced && i + 2 < value.size() && value[i + 1] == '#') {
+        size_t end = value.find(';', i);
+        if (end != std::string::npos && end > i + 2) {
+          out += static_cast<char>(std::stoi(value.substr(i + 2, end - i - 2)));
+          i = end;
+          replaced = true;
+        }
+      }
+    }
+    if (!replaced) out += value[i];
+  }
+  return out;
+}
+
+// A link address as the browser follows it: entities, then %XX escapes.
+std::string UnescapeHref(const std::string& raw) {
+  const std::string href = DecodeEntities(raw);
   std::string out;
   for (size_t i = 0; i < href.size(); ++i) {
-    if (href.compare(i, 5, "&amp;") == 0) {
-      out += '&';
-      i += 4;
-    } else if (href[i] == '%' && i + 2 < href.size() && isxdigit(href[i + 1]) &&
-               isxdigit(href[i + 2])) {
+    if (href[i] == '%' && i + 2 < href.size() && isxdigit(href[i + 1]) &&
+        isxdigit(href[i + 2])) {
       out += static_cast<char>(std::stoi(href.substr(i + 1, 2), nullptr, 16));
       i += 2;
     } else {
@@ -136,7 +167,9 @@ SiteReport CheckSiteLinks(const std::string& folder) {
     auto content = pages.find(page);
     if (content != pages.end()) {
       for (const char* attr : {"name", "id"}) {
-        for (const std::string& v : AttributeValues(content->second, attr)) set.insert(v);
+        for (const std::string& v : AttributeValues(content->second, attr)) {
+          set.insert(DecodeEntities(v));
+        }
       }
     }
     return set;
