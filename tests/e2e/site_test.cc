@@ -168,3 +168,39 @@ TEST_F(SiteTest, FramedFootnotesUnderTheTransitionalDocumentType) {
 
 }  // namespace
 }  // namespace vellix
+
+namespace vellix {
+namespace {
+
+// A tree that points at itself in every way a damaged export can, with
+// markup and path tricks in its names, invalid UTF-8, a duplicate key and a
+// note nested 10,000 lines deep: the run completes and the site is sound.
+TEST_F(SiteTest, AHostileTreeStillGivesASoundSite) {
+  EnableAllPages();
+  std::string ged =
+      "0 HEAD\n1 GEDC\n2 VERS 5.5\n1 CHAR UTF-8\n"
+      "0 @I1@ INDI\n1 NAME <script>alert(1)</script> /../../etc/x/\n1 FAMS @F1@\n"
+      "1 FAMC @F1@\n1 NOTE @I1@\n1 ASSO @I1@\n1 BIRT\n2 DATE 99999999999999999999\n"
+      "2 SOUR @I1@\n"
+      "0 @I2@ INDI\n1 NAME Bad \xff\xfe utf /\xc3(/\n1 FAMS @F1@\n1 FAMC @F2@\n"
+      "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I1@\n1 CHIL @I1@\n1 CHIL @I2@\n1 CHIL @I9@\n"
+      "1 SOUR @S1@\n2 PAGE p. <b>1</b>\n"
+      "0 @F2@ FAM\n1 HUSB @I2@\n1 CHIL @I2@\n1 CHIL @F1@\n"
+      "0 @F1@ FAM\n1 HUSB @I2@\n"
+      "0 @S1@ SOUR\n1 TITL \"Quoted\" & <tagged>\n1 AUTH @S1@\n1 REPO @S1@\n"
+      "0 @N1@ NOTE deep\n";
+  for (int level = 1; level <= 10000; ++level) ged += std::to_string(level) + " CONT x\n";
+  ged += "99999 JUNK value\n-5 NAME negative\n0 @I3@ INDI\n1 NAME Only /One/\n1 BIRT Y\n"
+         "0 TRLR\n";
+  const std::string gedcom = work_.Write("hostile.ged", ged);
+  const std::string site = work_.File("hostile");
+  ASSERT_EQ(Vellix("generate '" + gedcom + "' -o '" + site + "' -q"), 0) << Output();
+  ExpectSoundSite(site);
+  for (const auto& entry : fs::recursive_directory_iterator(work_.path())) {
+    EXPECT_EQ(entry.path().string().find("/etc/x"), std::string::npos) << entry.path();
+  }
+  EXPECT_EQ(testing::ReadFile(site + "/grpname1.html").find("<script>"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vellix
