@@ -126,8 +126,9 @@ RunOutcome Generator::Generate(GenerateMode mode, COptions& options,
   guard.Reset();
   WarningLog& warnings = Warnings();
   warnings.Reset();
-  // A run without warnings must not leave the previous run's list behind.
-  platform::WriteWholeFile(warnings.path(), "");
+  // A run without warnings must not leave the previous run's list behind
+  // (the log only creates the file at its first warning).
+  platform::WriteWholeFile(platform::ApplicationFolder() + "warnings.txt", "");
   warnings.SetDestFolder(options.m_strDestFolder);
   warnings.SetLinkResolver(PageLinkFromApplicationFolder(options));
 

@@ -98,6 +98,14 @@ TEST_F(CliTest, ANonGedcomFileFailsWithItsMessage) {
             std::string::npos);
 }
 
+TEST_F(CliTest, ARunWithoutWarningsEmptiesTheWarningsOfAnEarlierRun) {
+  home_.Write("warnings.txt", "0,Web page generation was CANCELED.\n");
+  std::string gedcom = work_.Write("tree.ged", kSmallTree);
+  Result run = Vellix("generate '" + gedcom + "' -o '" + work_.File("site") + "' -q");
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_EQ(ReadFile(home_.File("warnings.txt")), "");
+}
+
 TEST_F(CliTest, MissingInputsAreSettingsErrors) {
   Result no_file = Vellix("generate -o '" + work_.File("site") + "' -q");
   EXPECT_EQ(no_file.status, 2);
