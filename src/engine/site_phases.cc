@@ -6,14 +6,15 @@
 #include "logs/summary_log.h"
 #include "model/dialects.h"
 #include "model/individuals.h"
+#include "model/privacy.h"
+#include "model/record_store.h"
 #include "model/selection.h"
 #include "options/options.h"
+#include "platform/settings_store.h"
 #include "site/family/family_pages.h"
 #include "site/frame/style_sheet.h"
 #include "site/index/index_run.h"
 #include "site/index/name_index.h"
-#include "model/privacy.h"
-#include "platform/settings_store.h"
 #include "site/sources/source_pages.h"
 
 namespace vellix {
@@ -72,6 +73,7 @@ int32_t SitePhases::WriteIndex(RunContext& ctx, bool write_pages) {
       ctx.options, platform::ReadSupportFlags(platform::SettingsStore::Application()));
   site::NameIndex index(ctx.options, privacy);
   index.set_record_store(&ctx.store);
+  index.Reserve(static_cast<size_t>(ctx.store.individualCount()));
   if (ctx.options.m_bGendex) {
     GendexFile gendex(ctx.options.m_strDestFolder, ctx.statistics);
     ParseIndividuals(ctx, privacy, index, &gendex, false);

@@ -8,8 +8,11 @@
 namespace vellix {
 
 /// Calls the site's writers for each phase of a run: the GEDCOM dialect, the
-/// style sheet, selection, the individuals pass with GENDEX, and the log
-/// pages. The Generator decides which phases run; this class only knows how.
+/// style sheet, sources and repositories, selection, family and loner pages,
+/// the individuals pass with GENDEX and the name index, and the log pages.
+/// Holds what one run's phases share (sources, log entries, the family page
+/// writer) until DiscardRunData. The Generator decides which phases run;
+/// this class only knows how.
 class SitePhases : public RunPhases {
  public:
   SitePhases();

@@ -60,6 +60,11 @@ void Permute(std::vector<IndexEntry>* entries, std::vector<uint32_t> order) {
 NameIndex::NameIndex(const COptions& options, const PrivacyFilter& privacy)
     : options_(options), privacy_(privacy) {}
 
+void NameIndex::Reserve(size_t count) {
+  entries_.reserve(count);
+  lookup_.reserve(count);
+}
+
 void NameIndex::Reset() {
   entries_.clear();
   lookup_.clear();

@@ -45,6 +45,9 @@ class NameIndex : public IndividualSink {
 
   /// Empties the entries, the lookup map, the groups and the letters.
   void Reset();
+  /// Makes room for `count` entries at once, so a large index never holds
+  /// two copies of its entries while growing.
+  void Reserve(size_t count);
 
   /// The individuals pass hands over each individual: an entry linked to the
   /// home page, with icon flags from the record store's marks. A living
