@@ -1,119 +1,64 @@
 #include "text/html_escape.h"
 
+#include <utility>
+
 #include "text/string_ops.h"
 
 namespace vellix::text {
+namespace {
 
-std::string EscapeHtml(std::string_view text) {
+using Replacement = std::pair<char, std::string_view>;
+
+// `text` with every character that has an entry in `table` replaced, in one
+// pass (so nothing is replaced twice); multi-byte UTF-8 characters are never
+// touched, as every entry is ASCII.
+template <size_t N>
+std::string ReplaceChars(std::string_view text, const Replacement (&table)[N]) {
   std::string out;
   out.reserve(text.size() + text.size() / 8);
   for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
+    bool replaced = false;
+    for (const auto& [from, to] : table) {
+      if (c == from) {
+        out += to;
+        replaced = true;
         break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&#34;";
-        break;
-      case '\'':
-        out += "&#39;";
-        break;
-      default:
-        out += c;
+      }
     }
+    if (!replaced) out += c;
   }
-  // None of the replacements above introduces an at-sign, so collapsing the
-  // GEDCOM escape afterwards gives the same result as doing it in sequence.
+  return out;
+}
+
+constexpr Replacement kHtml[] = {
+    {'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'"', "&#34;"}, {'\'', "&#39;"}};
+constexpr Replacement kNamedEntities[] = {
+    {'&', "&amp;"}, {'"', "&quot;"}, {'<', "&lt;"}, {'>', "&gt;"}};
+constexpr Replacement kHref[] = {
+    {'&', "%26"}, {'<', "%3C"}, {'>', "%3E"}, {'"', "%22"}, {'\'', "%27"}};
+constexpr Replacement kUrlPath[] = {{'<', "%3C"}, {'>', "%3E"}, {' ', "%20"},
+                                    {'"', "%22"}, {'&', "%26"}, {'?', "%3F"}};
+
+}  // namespace
+
+std::string EscapeHtml(std::string_view text) {
+  std::string out = ReplaceChars(text, kHtml);
+  // None of the replacements introduces an at-sign, so collapsing the GEDCOM
+  // escape afterwards gives the same result as doing it in sequence.
   ReplaceAll(&out, "@@", "@");
   return out;
 }
 
 std::string EscapeNamedEntities(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + 8);
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
+  return ReplaceChars(text, kNamedEntities);
 }
 
 std::string EscapeHref(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + text.size() / 8);
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "%26";
-        break;
-      case '<':
-        out += "%3C";
-        break;
-      case '>':
-        out += "%3E";
-        break;
-      case '"':
-        out += "%22";
-        break;
-      case '\'':
-        out += "%27";
-        break;
-      default:
-        out += c;
-    }
-  }
+  std::string out = ReplaceChars(text, kHref);
   ReplaceAll(&out, "@@", "@");
   return out;
 }
 
-std::string EscapeUrlPath(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + text.size() / 8);
-  for (char c : text) {
-    switch (c) {
-      case '<':
-        out += "%3C";
-        break;
-      case '>':
-        out += "%3E";
-        break;
-      case ' ':
-        out += "%20";
-        break;
-      case '"':
-        out += "%22";
-        break;
-      case '&':
-        out += "%26";
-        break;
-      case '?':
-        out += "%3F";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
+std::string EscapeUrlPath(std::string_view text) { return ReplaceChars(text, kUrlPath); }
 
 }  // namespace vellix::text
