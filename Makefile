@@ -16,8 +16,13 @@ build: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DVELLIX_BUILD_TESTS=OFF >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS) --target vellix
 
+# The demo's own option set turns on citations, bibliography, repository
+# pages and GENDEX, so the example shows every kind of page.
 demo: build
 	@rm -rf site
+	@for setting in "bCitations yes" "bBiblioPages yes" "bRepositoryPages yes" "bGendex yes"; do \
+	  VELLIX_HOME="$(VELLIX_DEMO_HOME)" $(BUILD)/src/vellix options set $$setting --yes >/dev/null 2>&1; \
+	done
 	VELLIX_HOME="$(VELLIX_DEMO_HOME)" $(BUILD)/src/vellix generate examples/kowalski-moreau.ged -o site --yes
 
 test: deps
