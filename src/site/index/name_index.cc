@@ -11,6 +11,8 @@
 #include "site/index/index_text.h"
 #include "site/index/lifespan.h"
 #include "site/index/pagination.h"
+#include "text/options_bridge.h"
+#include "text/paths.h"
 
 namespace vellix::site {
 namespace {
@@ -215,8 +217,17 @@ void NameIndex::Paginate() {
 }
 
 void RecordLogEntries(const NameIndex& index, RunLogEntries* log) {
+  const text::PageNameSettings names = text::PageNameSettingsFromOptions(index.options());
   for (const IndexEntry& entry : index.entries()) {
     IndividualLogEntry& row = log->Individual(entry.reference);
+    // A run that writes no family pages (index pages only) still lists the
+    // pages the individual's families have.
+    if (row.family_pages.empty()) {
+      for (const std::string& id : entry.familyKeys) {
+        log->AddFamilyPage(entry.reference,
+                           text::PageFileName(names, id, text::PageLetter::kNone, false));
+      }
+    }
     if (row.name_first.empty() && row.name_second.empty()) {
       const std::string_view surname = SurnameKeyOf(entry.name);
       std::string_view given = std::string_view(entry.name).substr(surname.size());

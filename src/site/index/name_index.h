@@ -132,8 +132,9 @@ class NameIndex : public IndividualSink {
 
 /// Fills the individuals log from the sorted index: each entry's name (given
 /// part, then surname), relationship, biography and image, where the family
-/// page writer has not already filled them. Family pages stay the family
-/// page writer's to record.
+/// page writer has not already filled them. Family pages are the family page
+/// writer's to record; an individual it recorded none for (a run of index
+/// pages only) gets the page files of his families from the index.
 void RecordLogEntries(const NameIndex& index, RunLogEntries* log);
 
 }  // namespace vellix::site

@@ -205,5 +205,22 @@ TEST_F(NameIndexTest, IndividualsLogTakesNamesInIndexOrder) {
   EXPECT_EQ(log.individuals()[1].name_second, "");
 }
 
+TEST_F(NameIndexTest, IndividualsLogListsFamilyPagesWhenNoFamilyPageWasWritten) {
+  IndividualSummary with_pages = Person("I1", "Ann", "Lee");
+  with_pages.familyPageIds = {"F1", "F-3"};
+  IndividualSummary shown = Person("I2", "Bo", "Lee");
+  shown.familyPageIds = {"F1"};
+  index_.AddIndividual(with_pages, uint8_t{0});
+  index_.AddIndividual(shown, uint8_t{0});
+  RunLogEntries log;
+  log.AddFamilyPage("I2", "grpf1.html");  // the family page writer recorded it
+  RecordLogEntries(index_, &log);
+  ASSERT_EQ(log.individuals().size(), 2u);
+  EXPECT_EQ(log.individuals()[0].ref, "I2");
+  EXPECT_EQ(log.individuals()[0].family_pages, (Texts{"grpf1.html"}));
+  EXPECT_EQ(log.individuals()[1].ref, "I1");
+  EXPECT_EQ(log.individuals()[1].family_pages, (Texts{"grpf1.html", "grpf3.html"}));
+}
+
 }  // namespace
 }  // namespace vellix::site
