@@ -68,6 +68,7 @@ bool LogPage::Open(LogPageKind kind, int64_t start_seconds) {
   if (m_file == nullptr) return false;
   m_bOpen = true;
   buffer_.clear();
+  write_failed_ = false;
 
   const std::string_view title = LogPageTitle(kind);
   Append(
@@ -127,10 +128,24 @@ void LogPage::Print(const char* format, ...) {
     buffer_.resize(old + static_cast<size_t>(n));
   }
   va_end(args);
+  FlushIfLarge();
 }
 
 void LogPage::Append(std::string_view text) {
-  if (m_bOpen) buffer_.append(text);
+  if (!m_bOpen) return;
+  buffer_.append(text);
+  FlushIfLarge();
+}
+
+void LogPage::FlushIfLarge() {
+  // The individuals page of a million people runs to hundreds of megabytes;
+  // it goes to the file in large pieces instead of growing in memory.
+  constexpr size_t kFlushSize = size_t{1} << 20;
+  if (buffer_.size() < kFlushSize) return;
+  if (std::fwrite(buffer_.data(), 1, buffer_.size(), m_file) != buffer_.size()) {
+    write_failed_ = true;
+  }
+  buffer_.clear();
 }
 
 bool LogPage::Close() {
@@ -141,12 +156,14 @@ bool LogPage::Close() {
       std::string(platform::kProductName).c_str(),
       std::string(platform::ProductVersion()).c_str(),
       NoticeHtml(platform::kLegalNotice).c_str());
-  bool ok = std::fwrite(buffer_.data(), 1, buffer_.size(), m_file) == buffer_.size();
+  bool ok = std::fwrite(buffer_.data(), 1, buffer_.size(), m_file) == buffer_.size() &&
+            !write_failed_;
   ok = std::fclose(m_file) == 0 && ok;
   m_file = nullptr;
   m_bOpen = false;
   buffer_.clear();
   buffer_.shrink_to_fit();
+  write_failed_ = false;
   return ok;
 }
 

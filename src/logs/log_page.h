@@ -24,8 +24,9 @@ std::string FormatLogTime(int64_t seconds_since_1970);
 /// Writes one log page into its folder (the application folder unless told
 /// otherwise). Open creates the file and starts the page with its head, the
 /// heading table, the title block and the links to the other two pages;
-/// Print and Append add body text; Close adds the end line (product name,
-/// version, notice) and writes the whole page with one write. When the file
+/// Print and Append add body text, which goes to the file in pieces of about
+/// a megabyte; Close adds the end line (product name, version, notice) and
+/// writes the rest. When the file
 /// cannot be created Open answers false and every later call does nothing:
 /// a missing log page is not worth stopping or troubling the user for. One
 /// writer may serve the three pages in turn. Not copyable.
@@ -66,7 +67,10 @@ class LogPage {
   bool m_bOpen = false;
   std::FILE* m_file = nullptr;
   std::string m_strPath;
-  std::string buffer_;  // the page so far; written by Close
+  void FlushIfLarge();
+
+  std::string buffer_;  // text not yet written to the file
+  bool write_failed_ = false;
 };
 
 }  // namespace vellix

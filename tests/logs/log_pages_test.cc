@@ -101,6 +101,27 @@ TEST_F(LogPageTest, PrintFormatsAndEndLineCloses) {
   EXPECT_FALSE(page.Close());  // a second close writes nothing
 }
 
+TEST_F(LogPageTest, APageOfManyMegabytesIsWrittenWholeAndInOrder) {
+  LogPage page(log_folder_);
+  ASSERT_TRUE(page.Open(LogPageKind::kIndividuals, 0));
+  const std::string row = "<tr><td>I12345</td><td>a row of the individuals table</td></tr>\r\n";
+  constexpr int kRows = 60000;  // about four megabytes
+  for (int i = 0; i < kRows; ++i) {
+    page.Print("<!-- %d -->", i);
+    page.Append(row);
+  }
+  ASSERT_TRUE(page.Close());
+  const std::string text = testing::ReadFile(page.path());
+  size_t at = 0;
+  for (int i = 0; i < kRows; i += 9973) {
+    const std::string marker = "<!-- " + std::to_string(i) + " -->" + row;
+    at = text.find(marker, at);
+    ASSERT_NE(at, std::string::npos) << "row " << i;
+  }
+  EXPECT_NE(text.find("<!-- 59999 -->" + row + "<p><hr"), std::string::npos);
+  EXPECT_EQ(text.rfind("</body></html>\r\n"), text.size() - 16);
+}
+
 TEST_F(LogPageTest, ReopeningReplacesTheOlderPage) {
   LogPage page(log_folder_);
   ASSERT_TRUE(page.Open(LogPageKind::kSummary, 0));
