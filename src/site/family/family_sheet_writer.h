@@ -101,6 +101,12 @@ class FamilySheetWriter {
   /// and the native path it is tested at.
   std::string CustomFilePath(std::string_view folder, std::string_view name) const;
   bool CustomFileExists(std::string_view folder, std::string_view name) const;
+  /// A path under the destination folder (or an absolute one) as a full
+  /// stored path, for testing that a user's file exists.
+  std::string InDestination(std::string_view path) const;
+  /// CustomFilePath of a linked page (biography, narrative), lower-cased
+  /// when destination file names are.
+  std::string LinkedFilePath(std::string_view folder, std::string_view name) const;
   std::string SizeAttributes(std::string_view folder, std::string_view name) const;
 
   RunContext& ctx_;

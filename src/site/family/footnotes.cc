@@ -5,27 +5,12 @@
 #include "options/options.h"
 #include "text/html_escape.h"
 #include "text/sentence.h"
+#include "text/string_ops.h"
 #include "text/text_converter.h"
 #include "text/text_tidy.h"
 
 namespace vellix::site {
 namespace {
-
-std::string Fold(std::string_view key) {
-  std::string folded(key);
-  for (char& c : folded) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return folded;
-}
-
-void ReplaceAll(std::string* text, std::string_view from, std::string_view to) {
-  size_t at = 0;
-  while ((at = text->find(from, at)) != std::string::npos) {
-    text->replace(at, from.size(), to);
-    at += to.size();
-  }
-}
 
 // Template texts carry their own emphasis; after escaping, these tags are
 // put back (and nothing else the GEDCOM file holds becomes markup).
@@ -34,7 +19,7 @@ void RestoreEmphasis(std::string* text) {
     for (std::string_view slash : {"", "/"}) {
       const std::string plain = "<" + std::string(slash) + std::string(tag) + ">";
       const std::string escaped = "&lt;" + std::string(slash) + std::string(tag) + "&gt;";
-      ReplaceAll(text, escaped, plain);
+      text::ReplaceAll(text, escaped, plain);
     }
   }
 }
@@ -64,7 +49,7 @@ void FootnoteList::Clear() {
 
 const SourceInfo* FootnoteList::SourceOf(const Citation& citation) {
   if (citation.source.empty()) return &inline_source_;
-  std::string key = Fold(citation.source);
+  std::string key = text::AsciiUpper(citation.source);
   auto found = sources_.find(key);
   if (found != sources_.end()) return found->second.get();
   auto info = std::make_unique<SourceInfo>();
@@ -127,7 +112,7 @@ void FootnoteList::WriteFootnotes(std::string* page, bool parent_target) {
 bool FootnoteList::SameSource(const Footnote& a, const Footnote& b) const {
   bool same = false;
   if (!a.citation.source.empty() || !b.citation.source.empty()) {
-    same = Fold(a.citation.source) == Fold(b.citation.source);
+    same = text::AsciiUpper(a.citation.source) == text::AsciiUpper(b.citation.source);
   } else {
     same = !a.citation.description.empty() &&
            a.citation.description == b.citation.description;
@@ -140,7 +125,7 @@ bool FootnoteList::SameSource(const Footnote& a, const Footnote& b) const {
 
 std::string FootnoteList::Convert(std::string_view value, bool parent_target) const {
   std::string converted = converter_.ConvertText(value, true, parent_target, false);
-  ReplaceAll(&converted, "\n", "<br>\r\n");
+  text::ReplaceAll(&converted, "\n", "<br>\r\n");
   return converted;
 }
 

@@ -8,19 +8,12 @@
 #include "model/privacy.h"
 #include "model/record_store.h"
 #include "options/options.h"
+#include "text/string_ops.h"
 
 namespace vellix::site {
 namespace {
 
-std::string Fold(std::string_view key) {
-  std::string folded(key);
-  for (char& c : folded) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return folded;
-}
-
-bool SameKey(std::string_view a, std::string_view b) { return Fold(a) == Fold(b); }
+bool SameKey(std::string_view a, std::string_view b) { return EqualsNoCase(a, b); }
 
 std::string TypeText(const GedcomNode& line) {
   std::string type;
@@ -212,7 +205,7 @@ SheetFamily SheetLoader::LoadFamily(GedcomRecord& entry, const GedcomRecord& fam
   std::vector<std::string> children = PointersOf(family, kTagChil);
   std::unordered_set<std::string> seen;
   auto first_time = [&](const std::string& key) {
-    if (seen.insert(Fold(key)).second) return true;
+    if (seen.insert(text::AsciiUpper(key)).second) return true;
     if (!sheet.circular) {
       // A member who is also spouse or child again would make the family
       // contain itself; the repeat is left out.

@@ -8,9 +8,10 @@
 #include "logs/warning_log.h"
 #include "options/options.h"
 #include "platform/file_system.h"
-#include "site/family/family_sheet_writer.h"
 #include "platform/image_size.h"
+#include "site/family/family_sheet_writer.h"
 #include "text/html_escape.h"
+#include "text/string_ops.h"
 #include "text/text_tidy.h"
 
 namespace vellix::site {
@@ -82,32 +83,32 @@ std::string FamilySheetWriter::CustomFilePath(std::string_view folder,
   return path;
 }
 
+std::string FamilySheetWriter::InDestination(std::string_view path) const {
+  if (platform::IsAbsolutePath(path)) return std::string(path);
+  std::string full = options_.m_strDestFolder;
+  text::AddBackslash(&full, true);
+  return full + std::string(path);
+}
+
 bool FamilySheetWriter::CustomFileExists(std::string_view folder,
                                          std::string_view name) const {
-  const std::string relative = CustomFilePath(folder, name);
-  std::string path;
-  if (platform::IsAbsolutePath(relative)) {
-    path = relative;
-  } else {
-    path = options_.m_strDestFolder;
-    text::AddBackslash(&path, true);
-    path += relative;
-  }
-  return platform::FileExists(platform::NativePath(path));
+  return platform::FileExists(
+      platform::NativePath(InDestination(CustomFilePath(folder, name))));
 }
 
 std::string FamilySheetWriter::SizeAttributes(std::string_view folder,
                                               std::string_view name) const {
-  std::string path = CustomFilePath(folder, name);
-  if (!platform::IsAbsolutePath(path)) {
-    std::string base = options_.m_strDestFolder;
-    text::AddBackslash(&base, true);
-    path = base + path;
-  }
-  const auto size = platform::ReadImageSize(platform::NativePath(path));
+  const auto size = platform::ReadImageSize(
+      platform::NativePath(InDestination(CustomFilePath(folder, name))));
   if (!size) return {};
   return " width=\"" + std::to_string(size->width) + "\" height=\"" +
          std::to_string(size->height) + "\"";
+}
+
+std::string FamilySheetWriter::LinkedFilePath(std::string_view folder,
+                                              std::string_view name) const {
+  std::string path = CustomFilePath(folder, name);
+  return options_.m_bLowerCaseNames ? text::AsciiLower(path) : path;
 }
 
 static std::string UrlOf(const std::string& path) {
@@ -198,18 +199,9 @@ std::string FamilySheetWriter::BiographyLink(const SheetPerson& person) const {
       person.facts.excluded) {
     return {};
   }
-  std::string path = CustomFilePath(options_.m_strBioFolder, person.attributes.m_strLink);
-  if (options_.m_bLowerCaseNames) {
-    for (char& c : path)
-      c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  }
-  std::string tested = path;
-  if (!platform::IsAbsolutePath(tested)) {
-    std::string base = options_.m_strDestFolder;
-    text::AddBackslash(&base, true);
-    tested = base + tested;
-  }
-  if (!platform::FileExists(platform::NativePath(tested))) {
+  const std::string path =
+      LinkedFilePath(options_.m_strBioFolder, person.attributes.m_strLink);
+  if (!platform::FileExists(platform::NativePath(InDestination(path)))) {
     Warnings().Add(9, path, current_page_id_, person.facts.display_name);
   }
   const std::string link = CustomLink(UrlOf(path), options_.m_strBioLinkPrompt,
@@ -221,19 +213,9 @@ std::string FamilySheetWriter::BiographyLink(const SheetPerson& person) const {
 
 std::string FamilySheetWriter::NarrativeLink(const SheetFamily& family) const {
   if (!options_.m_bNarrative || family.attributes.m_strLink.empty()) return {};
-  std::string path =
-      CustomFilePath(options_.m_strNarrFolder, family.attributes.m_strLink);
-  if (options_.m_bLowerCaseNames) {
-    for (char& c : path)
-      c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  }
-  std::string tested = path;
-  if (!platform::IsAbsolutePath(tested)) {
-    std::string base = options_.m_strDestFolder;
-    text::AddBackslash(&base, true);
-    tested = base + tested;
-  }
-  if (!platform::FileExists(platform::NativePath(tested))) {
+  const std::string path =
+      LinkedFilePath(options_.m_strNarrFolder, family.attributes.m_strLink);
+  if (!platform::FileExists(platform::NativePath(InDestination(path)))) {
     Warnings().Add(10, path, family.page_id);
   }
   const std::string link = CustomLink(
