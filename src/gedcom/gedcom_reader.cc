@@ -57,11 +57,15 @@ void GedcomReader::ForgetFile() {
   times_ = {};
 }
 
-void GedcomReader::Discard() {
+void GedcomReader::ClearRecords() {
   store_.Clear();
   families_.Clear();
   individuals_.Clear();
   others_.Clear();
+}
+
+void GedcomReader::Discard() {
+  ClearRecords();
   data_.clear();
   data_.shrink_to_fit();
   imageStart_ = 0;
@@ -200,10 +204,7 @@ bool GedcomReader::ReadPass(bool /*indexOnly*/, platform::Progress* progress,
   if (outReadCount) *outReadCount = readCount_;
   // A pass always starts from an empty index, even when an earlier pass
   // over this image was rejected or cancelled half-way.
-  store_.Clear();
-  families_.Clear();
-  individuals_.Clear();
-  others_.Clear();
+  ClearRecords();
   reported_.clear();
   lineCount_ = 0;
   characterSetMode_ = kCharsetNone;

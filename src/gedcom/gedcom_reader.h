@@ -112,6 +112,8 @@ class GedcomReader {
 
  private:
   std::string_view Image() const;
+  /// Empties the record store and the three caches.
+  void ClearRecords();
   void Discard();
   void ForgetFile();
   void CloseOutputs();
