@@ -56,7 +56,8 @@ class CountingSink : public IndividualSink {
 
 void BM_SelectFamilies(benchmark::State& state) {
   LoadedFile& file = FileFor(static_cast<int>(state.range(0)));
-  RunContext ctx{file.options, file.reader, file.store, file.statistics, file.progress, {}, 0};
+  RunContext ctx{file.options,  file.reader, file.store, file.statistics,
+                 file.progress, {},          0};
   for (auto _ : state) {
     file.store.ClearMarks();
     SelectFamilies(ctx, true);
@@ -67,7 +68,8 @@ void BM_SelectFamilies(benchmark::State& state) {
 
 void BM_ParseIndividualsWithGendex(benchmark::State& state) {
   LoadedFile& file = FileFor(static_cast<int>(state.range(0)));
-  RunContext ctx{file.options, file.reader, file.store, file.statistics, file.progress, {}, 0};
+  RunContext ctx{file.options,  file.reader, file.store, file.statistics,
+                 file.progress, {},          0};
   file.store.ClearMarks();
   SelectFamilies(ctx, true);
   int64_t count = 0;

@@ -6,12 +6,12 @@
 #include "engine/progress_window.h"
 #include "logs/warning_log.h"
 #include "options/options.h"
+#include "platform/app_paths.h"
 #include "platform/app_state.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/prompter.h"
 #include "platform/settings_store.h"
-#include "platform/app_paths.h"
 #include "text/options_bridge.h"
 #include "text/paths.h"
 
@@ -55,7 +55,6 @@ class BusyGuard {
  private:
   bool& busy_;
 };
-
 
 // Addresses, relative to the application folder (where the log pages live),
 // of the pages that warnings about a family or individual link to.
@@ -156,8 +155,8 @@ RunOutcome Generator::Generate(GenerateMode mode, COptions& options,
   progress.SetTitle(std::string(ModeTitle(mode)), gedcom, dest);
 
   const int64_t start_seconds = clock.NowSeconds();
-  RunContext ctx{options, reader_, store_, statistics_, progress, flags,
-                 static_cast<int>(mode)};
+  RunContext ctx{
+      options, reader_, store_, statistics_, progress, flags, static_cast<int>(mode)};
 
   const int dialect_code = phases_->SelectDialect(ctx);
   ctx.flags.strictConformance = options.IsStrictDtd();
@@ -251,9 +250,9 @@ void Generator::WriteFamilyPages(RunContext& ctx, bool evaluate) {
   const int32_t selected = ctx.statistics.familiesSelected;
   char phase[96];
   std::snprintf(phase, sizeof phase, "Generating web pages for %d families...", selected);
-  progress.SetPhase(evaluate ? std::string("Evaluating source citations...")
-                             : std::string(phase),
-                    0, selected, true);
+  progress.SetPhase(
+      evaluate ? std::string("Evaluating source citations...") : std::string(phase), 0,
+      selected, true);
   int32_t countdown = selected;
 
   while (countdown > 0) {

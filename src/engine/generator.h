@@ -48,8 +48,7 @@ class Generator {
 
   /// Runs one Generate command in `mode` on `options`. Returns at once, not started, when
   /// a run is already in progress.
-  RunOutcome Generate(GenerateMode mode, COptions& options,
-                      platform::ProgressView& view);
+  RunOutcome Generate(GenerateMode mode, COptions& options, platform::ProgressView& view);
 
   bool busy() const { return busy_; }
   GedcomReader& reader() { return reader_; }

@@ -44,8 +44,8 @@ void SitePhases::CollectSources(RunContext& ctx) { run_->sources.Collect(ctx); }
 
 void SitePhases::FinishEvaluation(RunContext&) { run_->sources.FinishEvaluation(); }
 
-void SitePhases::WriteFamilyPage(RunContext& ctx, GedcomRecord& entry, GedcomRecord& family,
-                                 bool evaluate) {
+void SitePhases::WriteFamilyPage(RunContext& ctx, GedcomRecord& entry,
+                                 GedcomRecord& family, bool evaluate) {
   run_->family_pages.WriteFamilyPage(ctx, entry, family, evaluate,
                                      run_->sources.bibliography(), run_->log_entries);
 }

@@ -1,6 +1,5 @@
 #include "logs/list_logs.h"
 
-
 #include <algorithm>
 #include <deque>
 #include <numeric>

@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-
-#include "platform/image_size.h"
 #include <string>
 #include <string_view>
+
+#include "platform/image_size.h"
 
 namespace vellix {
 

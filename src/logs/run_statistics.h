@@ -32,9 +32,9 @@ struct RunStatistics {
   int32_t repositoriesWritten = 0;  // repository entries written
   std::array<uint32_t, kFileGroupCount> filesWritten{};
   std::array<uint32_t, kFileGroupCount> bytesWritten{};
-  uint32_t mediaProcessed = 0;       // multimedia items made or copied this run
+  uint32_t mediaProcessed = 0;  // multimedia items made or copied this run
   uint32_t mediaProcessedBytes = 0;
-  uint32_t mediaTotal = 0;           // multimedia items of the site in all
+  uint32_t mediaTotal = 0;  // multimedia items of the site in all
   uint32_t mediaTotalBytes = 0;
 
   void Clear() { *this = RunStatistics(); }

@@ -303,9 +303,8 @@ bool WarningLog::Add(int code, std::string_view text, std::string_view ref,
       WriteLine(9, "Cannot access " + Quoted(t) + InParentheses(link));
       break;
     case 23:
-      WriteLine(
-          9, "No such icon " + Quoted(t) + " for '." + text::EscapeNamedEntities(extra) +
-                 "' files.");
+      WriteLine(9, "No such icon " + Quoted(t) + " for '." +
+                       text::EscapeNamedEntities(extra) + "' files.");
       break;
     case 24:
       WriteLine(0,

@@ -1,6 +1,5 @@
 #include "model/dates.h"
 
-
 #include <climits>
 #include <cstring>
 

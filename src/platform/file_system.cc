@@ -12,9 +12,7 @@
 namespace vellix::platform {
 namespace {
 
-std::string Reason(const std::string& path) {
-  return path + ": " + std::strerror(errno);
-}
+std::string Reason(const std::string& path) { return path + ": " + std::strerror(errno); }
 
 int64_t ToNanos(const struct statx_timestamp& t) {
   return static_cast<int64_t>(t.tv_sec) * 1000000000 + t.tv_nsec;
@@ -47,12 +45,12 @@ bool IsAbsolutePath(std::string_view path) {
 bool GetFileTimes(const std::string& path, FileTimes* times) {
   struct statx sx;
   std::string native = NativePath(path);
-  if (statx(AT_FDCWD, native.c_str(), 0, STATX_BTIME | STATX_CTIME | STATX_MTIME,
-            &sx) != 0) {
+  if (statx(AT_FDCWD, native.c_str(), 0, STATX_BTIME | STATX_CTIME | STATX_MTIME, &sx) !=
+      0) {
     return false;
   }
-  times->creation = (sx.stx_mask & STATX_BTIME) ? ToNanos(sx.stx_btime)
-                                                 : ToNanos(sx.stx_ctime);
+  times->creation =
+      (sx.stx_mask & STATX_BTIME) ? ToNanos(sx.stx_btime) : ToNanos(sx.stx_ctime);
   times->last_write = ToNanos(sx.stx_mtime);
   return true;
 }
@@ -79,8 +77,7 @@ std::optional<uint64_t> FreeDiskSpace(const std::string& folder) {
   return static_cast<uint64_t>(vfs.f_bavail) * vfs.f_frsize;
 }
 
-bool ReadWholeFile(const std::string& path, std::string* data,
-                   std::string* error) {
+bool ReadWholeFile(const std::string& path, std::string* data, std::string* error) {
   data->clear();
   std::string native = NativePath(path);
   int fd = open(native.c_str(), O_RDONLY | O_CLOEXEC);
@@ -113,8 +110,7 @@ bool ReadWholeFile(const std::string& path, std::string* data,
   return true;
 }
 
-bool WriteWholeFile(const std::string& path, std::string_view data,
-                    std::string* error) {
+bool WriteWholeFile(const std::string& path, std::string_view data, std::string* error) {
   std::string native = NativePath(path);
   int fd = open(native.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) {

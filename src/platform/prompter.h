@@ -22,8 +22,7 @@ class Prompter {
 
   /// Asks a Yes/No question. `default_yes` names the default button, which is
   /// the answer when nobody can be asked. Returns true for Yes.
-  virtual bool Ask(MessageIcon icon, const std::string& text,
-                   bool default_yes) = 0;
+  virtual bool Ask(MessageIcon icon, const std::string& text, bool default_yes) = 0;
 };
 
 /// A prompter that shows nothing and always takes the default button.

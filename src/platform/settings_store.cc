@@ -94,8 +94,7 @@ bool SettingsStore::Load() {
   return ini_parse_string(text.c_str(), handler, this) == 0;
 }
 
-void SettingsStore::SetStringInMemory(std::string_view section,
-                                      std::string_view name,
+void SettingsStore::SetStringInMemory(std::string_view section, std::string_view name,
                                       std::string_view value) {
   Section* target = nullptr;
   for (Section& s : sections_) {

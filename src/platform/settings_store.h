@@ -37,8 +37,7 @@ class SettingsStore {
                         std::string_view fallback = {}) const;
   /// The value read as a decimal integer; `fallback` when absent or no number.
   int GetInt(std::string_view section, std::string_view name, int fallback) const;
-  void SetString(std::string_view section, std::string_view name,
-                 std::string_view value);
+  void SetString(std::string_view section, std::string_view name, std::string_view value);
   void SetInt(std::string_view section, std::string_view name, int value);
   void Remove(std::string_view section, std::string_view name);
 

@@ -71,8 +71,9 @@ TEST_F(CliTest, GenerateWritesTheSiteFolderAndReportsSuccess) {
   std::string dest = work_.File("site");
   Result run = Vellix("generate '" + gedcom + "' -o '" + dest + "' --yes -q");
   EXPECT_EQ(run.status, 0) << run.out;
-  EXPECT_NE(run.out.find("Web page generation complete. Click \"View\" to see your results."),
-            std::string::npos)
+  EXPECT_NE(
+      run.out.find("Web page generation complete. Click \"View\" to see your results."),
+      std::string::npos)
       << run.out;
   struct stat st;
   EXPECT_EQ(stat(dest.c_str(), &st), 0) << "the destination folder is created";
@@ -80,22 +81,27 @@ TEST_F(CliTest, GenerateWritesTheSiteFolderAndReportsSuccess) {
 
 TEST_F(CliTest, FamiliesModeHasNoClosingText) {
   std::string gedcom = work_.Write("tree.ged", kSmallTree);
-  Result run = Vellix("generate '" + gedcom + "' -o '" + work_.File("site") + "' -m families -q");
+  Result run =
+      Vellix("generate '" + gedcom + "' -o '" + work_.File("site") + "' -m families -q");
   EXPECT_EQ(run.status, 0) << run.out;
-  EXPECT_NE(run.out.find("Web page generation complete.\n"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("Web page generation complete.\n"), std::string::npos)
+      << run.out;
   EXPECT_EQ(run.out.find("Click \"View\""), std::string::npos) << run.out;
 }
 
 TEST_F(CliTest, ANonGedcomFileFailsWithItsMessage) {
-  std::string text = work_.Write("letter.txt", "Dear cousin,\nhere is the family tree.\n");
+  std::string text =
+      work_.Write("letter.txt", "Dear cousin,\nhere is the family tree.\n");
   Result run = Vellix("generate '" + text + "' -o '" + work_.File("site") + "' -q");
   EXPECT_EQ(run.status, 1) << run.out;
-  EXPECT_NE(run.out.find("This file does not appear to be a GEDCOM file."), std::string::npos)
+  EXPECT_NE(run.out.find("This file does not appear to be a GEDCOM file."),
+            std::string::npos)
       << run.out;
   EXPECT_NE(run.out.find("Web page generation FAILED."), std::string::npos);
-  EXPECT_NE(ReadFile(home_.File("warnings.txt"))
-                .find("0,Web page generation FAILED. The input file is not a GEDCOM file."),
-            std::string::npos);
+  EXPECT_NE(
+      ReadFile(home_.File("warnings.txt"))
+          .find("0,Web page generation FAILED. The input file is not a GEDCOM file."),
+      std::string::npos);
 }
 
 TEST_F(CliTest, ARunWithoutWarningsEmptiesTheWarningsOfAnEarlierRun) {
@@ -128,7 +134,8 @@ TEST_F(CliTest, InfoShowsHeaderFactsAndCounts) {
   std::string gedcom = work_.Write("tree.ged", kSmallTree);
   Result info = Vellix("info '" + gedcom + "'");
   EXPECT_EQ(info.status, 0) << info.out;
-  EXPECT_NE(info.out.find("Product:         Test exporter"), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("Product:         Test exporter"), std::string::npos)
+      << info.out;
   EXPECT_NE(info.out.find("  Version:         2.0\n"), std::string::npos) << info.out;
   EXPECT_NE(info.out.find("  Version:         5.5.1\n"), std::string::npos) << info.out;
   EXPECT_NE(info.out.find("  Character Set:   UTF-8\n"), std::string::npos);

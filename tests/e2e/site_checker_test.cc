@@ -10,14 +10,17 @@ namespace {
 
 TEST(SiteCheckerTest, FindsMissingFilesAndAnchorsAndFollowsGoodLinks) {
   testing::TempDir site;
-  site.Write("a.html",
-             "<a href=\"b.html#x1\">ok</a> <a href=\"b.html#nope\">bad anchor</a>"
-             "<a href=\"media/c%20d.html\">ok</a> <a href=\"gone.html\">bad</a>"
-             "<a href=\"http://example.org/\">external</a> <img src=\"pic.gif\">"
-             "<a href=\"#top\">self</a><a name=\"top\"></a>"
-             "<tt>&lt;a href=\"shown-as-text.html\"&gt;</tt><!-- <a href=\"old.html\"> -->");
-  site.Write("b.html", "<a name=\"x1\"></a><p id=\"x2\"><a name=\"O&#39;Brien &amp; Co\">");
-  site.Write("c.html", "<a href=\"b.html#O'Brien%20&amp;%20Co\">entities and escapes</a>");
+  site.Write(
+      "a.html",
+      "<a href=\"b.html#x1\">ok</a> <a href=\"b.html#nope\">bad anchor</a>"
+      "<a href=\"media/c%20d.html\">ok</a> <a href=\"gone.html\">bad</a>"
+      "<a href=\"http://example.org/\">external</a> <img src=\"pic.gif\">"
+      "<a href=\"#top\">self</a><a name=\"top\"></a>"
+      "<tt>&lt;a href=\"shown-as-text.html\"&gt;</tt><!-- <a href=\"old.html\"> -->");
+  site.Write("b.html",
+             "<a name=\"x1\"></a><p id=\"x2\"><a name=\"O&#39;Brien &amp; Co\">");
+  site.Write("c.html",
+             "<a href=\"b.html#O'Brien%20&amp;%20Co\">entities and escapes</a>");
   site.Write("media/c d.html", "<a href=\"../a.html#top\">up</a>");
   testing::SiteReport report = testing::CheckSiteLinks(site.path());
   EXPECT_EQ(report.pages, 4);

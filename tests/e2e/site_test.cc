@@ -23,8 +23,8 @@ using testing::TempDir;
 class SiteTest : public ::testing::Test {
  protected:
   int Vellix(const std::string& args) {
-    std::string command = "VELLIX_HOME='" + home_.path() + "' '" VELLIX_PROGRAM "' " + args +
-                          " </dev/null >'" + home_.File("out.txt") + "' 2>&1";
+    std::string command = "VELLIX_HOME='" + home_.path() + "' '" VELLIX_PROGRAM "' " +
+                          args + " </dev/null >'" + home_.File("out.txt") + "' 2>&1";
     int raw = std::system(command.c_str());
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   }
@@ -32,8 +32,8 @@ class SiteTest : public ::testing::Test {
 
   // Turns on every kind of page the option set can ask for.
   void EnableAllPages() {
-    for (const char* setting : {"bBiblioPages yes", "bRepositoryPages yes", "bCitations yes",
-                                "bGendex yes"}) {
+    for (const char* setting :
+         {"bBiblioPages yes", "bRepositoryPages yes", "bCitations yes", "bGendex yes"}) {
       ASSERT_EQ(Vellix(std::string("options set ") + setting), 0) << Output();
     }
   }
@@ -42,8 +42,9 @@ class SiteTest : public ::testing::Test {
   void ExpectSoundSite(const std::string& site) {
     testing::SiteReport report = testing::CheckSiteLinks(site);
     EXPECT_GT(report.pages, 3);
-    EXPECT_TRUE(report.broken.empty()) << report.broken.size() << " broken, first: "
-                                       << (report.broken.empty() ? "" : report.broken.front());
+    EXPECT_TRUE(report.broken.empty())
+        << report.broken.size()
+        << " broken, first: " << (report.broken.empty() ? "" : report.broken.front());
     EXPECT_TRUE(report.invalid_utf8.empty());
     int invalid = 0;
     for (const auto& entry : fs::directory_iterator(site)) {
@@ -63,8 +64,8 @@ class SiteTest : public ::testing::Test {
 TEST_F(SiteTest, TheExampleFamilyBecomesASoundSite) {
   EnableAllPages();
   const std::string site = work_.File("site");
-  ASSERT_EQ(Vellix("generate '" VELLIX_SOURCE_DIR "/examples/kowalski-moreau.ged' -o '" + site +
-                   "' -q"),
+  ASSERT_EQ(Vellix("generate '" VELLIX_SOURCE_DIR "/examples/kowalski-moreau.ged' -o '" +
+                   site + "' -q"),
             0)
       << Output();
   for (const char* page : {"grpmain.html", "grpname1.html", "grpf1.html", "grpoi11.html",
@@ -75,14 +76,15 @@ TEST_F(SiteTest, TheExampleFamilyBecomesASoundSite) {
   // The run's log pages link into the site from the application folder.
   testing::SiteReport logs = testing::CheckSiteLinks(home_.path());
   EXPECT_EQ(logs.pages, 3);
-  EXPECT_TRUE(logs.broken.empty()) << logs.broken.size() << " broken, first: "
-                                    << (logs.broken.empty() ? "" : logs.broken.front());
+  EXPECT_TRUE(logs.broken.empty())
+      << logs.broken.size()
+      << " broken, first: " << (logs.broken.empty() ? "" : logs.broken.front());
 }
 
 TEST_F(SiteTest, StandaloneBibliographyWritesOnlySourcesAndTheStyleSheet) {
   const std::string site = work_.File("bib");
-  ASSERT_EQ(Vellix("generate '" VELLIX_SOURCE_DIR "/examples/kowalski-moreau.ged' -o '" + site +
-                   "' -m bibliography -q"),
+  ASSERT_EQ(Vellix("generate '" VELLIX_SOURCE_DIR "/examples/kowalski-moreau.ged' -o '" +
+                   site + "' -m bibliography -q"),
             0)
       << Output();
   std::vector<std::string> files;
@@ -95,8 +97,8 @@ TEST_F(SiteTest, StandaloneBibliographyWritesOnlySourcesAndTheStyleSheet) {
 
 TEST_F(SiteTest, ASampleRunWritesAtMostFiveFamilyPages) {
   const std::string site = work_.File("sample");
-  ASSERT_EQ(Vellix("generate '" VELLIX_SOURCE_DIR "/examples/kowalski-moreau.ged' -o '" + site +
-                   "' -m sample -q"),
+  ASSERT_EQ(Vellix("generate '" VELLIX_SOURCE_DIR "/examples/kowalski-moreau.ged' -o '" +
+                   site + "' -m sample -q"),
             0)
       << Output();
   int family_pages = 0;
@@ -123,8 +125,9 @@ TEST_F(SiteTest, ALargerGeneratedTreeLinksThroughout) {
   ASSERT_EQ(Vellix("generate '" + gedcom + "' -o '" + site + "' -q"), 0) << Output();
   testing::SiteReport report = testing::CheckSiteLinks(site);
   EXPECT_GT(report.pages, 1000);
-  EXPECT_TRUE(report.broken.empty()) << report.broken.size() << " broken, first: "
-                                     << (report.broken.empty() ? "" : report.broken.front());
+  EXPECT_TRUE(report.broken.empty())
+      << report.broken.size()
+      << " broken, first: " << (report.broken.empty() ? "" : report.broken.front());
   EXPECT_TRUE(report.invalid_utf8.empty());
   for (const char* page : {"grpmain.html", "grpname1.html", "grpname2.html", "grpf1.html",
                            "grpf999.html", "grpbib1.html", "grprep1.html"}) {
@@ -146,13 +149,14 @@ namespace {
 TEST_F(SiteTest, FramedFootnotesUnderTheTransitionalDocumentType) {
   EnableAllPages();
   ASSERT_EQ(Vellix("options set bCitationsInFrame yes"), 0) << Output();
-  ASSERT_EQ(Vellix("options set strDtdPages '<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 "
-                   "Transitional//EN\">'"),
-            0)
+  ASSERT_EQ(
+      Vellix("options set strDtdPages '<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 "
+             "Transitional//EN\">'"),
+      0)
       << Output();
   const std::string site = work_.File("framed");
-  ASSERT_EQ(Vellix("generate '" VELLIX_SOURCE_DIR "/examples/kowalski-moreau.ged' -o '" + site +
-                   "' -q"),
+  ASSERT_EQ(Vellix("generate '" VELLIX_SOURCE_DIR "/examples/kowalski-moreau.ged' -o '" +
+                   site + "' -q"),
             0)
       << Output();
   // F1 cites sources: frameset, sheet ("g") and footnotes ("f").
@@ -190,8 +194,9 @@ TEST_F(SiteTest, AHostileTreeStillGivesASoundSite) {
       "0 @S1@ SOUR\n1 TITL \"Quoted\" & <tagged>\n1 AUTH @S1@\n1 REPO @S1@\n"
       "0 @N1@ NOTE deep\n";
   for (int level = 1; level <= 10000; ++level) ged += std::to_string(level) + " CONT x\n";
-  ged += "99999 JUNK value\n-5 NAME negative\n0 @I3@ INDI\n1 NAME Only /One/\n1 BIRT Y\n"
-         "0 TRLR\n";
+  ged +=
+      "99999 JUNK value\n-5 NAME negative\n0 @I3@ INDI\n1 NAME Only /One/\n1 BIRT Y\n"
+      "0 TRLR\n";
   const std::string gedcom = work_.Write("hostile.ged", ged);
   const std::string site = work_.File("hostile");
   ASSERT_EQ(Vellix("generate '" + gedcom + "' -o '" + site + "' -q"), 0) << Output();
@@ -199,7 +204,8 @@ TEST_F(SiteTest, AHostileTreeStillGivesASoundSite) {
   for (const auto& entry : fs::recursive_directory_iterator(work_.path())) {
     EXPECT_EQ(entry.path().string().find("/etc/x"), std::string::npos) << entry.path();
   }
-  EXPECT_EQ(testing::ReadFile(site + "/grpname1.html").find("<script>"), std::string::npos);
+  EXPECT_EQ(testing::ReadFile(site + "/grpname1.html").find("<script>"),
+            std::string::npos);
 }
 
 }  // namespace

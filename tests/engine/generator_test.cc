@@ -82,7 +82,9 @@ class RecordingPhases : public RunPhases {
   void WriteIndividualLog(RunContext&, int64_t) override {
     calls_->push_back("log:individuals");
   }
-  void WriteFamilyLog(RunContext&, int64_t) override { calls_->push_back("log:families"); }
+  void WriteFamilyLog(RunContext&, int64_t) override {
+    calls_->push_back("log:families");
+  }
   void DiscardRunData() override { calls_->push_back("discard"); }
 
  private:
@@ -203,8 +205,7 @@ TEST_F(GeneratorTest, EachModeCallsOnlyItsPhases) {
 
   Run(GenerateMode::kBibliography);
   EXPECT_EQ(calls_, (Calls{"dialect", "css(bib)", "sources", "bib(standalone)",
-                           "log:summary", "log:individuals", "log:families",
-                           "discard"}));
+                           "log:summary", "log:individuals", "log:families", "discard"}));
 }
 
 TEST_F(GeneratorTest, RepositoryPagesFollowBibliographyPagesOnly) {
@@ -218,9 +219,9 @@ TEST_F(GeneratorTest, RepositoryPagesFollowBibliographyPagesOnly) {
 TEST_F(GeneratorTest, DialectOfCodeOneEvaluatesCitationsFirst) {
   phases_->dialect_code = 1;
   Run(GenerateMode::kAll);
-  Calls expected = {"dialect",   "css",      "select",       "eval:F1",
-                    "eval:F10",  "eval:F2",  "eval-loner:I3", "finish-eval",
-                    "fam:F1",    "fam:F10",  "fam:F2",       "loner:I3"};
+  Calls expected = {"dialect",  "css",     "select",        "eval:F1",
+                    "eval:F10", "eval:F2", "eval-loner:I3", "finish-eval",
+                    "fam:F1",   "fam:F10", "fam:F2",        "loner:I3"};
   ASSERT_GE(calls_.size(), expected.size());
   EXPECT_EQ(Calls(calls_.begin(), calls_.begin() + expected.size()), expected);
 }
@@ -241,8 +242,9 @@ TEST_F(GeneratorTest, StopWhileReadingEndsCanceledWritesLogsAndForcesARereading)
   EXPECT_TRUE(outcome.cancelled);
   EXPECT_EQ(outcome.status_line, "\nWeb page generation CANCELED.");
   EXPECT_GE(outcome.warnings, 1);
-  EXPECT_NE(testing::ReadFile(Warnings().path()).find("0,Web page generation was CANCELED."),
-            std::string::npos);
+  EXPECT_NE(
+      testing::ReadFile(Warnings().path()).find("0,Web page generation was CANCELED."),
+      std::string::npos);
   EXPECT_EQ(calls_.back(), "discard");
   EXPECT_NE(std::find(calls_.begin(), calls_.end(), "log:families"), calls_.end());
 

@@ -104,7 +104,8 @@ TEST_F(LogPageTest, PrintFormatsAndEndLineCloses) {
 TEST_F(LogPageTest, APageOfManyMegabytesIsWrittenWholeAndInOrder) {
   LogPage page(log_folder_);
   ASSERT_TRUE(page.Open(LogPageKind::kIndividuals, 0));
-  const std::string row = "<tr><td>I12345</td><td>a row of the individuals table</td></tr>\r\n";
+  const std::string row =
+      "<tr><td>I12345</td><td>a row of the individuals table</td></tr>\r\n";
   constexpr int kRows = 60000;  // about four megabytes
   for (int i = 0; i < kRows; ++i) {
     page.Print("<!-- %d -->", i);

@@ -399,11 +399,13 @@ TEST(WarningLogEscapingTest, GedcomTextCannotAddMarkupToTheSummary) {
     if (!section) lines.push_back(line);
   }
   ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[0],
-            "Family F&lt;1&gt; (<a href=\"\">F&lt;1&gt;</a>) has a circular reference. Web "
-            "page generation is incomplete.");
+  EXPECT_EQ(
+      lines[0],
+      "Family F&lt;1&gt; (<a href=\"\">F&lt;1&gt;</a>) has a circular reference. Web "
+      "page generation is incomplete.");
   EXPECT_EQ(lines[1],
-            "'bio &amp; more.html' for Ann &quot;Nan&quot; &lt;Smith&gt; (<a href=\"\">I1</a>).");
+            "'bio &amp; more.html' for Ann &quot;Nan&quot; &lt;Smith&gt; (<a "
+            "href=\"\">I1</a>).");
   EXPECT_EQ(lines[2], "Nonstandard tag &lt;script&gt;alert(1)&lt;/script&gt; ignored.");
 }
 

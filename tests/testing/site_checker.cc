@@ -23,7 +23,11 @@ bool ValidUtf8(const std::string& s) {
   size_t i = 0;
   while (i < s.size()) {
     unsigned char c = static_cast<unsigned char>(s[i]);
-    size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+    size_t n = c < 0x80         ? 1
+               : (c >> 5) == 6  ? 2
+               : (c >> 4) == 14 ? 3
+               : (c >> 3) == 30 ? 4
+                                : 0;
     if (n == 0 || i + n > s.size()) return false;
     for (size_t k = 1; k < n; ++k) {
       if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
@@ -43,7 +47,8 @@ std::string Lower(std::string s) {
 // The values of attribute `name` (href, src, name, id) of the tags in
 // `html`; text outside tags (such as HTML shown as "&lt;a href=...&gt;") and
 // comments are not looked at.
-std::vector<std::string> AttributeValues(const std::string& html, const std::string& name) {
+std::vector<std::string> AttributeValues(const std::string& html,
+                                         const std::string& name) {
   std::vector<std::string> values;
   const std::string key = name + "=";
   size_t open = 0;
@@ -142,7 +147,8 @@ std::string UnescapeHref(const std::string& raw) {
 
 bool IsExternal(const std::string& href) {
   const std::string lower = Lower(href);
-  for (const char* scheme : {"http:", "https:", "mailto:", "javascript:", "file:", "ftp:"}) {
+  for (const char* scheme :
+       {"http:", "https:", "mailto:", "javascript:", "file:", "ftp:"}) {
     if (lower.rfind(scheme, 0) == 0) return true;
   }
   return false;

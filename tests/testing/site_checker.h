@@ -8,9 +8,9 @@ namespace vellix::testing {
 
 /// What CheckSiteLinks found.
 struct SiteReport {
-  int pages = 0;                    // .html/.htm files read
-  int links = 0;                    // local links followed
-  std::vector<std::string> broken;  // "page: href (reason)", one per broken link
+  int pages = 0;                          // .html/.htm files read
+  int links = 0;                          // local links followed
+  std::vector<std::string> broken;        // "page: href (reason)", one per broken link
   std::vector<std::string> invalid_utf8;  // pages that are not valid UTF-8
 };
 

@@ -41,7 +41,8 @@ std::string Printable(const std::string& status) {
 
 // The start page of the site: the first surname page.
 std::string StartPage(const COptions& options) {
-  std::string dest = platform::WithTrailingSlash(platform::NativePath(options.m_strDestFolder));
+  std::string dest =
+      platform::WithTrailingSlash(platform::NativePath(options.m_strDestFolder));
   if (options.m_bAltSurnameFile && !options.m_strAltSurnameFile.empty()) {
     return dest + platform::NativePath(options.m_strAltSurnameFile);
   }
@@ -52,16 +53,17 @@ std::string StartPage(const COptions& options) {
 void PrintWhereToLook(const COptions& options, const RunStatistics& statistics) {
   uint64_t files = 0;
   for (uint32_t count : statistics.filesWritten) files += count;
-  std::printf("%d families and %d individuals in the file; %d family pages, %d index "
-              "entries, %llu files written.\n",
-              statistics.familyRecords, statistics.individualRecords,
-              statistics.familiesSelected, statistics.indexEntries,
-              static_cast<unsigned long long>(files));
+  std::printf(
+      "%d families and %d individuals in the file; %d family pages, %d index "
+      "entries, %llu files written.\n",
+      statistics.familyRecords, statistics.individualRecords, statistics.familiesSelected,
+      statistics.indexEntries, static_cast<unsigned long long>(files));
   const std::string start = StartPage(options);
   if (platform::FileExists(start)) {
     std::printf("Open the site: %s\n", start.c_str());
   } else {
-    std::printf("Site folder: %s\n", platform::NativePath(options.m_strDestFolder).c_str());
+    std::printf("Site folder: %s\n",
+                platform::NativePath(options.m_strDestFolder).c_str());
   }
   std::printf("Run log: %svx-summary.html (vellix view)\n",
               platform::ApplicationFolder().c_str());

@@ -36,8 +36,9 @@ int RunInfoCommand(const std::vector<std::string>& args) {
   const std::string& path = args[0];
   if (!platform::FileExists(path)) {
     prompter.Show(platform::MessageIcon::kStop,
-                  path + "\n\nThis input GEDCOM file does not exist or is not "
-                         "accessible.\n\nVerify you have specified the file correctly.");
+                  path +
+                      "\n\nThis input GEDCOM file does not exist or is not "
+                      "accessible.\n\nVerify you have specified the file correctly.");
     return kExitUsage;
   }
 

@@ -139,8 +139,8 @@ bool NameIndex::AddIndividual(const IndividualSummary& summary, uint8_t flags) {
   entry.pageName = summary.homePageId;
   entry.reference = summary.key;
   entry.referenceNumber = FirstNumberOf(summary.key);
-  entry.lifespan = Lifespan(privacy_, summary.living, summary.birthDate, summary.deathDate,
-                            html_markers_);
+  entry.lifespan = Lifespan(privacy_, summary.living, summary.birthDate,
+                            summary.deathDate, html_markers_);
   entry.relationship = summary.relationship;
   const bool details = !privacy_.HideDetails(summary.living);
   entry.biographyLink = details ? summary.biographyLink : std::string();

@@ -140,7 +140,8 @@ void RepositoryIndex::WritePages(RunContext& ctx) {
   if (ctx.progress.IsCancelled()) return;
   // A file without repositories still gets its first, empty page: the
   // bibliography pages link to it.
-  const int32_t pages = std::max<int32_t>(1, PageOf(static_cast<int32_t>(entries_.size())));
+  const int32_t pages =
+      std::max<int32_t>(1, PageOf(static_cast<int32_t>(entries_.size())));
   ctx.progress.SetPhase("Generating repository web pages...", 0, pages, false);
   strict_ = ctx.flags.strictConformance;
   PageWriter writer(ctx);

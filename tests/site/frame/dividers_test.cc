@@ -4,8 +4,8 @@
 #include <gd.h>
 #include <gtest/gtest.h>
 
-#include "site/frame/frame_fixture.h"
 #include "platform/image_size.h"
+#include "site/frame/frame_fixture.h"
 #include "testing/test_support.h"
 
 namespace vellix::site {
