@@ -129,7 +129,17 @@ int RunGenerateCommand(const std::vector<std::string>& args) {
   TerminalProgressView view(quiet);
   RunOutcome outcome = generator.Generate(mode, *options, view);
   view.Close();
-  if (!outcome.started) return kExitUsage;
+  if (!outcome.started) {
+    // The messages speak of the window's Options button; say how it is done
+    // here.
+    if (options->m_strGedcomFile.empty() || options->m_strDestFolder.empty()) {
+      std::fprintf(stderr,
+                   "vellix: name them on the command line (vellix generate GEDCOM -o "
+                   "DEST) or in the option set (vellix options set strGedcomFile PATH, "
+                   "vellix options set strDestFolder PATH).\n");
+    }
+    return kExitUsage;
+  }
 
   std::printf("%s\n", Printable(outcome.status_line).c_str());
   if (outcome.warnings > 0) {
