@@ -12,6 +12,7 @@
 #include "platform/file_system.h"
 #include "shell/cli/command_line.h"
 #include "shell/cli/commands.h"
+#include "shell/cli/one_line.h"
 #include "shell/cli/terminal_progress_view.h"
 #include "shell/cli/terminal_prompter.h"
 
@@ -23,20 +24,6 @@ std::string Absolute(const std::string& path) {
   std::error_code ec;
   std::filesystem::path p = std::filesystem::absolute(path, ec);
   return ec ? path : p.lexically_normal().string();
-}
-
-// The status line without the line breaks that the window's layout wants.
-std::string Printable(const std::string& status) {
-  std::string out;
-  for (char c : status) {
-    if (c == '\n') {
-      if (!out.empty() && out.back() != ' ') out += ' ';
-    } else {
-      out += c;
-    }
-  }
-  while (!out.empty() && out.back() == ' ') out.pop_back();
-  return out;
 }
 
 // The start page of the site: the first surname page.
@@ -141,7 +128,7 @@ int RunGenerateCommand(const std::vector<std::string>& args) {
     return kExitUsage;
   }
 
-  std::printf("%s\n", Printable(outcome.status_line).c_str());
+  std::printf("%s\n", OneLine(outcome.status_line).c_str());
   if (outcome.warnings > 0) {
     std::printf("%d warning%s: see %s\n", outcome.warnings,
                 outcome.warnings == 1 ? "" : "s", Warnings().path().c_str());

@@ -6,6 +6,8 @@
 #include <csignal>
 #include <cstdio>
 
+#include "shell/cli/one_line.h"
+
 namespace vellix::cli {
 namespace {
 
@@ -16,20 +18,6 @@ extern "C" void OnInterrupt(int) {
     std::signal(SIGINT, SIG_DFL);
     std::raise(SIGINT);
   }
-}
-
-// The phase text may hold line breaks ("Reading GEDCOM file...\n (1.2 MB)");
-// one terminal line shows them as blanks.
-std::string OneLine(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\n' || c == '\r') {
-      if (!out.empty() && out.back() != ' ') out += ' ';
-    } else {
-      out += c;
-    }
-  }
-  return out;
 }
 
 }  // namespace
