@@ -13,7 +13,7 @@
 #include "gedcom_synth.h"
 #include "model/individuals.h"
 #include "model/privacy.h"
-#include "model/record_store.h"
+#include "gedcom/record_store.h"
 #include "model/run_context.h"
 #include "model/selection.h"
 #include "options/options.h"

@@ -12,7 +12,7 @@
 #include "gedcom/gedcom_reader.h"
 #include "gedcom_synth.h"
 #include "model/individuals.h"
-#include "model/record_store.h"
+#include "gedcom/record_store.h"
 #include "model/run_context.h"
 #include "model/selection.h"
 #include "options/options.h"

@@ -12,7 +12,7 @@
 
 #include "gedcom/gedcom_reader.h"
 #include "gedcom_synth.h"
-#include "model/record_store.h"
+#include "gedcom/record_store.h"
 #include "platform/file_system.h"
 
 namespace {

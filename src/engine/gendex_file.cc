@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "gedcom/charset.h"
-#include "logs/warning_log.h"
+#include "text/charset.h"
+#include "run/warning_log.h"
 #include "platform/file_system.h"
 #include "text/paths.h"
 

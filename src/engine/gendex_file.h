@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "logs/run_statistics.h"
+#include "run/run_statistics.h"
 #include "model/individuals.h"
 
 namespace vellix {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/progress_window.h"
-#include "logs/warning_log.h"
+#include "run/warning_log.h"
 #include "options/options.h"
 #include "platform/app_paths.h"
 #include "platform/app_state.h"
@@ -12,7 +12,7 @@
 #include "platform/file_system.h"
 #include "platform/prompter.h"
 #include "platform/settings_store.h"
-#include "text/options_bridge.h"
+#include "options/options_bridge.h"
 #include "text/paths.h"
 
 namespace vellix {
@@ -59,7 +59,7 @@ class BusyGuard {
 // Addresses, relative to the application folder (where the log pages live),
 // of the pages that warnings about a family or individual link to.
 WarningLog::LinkResolver PageLinkFromApplicationFolder(const COptions& options) {
-  text::PageNameSettings names = text::PageNameSettingsFromOptions(options);
+  text::PageNameSettings names = PageNameSettingsFromOptions(options);
   const std::string app_folder = platform::StoredPath(platform::ApplicationFolder());
   return [names, app_folder](const std::string& ref) {
     std::string folder = text::RelativePath(app_folder, names.dest_folder);

@@ -9,9 +9,9 @@
 #include "engine/generate_mode.h"
 #include "engine/run_phases.h"
 #include "gedcom/gedcom_reader.h"
-#include "logs/disk_space_guard.h"
-#include "logs/run_statistics.h"
-#include "model/record_store.h"
+#include "run/disk_space_guard.h"
+#include "run/run_statistics.h"
+#include "gedcom/record_store.h"
 #include "platform/progress_view.h"
 
 namespace vellix {

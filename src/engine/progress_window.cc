@@ -1,7 +1,7 @@
 #include "engine/progress_window.h"
 
-#include "logs/disk_space_guard.h"
-#include "logs/warning_log.h"
+#include "run/disk_space_guard.h"
+#include "run/warning_log.h"
 
 namespace vellix {
 namespace {

@@ -3,11 +3,11 @@
 #include <memory>
 #include <utility>
 
-#include "gedcom/charset.h"
+#include "text/charset.h"
 #include "gedcom/gedcom_line.h"
-#include "logs/size_format.h"
-#include "logs/warning_log.h"
-#include "model/record_store.h"
+#include "text/size_format.h"
+#include "run/warning_log.h"
+#include "gedcom/record_store.h"
 #include "platform/app_state.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"

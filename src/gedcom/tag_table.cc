@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "logs/warning_log.h"
+#include "run/warning_log.h"
 
 namespace vellix {
 namespace {

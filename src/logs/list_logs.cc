@@ -7,7 +7,7 @@
 
 #include "logs/log_links.h"
 #include "logs/log_page.h"
-#include "logs/run_log_entries.h"
+#include "run/run_log_entries.h"
 #include "options/options.h"
 #include "platform/file_system.h"
 #include "platform/settings_store.h"

@@ -6,8 +6,8 @@
 
 #include "logs/log_links.h"
 #include "logs/log_page.h"
-#include "logs/size_format.h"
-#include "logs/warning_log.h"
+#include "text/size_format.h"
+#include "run/warning_log.h"
 #include "model/run_context.h"
 #include "options/options.h"
 #include "platform/file_system.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "logs/run_statistics.h"
+#include "run/run_statistics.h"
 
 namespace vellix {
 

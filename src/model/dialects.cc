@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "gedcom/charset.h"
+#include "text/charset.h"
 #include "gedcom/gedcom_reader.h"
 #include "model/run_context.h"
 #include "options/options.h"

@@ -1,7 +1,7 @@
 // What every phase of a generation run works with.
 #pragma once
 
-#include "logs/run_statistics.h"
+#include "run/run_statistics.h"
 #include "platform/progress.h"
 
 namespace vellix {

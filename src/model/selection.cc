@@ -4,9 +4,9 @@
 #include <cstdio>
 
 #include "gedcom/gedcom_reader.h"
-#include "logs/warning_log.h"
+#include "run/warning_log.h"
 #include "model/privacy.h"
-#include "model/record_store.h"
+#include "gedcom/record_store.h"
 #include "options/options.h"
 #include "platform/settings_store.h"
 #include "text/paths.h"

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "gedcom/gedcom_reader.h"
-#include "logs/warning_log.h"
+#include "run/warning_log.h"
 #include "model/individuals.h"
 #include "model/privacy.h"
-#include "model/record_store.h"
+#include "gedcom/record_store.h"
 #include "model/selection.h"
 #include "options/options.h"
 #include "platform/file_system.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "logs/warning_log.h"
+#include "run/warning_log.h"
 #include "options/options.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"

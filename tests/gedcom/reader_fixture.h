@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "gedcom/gedcom_reader.h"
-#include "logs/warning_log.h"
-#include "model/record_store.h"
+#include "run/warning_log.h"
+#include "gedcom/record_store.h"
 #include "testing/test_support.h"
 
 namespace vellix::testing {

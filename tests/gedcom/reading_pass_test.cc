@@ -2,7 +2,7 @@
 #include <thread>
 
 #include "gedcom/reader_fixture.h"
-#include "logs/size_format.h"
+#include "text/size_format.h"
 #include "platform/app_state.h"
 
 namespace vellix::testing {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "logs/run_statistics.h"
+#include "run/run_statistics.h"
 #include "options/options.h"
 #include "platform/file_system.h"
 #include "testing/test_support.h"

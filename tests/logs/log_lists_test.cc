@@ -11,7 +11,7 @@
 #include "logs/list_logs.h"
 #include "logs/log_fixture.h"
 #include "logs/log_page.h"
-#include "logs/run_log_entries.h"
+#include "run/run_log_entries.h"
 #include "platform/settings_store.h"
 
 namespace vellix {

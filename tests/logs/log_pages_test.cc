@@ -7,7 +7,7 @@
 
 #include "logs/log_fixture.h"
 #include "logs/log_page.h"
-#include "logs/run_log_entries.h"
+#include "run/run_log_entries.h"
 #include "platform/app_paths.h"
 
 namespace vellix {

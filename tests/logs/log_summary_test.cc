@@ -7,7 +7,7 @@
 #include "logs/log_fixture.h"
 #include "logs/log_page.h"
 #include "logs/summary_log.h"
-#include "logs/warning_log.h"
+#include "run/warning_log.h"
 #include "platform/app_paths.h"
 
 namespace vellix {

@@ -13,9 +13,9 @@
 #include "logs/list_logs.h"
 #include "logs/log_fixture.h"
 #include "logs/log_page.h"
-#include "logs/run_log_entries.h"
+#include "run/run_log_entries.h"
 #include "logs/summary_log.h"
-#include "logs/warning_log.h"
+#include "run/warning_log.h"
 
 namespace vellix {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "gedcom/gedcom_reader.h"
 #include "gedcom/reader_fixture.h"
-#include "logs/run_statistics.h"
-#include "model/record_store.h"
+#include "run/run_statistics.h"
+#include "gedcom/record_store.h"
 #include "model/run_context.h"
 #include "options/options.h"
 #include "platform/file_system.h"

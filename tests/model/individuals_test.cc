@@ -7,9 +7,9 @@
 
 #include "gedcom/gedcom_reader.h"
 #include "gedcom/tag_table.h"
-#include "logs/warning_log.h"
+#include "run/warning_log.h"
 #include "model/privacy.h"
-#include "model/record_store.h"
+#include "gedcom/record_store.h"
 #include "model/selection.h"
 #include "options/options.h"
 #include "testing/test_support.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "gedcom/gedcom_reader.h"
-#include "model/record_store.h"
+#include "gedcom/record_store.h"
 #include "options/options.h"
 #include "testing/test_support.h"
 

@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "gedcom/gedcom_reader.h"
-#include "logs/warning_log.h"
+#include "run/warning_log.h"
 #include "model/privacy.h"
-#include "model/record_store.h"
+#include "gedcom/record_store.h"
 #include "options/options.h"
 #include "platform/file_system.h"
 #include "testing/test_support.h"
-#include "text/options_bridge.h"
+#include "options/options_bridge.h"
 #include "text/paths.h"
 
 namespace vellix {
@@ -315,7 +315,7 @@ TEST_F(SelectionTest, HostileIdentifiersNeverLeaveTheDestinationFolder) {
 
   const std::filesystem::path dest =
       std::filesystem::path(dir_.path() + "site").lexically_normal();
-  text::PageNameSettings names = text::PageNameSettingsFromOptions(options_);
+  text::PageNameSettings names = PageNameSettingsFromOptions(options_);
   std::set<std::string> files;
   for (const char* key : {"F1", "F2", "F3", "F4", "F5"}) {
     std::string stored = text::PageFileName(names, Family(key).pageId,

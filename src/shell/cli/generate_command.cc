@@ -6,7 +6,7 @@
 
 #include "engine/generator.h"
 #include "engine/site_phases.h"
-#include "logs/warning_log.h"
+#include "run/warning_log.h"
 #include "options/options.h"
 #include "platform/app_paths.h"
 #include "platform/file_system.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "gedcom/gedcom_reader.h"
-#include "model/record_store.h"
+#include "gedcom/record_store.h"
 #include "options/options.h"
 #include "platform/file_system.h"
 #include "platform/settings_store.h"

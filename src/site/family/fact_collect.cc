@@ -4,7 +4,7 @@
 #include <set>
 #include <utility>
 
-#include "logs/warning_log.h"
+#include "run/warning_log.h"
 #include "model/names.h"
 #include "model/privacy.h"
 #include "options/options.h"

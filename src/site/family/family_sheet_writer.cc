@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "gedcom/gedcom_reader.h"
-#include "logs/run_log_entries.h"
-#include "logs/warning_log.h"
+#include "run/run_log_entries.h"
+#include "run/warning_log.h"
 #include "model/dialects.h"
 #include "model/run_context.h"
 #include "options/options.h"
@@ -15,7 +15,7 @@
 #include "site/frame/dividers.h"
 #include "site/frame/page_file.h"
 #include "text/html_escape.h"
-#include "text/options_bridge.h"
+#include "options/options_bridge.h"
 
 namespace vellix::site {
 
@@ -24,8 +24,8 @@ FamilySheetWriter::FamilySheetWriter(RunContext& ctx)
       options_(ctx.options),
       privacy_(ctx.options,
                platform::ReadSupportFlags(platform::SettingsStore::Application())),
-      converter_(text::TextSettingsFromOptions(ctx.options, ctx.flags.strictConformance)),
-      names_(text::PageNameSettingsFromOptions(ctx.options)),
+      converter_(TextSettingsFromOptions(ctx.options, ctx.flags.strictConformance)),
+      names_(PageNameSettingsFromOptions(ctx.options)),
       page_writer_(ctx) {
   converter_.SetDialect(&CurrentDialect().markers);
   page_writer_.Prepare(false);

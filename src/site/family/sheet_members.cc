@@ -3,10 +3,10 @@
 #include <unordered_set>
 
 #include "gedcom/gedcom_reader.h"
-#include "logs/warning_log.h"
+#include "run/warning_log.h"
 #include "model/names.h"
 #include "model/privacy.h"
-#include "model/record_store.h"
+#include "gedcom/record_store.h"
 #include "options/options.h"
 #include "text/string_ops.h"
 

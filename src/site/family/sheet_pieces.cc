@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "gedcom/charset.h"
-#include "logs/warning_log.h"
+#include "text/charset.h"
+#include "run/warning_log.h"
 #include "options/options.h"
 #include "platform/file_system.h"
 #include "platform/image_size.h"

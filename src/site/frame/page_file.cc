@@ -1,7 +1,7 @@
 #include "site/frame/page_file.h"
 
-#include "gedcom/charset.h"
-#include "logs/warning_log.h"
+#include "text/charset.h"
+#include "run/warning_log.h"
 #include "platform/file_system.h"
 
 namespace vellix::site {

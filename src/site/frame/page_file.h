@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "logs/run_statistics.h"
+#include "run/run_statistics.h"
 
 namespace vellix::site {
 

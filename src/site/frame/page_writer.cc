@@ -1,6 +1,6 @@
 #include "site/frame/page_writer.h"
 
-#include "gedcom/charset.h"
+#include "text/charset.h"
 #include "model/run_context.h"
 #include "options/options.h"
 #include "platform/app_paths.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "gedcom/charset.h"
+#include "text/charset.h"
 #include "model/run_context.h"
 #include "options/options.h"
 #include "site/frame/dividers.h"

@@ -5,7 +5,7 @@
 
 #include "gedcom/gedcom_reader.h"
 #include "model/dialects.h"
-#include "model/record_store.h"
+#include "gedcom/record_store.h"
 #include "model/run_context.h"
 #include "options/options.h"
 #include "site/sources/entry_parts.h"

@@ -4,9 +4,9 @@
 
 #include "gedcom/gedcom_reader.h"
 #include "model/dialects.h"
-#include "model/record_store.h"
+#include "gedcom/record_store.h"
 #include "model/run_context.h"
-#include "text/options_bridge.h"
+#include "options/options_bridge.h"
 
 namespace vellix::site {
 namespace {
@@ -38,7 +38,7 @@ bool FoldedLess(std::string_view a, std::string_view b) {
 }
 
 text::TextConverter EntryConverter(const COptions& options, bool strict_doctype) {
-  text::TextConverter converter(text::TextSettingsFromOptions(options, strict_doctype));
+  text::TextConverter converter(TextSettingsFromOptions(options, strict_doctype));
   converter.SetDialect(&CurrentDialect().markers);
   return converter;
 }

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "gedcom/gedcom_reader.h"
-#include "logs/warning_log.h"
+#include "run/warning_log.h"
 #include "model/privacy.h"
-#include "model/record_store.h"
+#include "gedcom/record_store.h"
 #include "options/options.h"
 #include "site/family/fact_collect.h"
 #include "testing/test_support.h"

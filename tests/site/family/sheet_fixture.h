@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "gedcom/gedcom_reader.h"
-#include "logs/run_log_entries.h"
-#include "logs/warning_log.h"
-#include "model/record_store.h"
+#include "run/run_log_entries.h"
+#include "run/warning_log.h"
+#include "gedcom/record_store.h"
 #include "model/run_context.h"
 #include "model/selection.h"
 #include "options/options.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "gedcom/gedcom_reader.h"
-#include "model/record_store.h"
+#include "gedcom/record_store.h"
 #include "model/run_context.h"
 #include "platform/progress.h"
 #include "site/frame/frame_fixture.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "logs/warning_log.h"
+#include "run/warning_log.h"
 #include "testing/test_support.h"
 
 namespace vellix::site {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "gedcom/gedcom_reader.h"
-#include "logs/warning_log.h"
-#include "model/record_store.h"
+#include "run/warning_log.h"
+#include "gedcom/record_store.h"
 #include "model/run_context.h"
 #include "options/options.h"
 #include "platform/progress.h"

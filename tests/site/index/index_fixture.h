@@ -10,7 +10,7 @@
 #include "gedcom/gedcom_reader.h"
 #include "model/individuals.h"
 #include "model/privacy.h"
-#include "model/record_store.h"
+#include "gedcom/record_store.h"
 #include "model/run_context.h"
 #include "options/options.h"
 #include "platform/clock.h"

@@ -9,10 +9,10 @@
 #include <string>
 
 #include "gedcom/gedcom_reader.h"
-#include "logs/run_statistics.h"
-#include "logs/warning_log.h"
+#include "run/run_statistics.h"
+#include "run/warning_log.h"
 #include "model/dialects.h"
-#include "model/record_store.h"
+#include "gedcom/record_store.h"
 #include "model/run_context.h"
 #include "options/options.h"
 #include "platform/clock.h"

@@ -1,10 +1,10 @@
-#include "text/options_bridge.h"
+#include "options/options_bridge.h"
 
 #include <gtest/gtest.h>
 
 #include "text/text_converter.h"
 
-namespace vellix::text {
+namespace vellix {
 namespace {
 
 TEST(OptionsBridgeTest, DefaultOptionSetLinksNothing) {
@@ -38,4 +38,4 @@ TEST(OptionsBridgeTest, CopiesLinkSettingsAndStrictFlag) {
 }
 
 }  // namespace
-}  // namespace vellix::text
+}  // namespace vellix

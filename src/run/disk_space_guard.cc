@@ -1,4 +1,4 @@
-#include "logs/disk_space_guard.h"
+#include "run/disk_space_guard.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "logs/warning_log.h"
+#include "run/warning_log.h"
 
 #include <gtest/gtest.h>
 
