@@ -4,7 +4,7 @@
 
 #include "text/text_converter.h"
 
-namespace vellix {
+namespace vellix::text {
 namespace {
 
 TEST(OptionsBridgeTest, DefaultOptionSetLinksNothing) {
@@ -38,4 +38,4 @@ TEST(OptionsBridgeTest, CopiesLinkSettingsAndStrictFlag) {
 }
 
 }  // namespace
-}  // namespace vellix
+}  // namespace vellix::text
