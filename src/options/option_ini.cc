@@ -16,6 +16,8 @@ namespace {
 // Quoted pieces are cut at about this many bytes of escaped text.
 constexpr size_t kPieceLength = 96;
 constexpr std::string_view kIndent = "    ";
+// Longer caption and choices comments put each choice on its own line.
+constexpr size_t kChoicesOnOneLine = 80;
 
 // The fact labels that always show another label: reading them is
 // redirected, so setting them would have no effect.
@@ -183,7 +185,12 @@ char* ReadLine(char* buffer, int size, void* stream) {
   ++state->line;
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   state->indented = !line.empty() && (line[0] == ' ' || line[0] == '\t');
-  if (line.size() + 2 > static_cast<size_t>(size)) {
+  const size_t first = line.find_first_not_of(" \t");
+  const bool comment =
+      first != std::string_view::npos && (line[first] == ';' || line[first] == '#');
+  if (comment) {
+    line = line.substr(0, first + 1);  // the comment's text does not matter
+  } else if (line.size() + 2 > static_cast<size_t>(size)) {
     Problem(state, state->line,
             "the line is longer than " + std::to_string(kMaxIniLine) +
                 " characters; continue a long text in quoted pieces on indented lines");
@@ -281,7 +288,18 @@ std::string OptionsToIni(COptions& options, std::string_view origin) {
     }
     out += "; " + d.caption;
     if (!d.choices.empty()) {
-      out += ": " + ChoicesText(d, setting->type == SettingType::kBool);
+      const std::string choices = ChoicesText(d, setting->type == SettingType::kBool);
+      if (d.caption.size() + choices.size() <= kChoicesOnOneLine) {
+        out += ": " + choices;
+      } else {
+        out += ':';
+        for (const ChoiceMeaning& choice : d.choices) {
+          const std::string value = setting->type != SettingType::kBool
+                                        ? std::to_string(choice.value)
+                                        : (choice.value != 0 ? "yes" : "no");
+          out += "\n;   " + value + " = " + std::string(choice.text);
+        }
+      }
     }
     out += '\n';
     const std::string value = SettingValue(options, *setting);

@@ -197,10 +197,14 @@ const std::vector<Setting>& AllSettings() {
 const Setting* FindSetting(std::string_view key) {
   std::string wanted = Lower(key);
   if (wanted.rfind("m_", 0) == 0) wanted.erase(0, 2);
-  for (const Setting& setting : AllSettings()) {
-    if (Lower(setting.key) == wanted) return &setting;
-  }
-  return nullptr;
+  static const std::unordered_map<std::string, const Setting*> by_key = [] {
+    std::unordered_map<std::string, const Setting*> map;
+    for (const Setting& setting : AllSettings())
+      map.emplace(Lower(setting.key), &setting);
+    return map;
+  }();
+  const auto found = by_key.find(wanted);
+  return found == by_key.end() ? nullptr : found->second;
 }
 
 std::string SettingValue(COptions& options, const Setting& setting) {
