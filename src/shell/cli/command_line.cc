@@ -7,25 +7,25 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-CommandLine::CommandLine(std::vector<OptionSpec> specs) : specs_(std::move(specs)) {}
+CommandLine::CommandLine(std::vector<CommandOption> known) : known_(std::move(known)) {}
 
-const OptionSpec* CommandLine::FindLong(std::string_view name) const {
-  for (const OptionSpec& spec : specs_) {
-    if (!spec.long_name.empty() && spec.long_name == name) return &spec;
+const CommandOption* CommandLine::FindLong(std::string_view name) const {
+  for (const CommandOption& option : known_) {
+    if (!option.long_name.empty() && option.long_name == name) return &option;
   }
   return nullptr;
 }
 
-const OptionSpec* CommandLine::FindShort(char letter) const {
-  for (const OptionSpec& spec : specs_) {
-    if (spec.short_name != 0 && spec.short_name == letter) return &spec;
+const CommandOption* CommandLine::FindShort(char letter) const {
+  for (const CommandOption& option : known_) {
+    if (option.short_name != 0 && option.short_name == letter) return &option;
   }
   return nullptr;
 }
 
-std::string CommandLine::NameOf(const OptionSpec& spec) {
-  return spec.long_name.empty() ? std::string(1, spec.short_name)
-                                : std::string(spec.long_name);
+std::string CommandLine::NameOf(const CommandOption& option) {
+  return option.long_name.empty() ? std::string(1, option.short_name)
+                                  : std::string(option.long_name);
 }
 
 bool CommandLine::Parse(const std::vector<std::string>& args, std::string* error) {
@@ -43,21 +43,21 @@ bool CommandLine::Parse(const std::vector<std::string>& args, std::string* error
     if (arg[1] == '-') {
       const size_t eq = arg.find('=');
       const std::string name = arg.substr(2, eq == std::string::npos ? eq : eq - 2);
-      const OptionSpec* spec = FindLong(name);
-      if (spec == nullptr) {
+      const CommandOption* option = FindLong(name);
+      if (option == nullptr) {
         *error = "unknown option '--" + name + "'";
         return false;
       }
-      if (spec->argument == OptionArgument::kNone) {
+      if (option->argument == OptionArgument::kNone) {
         if (eq != std::string::npos) {
           *error = "option '--" + name + "' takes no value";
           return false;
         }
-        given_.emplace_back(NameOf(*spec), std::nullopt);
+        given_.emplace_back(NameOf(*option), std::nullopt);
       } else if (eq != std::string::npos) {
-        given_.emplace_back(NameOf(*spec), arg.substr(eq + 1));
+        given_.emplace_back(NameOf(*option), arg.substr(eq + 1));
       } else if (i + 1 < args.size()) {
-        given_.emplace_back(NameOf(*spec), args[++i]);
+        given_.emplace_back(NameOf(*option), args[++i]);
       } else {
         *error = "option '--" + name + "' needs a value";
         return false;
@@ -67,19 +67,19 @@ bool CommandLine::Parse(const std::vector<std::string>& args, std::string* error
     // One or more letters: flags, possibly ending in an option whose value
     // is the rest of the word or the next word.
     for (size_t k = 1; k < arg.size(); ++k) {
-      const OptionSpec* spec = FindShort(arg[k]);
-      if (spec == nullptr) {
+      const CommandOption* option = FindShort(arg[k]);
+      if (option == nullptr) {
         *error = "unknown option '-" + std::string(1, arg[k]) + "'";
         return false;
       }
-      if (spec->argument == OptionArgument::kNone) {
-        given_.emplace_back(NameOf(*spec), std::nullopt);
+      if (option->argument == OptionArgument::kNone) {
+        given_.emplace_back(NameOf(*option), std::nullopt);
         continue;
       }
       if (k + 1 < arg.size()) {
-        given_.emplace_back(NameOf(*spec), arg.substr(k + 1));
+        given_.emplace_back(NameOf(*option), arg.substr(k + 1));
       } else if (i + 1 < args.size()) {
-        given_.emplace_back(NameOf(*spec), args[++i]);
+        given_.emplace_back(NameOf(*option), args[++i]);
       } else {
         *error = "option '-" + std::string(1, arg[k]) + "' needs a value";
         return false;

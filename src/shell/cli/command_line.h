@@ -13,7 +13,7 @@ enum class OptionArgument { kNone, kRequired };
 
 /// One option a command accepts: a one-letter name ('o' for "-o", 0 for
 /// none), a long name ("out" for "--out") and whether it takes a value.
-struct OptionSpec {
+struct CommandOption {
   char short_name;
   std::string_view long_name;
   OptionArgument argument = OptionArgument::kNone;
@@ -26,7 +26,7 @@ struct OptionSpec {
 /// option, so negative numbers need no "--"; "-" alone is a word.
 class CommandLine {
  public:
-  explicit CommandLine(std::vector<OptionSpec> specs);
+  explicit CommandLine(std::vector<CommandOption> known);
 
   /// Parses `args`. False, with `error` set ("unknown option '--bogus'",
   /// "option '--out' needs a value", "option '--quiet' takes no value"), on
@@ -41,11 +41,11 @@ class CommandLine {
   const std::vector<std::string>& positional() const { return positional_; }
 
  private:
-  const OptionSpec* FindLong(std::string_view name) const;
-  const OptionSpec* FindShort(char letter) const;
-  static std::string NameOf(const OptionSpec& spec);
+  const CommandOption* FindLong(std::string_view name) const;
+  const CommandOption* FindShort(char letter) const;
+  static std::string NameOf(const CommandOption& option);
 
-  std::vector<OptionSpec> specs_;
+  std::vector<CommandOption> known_;
   std::vector<std::pair<std::string, std::optional<std::string>>> given_;
   std::vector<std::string> positional_;
 };
