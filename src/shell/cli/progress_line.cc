@@ -33,11 +33,13 @@ std::string Fit(const std::string& text, size_t columns) {
   if (columns <= 3) return Head(text, columns);
   std::string head = Head(text, columns - 3);
   const size_t space = head.rfind(' ');
-  if (text[head.size()] != ' ' && space != std::string::npos &&
+  const char next = text[head.size()];
+  if (next != ' ' && next != '.' && space != std::string::npos &&
       space >= head.size() * 2 / 3) {
     head.resize(space);
   }
-  while (!head.empty() && head.back() == ' ') head.pop_back();
+  // "file... (3 KB)" cut after "file..." reads "file...", not "file......".
+  while (!head.empty() && (head.back() == ' ' || head.back() == '.')) head.pop_back();
   return head + "...";
 }
 

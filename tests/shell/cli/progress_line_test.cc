@@ -59,6 +59,14 @@ TEST(ProgressLine, NeverReachesTheLastColumn) {
   }
 }
 
+TEST(ProgressLine, ACutTextEndsInOneEllipsis) {
+  ProgressSnapshot s;
+  s.step = 1;
+  s.steps = 7;
+  s.phase = "Reading GEDCOM file... (3.10 KB)";
+  EXPECT_EQ(RenderProgressLine(s, 34), "[1/7] Reading GEDCOM file... 0:00");
+}
+
 TEST(ProgressLine, ShowsOnlyWhatIsKnown) {
   ProgressSnapshot s;
   s.step = 1;
