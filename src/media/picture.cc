@@ -4,7 +4,10 @@
 
 #include <climits>
 #include <cstdarg>
+#include <memory>
 #include <utility>
+
+#include "media/area_scale.h"
 
 namespace vellix::media {
 namespace {
@@ -28,15 +31,23 @@ void QuietLibrary() {
 
 bool SwapsSides(int orientation) { return orientation >= 5 && orientation <= 8; }
 
+/// A true-colour image that keeps what is written into it, alpha included.
+Image NewCanvas(int width, int height) {
+  Image image(gdImageCreateTrueColor(width, height));
+  if (image) {
+    gdImageAlphaBlending(image.get(), 0);
+    gdImageSaveAlpha(image.get(), 1);
+  }
+  return image;
+}
+
 /// `source` turned as the EXIF orientation asks (1 to 8); a new image.
 Image Orient(gdImagePtr source, int orientation) {
   const int w = gdImageSX(source);
   const int h = gdImageSY(source);
   const bool swap = SwapsSides(orientation);
-  Image out(gdImageCreateTrueColor(swap ? h : w, swap ? w : h));
+  Image out = NewCanvas(swap ? h : w, swap ? w : h);
   if (!out) return out;
-  gdImageAlphaBlending(out.get(), 0);
-  gdImageSaveAlpha(out.get(), 1);
   const int ow = gdImageSX(out.get());
   const int oh = gdImageSY(out.get());
   for (int y = 0; y < oh; ++y) {
@@ -78,6 +89,21 @@ Image Orient(gdImagePtr source, int orientation) {
   return out;
 }
 
+/// `source` resampled to `width` x `height` as a true-colour image with its
+/// alpha channel: shrunk by area averaging, or (never needed for fitted
+/// sizes, which do not enlarge) stretched by the library.
+Image Resample(gdImagePtr source, int width, int height) {
+  if (gdImagePtr shrunk = ShrinkByAreaAverage(source, width, height))
+    return Image(shrunk);
+  Image target = NewCanvas(width, height);
+  if (!target) return target;
+  gdImageFilledRectangle(target.get(), 0, 0, width - 1, height - 1,
+                         gdTrueColorAlpha(0, 0, 0, gdAlphaTransparent));
+  gdImageCopyResampled(target.get(), source, 0, 0, 0, 0, width, height, gdImageSX(source),
+                       gdImageSY(source));
+  return target;
+}
+
 /// Runs one of the library's encoders, `encode(&size)`, and takes the
 /// bytes it allocated.
 template <typename Encoder>
@@ -91,57 +117,20 @@ std::string Encoded(Encoder encode) {
   return out;
 }
 
-/// A true-colour copy of `source` at `width` x `height`, resampled, with
-/// the alpha channel kept (fully transparent where nothing was drawn).
-Image Resample(gdImagePtr source, int width, int height) {
-  Image target(gdImageCreateTrueColor(width, height));
-  if (!target) return target;
-  gdImageAlphaBlending(target.get(), 0);
-  gdImageSaveAlpha(target.get(), 1);
-  gdImageFilledRectangle(target.get(), 0, 0, width - 1, height - 1,
-                         gdTrueColorAlpha(0, 0, 0, gdAlphaTransparent));
-  gdImageCopyResampled(target.get(), source, 0, 0, 0, 0, width, height, gdImageSX(source),
-                       gdImageSY(source));
-  return target;
-}
-
-/// Turns the resampled true-colour `image` into a palette GIF. When the
-/// source had a transparent colour, the pixels that came out mostly
-/// transparent take a palette entry of their own that is marked
-/// transparent, so the thumbnail is see-through where the picture was.
-std::string EncodeGif(gdImagePtr image, gdImagePtr source) {
-  const int source_transparent = gdImageGetTransparent(source);
-  Image palette(
-      gdImageCreatePaletteFromTrueColor(image, 0, source_transparent >= 0 ? 255 : 256));
-  if (!palette) return {};
-  if (source_transparent >= 0) {
-    const int index = gdImageColorAllocateAlpha(
-        palette.get(), gdImageRed(source, source_transparent),
-        gdImageGreen(source, source_transparent), gdImageBlue(source, source_transparent),
-        gdAlphaTransparent);
-    if (index >= 0) {
-      for (int y = 0; y < gdImageSY(image); ++y) {
-        for (int x = 0; x < gdImageSX(image); ++x) {
-          if (gdTrueColorGetAlpha(gdImageGetTrueColorPixel(image, x, y)) >= 64) {
-            gdImageSetPixel(palette.get(), x, y, index);
-          }
-        }
-      }
-      gdImageColorTransparent(palette.get(), index);
-    }
-  }
-  return Encoded([&](int* size) { return gdImageGifPtr(palette.get(), size); });
-}
-
 }  // namespace
 
-Picture::Picture(gdImageStruct* image, ImageFormat format, int orientation)
-    : image_(image), format_(format), orientation_(orientation) {}
+Picture::Picture(gdImageStruct* image, ImageFormat format, int orientation,
+                 std::optional<Transparent> transparent)
+    : image_(image),
+      format_(format),
+      orientation_(orientation),
+      transparent_(transparent) {}
 
 Picture::Picture(Picture&& other) noexcept
     : image_(std::exchange(other.image_, nullptr)),
       format_(other.format_),
-      orientation_(other.orientation_) {}
+      orientation_(other.orientation_),
+      transparent_(other.transparent_) {}
 
 Picture& Picture::operator=(Picture&& other) noexcept {
   if (this != &other) {
@@ -149,6 +138,7 @@ Picture& Picture::operator=(Picture&& other) noexcept {
     image_ = std::exchange(other.image_, nullptr);
     format_ = other.format_;
     orientation_ = other.orientation_;
+    transparent_ = other.transparent_;
   }
   return *this;
 }
@@ -179,8 +169,14 @@ std::optional<Picture> Picture::Decode(std::string_view data, const ImageHeader&
       break;
   }
   if (image == nullptr) return std::nullopt;
+  std::optional<Transparent> transparent;
+  const int index = gdImageGetTransparent(image);
+  if (!gdImageTrueColor(image) && index >= 0 && index < gdImageColorsTotal(image)) {
+    transparent = Transparent{gdImageRed(image, index), gdImageGreen(image, index),
+                              gdImageBlue(image, index)};
+  }
   const int orientation = header.format == ImageFormat::kJpeg ? header.orientation : 1;
-  return Picture(image, header.format, orientation);
+  return Picture(image, header.format, orientation, transparent);
 }
 
 PixelSize Picture::size() const {
@@ -189,29 +185,52 @@ PixelSize Picture::size() const {
   return SwapsSides(orientation_) ? PixelSize{h, w} : PixelSize{w, h};
 }
 
-std::string Picture::Encode(int32_t max, FitMode mode, PixelSize* scaled) const {
-  const PixelSize shown = size();
-  const PixelSize target = Fit(max, shown.width, shown.height, mode);
-  *scaled = target;
+std::optional<Picture> Picture::ScaledTo(PixelSize target) const {
+  if (target.width < 1 || target.height < 1) return std::nullopt;
   // Scale in the stored orientation first, then turn the small result.
   const bool swap = SwapsSides(orientation_);
-  Image resampled = Resample(image_, swap ? target.height : target.width,
-                             swap ? target.width : target.height);
-  if (!resampled) return {};
-  if (orientation_ != 1) {
-    resampled = Orient(resampled.get(), orientation_);
-    if (!resampled) return {};
-  }
-  gdImagePtr image = resampled.get();
+  Image scaled = Resample(image_, swap ? target.height : target.width,
+                          swap ? target.width : target.height);
+  if (scaled && orientation_ != 1) scaled = Orient(scaled.get(), orientation_);
+  if (!scaled) return std::nullopt;
+  return Picture(scaled.release(), format_, 1, transparent_);
+}
+
+std::string Picture::Encode() const {
+  gdImagePtr image = image_;
   switch (format_) {
-    case ImageFormat::kGif:
-      return EncodeGif(image, image_);
     case ImageFormat::kJpeg:
       return Encoded([&](int* size) { return gdImageJpegPtr(image, size, -1); });
     case ImageFormat::kPng:
       return Encoded([&](int* size) { return gdImagePngPtr(image, size); });
+    case ImageFormat::kGif:
+      break;
   }
-  return {};
+  if (!gdImageTrueColor(image)) {
+    return Encoded([&](int* size) { return gdImageGifPtr(image, size); });
+  }
+  // A GIF holds a palette: the scaled colours are reduced to one. When the
+  // source had a transparent colour, the pixels that came out mostly
+  // transparent take a palette entry of their own marked transparent, so
+  // the copy is see-through where the picture was.
+  Image palette(gdImageCreatePaletteFromTrueColor(image, 0, transparent_ ? 255 : 256));
+  if (!palette) return {};
+  if (transparent_) {
+    const int index =
+        gdImageColorAllocateAlpha(palette.get(), transparent_->red, transparent_->green,
+                                  transparent_->blue, gdAlphaTransparent);
+    if (index >= 0) {
+      for (int y = 0; y < gdImageSY(image); ++y) {
+        for (int x = 0; x < gdImageSX(image); ++x) {
+          if (gdTrueColorGetAlpha(gdImageGetTrueColorPixel(image, x, y)) >= 64) {
+            gdImageSetPixel(palette.get(), x, y, index);
+          }
+        }
+      }
+      gdImageColorTransparent(palette.get(), index);
+    }
+  }
+  return Encoded([&](int* size) { return gdImageGifPtr(palette.get(), size); });
 }
 
 std::string FitJpeg(std::string_view data, int32_t max, PixelSize* scaled) {
@@ -222,7 +241,8 @@ std::string FitJpeg(std::string_view data, int32_t max, PixelSize* scaled) {
   if (fitted == PixelSize{header->width, header->height}) return std::string(data);
   std::optional<Picture> picture = Picture::Decode(data, *header);
   if (!picture) return {};
-  return picture->Encode(max, FitMode::kLongerSide, scaled);
+  std::optional<Picture> small = picture->ScaledTo(fitted);
+  return small ? small->Encode() : std::string();
 }
 
 }  // namespace vellix::media

@@ -1,7 +1,6 @@
 // A decoded picture and the scaled copies made from it, through libgd.
 #pragma once
 
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,16 +17,17 @@ namespace vellix::media {
 /// before the image library allocates anything.
 inline constexpr int64_t kMaxPicturePixels = 128LL * 1000 * 1000;
 
-/// One picture decoded from a file's bytes. Scaled copies are encoded in the
-/// format the picture came in: JPEG as JPEG at the library's default
-/// quality, PNG as PNG with its alpha channel, GIF as GIF with its
-/// transparent colour kept. A JPEG's EXIF orientation is applied, so
-/// copies stand upright as browsers show the original.
+/// One picture in memory, decoded from a file's bytes or scaled from
+/// another. It is encoded in the format the file came in: JPEG as JPEG at
+/// the library's default quality, PNG as PNG with its alpha channel, GIF as
+/// GIF with its transparent colour kept. A JPEG's EXIF orientation is
+/// applied when scaling, so copies stand upright as browsers show the
+/// original.
 class Picture {
  public:
   /// Decodes `data`, whose header `header` was read by ReadImageHeader.
-  /// Nothing when the library cannot decode it, or when the header is
-  /// incomplete or larger than kMaxPicturePixels (checked first).
+  /// Nothing when the header is incomplete or larger than kMaxPicturePixels
+  /// (checked first), or when the library cannot decode the data.
   static std::optional<Picture> Decode(std::string_view data, const ImageHeader& header);
 
   Picture(Picture&&) noexcept;
@@ -36,18 +36,27 @@ class Picture {
 
   /// The size as shown, after the orientation is applied.
   PixelSize size() const;
-  ImageFormat format() const { return format_; }
 
-  /// The picture scaled to fit `max` (Fit), encoded; empty when encoding
-  /// failed. `scaled` receives the size of the result.
-  std::string Encode(int32_t max, FitMode mode, PixelSize* scaled) const;
+  /// A copy of the picture at `target` (a size as shown, normally Fit of
+  /// size()), upright. Nothing when the library fails.
+  std::optional<Picture> ScaledTo(PixelSize target) const;
+
+  /// The picture encoded in its format; empty when encoding failed.
+  std::string Encode() const;
 
  private:
-  Picture(gdImageStruct* image, ImageFormat format, int orientation);
+  /// The transparent colour of a GIF, kept through scaling.
+  struct Transparent {
+    int red = 0, green = 0, blue = 0;
+  };
+
+  Picture(gdImageStruct* image, ImageFormat format, int orientation,
+          std::optional<Transparent> transparent);
 
   gdImageStruct* image_;
   ImageFormat format_;
-  int orientation_;
+  int orientation_;  // EXIF orientation still to apply (1: upright)
+  std::optional<Transparent> transparent_;
 };
 
 /// Scales the JPEG `data` (a built-in icon) to fit `max` and encodes it as
