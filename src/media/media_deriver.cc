@@ -115,6 +115,19 @@ bool MediaDeriver::WriteTarget(const Wanted& wanted, std::string_view data,
   return true;
 }
 
+bool MediaDeriver::CopyTarget(const Wanted& wanted, const std::string& source,
+                              DeriveResult* result) {
+  uint64_t bytes = 0;
+  if (!writer_.Copy(wanted.target, source, &bytes)) return false;
+  DerivedEntry entry = wanted.entry;
+  entry.target_size = bytes;
+  record_.Put(wanted.target, entry);
+  made_this_run_.insert(wanted.target);
+  result->files_written += 1;
+  result->bytes_written += bytes;
+  return true;
+}
+
 void MediaDeriver::FillFromRecord(MediaItem* item) {
   if (item->code != MediaCode::kGif) return;
   const DerivedEntry* entry = record_.Find(item->ThumbPath());
@@ -165,17 +178,8 @@ void MediaDeriver::DerivePicture(MediaItem* item, const FileStamp& stamp,
   if (!need_thumb && !need_slide) {
     // Only the copy of the original is missing: no need to look inside.
     FillFromRecord(item);
-    uint64_t bytes = 0;
-    if (!writer_.Copy(orig.target, source, &bytes)) {
+    if (!CopyTarget(orig, source, result))
       Fail(result, MediaFailure::kCannotWrite, *item);
-      return;
-    }
-    DerivedEntry entry = orig.entry;
-    entry.target_size = bytes;
-    record_.Put(orig.target, entry);
-    made_this_run_.insert(orig.target);
-    result->files_written += 1;
-    result->bytes_written += bytes;
     return;
   }
 
@@ -218,8 +222,6 @@ void MediaDeriver::DerivePicture(MediaItem* item, const FileStamp& stamp,
     if (need_slide) {
       slide_picture = picture->ScaledTo(
           Fit(settings_.slide_size, shown.width, shown.height, FitMode::kLongerSide));
-    }
-    if (need_slide) {
       if (slide_picture) {
         write(slide, slide_picture->Encode(), slide_picture->size(), false);
       } else {
@@ -287,18 +289,12 @@ void MediaDeriver::DeriveOther(MediaItem* item, const FileStamp& stamp,
     Fail(result, MediaFailure::kMissing, *item);
     return;
   }
-  Wanted orig{item->OrigPath(), SourceEntry(item->resolved_path, kItemUse, stamp, 0)};
+  const Wanted orig{item->OrigPath(),
+                    SourceEntry(item->resolved_path, kItemUse, stamp, 0)};
   if (UpToDate(orig)) return;
-  uint64_t bytes = 0;
-  if (!writer_.Copy(orig.target, item->resolved_path, &bytes)) {
+  if (!CopyTarget(orig, item->resolved_path, result)) {
     Fail(result, MediaFailure::kCannotWrite, *item);
-    return;
   }
-  orig.entry.target_size = bytes;
-  record_.Put(orig.target, orig.entry);
-  made_this_run_.insert(orig.target);
-  result->files_written += 1;
-  result->bytes_written += bytes;
 }
 
 PortraitResult MediaDeriver::Portrait(MediaItem* item, PortraitKind kind) {

@@ -122,6 +122,7 @@ class MediaDeriver {
   bool UpToDate(const Wanted& wanted);
   bool WriteTarget(const Wanted& wanted, std::string_view data, PixelSize size,
                    bool animated, DeriveResult* result);
+  bool CopyTarget(const Wanted& wanted, const std::string& source, DeriveResult* result);
   void FillFromRecord(MediaItem* item);
   void DerivePicture(MediaItem* item, const FileStamp& stamp, DeriveResult* result);
   void DeriveOther(MediaItem* item, const FileStamp& stamp, DeriveResult* result);
