@@ -10,6 +10,7 @@
 #include "run/warning_log.h"
 #include "text/charset.h"
 #include "text/size_format.h"
+#include "text/string_ops.h"
 
 namespace vellix {
 namespace {
@@ -30,14 +31,6 @@ bool IsBlank(std::string_view line) {
     if (c != ' ' && c != '\t' && c != '\v' && c != '\f') return false;
   }
   return true;
-}
-
-std::string Folded(std::string_view tag) {
-  std::string folded(tag);
-  for (char& c : folded) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  }
-  return folded;
 }
 
 }  // namespace
@@ -166,14 +159,15 @@ TagLookupContext GedcomReader::Context() const {
 }
 
 void GedcomReader::ReportUnknownTag(std::string_view tag, bool report_once) {
-  if (report_once && !reported_.insert("12" + Folded(tag)).second) return;
+  if (report_once && !reported_.insert("12" + text::AsciiUpper(tag)).second) return;
   env_.warnings().Add(WarningCode::kNonstandardTagIgnored, tag);
 }
 
 TagCode GedcomReader::Lookup(std::string_view tag, bool report_once) {
   bool remapped = false;
   const TagCode code = LookupTagQuiet(tag, Context(), &remapped);
-  if (remapped && (!report_once || reported_.insert("13" + Folded(tag)).second)) {
+  if (remapped &&
+      (!report_once || reported_.insert("13" + text::AsciiUpper(tag)).second)) {
     env_.warnings().Add(WarningCode::kNonstandardTagRemapped,
                         RemapWarningText(tag, code));
   }

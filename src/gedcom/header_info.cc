@@ -2,6 +2,7 @@
 
 #include "gedcom/gedcom_record.h"
 #include "gedcom/tag_table.h"
+#include "text/string_ops.h"
 
 namespace vellix {
 namespace {
@@ -110,11 +111,13 @@ void FillHeaderInfo(const GedcomRecord& header, HeaderInfo* out) {
   }
 }
 
-bool IsAnsel(const HeaderInfo& info) { return EqualsNoCase(info.characterSet, "ANSEL"); }
+bool IsAnsel(const HeaderInfo& info) {
+  return text::EqualsNoCase(info.characterSet, "ANSEL");
+}
 
 bool IsUtf8(const HeaderInfo& info) {
-  return EqualsNoCase(info.characterSet, "UTF-8") ||
-         EqualsNoCase(info.characterSet, "UTF8");
+  return text::EqualsNoCase(info.characterSet, "UTF-8") ||
+         text::EqualsNoCase(info.characterSet, "UTF8");
 }
 
 double VersionNumber(std::string_view text) {

@@ -2,15 +2,11 @@
 
 #include <utility>
 
+#include "text/string_ops.h"
+
 namespace vellix {
 
-std::string RecordCache::Fold(std::string_view key) {
-  std::string folded(key);
-  for (char& c : folded) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  }
-  return folded;
-}
+std::string RecordCache::Fold(std::string_view key) { return text::AsciiLower(key); }
 
 GedcomRecord* RecordCache::Find(std::string_view key) const {
   auto it = records_.find(Fold(key));

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "text/string_ops.h"
+
 namespace vellix {
 namespace {
 
@@ -60,7 +62,7 @@ int64_t RecordStore::FindIndex(const Collection& c, std::string_view key) {
     if (slot == 0) return -1;
     const uint32_t index = static_cast<uint32_t>(slot) - 1;
     if (static_cast<uint32_t>(slot >> 32) == hash &&
-        EqualsNoCase(c.entries[index].key, key)) {
+        text::EqualsNoCase(c.entries[index].key, key)) {
       return index;
     }
   }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "run/warning_log.h"
+#include "text/string_ops.h"
 
 namespace vellix {
 namespace {
@@ -92,20 +93,12 @@ TagCode FindStandard(std::string_view tag) {
 
 TagCode FindRemap(std::string_view tag) {
   for (const RemapEntry& e : kRemapTags) {
-    if (EqualsNoCase(e.tag, tag)) return e.code;
+    if (text::EqualsNoCase(e.tag, tag)) return e.code;
   }
   return kTagUnknown;
 }
 
 }  // namespace
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (Upper(a[i]) != Upper(b[i])) return false;
-  }
-  return true;
-}
 
 DialectTags DialectTags::Default() {
   DialectTags tags;
@@ -121,7 +114,7 @@ DialectTags DialectTags::Default() {
 
 void DialectTags::Set(std::string_view tag, TagCode code) {
   for (auto& entry : entries_) {
-    if (EqualsNoCase(entry.first, tag)) {
+    if (text::EqualsNoCase(entry.first, tag)) {
       entry.second = code;
       return;
     }
@@ -132,7 +125,7 @@ void DialectTags::Set(std::string_view tag, TagCode code) {
 TagCode DialectTags::Find(std::string_view tag) const {
   if (tag.empty()) return kTagUnknown;
   for (const auto& entry : entries_) {
-    if (EqualsNoCase(entry.first, tag)) return entry.second;
+    if (text::EqualsNoCase(entry.first, tag)) return entry.second;
   }
   return kTagUnknown;
 }
@@ -148,7 +141,7 @@ TagCode LookupTagQuiet(std::string_view tag, const TagLookupContext& context,
   }
   std::string_view rest = tag;
   if (!rest.empty() && rest.front() == '_') {
-    if (!context.medical_tag.empty() && EqualsNoCase(tag, context.medical_tag))
+    if (!context.medical_tag.empty() && text::EqualsNoCase(tag, context.medical_tag))
       return kTagMedical;
     if (!context.process_nonstandard_tags) return kTagNonstandard;
     rest.remove_prefix(1);
@@ -160,7 +153,7 @@ TagCode LookupTagQuiet(std::string_view tag, const TagLookupContext& context,
     if (remapped) *remapped = true;
     return code;
   }
-  if (!context.medical_tag.empty() && EqualsNoCase(rest, context.medical_tag))
+  if (!context.medical_tag.empty() && text::EqualsNoCase(rest, context.medical_tag))
     return kTagMedical;
   return kTagUnknown;
 }

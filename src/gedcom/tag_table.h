@@ -160,7 +160,4 @@ std::string_view TagName(TagCode code);
 /// The record kind a level-0 tag code starts, or RecordKind::kNone.
 RecordKind KindOfTag(TagCode code);
 
-/// True when `a` and `b` are equal without regard to ASCII case.
-bool EqualsNoCase(std::string_view a, std::string_view b);
-
 }  // namespace vellix

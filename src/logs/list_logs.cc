@@ -12,6 +12,7 @@
 #include "platform/settings_store.h"
 #include "run/run_log_entries.h"
 #include "text/html_escape.h"
+#include "text/string_ops.h"
 
 namespace vellix {
 namespace {
@@ -33,15 +34,13 @@ int CompareText(std::string_view a, std::string_view b) {
   return a.size() < b.size() ? -1 : 1;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // The first run of digits of a reference without its leading zeros; empty
 // when there is none or it is all zeros.
 std::string_view NumberOf(std::string_view ref, bool* found) {
   size_t start = 0;
-  while (start < ref.size() && !IsDigit(ref[start])) ++start;
+  while (start < ref.size() && !text::IsAsciiDigit(ref[start])) ++start;
   size_t end = start;
-  while (end < ref.size() && IsDigit(ref[end])) ++end;
+  while (end < ref.size() && text::IsAsciiDigit(ref[end])) ++end;
   *found = end > start;
   while (start < end && ref[start] == '0') ++start;
   return ref.substr(start, end - start);

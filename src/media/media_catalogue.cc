@@ -14,12 +14,6 @@ constexpr std::string_view kDefaultKind = "default";
 constexpr std::string_view kFallbackIcon = "icon-media.jpg";
 constexpr size_t kMaxIniBytes = 1 << 20;
 
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && text::IsAsciiSpace(text.front())) text.remove_prefix(1);
-  while (!text.empty() && text::IsAsciiSpace(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 /// inih reports keys with their section's name but not the section headers
 /// themselves, so a repeated section would look like a continuation of the
 /// first. The parse therefore reads the text through ReadLine, which sees
@@ -37,12 +31,12 @@ struct ParseState {
 };
 
 void NoteHeader(ParseState* state, std::string_view line) {
-  line = Trim(line);
+  line = text::TrimSpace(line);
   if (line.empty() || line.front() != '[') return;
   const size_t close = line.find(']');
   if (close == std::string_view::npos) return;  // inih does not take it either
   ++state->headers;
-  const std::string name = text::AsciiLower(Trim(line.substr(1, close - 1)));
+  const std::string name = text::AsciiLower(text::TrimSpace(line.substr(1, close - 1)));
   state->current = nullptr;
   if (name.empty()) return;
   auto [it, first] = state->first_header.try_emplace(name, state->headers);
@@ -85,7 +79,8 @@ int HandleKey(void* user, const char*, const char* key, const char* value) {
                        : name == "object" ? &state->current->object
                                           : nullptr;
   // The first value of a key wins, as the Windows INI functions read it.
-  if (field != nullptr && field->empty()) *field = std::string(Trim(value ? value : ""));
+  if (field != nullptr && field->empty())
+    *field = std::string(text::TrimSpace(value ? value : ""));
   return 1;
 }
 
@@ -140,7 +135,7 @@ void MediaCatalogue::LoadFromText(std::string_view ini, const TemplateReader& re
 }
 
 const MediaKind* MediaCatalogue::Find(std::string_view name) const {
-  auto it = kinds_.find(text::AsciiLower(Trim(name)));
+  auto it = kinds_.find(text::AsciiLower(text::TrimSpace(name)));
   return it == kinds_.end() ? nullptr : &it->second;
 }
 

@@ -3,9 +3,10 @@
 #include <climits>
 #include <cstring>
 
-#include "text/charset.h"
 #include "options/options.h"
+#include "text/charset.h"
 #include "text/locale_names.h"
+#include "text/string_ops.h"
 
 namespace vellix {
 namespace {
@@ -14,8 +15,6 @@ constexpr std::array<std::string_view, 12> kMonthWords = {
     "JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
 
 bool IsDateSeparator(char c) { return c == ' ' || c == ',' || c == '.' || c == '-'; }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
@@ -39,7 +38,7 @@ const MonthNames& MonthNames::User() {
 int MonthNumber(std::string_view word) {
   if (word.size() != 3) return 0;
   for (size_t i = 0; i < kMonthWords.size(); ++i) {
-    if (EqualsNoCase(word, kMonthWords[i])) return static_cast<int>(i) + 1;
+    if (text::EqualsNoCase(word, kMonthWords[i])) return static_cast<int>(i) + 1;
   }
   return 0;
 }
@@ -47,12 +46,12 @@ int MonthNumber(std::string_view word) {
 int32_t YearOf(std::string_view date) {
   size_t pos = 0;
   while (pos < date.size()) {
-    if (!IsDigit(date[pos])) {
+    if (!text::IsAsciiDigit(date[pos])) {
       ++pos;
       continue;
     }
     size_t end = pos;
-    while (end < date.size() && IsDigit(date[end])) ++end;
+    while (end < date.size() && text::IsAsciiDigit(date[end])) ++end;
     if (end - pos >= 3) {
       int64_t year = 0;
       for (size_t i = pos; i < end; ++i) {
@@ -84,7 +83,7 @@ bool RestyleMonths(std::string* date, int32_t style, const MonthNames& names) {
     size_t end = pos;
     while (end < date->size() && !IsDateSeparator((*date)[end])) ++end;
     std::string_view word(date->data() + pos, end - pos);
-    int month = IsDigit(word.front()) ? 0 : MonthNumber(word);
+    int month = text::IsAsciiDigit(word.front()) ? 0 : MonthNumber(word);
     if (month == 0) {
       result += word;
     } else {

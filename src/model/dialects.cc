@@ -43,7 +43,7 @@ struct RawSection {
   /// The value of the first `key` (any letter case), or nullptr.
   const std::string* Get(std::string_view key) const {
     for (const auto& entry : keys) {
-      if (EqualsNoCase(entry.first, key)) return &entry.second;
+      if (text::EqualsNoCase(entry.first, key)) return &entry.second;
     }
     return nullptr;
   }
@@ -76,7 +76,7 @@ void NoteSectionHeader(ParseState* state, std::string_view line) {
   }
   // A repeated section continues the first one of that name.
   for (size_t i = 0; i < state->sections.size(); ++i) {
-    if (EqualsNoCase(state->sections[i].name, name)) {
+    if (text::EqualsNoCase(state->sections[i].name, name)) {
       state->current = static_cast<int>(i);
       return;
     }

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "text/charset.h"
 #include "gedcom/tag_table.h"
+#include "text/charset.h"
 #include "text/string_ops.h"
 #include "text/text_tidy.h"
 
@@ -79,7 +79,7 @@ TemplateExpander::Modifier TemplateExpander::ModifierOf(std::string_view word) {
       {"Plain", kPlain},   {"Year", kYear}};
   word = TrimBlanks(word);
   for (const auto& [text, modifier] : kWords) {
-    if (EqualsNoCase(word, text)) return modifier;
+    if (text::EqualsNoCase(word, text)) return modifier;
   }
   return kNoModifier;
 }

@@ -4,31 +4,14 @@
 #include <cctype>
 #include <cstdint>
 
-#include "text/charset.h"
 #include "options/fact_kinds.h"
 #include "options/option_defaults.h"
 #include "options/option_layout.h"
+#include "text/charset.h"
 #include "text/html_escape.h"
+#include "text/string_ops.h"
 
 namespace vellix {
-namespace {
-
-std::string Trim(const std::string& text) {
-  const auto is_space = [](unsigned char c) { return std::isspace(c) != 0; };
-  size_t begin = 0;
-  size_t end = text.size();
-  while (begin < end && is_space(text[begin])) ++begin;
-  while (end > begin && is_space(text[end - 1])) --end;
-  return text.substr(begin, end - begin);
-}
-
-std::string ToUpperAscii(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
-
-}  // namespace
-
 COptions::COptions() {
   m_factLabels.resize(kFactKindCount);
   options::SetDefaultFactLabels(*this, 0, kFactKindCount - 1);
@@ -159,7 +142,7 @@ std::string COptions::GetDefaultDtd(bool strict) {
 std::string COptions::GetFramesetDtd() { return kDtdFrameset; }
 
 bool COptions::IsStrictDtd() const {
-  const std::string upper = ToUpperAscii(m_strDtdPages);
+  const std::string upper = text::AsciiUpper(m_strDtdPages);
   for (const char* id : {"-//W3C//DTD HTML 4.01//", "-//W3C//DTD XHTML 1.0 STRICT//",
                          "-//W3C//DTD XHTML 1.1//"}) {
     if (upper.find(id) != std::string::npos) return true;
@@ -173,7 +156,7 @@ bool COptions::HasFrameTargets() const {
       m_strExtra1Target + m_strExtra2Target + m_strExtra3Target +
       m_strIndivGalleryTarget + m_strFamilyGalleryTarget + m_strCitationGalleryTarget +
       m_strBiblioGalleryTarget + m_strSlideTarget + m_strThumbTarget;
-  return !Trim(joined).empty();
+  return !text::TrimSpace(joined).empty();
 }
 
 std::string COptions::GetImageAltText(const std::string& caption,

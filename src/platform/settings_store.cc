@@ -1,6 +1,7 @@
 #include "platform/settings_store.h"
 
 #include <ini.h>
+#include <strings.h>
 
 #include <charconv>
 #include <cstdio>
@@ -11,16 +12,11 @@
 namespace vellix::platform {
 namespace {
 
+// Section and value names compare as the Windows INI functions compare them.
+// (The text layer's helper sits above this one; the C library's comparison,
+// in the C locale, folds ASCII letters only.)
 bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    unsigned char x = static_cast<unsigned char>(a[i]);
-    unsigned char y = static_cast<unsigned char>(b[i]);
-    if (x >= 'A' && x <= 'Z') x += 32;
-    if (y >= 'A' && y <= 'Z') y += 32;
-    if (x != y) return false;
-  }
-  return true;
+  return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
 }
 
 bool NeedsEscape(std::string_view value, size_t i) {

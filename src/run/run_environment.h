@@ -44,6 +44,7 @@ class RunEnvironment {
   const std::string& app_folder() const { return app_folder_; }
 
   WarningLog& warnings() { return warnings_; }
+  const WarningLog& warnings() const { return warnings_; }
   DiskSpaceGuard& disk_guard() { return disk_guard_; }
 
  private:

@@ -1,5 +1,8 @@
 #include "text/charset.h"
 
+#include <locale.h>
+#include <wctype.h>
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -516,120 +519,29 @@ std::string Utf8ToWindows1252(std::string_view text, bool* all_fit) {
 
 namespace {
 
-// True when `cp` lies in [first, last]: a block of letters where each
-// capital and small letter sit next to each other.
-bool InPairRange(char32_t cp, char32_t first, char32_t last) {
-  return cp >= first && cp <= last;
+// Case mapping comes from the C library's Unicode tables, which cover every
+// script, through the built-in "C.UTF-8" locale: a locale object of our own,
+// so the process's locale (LC_ALL, setlocale) is neither read nor changed and
+// threads do not share a setting. glibc has built the locale in since 2.35;
+// where it cannot be made, letters outside ASCII keep their case rather than
+// being mapped by a partial table of our own.
+locale_t UnicodeCaseLocale() {
+  static const locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t{});
+  return locale;
 }
 
-// The capital of a Latin, Greek or Cyrillic letter; other characters, and
-// letters whose capital is more than one character (such as "ß"), unchanged.
+// The simple (one-character) capital of `cp`; letters whose capital is more
+// than one character, such as "ß", stay as they are.
 char32_t UpperCase(char32_t cp) {
   if (cp < 0x80) return (cp >= 'a' && cp <= 'z') ? cp - 0x20 : cp;
-  if (cp < 0x100) {
-    if ((cp >= 0xE0 && cp <= 0xFE && cp != 0xF7)) return cp - 0x20;
-    if (cp == 0xFF) return 0x178;
-    return cp;
-  }
-  // Latin Extended-A.
-  if (cp == 0x131) return 'I';
-  if (cp == 0x17F) return 'S';
-  if (InPairRange(cp, 0x100, 0x12F) || InPairRange(cp, 0x132, 0x137) ||
-      InPairRange(cp, 0x14A, 0x177)) {
-    return cp & ~char32_t{1};
-  }
-  if (InPairRange(cp, 0x139, 0x148) || InPairRange(cp, 0x179, 0x17E)) {
-    return (cp % 2 == 0) ? cp - 1 : cp;
-  }
-  // Latin Extended-B: the letters of European and Vietnamese names.
-  switch (cp) {
-    case 0x1A1:
-    case 0x1B0:
-      return cp - 1;
-    case 0x1C5:
-    case 0x1C6:
-      return 0x1C4;
-    case 0x1C8:
-    case 0x1C9:
-      return 0x1C7;
-    case 0x1CB:
-    case 0x1CC:
-      return 0x1CA;
-    case 0x1F2:
-    case 0x1F3:
-      return 0x1F1;
-    case 0x1F5:
-      return 0x1F4;
-    default:
-      break;
-  }
-  if (InPairRange(cp, 0x1CD, 0x1DC)) return (cp % 2 == 0) ? cp - 1 : cp;
-  if (InPairRange(cp, 0x1DE, 0x1EF) || InPairRange(cp, 0x1F8, 0x21F) ||
-      InPairRange(cp, 0x222, 0x233)) {
-    return cp & ~char32_t{1};
-  }
-  // Greek.
-  if (cp >= 0x3B1 && cp <= 0x3CB) return cp == 0x3C2 ? 0x3A3 : cp - 0x20;
-  switch (cp) {
-    case 0x3AC:
-      return 0x386;
-    case 0x3AD:
-      return 0x388;
-    case 0x3AE:
-      return 0x389;
-    case 0x3AF:
-      return 0x38A;
-    case 0x3CC:
-      return 0x38C;
-    case 0x3CD:
-      return 0x38E;
-    case 0x3CE:
-      return 0x38F;
-    default:
-      break;
-  }
-  // Cyrillic.
-  if (cp >= 0x430 && cp <= 0x44F) return cp - 0x20;
-  if (cp >= 0x450 && cp <= 0x45F) return cp - 0x50;
-  if (InPairRange(cp, 0x460, 0x481) || InPairRange(cp, 0x48A, 0x4BF) ||
-      InPairRange(cp, 0x4D0, 0x52F)) {
-    return cp & ~char32_t{1};
-  }
-  if (InPairRange(cp, 0x4C1, 0x4CE)) return (cp % 2 == 0) ? cp - 1 : cp;
-  if (cp == 0x4CF) return 0x4C0;
-  // Latin Extended Additional (1E96..1E9F have no single capital).
-  if (InPairRange(cp, 0x1E00, 0x1E95) || InPairRange(cp, 0x1EA0, 0x1EFF)) {
-    return cp & ~char32_t{1};
-  }
-  return cp;
+  const locale_t locale = UnicodeCaseLocale();
+  return locale == locale_t{} ? cp : static_cast<char32_t>(towupper_l(cp, locale));
 }
 
-// The small letter of a Latin, Greek or Cyrillic capital (the counterpart of
-// UpperCase); other characters unchanged.
 char32_t LowerCase(char32_t cp) {
-  auto even_pair = [cp](char32_t low, char32_t high) {
-    return cp >= low && cp <= high && (cp - low) % 2 == 0;
-  };
-  if (cp >= 'A' && cp <= 'Z') return cp + 0x20;
-  if (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) return cp + 0x20;
-  if (cp == 0x178) return 0xFF;
-  if (cp == 0x130) return 'i';
-  if (cp >= 0x1E00 && cp <= 0x1EFF && cp % 2 == 0 && !(cp >= 0x1E96 && cp <= 0x1E9F)) {
-    return cp + 1;  // Latin Extended Additional
-  }
-  if (even_pair(0x100, 0x12F) || even_pair(0x132, 0x137) || even_pair(0x14A, 0x177) ||
-      even_pair(0x139, 0x148) || even_pair(0x179, 0x17E) || even_pair(0x460, 0x481) ||
-      even_pair(0x48A, 0x4BF)) {
-    return cp + 1;
-  }
-  if (cp == 0x386) return 0x3AC;
-  if (cp >= 0x388 && cp <= 0x38A) return cp + 0x25;
-  if (cp == 0x38C) return 0x3CC;
-  if (cp == 0x38E || cp == 0x38F) return cp + 0x3F;
-  if (cp >= 0x391 && cp <= 0x3AB && cp != 0x3A2) return cp + 0x20;
-  if (cp >= 0x400 && cp <= 0x40F) return cp + 0x50;
-  if (cp >= 0x410 && cp <= 0x42F) return cp + 0x20;
-  return cp;
+  if (cp < 0x80) return (cp >= 'A' && cp <= 'Z') ? cp + 0x20 : cp;
+  const locale_t locale = UnicodeCaseLocale();
+  return locale == locale_t{} ? cp : static_cast<char32_t>(towlower_l(cp, locale));
 }
 
 }  // namespace

@@ -54,12 +54,12 @@ size_t DecodeUtf8(std::string_view text, size_t pos, char32_t* cp);
 /// Appends the UTF-8 form of `cp`.
 void AppendUtf8(char32_t cp, std::string* out);
 
-/// Lower-cases UTF-8 text for the Latin, Greek and Cyrillic letters; bytes
-/// that are no well-formed UTF-8 are copied.
+/// Lower-cases UTF-8 text, letters of every script (the C library's Unicode
+/// case tables); bytes that are no well-formed UTF-8 are copied.
 std::string ToLowerUtf8(std::string_view text);
 
-/// Upper-cases UTF-8 text, Unicode-aware for the Latin, Greek and Cyrillic
-/// letters ("ñ" becomes "Ñ", "ß" stays).
+/// Upper-cases UTF-8 text, letters of every script ("ñ" becomes "Ñ", "ω"
+/// becomes "Ω", "ß" stays: its capital is two letters).
 std::string ToUpperUtf8(std::string_view text);
 
 /// Length in bytes of the UTF-8 character that starts at text[pos] (1 for a

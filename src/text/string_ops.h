@@ -15,6 +15,14 @@ std::string AsciiUpper(std::string_view text);
 /// `text` with the ASCII letters A-Z lower-cased; other bytes unchanged.
 std::string AsciiLower(std::string_view text);
 
+/// True when `a` and `b` are equal with the ASCII letters compared without
+/// regard to case (the comparison of GEDCOM tags and keys).
+bool EqualsNoCase(std::string_view a, std::string_view b);
+
+/// True for the ASCII digits 0-9 (never for a byte of a multi-byte UTF-8
+/// character, unlike the locale's isdigit).
+inline bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+
 /// Replaces every non-overlapping occurrence of `from` (scanning left to
 /// right, never rescanning inserted text) by `to`. Returns the number of
 /// replacements; an empty `from` replaces nothing.
@@ -27,5 +35,8 @@ bool IsAsciiSpace(char c);
 
 /// Removes trailing IsAsciiSpace bytes in place.
 void TrimRightSpace(std::string* text);
+
+/// `text` without leading and trailing IsAsciiSpace bytes.
+std::string_view TrimSpace(std::string_view text);
 
 }  // namespace vellix::text

@@ -221,7 +221,7 @@ TEST(Utf16, RoundTrips) {
   EXPECT_EQ(Utf8ToUtf16(Bytes({'a', 0xFF})), u"a\xFFFD");
 }
 
-TEST(ToUpperUtf8, UpperCasesLatinGreekAndCyrillic) {
+TEST(ToUpperUtf8, UpperCasesTheLettersOfEveryScript) {
   EXPECT_EQ(ToUpperUtf8("muñoz"), "MUÑOZ");
   EXPECT_EQ(ToUpperUtf8("éèçàÿæø"), "ÉÈÇÀŸÆØ");
   EXPECT_EQ(ToUpperUtf8("łódź żółć"), "ŁÓDŹ ŻÓŁĆ");
@@ -229,6 +229,18 @@ TEST(ToUpperUtf8, UpperCasesLatinGreekAndCyrillic) {
   EXPECT_EQ(ToUpperUtf8("ăâîșț ơư ạả"), "ĂÂÎȘȚ ƠƯ ẠẢ");
   EXPECT_EQ(ToUpperUtf8("παπαδόπουλος"), "ΠΑΠΑΔΌΠΟΥΛΟΣ");
   EXPECT_EQ(ToUpperUtf8("иванов ёлкин їжак"), "ИВАНОВ ЁЛКИН ЇЖАК");
+  // Beyond the three scripts most names use: Armenian, the African and
+  // Pan-Nigerian Latin letters, full-width Latin.
+  EXPECT_EQ(ToUpperUtf8("հովհաննիսյան"), "ՀՈՎՀԱՆՆԻՍՅԱՆ");
+  EXPECT_EQ(ToUpperUtf8("ɓɗƙ ŋ ƒ"), "ƁƊƘ Ŋ Ƒ");
+  EXPECT_EQ(ToUpperUtf8("ａｂｃ"), "ＡＢＣ");
+}
+
+TEST(ToLowerUtf8, LowerCasesTheLettersOfEveryScript) {
+  EXPECT_EQ(ToLowerUtf8("MUÑOZ ŁÓDŹ ΠΑΠΑΔΌΠΟΥΛΟΣ ИВАНОВ"),
+            "muñoz łódź παπαδόπουλοσ иванов");
+  EXPECT_EQ(ToLowerUtf8("ՀՈՎՀԱՆՆԻՍՅԱՆ ƁƊƘ"), "հովհաննիսյան ɓɗƙ");
+  EXPECT_EQ(ToLowerUtf8(Bytes({'A', 0xFF, 'B'})), Bytes({'a', 0xFF, 'b'}));
 }
 
 TEST(ToUpperUtf8, LeavesOtherCharactersAlone) {

@@ -3,18 +3,13 @@
 #include "gedcom/continuation_lines.h"
 #include "gedcom/gedcom_reader.h"
 #include "gedcom/gedcom_record.h"
+#include "text/string_ops.h"
 
 namespace vellix::site {
 namespace {
 
 bool TagIs(const GedcomNode& node, std::string_view tag) {
-  if (node.tag.size() != tag.size()) return false;
-  for (size_t i = 0; i < tag.size(); ++i) {
-    char c = node.tag[i];
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    if (c != tag[i]) return false;
-  }
-  return true;
+  return text::EqualsNoCase(node.tag, tag);
 }
 
 // The value of a line with its CONC and CONT lines, CONT lines after "\n".

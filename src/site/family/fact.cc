@@ -6,6 +6,7 @@
 #include "gedcom/gedcom_reader.h"
 #include "options/options.h"
 #include "text/charset.h"
+#include "text/string_ops.h"
 
 namespace vellix::site {
 namespace {
@@ -31,16 +32,8 @@ constexpr TagKind kTagKinds[] = {
     {"MARC", 57, 57}, {"MARL", 58, 58}, {"MARR", 59, 59}, {"MARS", 60, 60},
 };
 
-std::string UpperAscii(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return out;
-}
-
 bool IsTag(const GedcomNode& node, std::string_view tag) {
-  return EqualsNoCase(node.tag, tag);
+  return text::EqualsNoCase(node.tag, tag);
 }
 
 }  // namespace
@@ -88,12 +81,13 @@ int FactKindForTag(TagCode code, bool family) {
 bool UserKindLabelMatches(std::string_view label, std::string_view type_text) {
   if (label.empty()) return false;
   if (label.size() > 2 && label[0] == '^' && label[1] != '^') {
-    return UpperAscii(type_text).find(UpperAscii(label.substr(1))) != std::string::npos;
+    return text::AsciiUpper(type_text).find(text::AsciiUpper(label.substr(1))) !=
+           std::string::npos;
   }
   if (label.size() >= 2 && label[0] == '^' && label[1] == '^') {
     return label.substr(1) == type_text;
   }
-  return EqualsNoCase(label, type_text);
+  return text::EqualsNoCase(label, type_text);
 }
 
 int MatchUserKind(const COptions& options, std::string_view type_text) {

@@ -8,21 +8,13 @@
 #include "model/privacy.h"
 #include "options/options.h"
 #include "run/warning_log.h"
+#include "text/string_ops.h"
 
 namespace vellix::site {
 namespace {
 
 bool IsTag(const GedcomNode& node, std::string_view tag) {
-  return EqualsNoCase(node.tag, tag);
-}
-
-// Keys compare without regard to case.
-std::string KeyUpper(std::string_view key) {
-  std::string out(key);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return out;
+  return text::EqualsNoCase(node.tag, tag);
 }
 
 bool HasAnyText(const std::vector<std::string>& lines) {
@@ -109,7 +101,7 @@ const GedcomNode* FactCollector::FollowShared(const GedcomNode& line,
       }
     }
     if (link == nullptr) break;
-    if (!seen.insert(KeyUpper(link->pointer)).second) {
+    if (!seen.insert(text::AsciiUpper(link->pointer)).second) {
       // The chain came back to a record it already passed: report it and
       // take the fact as it stands on the line where it began.
       warnings_.Add(WarningCode::kCircularReference, {}, ref);
@@ -120,7 +112,8 @@ const GedcomNode* FactCollector::FollowShared(const GedcomNode& line,
     if (record == nullptr) break;
     const GedcomNode* next = nullptr;
     for (const GedcomNode& candidate : record->children) {
-      if (candidate.tagCode == line.tagCode && EqualsNoCase(candidate.tag, line.tag)) {
+      if (candidate.tagCode == line.tagCode &&
+          text::EqualsNoCase(candidate.tag, line.tag)) {
         next = &candidate;
         break;
       }

@@ -9,6 +9,7 @@
 #include "site/frame/page_writer.h"
 #include "text/html_escape.h"
 #include "text/paths.h"
+#include "text/string_ops.h"
 #include "text/text_converter.h"
 #include "text/text_tidy.h"
 
@@ -16,16 +17,6 @@ namespace vellix::site {
 namespace {
 
 using text::kLineBreakPlaceholder;
-
-std::string UpperAscii(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return out;
-}
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Columns a UTF-8 text takes: its characters, not its bytes.
 size_t Columns(std::string_view s) {
@@ -120,9 +111,9 @@ std::string FactFormatter::DateDisplay(std::string_view date_in) const {
 
   // A one-digit run (a day) gets a leading zero; only the first such run.
   for (size_t i = 0; i < date.size(); ++i) {
-    if (!IsDigit(date[i])) continue;
+    if (!text::IsAsciiDigit(date[i])) continue;
     size_t end = i;
-    while (end < date.size() && IsDigit(date[end])) ++end;
+    while (end < date.size() && text::IsAsciiDigit(date[end])) ++end;
     if (end - i == 1) {
       date.insert(i, 1, '0');
       break;
@@ -133,16 +124,17 @@ std::string FactFormatter::DateDisplay(std::string_view date_in) const {
   std::string kept;
   for (size_t i = 0; i < date.size(); ++i) {
     if (date[i] == '.' &&
-        !(i > 0 && i + 1 < date.size() && IsDigit(date[i - 1]) && IsDigit(date[i + 1]))) {
+        !(i > 0 && i + 1 < date.size() && text::IsAsciiDigit(date[i - 1]) &&
+          text::IsAsciiDigit(date[i + 1]))) {
       continue;
     }
     kept += date[i];
   }
   date = std::move(kept);
 
-  std::string upper = UpperAscii(date);
+  std::string upper = text::AsciiUpper(date);
   auto found = [&upper](const std::string& word) {
-    return !word.empty() && upper.find(UpperAscii(word) + " ") != std::string::npos;
+    return !word.empty() && upper.find(text::AsciiUpper(word) + " ") != std::string::npos;
   };
   const std::string& bet = options_.m_strDateBet;
   const std::string& btn = options_.m_strDateBtn;
@@ -163,7 +155,7 @@ std::string FactFormatter::DateDisplay(std::string_view date_in) const {
     };
     for (const Word& w : words) {
       if (w.word->empty()) continue;
-      size_t at = upper.find(UpperAscii(*w.word) + " ");
+      size_t at = upper.find(text::AsciiUpper(*w.word) + " ");
       if (at == std::string::npos) continue;
       std::string as_written = date.substr(at, w.word->size());
       ReplaceAll(&date, as_written, *w.show);
@@ -173,7 +165,7 @@ std::string FactFormatter::DateDisplay(std::string_view date_in) const {
     for (const std::string* range :
          {&options_.m_strDateHyphen, &options_.m_strDateTo, &options_.m_strDateAnd}) {
       if (range->empty()) continue;
-      std::string spaced = " " + UpperAscii(*range) + " ";
+      std::string spaced = " " + text::AsciiUpper(*range) + " ";
       size_t at = upper.find(spaced);
       if (at == std::string::npos) continue;
       date.replace(at, spaced.size(), options_.m_strShowHyphen);
@@ -183,9 +175,9 @@ std::string FactFormatter::DateDisplay(std::string_view date_in) const {
       if (word->empty()) continue;
       // The word is replaced where it stands before a blank, whatever its
       // letter case; the blank stays.
-      std::string key = UpperAscii(*word) + " ";
+      std::string key = text::AsciiUpper(*word) + " ";
       std::string out;
-      std::string up = UpperAscii(date);
+      std::string up = text::AsciiUpper(date);
       size_t from = 0;
       for (size_t at = up.find(key); at != std::string::npos; at = up.find(key, from)) {
         out.append(date, from, at - from);

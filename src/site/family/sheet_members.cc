@@ -13,7 +13,7 @@
 namespace vellix::site {
 namespace {
 
-bool SameKey(std::string_view a, std::string_view b) { return EqualsNoCase(a, b); }
+bool SameKey(std::string_view a, std::string_view b) { return text::EqualsNoCase(a, b); }
 
 std::string TypeText(const GedcomNode& line) {
   std::string type;

@@ -19,14 +19,6 @@ std::string WithLineEnd(const std::string& text) {
   return text.empty() ? text : text + "\r\n";
 }
 
-std::string Trim(std::string_view text) {
-  size_t begin = 0;
-  size_t end = text.size();
-  while (begin < end && text::IsAsciiSpace(text[begin])) ++begin;
-  while (end > begin && text::IsAsciiSpace(text[end - 1])) --end;
-  return std::string(text.substr(begin, end - begin));
-}
-
 // The user's HTML blocks of one group (standard or multimedia pages).
 struct UserBlocks {
   const std::string& before_html;
@@ -242,7 +234,7 @@ std::string PageWriter::BuildHead(std::string_view title, std::string_view extra
     while (pos <= sheets.size()) {
       size_t end = sheets.find(';', pos);
       if (end == std::string::npos) end = sheets.size();
-      std::string piece = Trim(std::string_view(sheets).substr(pos, end - pos));
+      std::string piece(text::TrimSpace(std::string_view(sheets).substr(pos, end - pos)));
       text::ReplaceAll(&piece, "|", ";");
       if (!piece.empty()) {
         head += "<link rel=\"StyleSheet\" type=\"text/css\" href=\"" + prefix +

@@ -5,38 +5,30 @@
 #include "model/privacy.h"
 #include "options/options.h"
 #include "text/html_escape.h"
+#include "text/string_ops.h"
 
 namespace vellix::site {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string Upper(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  }
-  return out;
-}
-
 bool Contains(const std::string& text, const std::string& word) {
-  return !word.empty() && text.find(Upper(word)) != std::string::npos;
+  return !word.empty() && text.find(text::AsciiUpper(word)) != std::string::npos;
 }
 
-bool EqualsNoCase(std::string_view a, const std::string& b) {
-  return !b.empty() && Upper(a) == Upper(b);
+// True when `word` is set and `a` is that word, letter case ignored.
+bool IsWord(std::string_view a, const std::string& word) {
+  return !word.empty() && text::EqualsNoCase(a, word);
 }
 
 // The first run of three or more digits in `text`, or "".
 std::string_view FirstYearRun(std::string_view text) {
   size_t pos = 0;
   while (pos < text.size()) {
-    if (!IsDigit(text[pos])) {
+    if (!text::IsAsciiDigit(text[pos])) {
       ++pos;
       continue;
     }
     size_t end = pos;
-    while (end < text.size() && IsDigit(text[end])) ++end;
+    while (end < text.size() && text::IsAsciiDigit(text[end])) ++end;
     if (end - pos >= 3) return text.substr(pos, end - pos);
     pos = end;
   }
@@ -67,12 +59,13 @@ void Trim(std::string* text) {
 std::string YearText(std::string_view date, const COptions& o, bool html_markers) {
   // An upper-case copy without the full stops of abbreviations ("ABT." and
   // "Bef.") but with those of a decimal-looking "1850.5" kept.
-  const std::string upper = Upper(date);
+  const std::string upper = text::AsciiUpper(date);
   std::string copy;
   copy.reserve(upper.size());
   for (size_t i = 0; i < upper.size(); ++i) {
-    if (upper[i] == '.' && !(i > 0 && i + 1 < upper.size() && IsDigit(upper[i - 1]) &&
-                             IsDigit(upper[i + 1]))) {
+    if (upper[i] == '.' &&
+        !(i > 0 && i + 1 < upper.size() && text::IsAsciiDigit(upper[i - 1]) &&
+          text::IsAsciiDigit(upper[i + 1]))) {
       continue;
     }
     copy += upper[i];
@@ -96,10 +89,10 @@ std::string YearText(std::string_view date, const COptions& o, bool html_markers
 
   for (const std::string* word : {&o.m_strDateHyphen, &o.m_strDateTo, &o.m_strDateAnd}) {
     if (word->empty()) continue;
-    ReplaceAll(&copy, " " + Upper(*word) + " ", "..");
+    ReplaceAll(&copy, " " + text::AsciiUpper(*word) + " ", "..");
   }
-  ReplaceAll(&copy, Upper(o.m_strDateBet), "");
-  ReplaceAll(&copy, Upper(o.m_strDateBtn), "");
+  ReplaceAll(&copy, text::AsciiUpper(o.m_strDateBet), "");
+  ReplaceAll(&copy, text::AsciiUpper(o.m_strDateBtn), "");
   Trim(&copy);
   return html_markers ? text::EscapeHtml(copy) : copy;
 }
@@ -118,10 +111,10 @@ std::string Lifespan(const PrivacyFilter& privacy, bool living, std::string_view
     return out;
   }
   const std::string b =
-      EqualsNoCase(birth, o.m_strDateUnknown) ? "?" : YearText(birth, o, html_markers);
-  const std::string d = EqualsNoCase(death, o.m_strDateUnknown) ||
-                                EqualsNoCase(death, o.m_strDateDead) ||
-                                EqualsNoCase(death, o.m_strDateDeceased)
+      IsWord(birth, o.m_strDateUnknown) ? "?" : YearText(birth, o, html_markers);
+  const std::string d = IsWord(death, o.m_strDateUnknown) ||
+                                IsWord(death, o.m_strDateDead) ||
+                                IsWord(death, o.m_strDateDeceased)
                             ? "?"
                             : YearText(death, o, html_markers);
   return "(" + b + " - " + d + ")";
