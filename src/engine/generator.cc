@@ -281,7 +281,10 @@ void Generator::WriteFamilyPages(RunContext& ctx, bool evaluate) {
     progress.Step(0);
     GedcomRecord* family = nullptr;
     reader_.LoadRecord(RecordKind::kFamily, entry->key, true, &family);
-    if (family != nullptr) phases_->WriteFamilyPage(ctx, *entry, *family, evaluate);
+    if (family != nullptr) {
+      phases_->WriteFamilyPage(ctx, *entry, *family, evaluate);
+      if (!evaluate) ++ctx.statistics.familiesWritten;
+    }
     --countdown;
   }
   if (countdown <= 0) store_.ResetWalk();
@@ -300,7 +303,13 @@ void Generator::WriteFamilyPages(RunContext& ctx, bool evaluate) {
     progress.Step(0);
     GedcomRecord* person = nullptr;
     reader_.LoadRecord(RecordKind::kIndividual, entry->key, true, &person);
-    if (person != nullptr) phases_->WriteLonerPage(ctx, *entry, *person, evaluate);
+    if (person != nullptr) {
+      phases_->WriteLonerPage(ctx, *entry, *person, evaluate);
+      if (!evaluate) {
+        ++ctx.statistics.familiesWritten;
+        ++ctx.statistics.lonersWritten;
+      }
+    }
     --countdown;
   }
   if (countdown <= 0) store_.ResetWalk();

@@ -92,6 +92,7 @@ void SelectFamilies(RunContext& ctx, const PrivacyFilter& privacy, bool all) {
   const int32_t limit =
       all ? static_cast<int32_t>(store.Count(RecordKind::kFamily)) : kSampleLimit;
   int32_t selected = 0;
+  int32_t loners = 0;  // of the selected, individuals outside every family
   PageIdSet ids;
 
   char phase[64];
@@ -159,6 +160,7 @@ void SelectFamilies(RunContext& ctx, const PrivacyFilter& privacy, bool all) {
       if (inclusion.included) {
         entry->flags |= kMarkSelected;
         ++selected;
+        ++loners;
         progress.Step(std::min(selected, limit));
         if (!all && selected >= limit) break;
       }
@@ -166,6 +168,7 @@ void SelectFamilies(RunContext& ctx, const PrivacyFilter& privacy, bool all) {
     store.ResetWalk();
   }
   ctx.statistics.familiesSelected = selected;
+  ctx.statistics.lonersSelected = loners;
 }
 
 void SelectFamilies(RunContext& ctx, bool all) {

@@ -54,7 +54,8 @@ std::string LonerPageId(std::string_view key);
 /// (once per individual); a family with an included member is selected.
 /// With `all` every family is looked at, then every individual outside a
 /// family; otherwise (sample mode) selection stops at five pages, families
-/// first. Sets statistics.familiesSelected; steps the progress under
+/// first. Sets statistics.familiesSelected (loners included) and
+/// statistics.lonersSelected; steps the progress under
 /// "Parsing %d families..."; stops when the run is cancelled.
 void SelectFamilies(RunContext& ctx, const PrivacyFilter& privacy, bool all);
 

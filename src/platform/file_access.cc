@@ -57,8 +57,9 @@ bool LocalFileAccess::WriteWholeFile(const std::string& path, std::string_view d
   return platform::WriteWholeFile(path, data, error);
 }
 
-bool LocalFileAccess::WriteFileIfChanged(const std::string& path, std::string_view data,
-                                         std::string* error) {
+WriteResult LocalFileAccess::WriteFileIfChanged(const std::string& path,
+                                                std::string_view data,
+                                                std::string* error) {
   return platform::WriteFileIfChanged(path, data, error);
 }
 

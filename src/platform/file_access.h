@@ -43,9 +43,9 @@ class FileAccess {
   virtual bool WriteWholeFile(const std::string& path, std::string_view data,
                               std::string* error = nullptr) = 0;
   /// As WriteWholeFile, but a file that already holds exactly `data` is left
-  /// untouched (its modification time stays).
-  virtual bool WriteFileIfChanged(const std::string& path, std::string_view data,
-                                  std::string* error = nullptr) = 0;
+  /// untouched (its modification time stays); the result says which.
+  virtual WriteResult WriteFileIfChanged(const std::string& path, std::string_view data,
+                                         std::string* error = nullptr) = 0;
   /// Opens `path` for writing from its start; nullptr when it cannot be
   /// created (the reason in `error`).
   virtual std::unique_ptr<OutputFile> OpenForWriting(const std::string& path,
@@ -69,8 +69,8 @@ class LocalFileAccess : public FileAccess {
                      std::string* error = nullptr) override;
   bool WriteWholeFile(const std::string& path, std::string_view data,
                       std::string* error = nullptr) override;
-  bool WriteFileIfChanged(const std::string& path, std::string_view data,
-                          std::string* error = nullptr) override;
+  WriteResult WriteFileIfChanged(const std::string& path, std::string_view data,
+                                 std::string* error = nullptr) override;
   std::unique_ptr<OutputFile> OpenForWriting(const std::string& path,
                                              std::string* error = nullptr) override;
   bool FileExists(const std::string& path) override;

@@ -137,16 +137,19 @@ bool WriteWholeFile(const std::string& path, std::string_view data, std::string*
   return true;
 }
 
-bool WriteFileIfChanged(const std::string& path, std::string_view data,
-                        std::string* error) {
+WriteResult WriteFileIfChanged(const std::string& path, std::string_view data,
+                               std::string* error) {
   const std::string native = NativePath(path);
   struct stat st;
   if (stat(native.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
       static_cast<uint64_t>(st.st_size) == data.size()) {
     std::string existing;
-    if (ReadWholeFile(native, &existing) && existing == data) return true;
+    if (ReadWholeFile(native, &existing) && existing == data) {
+      return WriteResult::kUnchanged;
+    }
   }
-  return WriteWholeFile(native, data, error);
+  return WriteWholeFile(native, data, error) ? WriteResult::kWritten
+                                             : WriteResult::kFailed;
 }
 
 bool CreateFolders(const std::string& folder) {

@@ -55,12 +55,19 @@ bool ReadWholeFile(const std::string& path, std::string* data,
 bool WriteWholeFile(const std::string& path, std::string_view data,
                     std::string* error = nullptr);
 
+/// What WriteFileIfChanged did with a file.
+enum class WriteResult {
+  kFailed,     // the file could not be written (the reason is in `error`)
+  kWritten,    // the file was created or its content replaced
+  kUnchanged,  // the file already held exactly the data and was left alone
+};
+
 /// Makes `data` the whole content of `path`, but leaves a file that already
 /// holds exactly `data` untouched: its modification time stays, so upload
 /// tools send only the pages that changed, and the file system is spared
 /// the cost of truncating and rewriting it. Errors as WriteWholeFile.
-bool WriteFileIfChanged(const std::string& path, std::string_view data,
-                        std::string* error = nullptr);
+WriteResult WriteFileIfChanged(const std::string& path, std::string_view data,
+                               std::string* error = nullptr);
 
 /// Creates `folder` and any missing parents. True when it exists afterwards.
 bool CreateFolders(const std::string& folder);

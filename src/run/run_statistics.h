@@ -27,11 +27,17 @@ struct RunStatistics {
   int32_t familyRecords = 0;        // family records in the GEDCOM file
   int32_t individualRecords = 0;    // individual records in the GEDCOM file
   int32_t familiesSelected = 0;     // families (and loners) that get pages
+  int32_t lonersSelected = 0;       // loners: individuals outside every family
+  int32_t familiesWritten = 0;      // families (and loners) whose pages were written
+  int32_t lonersWritten = 0;        // loners whose pages were written
   int32_t indexEntries = 0;         // individuals counted by the name index
   int32_t sourcesWritten = 0;       // bibliography entries written
   int32_t repositoriesWritten = 0;  // repository entries written
   std::array<uint32_t, kFileGroupCount> filesWritten{};
   std::array<uint32_t, kFileGroupCount> bytesWritten{};
+  /// Of the files counted in filesWritten, those that already held the same
+  /// bytes and were left untouched.
+  uint32_t filesUnchanged = 0;
   uint32_t mediaProcessed = 0;  // multimedia items made or copied this run
   uint32_t mediaProcessedBytes = 0;
   uint32_t mediaTotal = 0;  // multimedia items of the site in all

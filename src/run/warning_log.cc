@@ -66,6 +66,12 @@ std::string Heading(int category) {
   }
 }
 
+// The bold title of each category's heading.
+constexpr std::string_view kCategoryTitles[kCategories] = {
+    "General",       "Missing Files",   "Individual Images", "Group Images",
+    "Imported Text", "Biography Links", "Narrative Links",   "User-defined Facts",
+    "GEDCOM Tags",   "Multimedia"};
+
 std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
 std::string InParentheses(std::string_view text) {
@@ -134,6 +140,8 @@ void WarningLog::SetLinkResolver(LinkResolver resolver) {
   link_resolver_ = std::move(resolver);
 }
 
+void WarningLog::SetObserver(Observer observer) { observer_ = std::move(observer); }
+
 std::string WarningLog::LinkText(std::string_view ref) const {
   if (ref.empty()) return std::string();
   const std::string key(ref);
@@ -157,18 +165,19 @@ void WarningLog::CloseFile() {
 
 void WarningLog::WriteLine(int category, const std::string& message) {
   ++m_counts[category];
-  if (!m_file) return;  // counted, but the line cannot be kept
-  std::string line = std::to_string(category) + ",";
   // One warning is one line of the file: inner line feeds are stored as the
   // line breaks they become on the page.
+  std::string text;
   for (char c : message) {
     if (c == '\n') {
-      line += "<br>";
+      text += "<br>";
     } else {
-      line += c;
+      text += c;
     }
   }
-  line += '\n';
+  if (observer_) observer_({kCategoryTitles[category], text});
+  if (!m_file) return;  // counted, but the line cannot be kept
+  std::string line = std::to_string(category) + "," + text + '\n';
   long read_position = -1;
   if (m_reading) {
     read_position = std::ftell(m_file);

@@ -29,6 +29,18 @@ class WarningLog {
   /// (page file names belong to the text subsystem).
   using LinkResolver = std::function<std::string(const std::string& ref)>;
 
+  /// A warning line as it is raised: the title of its category on the
+  /// summary page ("Missing Files"; "General" for the general ones) and the
+  /// line's HTML as warnings.txt keeps it.
+  struct RaisedLine {
+    std::string_view category;
+    std::string_view line;
+  };
+  /// Told of every warning line as it is raised, before the run goes on.
+  /// The owner of the environment sets it (the command line prints the lines
+  /// as they come); it is kept across runs.
+  using Observer = std::function<void(const RaisedLine& raised)>;
+
   /// A log that keeps its lines in the file at `path` (warnings.txt in the
   /// application folder) and asks the low-disk-space question through
   /// `prompter`, which must outlive the log. With an empty `path` the log
@@ -44,6 +56,7 @@ class WarningLog {
   /// The destination folder of the current run; links in warnings point into it.
   void SetDestFolder(const std::string& folder);
   void SetLinkResolver(LinkResolver resolver);
+  void SetObserver(Observer observer);
 
   /// Records one warning. `text`, `ref`, `record_name` (the display name of
   /// the record concerned) and `extra` are used as the code's line format
@@ -93,6 +106,7 @@ class WarningLog {
   std::set<std::string, NoCaseLess> m_reportedTags;
   std::set<std::string, NoCaseLess> m_reportedFiles;
   LinkResolver link_resolver_;
+  Observer observer_;
   platform::Prompter& prompter_;
   long category_start_ = 0;  // file position where the read category began
   bool category_wrapped_ = false;

@@ -194,6 +194,8 @@ TEST_F(GeneratorTest, AllModeRunsEveryPhaseInOrder) {
   EXPECT_EQ(generator_->statistics().familyRecords, 3);
   EXPECT_EQ(generator_->statistics().individualRecords, 3);
   EXPECT_EQ(generator_->statistics().indexEntries, 3);
+  EXPECT_EQ(generator_->statistics().familiesWritten, 4) << "three families, one loner";
+  EXPECT_EQ(generator_->statistics().lonersWritten, 1);
 }
 
 TEST_F(GeneratorTest, EachModeCallsOnlyItsPhases) {
@@ -206,6 +208,7 @@ TEST_F(GeneratorTest, EachModeCallsOnlyItsPhases) {
   Run(GenerateMode::kIndex);
   EXPECT_EQ(calls_, (Calls{"dialect", "css", "select", "index", "log:summary",
                            "log:individuals", "log:families", "discard"}));
+  EXPECT_EQ(generator_->statistics().familiesWritten, 0) << "index pages only";
 
   Run(GenerateMode::kSample);
   EXPECT_EQ(calls_[2], "select(sample)");
@@ -231,6 +234,8 @@ TEST_F(GeneratorTest, DialectOfCodeOneEvaluatesCitationsFirst) {
                     "fam:F1",   "fam:F10", "fam:F2",        "loner:I3"};
   ASSERT_GE(calls_.size(), expected.size());
   EXPECT_EQ(Calls(calls_.begin(), calls_.begin() + expected.size()), expected);
+  EXPECT_EQ(generator_->statistics().familiesWritten, 4)
+      << "the evaluation pass writes no pages";
 }
 
 TEST_F(GeneratorTest, TheCountdownLimitsFamilyAndLonerPages) {
@@ -239,6 +244,8 @@ TEST_F(GeneratorTest, TheCountdownLimitsFamilyAndLonerPages) {
   EXPECT_EQ(calls_[3], "fam:F1");
   EXPECT_EQ(calls_[4], "fam:F10");
   EXPECT_EQ(calls_[5], "individuals") << "no loner page once the countdown is spent";
+  EXPECT_EQ(generator_->statistics().familiesWritten, 2);
+  EXPECT_EQ(generator_->statistics().lonersWritten, 0);
   // The walk left early was reset: a new walk starts at the first family.
   EXPECT_EQ(generator_->store().Next(RecordKind::kFamily)->key, "F1");
 }
@@ -269,6 +276,14 @@ TEST_F(GeneratorTest, StopDuringFamilyPagesKeepsTheLogsAndRereadsNextTime) {
   EXPECT_TRUE(outcome.cancelled);
   EXPECT_EQ(std::count(calls_.begin(), calls_.end(), "index"), 0);
   EXPECT_EQ(calls_.back(), "discard");
+  // Only the pages written before the stop are counted, not all selected.
+  const auto pages =
+      std::count_if(calls_.begin(), calls_.end(), [](const std::string& c) {
+        return c.starts_with("fam:") || c.starts_with("loner:");
+      });
+  EXPECT_EQ(generator_->statistics().familiesWritten, pages);
+  EXPECT_LT(generator_->statistics().familiesWritten,
+            generator_->statistics().familiesSelected);
   view_.stop_after = -1;
   Run(GenerateMode::kAll);
   EXPECT_EQ(generator_->reader().readCount(), 2);

@@ -141,6 +141,7 @@ TEST_F(SelectionTest, SampleWithThreeFamiliesTakesTheFirstIncludedLoners) {
   Select(false);
 
   EXPECT_EQ(statistics_.familiesSelected, 5);
+  EXPECT_EQ(statistics_.lonersSelected, 2);
   EXPECT_EQ(SelectedKeys(RecordKind::kFamily), (Keys{"F1", "F2", "F3"}));
   EXPECT_EQ(SelectedKeys(RecordKind::kIndividual),
             (Keys{"H1", "H2", "H3", "L02", "L03"}));
@@ -164,6 +165,7 @@ TEST_F(SelectionTest, SampleWithManyFamiliesSkipsUnselectedAndLoners) {
   Select(false);
 
   EXPECT_EQ(statistics_.familiesSelected, 5);
+  EXPECT_EQ(statistics_.lonersSelected, 0);
   EXPECT_EQ(SelectedKeys(RecordKind::kFamily), (Keys{"F1", "F3", "F4", "F5", "F6"}));
   EXPECT_TRUE(Family("F7").pageId.empty()) << "F7 is never looked at";
   EXPECT_FALSE(Tested(Person("W7")));
@@ -188,6 +190,7 @@ TEST_F(SelectionTest, FullRunLooksAtEveryLonerEvenWhenEveryFamilyIsSelected) {
   Select(true);
 
   EXPECT_EQ(statistics_.familiesSelected, 8 + 6);
+  EXPECT_EQ(statistics_.lonersSelected, 6);
   for (int i = 1; i <= 6; ++i) {
     const GedcomRecord& loner = Person("L" + std::to_string(i));
     EXPECT_TRUE(Selected(loner)) << loner.key;
@@ -204,6 +207,8 @@ TEST_F(SelectionTest, FullRunLooksAtEveryLonerEvenWhenEveryFamilyIsSelected) {
   Load(Fam("F1", "1 HUSB @H1@\r\n") + Indi("H1") + Indi("L1") + Indi("L2"));
   Select(true);
   EXPECT_EQ(statistics_.familiesSelected, 3);
+  EXPECT_EQ(statistics_.lonersSelected, 2)
+      << "counted afresh, not added to the last run's";
   EXPECT_EQ(SelectedKeys(RecordKind::kIndividual), (Keys{"H1", "L1", "L2"}));
 }
 

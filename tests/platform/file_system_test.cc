@@ -96,24 +96,26 @@ namespace {
 TEST(WriteFileIfChangedTest, LeavesAnIdenticalFileUntouchedAndRewritesAChangedOne) {
   vellix::testing::TempDir dir;
   const std::string path = dir.File("page.html");
-  ASSERT_TRUE(WriteFileIfChanged(path, "<p>one</p>"));
+  ASSERT_EQ(WriteFileIfChanged(path, "<p>one</p>"), WriteResult::kWritten);
   struct timespec old_times[2] = {{0, UTIME_OMIT}, {1000000000, 0}};
   ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), old_times, 0), 0);
   FileTimes before, after;
   ASSERT_TRUE(GetFileTimes(path, &before));
 
-  ASSERT_TRUE(WriteFileIfChanged(path, "<p>one</p>"));
+  EXPECT_EQ(WriteFileIfChanged(path, "<p>one</p>"), WriteResult::kUnchanged);
   ASSERT_TRUE(GetFileTimes(path, &after));
   EXPECT_EQ(after.last_write, before.last_write) << "same content: not rewritten";
 
-  ASSERT_TRUE(WriteFileIfChanged(path, "<p>two</p>"));  // same size, other bytes
+  // same size, other bytes
+  EXPECT_EQ(WriteFileIfChanged(path, "<p>two</p>"), WriteResult::kWritten);
   std::string back;
   ASSERT_TRUE(ReadWholeFile(path, &back));
   EXPECT_EQ(back, "<p>two</p>");
-  ASSERT_TRUE(WriteFileIfChanged(path, "<p>three</p>"));
+  EXPECT_EQ(WriteFileIfChanged(path, "<p>three</p>"), WriteResult::kWritten);
   ASSERT_TRUE(ReadWholeFile(path, &back));
   EXPECT_EQ(back, "<p>three</p>");
-  EXPECT_FALSE(WriteFileIfChanged(dir.File("no/such/folder/x.html"), "x"));
+  EXPECT_EQ(WriteFileIfChanged(dir.File("no/such/folder/x.html"), "x"),
+            WriteResult::kFailed);
 }
 
 }  // namespace

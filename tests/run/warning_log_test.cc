@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -373,11 +374,59 @@ TEST_F(WarningLogTest, DeletedFileDoesNotHangTheReader) {
   EXPECT_FALSE(log_.ReadNext(&heading, &text));
 }
 
+TEST_F(WarningLogTest, TheObserverSeesEachLineAsItIsRaisedUnderItsHeadingsTitle) {
+  std::vector<std::string> seen;
+  log_.SetObserver([&seen](const WarningLog::RaisedLine& raised) {
+    seen.push_back(std::string(raised.category) + "|" + std::string(raised.line));
+  });
+  log_.Reset();  // the observer stays from run to run
+  struct Raise {
+    WarningCode code;
+    const char* text;
+    const char* ref;
+    size_t seen_after;  // lines the observer has been told of afterwards
+  };
+  const Raise raises[] = {
+      {WarningCode::kNonstandardTagIgnored, "_UID", "", 1},
+      {WarningCode::kNonstandardTagIgnored, "_uid", "", 1},  // reported once per tag
+      {WarningCode::kFileNotWritten, "a&b\nc.htm", "F1", 2},
+      {WarningCode::kFamilyWithoutReference, "", "", 2},  // told when the batch ends
+      {WarningCode::kFamilyWithoutReference, "", "", 2},
+      {WarningCode::kMediaInaccessible, "scan.tif", "F9", 3},
+      {WarningCode::kNotGedcom55, "", "", 4},
+  };
+  for (const Raise& r : raises) {
+    log_.Add(r.code, r.text, r.ref);
+    EXPECT_EQ(seen.size(), r.seen_after) << static_cast<int>(r.code);
+  }
+  const std::vector<std::string> read = ReadAll();
+  const std::vector<std::string> expected = {
+      "GEDCOM Tags|Nonstandard tag _UID ignored.",
+      "Missing Files|'a&amp;b<br>c.htm' (<a href=\"site/F1.htm\">F1</a>).",
+      "Multimedia|Cannot access 'scan.tif' (<a href=\"site/F9.htm\">F9</a>).",
+      "General|The input GEDCOM file is not a GEDCOM version 5.5 file.",
+      "General|A total of 2 family records contained no alternate reference tag. Used "
+      "cross-reference identifier instead.",
+  };
+  EXPECT_EQ(seen, expected);
+  // Each title is the bold start of the heading its line is read under.
+  for (const std::string& line : seen) {
+    const std::string heading = "H:<p><b>" + line.substr(0, line.find('|')) + ":</b>";
+    EXPECT_NE(std::find_if(read.begin(), read.end(),
+                           [&](const std::string& r) { return r.starts_with(heading); }),
+              read.end())
+        << heading;
+  }
+}
+
 TEST_F(WarningLogTest, UncreatableFileStillCountsWarnings) {
   std::filesystem::create_directory(home_.path() + "warnings.txt");
+  int told = 0;
+  log_.SetObserver([&told](const WarningLog::RaisedLine&) { ++told; });
   log_.Add(Code(16));
   log_.Add(Code(0));
   EXPECT_EQ(log_.GetTotal(), 2);
+  EXPECT_EQ(told, 2) << "lines that cannot be kept are still told as they come";
   EXPECT_TRUE(ReadAll().empty());
 }
 

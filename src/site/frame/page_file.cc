@@ -18,11 +18,14 @@ bool WritePageFile(RunEnvironment& env, RunStatistics& statistics,
     cleaned = charset::SanitizeUtf8(page);
     page = cleaned;
   }
-  if (!env.files().WriteFileIfChanged(platform::NativePath(path), page)) {
+  const platform::WriteResult result =
+      env.files().WriteFileIfChanged(platform::NativePath(path), page);
+  if (result == platform::WriteResult::kFailed) {
     env.warnings().Add(WarningCode::kFileNotWritten, path, ref);
     return false;
   }
   statistics.CountFile(group, page.size());
+  if (result == platform::WriteResult::kUnchanged) ++statistics.filesUnchanged;
   return true;
 }
 

@@ -48,6 +48,35 @@ TEST_F(PageFileTest, WritesThePageAndCountsItInItsGroup) {
   EXPECT_EQ(test_env_.env.warnings().GetTotal(), 0);
 }
 
+// Files that already hold the page's bytes are counted as written (the
+// summary log's figures stay) and also as unchanged.
+TEST_F(PageFileTest, APageThatHoldsTheSameBytesIsCountedAsUnchanged) {
+  struct Step {
+    const char* file;
+    const char* page;
+    uint32_t counted;    // all files counted so far
+    uint32_t unchanged;  // of these, the ones left untouched
+  };
+  const Step steps[] = {
+      {"a.html", "one", 1, 0},
+      {"a.html", "one", 2, 1},
+      {"a.html", "two", 3, 1},                 // same size, other bytes
+      {"b.html", "two", 4, 1},                 // a new file
+      {"b.html", "\xEF\xBB\xBFtwo", 5, 2},     // the mark is dropped: same bytes
+      {"no-such-folder/c.html", "two", 5, 2},  // not written: not counted
+      {"a.html", "two!", 6, 2},
+  };
+  for (const Step& step : steps) {
+    WritePageFile(test_env_.env, statistics_, dest_.File(step.file), step.page,
+                  FileGroup::kIndex);
+    EXPECT_EQ(statistics_.filesWritten[static_cast<size_t>(FileGroup::kIndex)],
+              step.counted)
+        << step.file << " " << step.page;
+    EXPECT_EQ(statistics_.filesUnchanged, step.unchanged)
+        << step.file << " " << step.page;
+  }
+}
+
 TEST_F(PageFileTest, StoredPathsWithBackslashesReachTheNativeFile) {
   std::string stored = dest_.path();
   for (char& c : stored) {
