@@ -17,7 +17,9 @@
 #include "shell/cli/phase_plan.h"
 #include "shell/cli/terminal_progress_view.h"
 #include "shell/cli/terminal_prompter.h"
+#include "shell/cli/terminal_wording.h"
 #include "shell/cli/usage_error.h"
+#include "shell/cli/warning_text.h"
 
 namespace vellix::cli {
 namespace {
@@ -58,6 +60,7 @@ int RunGenerateCommand(const std::vector<std::string>& args) {
                     {'y', "yes"},
                     {'n', "no"},
                     {'q', "quiet"},
+                    {'v', "verbose"},
                     {'h', "help"}});
   std::string error;
   if (!line.Parse(args, &error)) return UsageError("generate", error);
@@ -71,18 +74,24 @@ int RunGenerateCommand(const std::vector<std::string>& args) {
   if (line.Has("yes") && line.Has("no")) {
     return UsageError("generate", "--yes and --no exclude each other");
   }
+  if (line.Has("quiet") && line.Has("verbose")) {
+    return UsageError("generate", "--quiet and --verbose exclude each other");
+  }
   GenerateMode mode = GenerateMode::kAll;
   if (auto text = line.Value("mode")) {
     auto parsed = ParseGenerateMode(*text);
     if (!parsed) return UsageError("generate", "unknown mode '" + *text + "'");
     mode = *parsed;
   }
-  const bool quiet = line.Has("quiet");
+  Verbosity verbosity = Verbosity::kNormal;
+  if (line.Has("quiet")) verbosity = Verbosity::kQuiet;
+  if (line.Has("verbose")) verbosity = Verbosity::kVerbose;
+  const bool quiet = verbosity == Verbosity::kQuiet;
   std::optional<bool> answer;
   if (line.Has("yes")) answer = true;
   if (line.Has("no")) answer = false;
 
-  TerminalPrompter prompter(answer, quiet ? Verbosity::kQuiet : Verbosity::kNormal);
+  TerminalPrompter prompter(answer, verbosity);
   CliSession session(prompter);
 
   if (auto file = line.Value("options")) {
@@ -114,11 +123,22 @@ int RunGenerateCommand(const std::vector<std::string>& args) {
   RunEnvironment env(prompter, view, clock, files, session.settings(),
                      session.app_folder());
   Generator generator(env, std::make_unique<SitePhases>());
+  // The phase texts are the window's; the family count is worded here,
+  // from the selection the run has made by the time the phase starts.
+  const RunStatistics& statistics = generator.statistics();
+  view.SetPhaseWording([&statistics](std::string_view text) {
+    return TerminalPhaseText(text, statistics);
+  });
+  if (verbosity == Verbosity::kVerbose) {
+    env.warnings().SetObserver([&view](const WarningLog::RaisedLine& raised) {
+      view.PrintLine(WarningLineForTerminal(raised.category, raised.line));
+    });
+  }
   RunOutcome outcome = generator.Generate(mode, *options, session.option_set().path());
   view.Close();
   // The checks' messages (in the terminal's wording) said what to do.
   if (!outcome.started) return kExitUsage;
-  return ReportRun(outcome, *options, generator.statistics(), env, quiet);
+  return ReportRun(outcome, *options, statistics, env, verbosity);
 }
 
 }  // namespace vellix::cli

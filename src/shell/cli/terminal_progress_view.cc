@@ -73,7 +73,7 @@ void TerminalProgressView::ShowPhase(const std::string& text, int64_t low, int64
   // A run may have a phase more than expected (the citation evaluation
   // pass); the count then grows instead of showing "[8/7]".
   snapshot_.steps = std::max(snapshot_.steps, snapshot_.step);
-  snapshot_.phase = OneLine(text);
+  snapshot_.phase = OneLine(phase_wording_ ? phase_wording_(text) : text);
   low_ = low;
   snapshot_.bar_done = 0;
   snapshot_.bar_total = high > low ? high - low : 0;
@@ -145,7 +145,22 @@ void TerminalProgressView::Draw(bool force) {
 }
 
 void TerminalProgressView::Beep() {
-  if (style_ != ProgressStyle::kOff) std::fputc('\a', out_);
+  if (style_ == ProgressStyle::kOff || !isatty(fileno(out_))) return;
+  std::fputc('\a', out_);
+  std::fflush(out_);
+}
+
+void TerminalProgressView::PrintLine(std::string_view line) {
+  const bool redraw = drawn_;
+  if (drawn_) std::fputs("\r\033[K", out_);
+  drawn_ = false;
+  std::fwrite(line.data(), 1, line.size(), out_);
+  std::fputc('\n', out_);
+  if (redraw) {
+    Draw(true);
+  } else {
+    std::fflush(out_);
+  }
 }
 
 }  // namespace vellix::cli

@@ -3,7 +3,9 @@
 
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "platform/progress_view.h"
 #include "shell/cli/progress_line.h"
@@ -34,6 +36,9 @@ ProgressStyle ProgressStyleForStderr(bool quiet);
 /// Ctrl-C kills. One view at a time.
 class TerminalProgressView : public platform::ProgressView {
  public:
+  /// Turns a phase text of the engine into the terminal's wording.
+  using PhaseWording = std::function<std::string(std::string_view text)>;
+
   TerminalProgressView(ProgressStyle style, int expected_phases, std::FILE* out = stderr);
   ~TerminalProgressView() override;
   TerminalProgressView(const TerminalProgressView&) = delete;
@@ -48,8 +53,15 @@ class TerminalProgressView : public platform::ProgressView {
   /// Removes the redrawn line and writes the total time; later calls do
   /// nothing.
   void Close() override;
-  /// The terminal bell after a long run, unless quiet.
+  /// The terminal bell after a long run; only on a terminal, never when
+  /// quiet (a bell character has no place in a file or a pipe).
   void Beep() override;
+
+  /// Each phase text passes through `wording` before it is shown.
+  void SetPhaseWording(PhaseWording wording) { phase_wording_ = std::move(wording); }
+  /// Writes `line` (and a line end) in every style, also when quiet: the
+  /// redrawn line is removed first and drawn again below it.
+  void PrintLine(std::string_view line);
 
  private:
   using Clock = std::chrono::steady_clock;
@@ -60,6 +72,7 @@ class TerminalProgressView : public platform::ProgressView {
 
   ProgressStyle style_;
   std::FILE* out_;
+  PhaseWording phase_wording_;
   ProgressSnapshot snapshot_;
   int64_t low_ = 0;
   Clock::time_point run_start_;

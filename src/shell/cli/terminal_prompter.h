@@ -10,7 +10,8 @@ namespace vellix::cli {
 /// How much the prompter says.
 enum class Verbosity {
   kNormal,
-  kQuiet,  // no information messages, no questions answered without the user
+  kQuiet,    // no information messages, no questions answered without the user
+  kVerbose,  // as normal, and each warning of a run as it is raised
 };
 
 /// Shows messages on stderr in the terminal's wording (TerminalWording). A

@@ -1,5 +1,7 @@
 #include "shell/cli/terminal_wording.h"
 
+#include <string>
+
 namespace vellix::cli {
 namespace {
 
@@ -106,6 +108,26 @@ std::string TerminalMessage(platform::MessageIcon icon, std::string_view text) {
   }
   if (first) out += '\n';
   return out;
+}
+
+std::string CountOf(int64_t count, std::string_view one, std::string_view many) {
+  return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+}
+
+std::string TerminalPhaseText(std::string_view text, const RunStatistics& statistics) {
+  const int32_t loners = statistics.lonersSelected;
+  const int32_t families = statistics.familiesSelected - loners;
+  const std::string window_text = "Generating web pages for " +
+                                  std::to_string(statistics.familiesSelected) +
+                                  " families...";
+  if (text != window_text || loners < 0 || families < 0) return std::string(text);
+  std::string pages;
+  if (families > 0 || loners == 0) pages = CountOf(families, "family", "families");
+  if (loners > 0) {
+    if (!pages.empty()) pages += " and ";
+    pages += CountOf(loners, "individual", "individuals") + " outside families";
+  }
+  return "Generating web pages for " + pages + "...";
 }
 
 }  // namespace vellix::cli

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/prompter.h"
+#include "run/run_statistics.h"
 
 namespace vellix::cli {
 
@@ -20,5 +21,15 @@ std::string TerminalWording(std::string_view text);
 /// blank lines left out, a line break at the end. The wording is taken as
 /// it is; pass it through TerminalWording first.
 std::string TerminalMessage(platform::MessageIcon icon, std::string_view text);
+
+/// `count` followed by `one` or `many`: "1 family", "3 families".
+std::string CountOf(int64_t count, std::string_view one, std::string_view many);
+
+/// A phase text of the run as the terminal shows it. The window counts the
+/// individuals outside every family among the families ("Generating web
+/// pages for 28289 families..."); the terminal names them apart from
+/// `statistics` ("Generating web pages for 28000 families and 289
+/// individuals outside families..."). Every other text stays as it is.
+std::string TerminalPhaseText(std::string_view text, const RunStatistics& statistics);
 
 }  // namespace vellix::cli

@@ -5,7 +5,7 @@ namespace vellix::cli {
 
 std::string GenerateUsage() {
   return R"(Usage: vellix generate [GEDCOM] [-o DEST] [-m MODE] [--options FILE]
-                       [--yes | --no] [-q]
+                       [--yes | --no] [-q | -v]
 
 Turns a GEDCOM file into a web site in the destination folder.
 
@@ -26,12 +26,18 @@ Turns a GEDCOM file into a web site in the destination folder.
   -y, --yes, -n, --no   answer every question of the run with Yes or No
                         (otherwise questions are asked on the terminal, or
                         take their default answer when there is none)
-  -q, --quiet           print nothing on success (errors still go to stderr)
+  -q, --quiet           print nothing on success (errors still go to stderr),
+                        no progress and no bell
+  -v, --verbose         print each warning on stderr as it is raised
   -h, --help            show this text
 
 GEDCOM and DEST given here override the option set for this run only; the
 option set file is not changed. The progress goes to stderr: one line
 redrawn on a terminal, one line per phase otherwise (or with TERM=dumb).
+A complete run ends on stdout with "N pages written, M unchanged." (pages
+whose content did not change are left untouched); a stopped run ends on
+stderr with "stopped: the site in DEST is incomplete". The warnings of a
+run are listed in the run log, whose path is printed.
 
 Exit status: 0 done, 1 the run failed, 2 bad command line or settings,
 130 cancelled (Ctrl-C stops the run; its logs are still written).
@@ -57,7 +63,7 @@ std::string UsageText() {
 Usage: vellix COMMAND [ARGUMENTS]
 
 Commands:
-  generate [GEDCOM] [-o DEST] [-m MODE] [--options FILE] [--yes|--no] [-q]
+  generate [GEDCOM] [-o DEST] [-m MODE] [--options FILE] [--yes|--no] [-q|-v]
                      generate the web site
   info GEDCOM        show the header facts and record counts of a GEDCOM file
   view [--print]     open the summary log of the last run in the browser

@@ -6,6 +6,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <string_view>
 
 #include "shell/cli/terminal_progress_view.h"
 
@@ -154,6 +156,70 @@ TEST(TerminalProgressView, RedrawsOneLineAndClearsIt) {
       << text;
   EXPECT_NE(text.find("\r[3/3] Creating log files..."), std::string::npos) << text;
   EXPECT_EQ(text.substr(text.size() - 21), "\r\033[KTotal time: 0:00\n");
+}
+
+// A run that raises a warning in its first phase and beeps at its end, its
+// phase texts worded by the command line.
+std::string RenderWarnedRun(ProgressStyle style) {
+  char* buffer = nullptr;
+  size_t size = 0;
+  std::FILE* out = open_memstream(&buffer, &size);
+  {
+    TerminalProgressView view(style, 2, out);
+    view.SetPhaseWording([](std::string_view text) {
+      return text == "Generating web pages for 2 families..."
+                 ? std::string(
+                       "Generating web pages for 1 family and 1 individual "
+                       "outside families...")
+                 : std::string(text);
+    });
+    view.ShowTitle("Generating All Web Pages", "/data/tree.ged", "/srv/site/");
+    view.ShowPhase("Generating web pages for 2 families...", 0, 2);
+    view.PrintLine("vellix: warning: Nonstandard tag _UID ignored.");
+    view.ShowPhase("Creating log files...", 0, 3);
+    view.Beep();
+    view.Close();
+  }
+  std::fclose(out);
+  std::string text(buffer, size);
+  std::free(buffer);
+  return text;
+}
+
+// Warnings are printed in every style; the redrawn line makes way for them
+// and comes back below; the bell never reaches a file.
+TEST(TerminalProgressView, WarningsMakeWayAndTheBellStaysOffFiles) {
+  setenv("COLUMNS", "80", 1);
+  struct Case {
+    ProgressStyle style;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {ProgressStyle::kPlainLines,
+       "Generating All Web Pages\n"
+       "  GEDCOM file: /data/tree.ged\n"
+       "  Destination: /srv/site/\n"
+       "[1/2] Generating web pages for 1 family and 1 individual outside families...\n"
+       "vellix: warning: Nonstandard tag _UID ignored.\n"
+       "[2/2] Creating log files...\n"
+       "Total time: 0:00\n"},
+      {ProgressStyle::kOff, "vellix: warning: Nonstandard tag _UID ignored.\n"},
+      {ProgressStyle::kRedrawnLine,
+       "Generating All Web Pages\n"
+       "  GEDCOM file: /data/tree.ged\n"
+       "  Destination: /srv/site/\n"
+       "\r[1/2] Generating web pages for 1 family and 1 individual outside... 0% "
+       "0:00\033[K"
+       "\r\033[Kvellix: warning: Nonstandard tag _UID ignored.\n"
+       "\r[1/2] Generating web pages for 1 family and 1 individual outside... 0% "
+       "0:00\033[K"
+       "\r[2/2] Creating log files... [..............................] 0% 0:00\033[K"
+       "\r\033[KTotal time: 0:00\n"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(RenderWarnedRun(c.style), c.expected) << static_cast<int>(c.style);
+  }
+  unsetenv("COLUMNS");
 }
 
 TEST(TerminalProgressView, QuietShowsNothing) {

@@ -99,5 +99,42 @@ TEST(TerminalWording, MessagesBecomeIndentedLinesWithoutBlankOnes) {
   EXPECT_EQ(TerminalMessage(MessageIcon::kNone, ""), "vellix: \n");
 }
 
+// The window counts individuals outside families among the families; the
+// terminal names them apart, and leaves every other phase text alone.
+TEST(TerminalWording, TheFamilyPhaseNamesIndividualsOutsideFamiliesApart) {
+  struct Case {
+    int32_t selected;
+    int32_t loners;
+    const char* text;
+    const char* terminal;
+  };
+  const Case cases[] = {
+      {28289, 289, "Generating web pages for 28289 families...",
+       "Generating web pages for 28000 families and 289 individuals outside "
+       "families..."},
+      {2, 1, "Generating web pages for 2 families...",
+       "Generating web pages for 1 family and 1 individual outside families..."},
+      {5, 0, "Generating web pages for 5 families...",
+       "Generating web pages for 5 families..."},
+      {1, 0, "Generating web pages for 1 families...",
+       "Generating web pages for 1 family..."},
+      {3, 3, "Generating web pages for 3 families...",
+       "Generating web pages for 3 individuals outside families..."},
+      {0, 0, "Generating web pages for 0 families...",
+       "Generating web pages for 0 families..."},
+      // Another count than the selection's is no text of this run: left alone.
+      {7, 2, "Generating web pages for 8 families...",
+       "Generating web pages for 8 families..."},
+      {7, 2, "Evaluating source citations...", "Evaluating source citations..."},
+      {7, 2, "Parsing 7 families...", "Parsing 7 families..."},
+  };
+  for (const Case& c : cases) {
+    RunStatistics statistics;
+    statistics.familiesSelected = c.selected;
+    statistics.lonersSelected = c.loners;
+    EXPECT_EQ(TerminalPhaseText(c.text, statistics), c.terminal) << c.text;
+  }
+}
+
 }  // namespace
 }  // namespace vellix::cli
