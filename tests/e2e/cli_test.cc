@@ -1,11 +1,16 @@
 // Runs the vellix program itself, as a user would: what it prints, on which
 // stream, and with which exit status.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "testing/test_support.h"
@@ -119,6 +124,9 @@ TEST_F(CliTest, MistakesAreOneErrorLineAndAHint) {
        "vellix: error: give at most one GEDCOM file\nTry 'vellix help generate'.\n"},
       {"generate --yes --no",
        "vellix: error: --yes and --no exclude each other\nTry 'vellix help generate'.\n"},
+      {"generate -q -v",
+       "vellix: error: --quiet and --verbose exclude each other\nTry 'vellix help "
+       "generate'.\n"},
       {"generate '" + work_.path() + "' -o site",
        "vellix: error: " + work_.path() +
            ": is a directory\nTry 'vellix help generate'.\n"},
@@ -212,11 +220,17 @@ TEST_F(CliTest, GenerateReportsOnStdoutAndProgressOnStderr) {
   Tree();
   Result run = Vellix("generate tree.ged -osite --yes");
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out.rfind("Web page generation complete. Run 'vellix view' to see your "
-                          "results.\n",
-                          0),
-            0u)
-      << run.out;
+  EXPECT_EQ(run.out,
+            "Web page generation complete. Run 'vellix view' to see your results.\n"
+            "1 family and 2 individuals in the file; pages for 1 family, 2 index "
+            "entries.\n"
+            "Open the site: " +
+                work_.File("site/grpmain.html") +
+                "\n"
+                "Run log: " +
+                home_.File("vx-summary.html") +
+                "\n"
+                "4 pages written, 0 unchanged.\n");
   // Not a terminal: one plain line per phase, numbered, and the total time.
   EXPECT_NE(run.err.find("Generating All Web Pages\n  GEDCOM file: " +
                          work_.File("tree.ged") + "\n"),
@@ -246,6 +260,147 @@ TEST_F(CliTest, QuietPrintsNothingOnSuccess) {
   }
 }
 
+TEST_F(CliTest, ARerunThatChangesNothingSaysSo) {
+  Tree();
+  ASSERT_EQ(Vellix("generate tree.ged -o site -q").status, 0);
+  Result again = Vellix("generate tree.ged -o site");
+  EXPECT_EQ(again.status, 0) << again.err;
+  EXPECT_NE(again.out.find("\n0 pages written, 4 unchanged.\n"), std::string::npos)
+      << again.out;
+  // One individual more, outside families: a page of her own, and the index
+  // and surname pages change.
+  const std::string tree = kSmallTree;
+  work_.Write("tree.ged", tree.substr(0, tree.find("0 TRLR")) +
+                              "0 @I3@ INDI\n1 NAME Ewa /Nowak/\n0 TRLR\n");
+  Result changed = Vellix("generate tree.ged -o site");
+  EXPECT_EQ(changed.status, 0) << changed.err;
+  EXPECT_NE(changed.out.find("pages for 1 family and 1 individual outside families"),
+            std::string::npos)
+      << changed.out;
+  EXPECT_EQ(changed.out.find("\n0 pages written"), std::string::npos) << changed.out;
+  EXPECT_EQ(changed.out.find(", 4 unchanged."), std::string::npos) << changed.out;
+}
+
+// A file of an older GEDCOM version with a tag of no standard: two warnings.
+constexpr char kOldTree[] =
+    "0 HEAD\n1 GEDC\n2 VERS 4.0\n1 CHAR UTF-8\n"
+    "0 @I1@ INDI\n1 NAME Jan /Kowalski/\n1 ZZQ odd\n0 TRLR\n";
+
+TEST_F(CliTest, WarningsAreCountedWithTheirRunLogAndPrintedAsRaisedWithVerbose) {
+  work_.Write("old.ged", kOldTree);
+  const std::string log = home_.File("vx-summary.html");
+  Result normal = Vellix("generate old.ged -o site");
+  EXPECT_EQ(normal.status, 0) << normal.err;
+  EXPECT_NE(normal.out.find("\n2 warnings, listed in the run log: " + log + "\n"),
+            std::string::npos)
+      << normal.out;
+  EXPECT_EQ(normal.err.find("warning:"), std::string::npos) << normal.err;
+
+  for (const char* args :
+       {"generate old.ged -o site -v", "generate --verbose old.ged -o site"}) {
+    Result verbose = Vellix(args);
+    EXPECT_EQ(verbose.status, 0) << verbose.err;
+    EXPECT_NE(verbose.out.find(
+                  "\n2 warnings (printed above), listed in the run log: " + log + "\n"),
+              std::string::npos)
+        << verbose.out;
+    // On stderr, as raised: while the file is read, before the next phase.
+    EXPECT_NE(
+        verbose.err.find("[1/7] Reading GEDCOM file... (0.09 KB)\n"
+                         "vellix: warning: GEDCOM Tags: Nonstandard tag ZZQ ignored.\n"
+                         "vellix: warning: The input GEDCOM file is not a GEDCOM "
+                         "version 5.5 file.\n"
+                         "[2/7] "),
+        std::string::npos)
+        << verbose.err;
+    EXPECT_EQ(verbose.out.find("warning:"), std::string::npos);
+  }
+  Result quiet = Vellix("generate old.ged -o site -q");
+  EXPECT_EQ(quiet.status, 0);
+  EXPECT_EQ(quiet.out + quiet.err, "");
+}
+
+// Ctrl-C among the family pages: the run stops, writes its logs, says how
+// far it came and that the site is incomplete, all on stderr, status 130.
+TEST_F(CliTest, CtrlCStopsTheRunAndSaysTheSiteIsIncomplete) {
+  constexpr int kFamilies = 400;
+  std::string big = "0 HEAD\n1 GEDC\n2 VERS 5.5\n1 CHAR UTF-8\n";
+  for (int f = 1; f <= kFamilies; ++f) {
+    const std::string n = std::to_string(f);
+    big += "0 @H" + n + "@ INDI\n1 NAME Jan" + n + " /Kowalski/\n1 FAMS @F" + n +
+           "@\n0 @F" + n + "@ FAM\n1 HUSB @H" + n + "@\n";
+  }
+  work_.Write("big.ged", big + "0 TRLR\n");
+
+  int err_pipe[2];
+  ASSERT_EQ(pipe(err_pipe), 0);
+  const std::string out_file = work_.File("stdout.txt");
+  const pid_t pid = fork();
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    dup2(err_pipe[1], STDERR_FILENO);
+    close(err_pipe[0]);
+    close(err_pipe[1]);
+    const int out = open(out_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int in = open("/dev/null", O_RDONLY);
+    if (out < 0 || in < 0 || chdir(work_.path().c_str()) != 0) _exit(127);
+    dup2(out, STDOUT_FILENO);
+    dup2(in, STDIN_FILENO);
+    setenv("VELLIX_HOME", home_.path().c_str(), 1);
+    setenv("TERM", "", 1);
+    execl(VELLIX_PROGRAM, VELLIX_PROGRAM, "generate", "big.ged", "-o", "site",
+          static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(err_pipe[1]);
+  FILE* err = fdopen(err_pipe[0], "r");
+  std::string text;
+  char line[4096];
+  bool stopped = false;
+  while (std::fgets(line, sizeof line, err)) {
+    text += line;
+    if (stopped ||
+        text.find("Generating web pages for 400 families") == std::string::npos) {
+      continue;
+    }
+    // Stop once a few family pages are on the disk.
+    struct stat st;
+    for (int i = 0; i < 2000 && stat(work_.File("site/grpf3.html").c_str(), &st) != 0;
+         ++i) {
+      usleep(5000);
+    }
+    kill(pid, SIGINT);
+    stopped = true;
+  }
+  std::fclose(err);
+  int raw = 0;
+  ASSERT_EQ(waitpid(pid, &raw, 0), pid);
+  ASSERT_TRUE(stopped) << text;
+  EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 130) << raw;
+  EXPECT_EQ(ReadFile(out_file), "");
+
+  const size_t report = text.find("vellix: Web page generation CANCELED.\n");
+  ASSERT_NE(report, std::string::npos) << text;
+  int written = -1;
+  int selected = -1;
+  char log[1024] = "";
+  char site[1024] = "";
+  ASSERT_EQ(std::sscanf(text.c_str() + report,
+                        "vellix: Web page generation CANCELED.\n"
+                        "Pages written before the stop: %d of %d families.\n"
+                        "1 warning, listed in the run log: %1023s\n"
+                        "vellix: stopped: the site in %1023s is incomplete\n",
+                        &written, &selected, log, site),
+            4)
+      << text.substr(report);
+  EXPECT_GE(written, 3);
+  EXPECT_LT(written, kFamilies);
+  EXPECT_EQ(selected, kFamilies);
+  EXPECT_EQ(log, home_.File("vx-summary.html"));
+  EXPECT_EQ(site, work_.File("site/"));
+  EXPECT_TRUE(text.ends_with(" is incomplete\n")) << "the closing line is last";
+}
+
 TEST_F(CliTest, FamiliesModeHasNoClosingText) {
   Tree();
   Result run = Vellix("generate tree.ged -o site -m families");
@@ -256,9 +411,21 @@ TEST_F(CliTest, FamiliesModeHasNoClosingText) {
 
 TEST_F(CliTest, AFailedRunSaysSoOnStderrEvenWhenQuiet) {
   work_.Write("letter.txt", "Dear cousin,\nhere is the family tree.\n");
+  Result loud = Vellix("generate letter.txt -o site");
+  EXPECT_EQ(loud.status, 1);
+  EXPECT_EQ(loud.out, "");
+  const std::string tail =
+      "vellix: error: Web page generation FAILED.\n2 warnings, listed "
+      "in the run log: " +
+      home_.File("vx-summary.html") + "\n";
+  EXPECT_EQ(loud.err.substr(loud.err.size() - std::min(loud.err.size(), tail.size())),
+            tail)
+      << loud.err;
+
   Result run = Vellix("generate letter.txt -o site -q");
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err.find("listed in the run log"), std::string::npos);
   EXPECT_NE(run.err.find("This file does not appear to be a GEDCOM file."),
             std::string::npos)
       << run.err;

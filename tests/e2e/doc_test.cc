@@ -101,6 +101,7 @@ TEST(Completion, BashCompletesCommandsOptionsAndKeys) {
   };
   EXPECT_EQ(complete("vellix ge"), "generate\n");
   EXPECT_EQ(complete("vellix generate --qu"), "--quiet\n");
+  EXPECT_EQ(complete("vellix generate --verb"), "--verbose\n");
   EXPECT_EQ(complete("vellix generate -m sk"), "skip-media\n");
   EXPECT_EQ(complete("vellix options im"), "import\n");
   EXPECT_EQ(complete("vellix options set bExcludeL"), "bExcludeLiving\n");
