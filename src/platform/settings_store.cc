@@ -7,6 +7,7 @@
 
 #include "platform/app_paths.h"
 #include "platform/file_system.h"
+#include "platform/replace_file.h"
 
 namespace vellix::platform {
 namespace {
@@ -119,7 +120,8 @@ bool SettingsStore::Save() const {
       text += key + "=" + Escape(value) + "\n";
     }
   }
-  return WriteWholeFile(path_, text);
+  // Through a temporary file: a full disk never leaves half a settings file.
+  return ReplaceFileContents(path_, text);
 }
 
 const std::string* SettingsStore::Find(std::string_view section,
