@@ -49,9 +49,10 @@ void PrintWhereToLook(const COptions& options, const RunStatistics& statistics,
 int ReportRun(const RunOutcome& outcome, const COptions& options,
               const RunStatistics& statistics, RunEnvironment& env, bool quiet) {
   const std::string result = OneLine(TerminalWording(outcome.status_line));
+  const bool written = outcome.files_not_written == 0;
   if (outcome.cancelled) {
     std::fprintf(stderr, "vellix: %s\n", result.c_str());
-  } else if (!outcome.success) {
+  } else if (!outcome.success || !written) {
     PrintError(result);
   } else if (!quiet) {
     std::printf("%s\n", result.c_str());
@@ -64,7 +65,7 @@ int ReportRun(const RunOutcome& outcome, const COptions& options,
     PrintWhereToLook(options, statistics, env.app_folder());
   }
   if (outcome.cancelled) return kExitCancelled;
-  return outcome.success ? kExitDone : kExitFailed;
+  return outcome.success && written ? kExitDone : kExitFailed;
 }
 
 }  // namespace vellix::cli

@@ -18,8 +18,9 @@ bool WritePageFile(RunEnvironment& env, RunStatistics& statistics,
     cleaned = charset::SanitizeUtf8(page);
     page = cleaned;
   }
-  if (!env.files().WriteFileIfChanged(platform::NativePath(path), page)) {
-    env.warnings().Add(WarningCode::kFileNotWritten, path, ref);
+  const std::string native = platform::NativePath(path);
+  if (!env.files().WriteFileIfChanged(native, page)) {
+    env.warnings().Add(WarningCode::kFileNotWritten, native, ref);
     return false;
   }
   statistics.CountFile(group, page.size());
