@@ -353,7 +353,7 @@ TEST_F(CliTest, AFileOfAnotherKindIsNeverTurnedIntoAnOptionSet) {
 
 TEST_F(CliTest, OptionsThatWouldWriteOutsideTheSiteAreRefused) {
   const struct {
-    const char* setting;
+    std::string setting;
     const char* expected_error;
   } cases[] = {
       {"strFilePrefix ../esc", "vellix: error: strFilePrefix: \"../esc\" is not part of a file name"},
@@ -367,7 +367,7 @@ TEST_F(CliTest, OptionsThatWouldWriteOutsideTheSiteAreRefused) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.setting);
-    Result set = Vellix(std::string("options set ") + c.setting);
+    Result set = Vellix("options set " + c.setting);
     if (std::string(c.expected_error).empty()) {
       EXPECT_EQ(set.status, 0) << set.err;
       continue;
