@@ -2,12 +2,14 @@
 #   make demo   - build (Release) and generate a site from the bundled example into ./site
 #   make test   - build with sanitizers and run every test
 #   make bench  - build (Release) the benchmarks
+#   make fuzz-smoke - build the libFuzzer targets (clang) and run each for a
+#                 fixed number of executions on its corpus
 JOBS ?= $(shell nproc)
 BUILD ?= build
 TEST_BUILD ?= build-test
 VELLIX_DEMO_HOME ?= $(CURDIR)/$(BUILD)/demo-home
 
-.PHONY: deps build demo test bench clean
+.PHONY: deps build demo test bench fuzz-smoke clean
 
 deps:
 	@scripts/install-deps.sh
@@ -34,5 +36,12 @@ bench: deps
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVELLIX_BUILD_TESTS=OFF >/dev/null
 	@cmake --build build-bench -j $(JOBS)
 
+# The fuzz targets need clang and libFuzzer (libclang-rt-14-dev, installed
+# by deps); see fuzz/README.md for longer runs.
+fuzz-smoke: deps
+	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DVELLIX_FUZZ=ON -DVELLIX_BUILD_TESTS=OFF -DVELLIX_BUILD_BENCH=OFF >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target fuzz-smoke
+
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) build-bench site
+	rm -rf $(BUILD) $(TEST_BUILD) build-bench build-fuzz site

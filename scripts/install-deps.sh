@@ -9,6 +9,7 @@ packages=(
   libgd-dev zlib1g-dev libinih-dev
   opensp w3c-sgml-lib
   man-db groff-base zsh
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/progress_window.h"
+#include "options/option_values.h"
 #include "options/options.h"
 #include "options/options_bridge.h"
 #include "platform/clock.h"
@@ -31,6 +32,8 @@ constexpr const char kDestInaccessible[] =
     "%s\n\nThe destination folder path does not exist or is not accessible.\n\nClick "
     "\"Options\" to verify the folder name is correct.";
 
+constexpr const char kCorrectOption[] = "Click \"Options\" to correct it.";
+
 constexpr const char kComplete[] = "Web page generation complete.\n";
 constexpr const char kCanceled[] = "\nWeb page generation CANCELED.";
 constexpr const char kFailed[] = "\nWeb page generation FAILED.";
@@ -42,6 +45,12 @@ std::string FillPath(const char* format, const std::string& value) {
   size_t at = text.find("%s");
   if (at != std::string::npos) text.replace(at, 2, value);
   return text;
+}
+
+// "The option "File Prefix" (strFilePrefix) holds "..\x", which ...".
+std::string UnsafeSettingMessage(const options::UnsafeSetting& unsafe) {
+  return "The option \"" + unsafe.caption + "\" (" + unsafe.key + ") holds \"" +
+         unsafe.value + "\", which " + unsafe.problem + ".\n\n" + kCorrectOption;
 }
 
 // Clears the busy flag on every way out of a run.
@@ -85,7 +94,9 @@ bool Generator::CheckInputs(const COptions& options) {
   }
   const std::string gedcom = platform::NativePath(options.m_strGedcomFile);
   platform::FileTimes times;
-  if (!files.GetFileTimes(gedcom, &times) || files.FolderExists(gedcom)) {
+  // Only a regular file is read: a named pipe or a device would hold the
+  // run forever.
+  if (!files.GetFileTimes(gedcom, &times) || !files.IsRegularFile(gedcom)) {
     prompter.Show(MessageIcon::kStop, FillPath(kGedcomInaccessible, gedcom));
     return false;
   }
@@ -96,6 +107,13 @@ bool Generator::CheckInputs(const COptions& options) {
   const std::string dest = platform::NativePath(options.m_strDestFolder);
   if (!files.FolderExists(dest)) {
     prompter.Show(MessageIcon::kNone, FillPath(kDestInaccessible, dest));
+    return false;
+  }
+  // A file name or colour the options could not refuse (an option set from
+  // elsewhere, an older version) must not place files outside the
+  // destination or reach the style sheet.
+  if (auto unsafe = options::FindUnsafeSetting(options)) {
+    prompter.Show(MessageIcon::kStop, UnsafeSettingMessage(*unsafe));
     return false;
   }
   return true;
@@ -202,15 +220,22 @@ RunOutcome Generator::Generate(GenerateMode mode, COptions& options,
 
   const int64_t elapsed = clock.NowSeconds() - start_seconds;
   const bool cancelled = progress.IsCancelled();
-  if (success && !cancelled) {
+  const int32_t not_written = warnings.FilesNotWritten();
+  if (success && !cancelled && not_written == 0) {
     status_text_ = kComplete + closing_text;
   } else if (cancelled) {
     status_text_ = kCanceled;
     warnings.Add(WarningCode::kCanceled);
     reader_.RequireReread();
-  } else {
+  } else if (!success) {
     status_text_ = kFailed;
+  } else {
+    // The pages were made but did not all reach the disk: never "complete".
+    status_text_ = std::string(kFailed) + "\n" + std::to_string(not_written) +
+                   (not_written == 1 ? " file" : " files") +
+                   " could not be written; the warnings name them.";
   }
+  outcome.files_not_written = not_written;
   outcome.success = success;
   outcome.cancelled = cancelled;
   outcome.status_line = status_text_;

@@ -33,6 +33,10 @@ struct RunOutcome {
   std::string status_line;
   int64_t elapsed_seconds = 0;
   int32_t warnings = 0;  // warnings raised by the run
+  /// Pages and other files that could not be written (a read-only
+  /// destination, a full disk); a run with any did not succeed, and its
+  /// status line says so. The warnings name them.
+  int32_t files_not_written = 0;
 };
 
 /// The engine object: owns the GEDCOM reader and its record store, which

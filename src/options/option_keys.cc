@@ -9,6 +9,7 @@
 
 #include "options/fact_kinds.h"
 #include "options/option_catalog.h"
+#include "options/option_values.h"
 #include "text/charset.h"
 
 namespace vellix::options {
@@ -275,7 +276,14 @@ bool SetSettingValue(COptions& options, const Setting& setting, std::string_view
         return false;
       }
       if (setting.type == SettingType::kString) {
-        options.*setting.item->s = std::string(text);
+        const ValueRule rule = RuleOf(setting.key);
+        const std::string value =
+            rule == ValueRule::kColor ? NormalizedColor(text) : std::string(text);
+        if (auto problem = ValueProblem(rule, value)) {
+          *error = setting.key + ": " + quoted + " " + *problem;
+          return false;
+        }
+        options.*setting.item->s = value;
         return true;
       }
       if (setting.index == 52 || setting.index == 59 || setting.index == 61) {

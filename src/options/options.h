@@ -8,18 +8,26 @@
 #include <vector>
 
 #include "options/attributes.h"
+#include "platform/file_access.h"
 #include "platform/prompter.h"
+#include "platform/settings_store.h"
 
 namespace vellix {
 
 /// Where an option set file is kept and who hears about loading and saving
 /// it: the file, the folder of its ".old" backup (the application folder)
-/// and the prompter for the messages and questions, which must outlive the
-/// load or save.
+/// and the prompter for the messages and questions. `files` reads and
+/// writes (the local disk when null); `backups` records which file each
+/// backup in the backup folder was made from, so that a backup is only ever
+/// replaced by a newer backup of the same file (without it a backup of the
+/// same name is replaced, as older versions did). Everything referred to
+/// must outlive the load or save.
 struct OptionFileContext {
   std::string path;
   std::string backup_folder;
   platform::Prompter& prompter;
+  platform::FileAccess* files = nullptr;
+  platform::SettingsStore* backups = nullptr;
 };
 
 /// Number of fact kinds (individual, user-defined, "other facts" and family
@@ -460,14 +468,21 @@ class COptions {
   // ---- Operations ---------------------------------------------------------------
 
   /// Reads the option set file `file.path`; creates it with defaults when
-  /// missing, rebuilds a damaged one (keeping it as the .old backup in
-  /// `file.backup_folder`). False on a wrong magic (object and file
-  /// untouched) or when the file cannot be created. Messages go to
-  /// `file.prompter`.
+  /// missing or empty. A damaged option set (right magic, cut short) is
+  /// renamed to "FILE.damaged" beside it, said so, and rebuilt with
+  /// defaults; the .old backup is left as it was. False, with
+  /// m_nLoadError = 1 and the object and the file untouched, for a file that
+  /// is no option set (wrong magic, or too short to hold one), one that
+  /// cannot be read, or a damaged one that cannot be kept; false too when a
+  /// missing file cannot be created. Messages go to `file.prompter`.
   bool LoadOptions(const OptionFileContext& file);
-  /// Writes the option set file `file.path`: asks first when the loaded file
-  /// was newer, makes the .old backup once per load. False when nothing was
-  /// written.
+  /// Writes the option set file `file.path` through a temporary file renamed
+  /// into place (a failed save leaves the file as it was): asks first when
+  /// the loaded file was newer, makes the .old backup once per load. The
+  /// backup is made only from a file that loads as a complete option set,
+  /// and never over the backup of another file (that one is kept and the new
+  /// backup numbered: "club-2.old"). Nothing is written while m_nLoadError
+  /// is 1 (the load refused the file). False when nothing was written.
   bool SaveOptions(const OptionFileContext& file);
 
   /// Puts every setting to its default (attribute lists emptied). Leaves the

@@ -7,30 +7,21 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/replace_file.h"
+
 namespace vellix::platform {
 namespace {
 
 // A file written with write(2); a short write or a failed close is reported.
 class LocalOutputFile : public OutputFile {
  public:
-  explicit LocalOutputFile(int fd) : fd_(fd) {}
+  LocalOutputFile(int fd, DiskWriter& writer) : fd_(fd), writer_(writer) {}
   ~LocalOutputFile() override { Close(); }
 
   bool Write(std::string_view data) override {
-    if (fd_ < 0) return false;
-    const char* p = data.data();
-    size_t left = data.size();
-    while (left > 0) {
-      const ssize_t n = write(fd_, p, left);
-      if (n < 0) {
-        if (errno == EINTR) continue;
-        failed_ = true;
-        return false;
-      }
-      p += n;
-      left -= static_cast<size_t>(n);
-    }
-    return true;
+    if (fd_ < 0 || failed_) return false;
+    if (!WriteAll(writer_, fd_, data.data(), data.size())) failed_ = true;
+    return !failed_;
   }
 
   bool Close() override {
@@ -42,6 +33,7 @@ class LocalOutputFile : public OutputFile {
 
  private:
   int fd_;
+  DiskWriter& writer_;
   bool failed_ = false;
 };
 
@@ -54,13 +46,18 @@ bool LocalFileAccess::ReadWholeFile(const std::string& path, std::string* data,
 
 bool LocalFileAccess::WriteWholeFile(const std::string& path, std::string_view data,
                                      std::string* error) {
-  return platform::WriteWholeFile(path, data, error);
+  return platform::WriteWholeFile(path, data, error, writer_);
 }
 
 WriteResult LocalFileAccess::WriteFileIfChanged(const std::string& path,
                                                 std::string_view data,
                                                 std::string* error) {
-  return platform::WriteFileIfChanged(path, data, error);
+  return platform::WriteFileIfChanged(path, data, error, writer_);
+}
+
+bool LocalFileAccess::ReplaceFile(const std::string& path, std::string_view data,
+                                  std::string* error) {
+  return ReplaceFileContents(NativePath(path), data, error, writer_);
 }
 
 std::unique_ptr<OutputFile> LocalFileAccess::OpenForWriting(const std::string& path,
@@ -71,11 +68,15 @@ std::unique_ptr<OutputFile> LocalFileAccess::OpenForWriting(const std::string& p
     if (error) *error = native + ": " + std::strerror(errno);
     return nullptr;
   }
-  return std::make_unique<LocalOutputFile>(fd);
+  return std::make_unique<LocalOutputFile>(fd, writer_);
 }
 
 bool LocalFileAccess::FileExists(const std::string& path) {
   return platform::FileExists(path);
+}
+
+bool LocalFileAccess::IsRegularFile(const std::string& path) {
+  return platform::IsRegularFile(path);
 }
 
 bool LocalFileAccess::FolderExists(const std::string& path) {

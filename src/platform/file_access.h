@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/disk_writer.h"
 #include "platform/file_system.h"
 
 namespace vellix::platform {
@@ -46,12 +47,19 @@ class FileAccess {
   /// untouched (its modification time stays); the result says which.
   virtual WriteResult WriteFileIfChanged(const std::string& path, std::string_view data,
                                          std::string* error = nullptr) = 0;
+  /// Replaces the content of a file that holds the user's data (an option
+  /// set, its backup, settings.ini, an exchange file) as
+  /// platform::ReplaceFileContents does: all or nothing.
+  virtual bool ReplaceFile(const std::string& path, std::string_view data,
+                           std::string* error = nullptr) = 0;
   /// Opens `path` for writing from its start; nullptr when it cannot be
   /// created (the reason in `error`).
   virtual std::unique_ptr<OutputFile> OpenForWriting(const std::string& path,
                                                      std::string* error = nullptr) = 0;
 
   virtual bool FileExists(const std::string& path) = 0;
+  /// True for a regular file only (no folder, named pipe or device).
+  virtual bool IsRegularFile(const std::string& path) = 0;
   virtual bool FolderExists(const std::string& path) = 0;
   virtual bool GetFileTimes(const std::string& path, FileTimes* times) = 0;
   virtual std::optional<uint64_t> FileSize(const std::string& path) = 0;
@@ -63,23 +71,33 @@ class FileAccess {
 };
 
 /// File access on the local disk (the platform/file_system.h functions).
+/// Every byte written goes through `writer` (the real disk unless a test
+/// gives one that fails); it must outlive the object.
 class LocalFileAccess : public FileAccess {
  public:
+  explicit LocalFileAccess(DiskWriter& writer = DiskWriter::System()) : writer_(writer) {}
+
   bool ReadWholeFile(const std::string& path, std::string* data,
                      std::string* error = nullptr) override;
   bool WriteWholeFile(const std::string& path, std::string_view data,
                       std::string* error = nullptr) override;
   WriteResult WriteFileIfChanged(const std::string& path, std::string_view data,
                                  std::string* error = nullptr) override;
+  bool ReplaceFile(const std::string& path, std::string_view data,
+                   std::string* error = nullptr) override;
   std::unique_ptr<OutputFile> OpenForWriting(const std::string& path,
                                              std::string* error = nullptr) override;
   bool FileExists(const std::string& path) override;
+  bool IsRegularFile(const std::string& path) override;
   bool FolderExists(const std::string& path) override;
   bool GetFileTimes(const std::string& path, FileTimes* times) override;
   std::optional<uint64_t> FileSize(const std::string& path) override;
   std::optional<uint64_t> FreeDiskSpace(const std::string& folder) override;
   bool CreateFolders(const std::string& folder) override;
   std::vector<FolderEntry> ListFiles(const std::string& folder) override;
+
+ private:
+  DiskWriter& writer_;
 };
 
 }  // namespace vellix::platform

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 
@@ -80,18 +81,24 @@ std::optional<uint64_t> FreeDiskSpace(const std::string& folder) {
 bool ReadWholeFile(const std::string& path, std::string* data, std::string* error) {
   data->clear();
   std::string native = NativePath(path);
-  int fd = open(native.c_str(), O_RDONLY | O_CLOEXEC);
+  // Opened without blocking, so that a named pipe or a device cannot hold
+  // the reader until someone writes to it; only a regular file is read.
+  int fd = open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     if (error) *error = Reason(native);
     return false;
   }
   struct stat st;
-  if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    const bool folder = S_ISDIR(st.st_mode);
     close(fd);
-    errno = EISDIR;
-    if (error) *error = Reason(native);
+    if (error)
+      *error = folder ? native + ": " + std::strerror(EISDIR)
+                      : native + ": not a regular file";
+    errno = folder ? EISDIR : EINVAL;
     return false;
   }
+  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   if (st.st_size > 0) data->reserve(static_cast<size_t>(st.st_size));
   char buffer[1 << 16];
   for (;;) {
@@ -110,25 +117,18 @@ bool ReadWholeFile(const std::string& path, std::string* data, std::string* erro
   return true;
 }
 
-bool WriteWholeFile(const std::string& path, std::string_view data, std::string* error) {
+bool WriteWholeFile(const std::string& path, std::string_view data, std::string* error,
+                    DiskWriter& writer) {
   std::string native = NativePath(path);
   int fd = open(native.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) {
     if (error) *error = Reason(native);
     return false;
   }
-  const char* p = data.data();
-  size_t left = data.size();
-  while (left > 0) {
-    ssize_t n = write(fd, p, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      if (error) *error = Reason(native);
-      close(fd);
-      return false;
-    }
-    p += n;
-    left -= static_cast<size_t>(n);
+  if (!WriteAll(writer, fd, data.data(), data.size())) {
+    if (error) *error = Reason(native);
+    close(fd);
+    return false;
   }
   if (close(fd) != 0) {
     if (error) *error = Reason(native);
@@ -138,7 +138,7 @@ bool WriteWholeFile(const std::string& path, std::string_view data, std::string*
 }
 
 WriteResult WriteFileIfChanged(const std::string& path, std::string_view data,
-                               std::string* error) {
+                               std::string* error, DiskWriter& writer) {
   const std::string native = NativePath(path);
   struct stat st;
   if (stat(native.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
@@ -148,8 +148,31 @@ WriteResult WriteFileIfChanged(const std::string& path, std::string_view data,
       return WriteResult::kUnchanged;
     }
   }
-  return WriteWholeFile(native, data, error) ? WriteResult::kWritten
-                                             : WriteResult::kFailed;
+  return WriteWholeFile(native, data, error, writer) ? WriteResult::kWritten
+                                                     : WriteResult::kFailed;
+}
+
+bool IsRegularFile(const std::string& path) {
+  struct stat st;
+  return stat(NativePath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool RenameWithoutReplacing(const std::string& from, const std::string& to,
+                            std::string* error) {
+  const std::string native_from = NativePath(from);
+  const std::string native_to = NativePath(to);
+  if (renameat2(AT_FDCWD, native_from.c_str(), AT_FDCWD, native_to.c_str(),
+                RENAME_NOREPLACE) == 0) {
+    return true;
+  }
+  // File systems without the flag: a hard link refuses an existing name too.
+  if ((errno == EINVAL || errno == ENOSYS) &&
+      link(native_from.c_str(), native_to.c_str()) == 0) {
+    unlink(native_from.c_str());
+    return true;
+  }
+  if (error) *error = Reason(native_to);
+  return false;
 }
 
 bool CreateFolders(const std::string& folder) {

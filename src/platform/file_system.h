@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/disk_writer.h"
+
 namespace vellix::platform {
 
 /// Turns a stored path (backslashes, as option sets keep them) into the
@@ -46,14 +48,19 @@ std::optional<uint64_t> FileSize(const std::string& path);
 /// when the query fails.
 std::optional<uint64_t> FreeDiskSpace(const std::string& folder);
 
-/// Reads a whole file into `data`. On failure returns false, leaves `data`
-/// empty and puts the system's reason into `error` (when given).
+/// Reads a whole regular file into `data`. On failure returns false, leaves
+/// `data` empty and puts the system's reason into `error` (when given). A
+/// named pipe, a device or a folder is refused at once ("PATH: not a
+/// regular file"), never waited on or read without end.
 bool ReadWholeFile(const std::string& path, std::string* data,
                    std::string* error = nullptr);
 
-/// Writes `data` as the whole content of `path` (created or truncated).
+/// Writes `data` as the whole content of `path` (created or truncated),
+/// through `writer`. For site pages and logs, which a run makes again; a file
+/// that holds the user's data goes through ReplaceFileContents instead.
 bool WriteWholeFile(const std::string& path, std::string_view data,
-                    std::string* error = nullptr);
+                    std::string* error = nullptr,
+                    DiskWriter& writer = DiskWriter::System());
 
 /// What WriteFileIfChanged did with a file.
 enum class WriteResult {
@@ -67,7 +74,16 @@ enum class WriteResult {
 /// tools send only the pages that changed, and the file system is spared
 /// the cost of truncating and rewriting it. Errors as WriteWholeFile.
 WriteResult WriteFileIfChanged(const std::string& path, std::string_view data,
-                               std::string* error = nullptr);
+                               std::string* error = nullptr,
+                               DiskWriter& writer = DiskWriter::System());
+
+/// True when `path` names a regular file (not a folder, pipe or device).
+bool IsRegularFile(const std::string& path);
+
+/// Renames `from` to `to` unless `to` exists; an existing `to` is never
+/// replaced. False, with "TO: reason" in `error`, otherwise.
+bool RenameWithoutReplacing(const std::string& from, const std::string& to,
+                            std::string* error = nullptr);
 
 /// Creates `folder` and any missing parents. True when it exists afterwards.
 bool CreateFolders(const std::string& folder);

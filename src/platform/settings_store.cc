@@ -8,6 +8,7 @@
 
 #include "platform/app_paths.h"
 #include "platform/file_system.h"
+#include "platform/replace_file.h"
 
 namespace vellix::platform {
 namespace {
@@ -115,7 +116,8 @@ bool SettingsStore::Save() const {
       text += key + "=" + Escape(value) + "\n";
     }
   }
-  return WriteWholeFile(path_, text);
+  // Through a temporary file: a full disk never leaves half a settings file.
+  return ReplaceFileContents(path_, text);
 }
 
 const std::string* SettingsStore::Find(std::string_view section,

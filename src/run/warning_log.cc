@@ -124,6 +124,7 @@ WarningLog::~WarningLog() { CloseFile(); }
 
 void WarningLog::Reset() {
   m_nTotal = 0;
+  files_not_written_ = 0;
   m_nNoRefFamilies = 0;
   m_bRewind = true;
   m_reading = false;
@@ -237,6 +238,7 @@ bool WarningLog::Add(WarningCode warning, std::string_view text, std::string_vie
     case 7:
     case 8:
     case 10:
+      if (code == 5) ++files_not_written_;
       WriteLine(code == 5   ? 1
                 : code == 7 ? 3
                 : code == 8 ? 4

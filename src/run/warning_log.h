@@ -70,6 +70,8 @@ class WarningLog {
   bool ReadNext(bool* new_section, std::string* text);
 
   int32_t GetTotal() const { return m_nTotal; }
+  /// Files the run could not write (code 5 warnings) since the last reset.
+  int32_t FilesNotWritten() const { return files_not_written_; }
 
   /// Full path of warnings.txt (empty for a log that only counts).
   const std::string& path() const { return m_strPath; }
@@ -92,6 +94,7 @@ class WarningLog {
   bool FindLine(std::string* text);
 
   int32_t m_nTotal = 0;
+  int32_t files_not_written_ = 0;
   bool m_bRewind = true;
   std::FILE* m_file = nullptr;
   bool m_reading = false;

@@ -13,6 +13,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "options/options.h"
+#include "platform/file_system.h"
 #include "testing/test_support.h"
 
 namespace vellix {
@@ -498,6 +500,85 @@ TEST_F(CliTest, ExportAndImportRestoreTheOptionSet) {
             "vellix: error: broken.ini:2: nDividerTop: 9 is outside 0..2\n"
             "The options set was not changed.\n");
   EXPECT_EQ(Vellix("options get bCitations").out, "no\n");
+}
+
+// `generate --options todo.txt` once turned the text into an option set,
+// and the next save lost its backup too.
+TEST_F(CliTest, AFileOfAnotherKindIsNeverTurnedIntoAnOptionSet) {
+  Tree();
+  const std::string todo = work_.Write("todo.txt", "buy milk\neggs\n");
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    Result run = Vellix("generate tree.ged -o site --options todo.txt");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("This file is not a valid options set."), std::string::npos)
+        << run.err;
+  }
+  EXPECT_EQ(ReadFile(todo), "buy milk\neggs\n");
+  EXPECT_FALSE(platform::FileExists(home_.File("todo.old")));
+  EXPECT_FALSE(platform::FileExists(work_.File("site/grpmain.html")));
+}
+
+TEST_F(CliTest, OptionsThatWouldWriteOutsideTheSiteAreRefused) {
+  const struct {
+    std::string setting;
+    const char* expected_error;
+  } cases[] = {
+      {"strFilePrefix ../esc", "vellix: error: strFilePrefix: \"../esc\" is not part of a file name"},
+      {"strAltSurnameFile ../../alt.html",
+       "vellix: error: strAltSurnameFile: \"../../alt.html\" leaves the destination folder"},
+      {"strAltSurnameFile '~/.bashrc'", ""},  // a folder named "~" in the site
+      {"strAltSurnameFile " + std::string("'") + home_.File(".bashrc") + "'",
+       "vellix: error: strAltSurnameFile: \""},
+      {"strTextColor 'zz;}body{display:none'",
+       "vellix: error: strTextColor: \"zz;}body{display:none\" is not a colour"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.setting);
+    Result set = Vellix("options set " + c.setting);
+    if (std::string(c.expected_error).empty()) {
+      EXPECT_EQ(set.status, 0) << set.err;
+      continue;
+    }
+    EXPECT_EQ(set.status, 2);
+    EXPECT_EQ(set.err.rfind(c.expected_error, 0), 0u) << set.err;
+  }
+  EXPECT_EQ(Vellix("options get strFilePrefix").out, "grp\n");
+  EXPECT_EQ(Vellix("options get strTextColor").out, "#000000\n");
+  work_.Write("escape.ini", "strFilePrefix = \"..\\\\esc\"\n");
+  Result imported = Vellix("options import escape.ini");
+  EXPECT_EQ(imported.status, 2);
+  EXPECT_NE(imported.err.find("is not part of a file name"), std::string::npos)
+      << imported.err;
+  EXPECT_EQ(Vellix("options get strFilePrefix").out, "grp\n");
+}
+
+// An option set made elsewhere may hold such a value: the run refuses it
+// before writing anything.
+TEST_F(CliTest, AStoredPrefixThatLeavesTheSiteStopsTheRun) {
+  Tree();
+  COptions options;
+  options.m_strFilePrefix = "..\\esc";
+  work_.Write("elsewhere.dat", options.WriteToString());
+  Result run = Vellix("generate tree.ged -o site --options elsewhere.dat");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err.rfind("vellix: error: The option \"File Prefix\" (strFilePrefix) holds "
+                          "\"..\\esc\", which is not part of a file name",
+                          0),
+            0u)
+      << run.err;
+  EXPECT_NE(run.err.find("Correct it with 'vellix options set KEY VALUE'."),
+            std::string::npos)
+      << run.err;
+  EXPECT_FALSE(platform::FileExists(work_.File("escmain.html")));
+  EXPECT_FALSE(platform::FileExists(work_.File("escbase.css")));
+}
+
+TEST_F(CliTest, APipeGivenAsTheGedcomFileIsRefused) {
+  const std::string pipe = work_.File("pipe.ged");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  Result run = Vellix("generate pipe.ged -o site");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find(pipe + ": is not a regular file"), std::string::npos) << run.err;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "options/option_keys.h"
+#include "options/option_values.h"
 
 namespace vellix::options {
 namespace {
@@ -30,6 +31,19 @@ std::string OtherValue(COptions& defaults, const Setting& setting, int n) {
       return code;
     }
     default:
+      break;
+  }
+  // Colours and the names of written files take only safe values; give
+  // each a changed one of its own kind.
+  switch (RuleOf(setting.key)) {
+    case ValueRule::kColor:
+      return n % 2 == 0 ? "#0a0B0c" : "Teal";
+    case ValueRule::kFileNamePart:
+      return "vx " + std::to_string(n);
+    case ValueRule::kFileInDestination:
+    case ValueRule::kFolderInDestination:
+      return "site\\part " + std::to_string(n);
+    case ValueRule::kAnyText:
       break;
   }
   switch (n % 5) {

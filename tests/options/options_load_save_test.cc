@@ -1,6 +1,10 @@
 // Loading and saving the current option set file: creation, damage, wrong
 // magic, the newer-version question and the once-per-load backup.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <filesystem>
 
 #include "options/current_option_set.h"
 #include "options/file_image.h"
@@ -8,6 +12,7 @@
 #include "platform/app_paths.h"
 #include "platform/file_system.h"
 #include "platform/settings_store.h"
+#include "testing/full_disk.h"
 #include "testing/test_support.h"
 
 namespace vellix {
@@ -19,6 +24,18 @@ using testing::ReadFile;
 constexpr char kCreated[] =
     "Program options have been created and assigned default values.\n"
     "Please review or change these settings to suit your needs.\n\n";
+
+void WriteAt(const std::string& path, const std::string& content) {
+  ASSERT_TRUE(platform::WriteWholeFile(path, content));
+}
+
+int EntriesIn(const std::string& folder) {
+  int count = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) {
+    ++count;
+  }
+  return count;
+}
 
 class OptionFiles : public ::testing::Test {
  protected:
@@ -104,17 +121,31 @@ TEST_F(OptionFiles, WrongMagicLeavesFileAndMemoryAlone) {
                 "Ensure you have specified the correct options set file.");
 }
 
-TEST_F(OptionFiles, DamagedFileIsKeptAsBackupAndRebuilt) {
+std::string DamagedMessage(const std::string& path, const std::string& kept) {
+  return "the option set " + path + " is damaged; it was kept as " + kept +
+         " and defaults are used";
+}
+
+TEST_F(OptionFiles, DamagedFileIsKeptAsDamagedAndRebuiltLeavingTheBackup) {
   const std::string full = testing::SampleImage(39, 39);
   const std::string damaged = full.substr(0, full.size() / 2);
   const std::string path = elsewhere_.Write("club.dat", damaged);
+  const std::string backup = home_.Write("club.old", full);
   UseSetting(path);
   COptions options;
   EXPECT_TRUE(options.LoadOptions(File()));
-  EXPECT_EQ(ReadFile(home_.path() + "club.old"), damaged);
+  EXPECT_EQ(ReadFile(path + ".damaged"), damaged);
+  EXPECT_EQ(ReadFile(backup), full);
   EXPECT_EQ(ReadFile(path), DefaultImage());
   EXPECT_EQ(options.m_strFilePrefix, "grp");
-  EXPECT_EQ(prompter_.Texts(), std::vector<std::string>{kCreated});
+  EXPECT_EQ(prompter_.Texts(), (std::vector<std::string>{
+                                   DamagedMessage(path, path + ".damaged"), kCreated}));
+  // A second damage keeps the first damaged file too.
+  WriteAt(path, damaged);
+  COptions again;
+  EXPECT_TRUE(again.LoadOptions(File()));
+  EXPECT_EQ(ReadFile(path + ".damaged-2"), damaged);
+  EXPECT_EQ(ReadFile(path + ".damaged"), damaged);
 }
 
 TEST_F(OptionFiles, DamagedNewerFileIsRebuiltWithoutTheNewerQuestion) {
@@ -123,8 +154,150 @@ TEST_F(OptionFiles, DamagedNewerFileIsRebuiltWithoutTheNewerQuestion) {
   UseSetting(path);
   COptions options;
   EXPECT_TRUE(options.LoadOptions(File()));
-  EXPECT_EQ(prompter_.Texts(), std::vector<std::string>{kCreated});
+  EXPECT_EQ(prompter_.Texts(), (std::vector<std::string>{
+                                   DamagedMessage(path, path + ".damaged"), kCreated}));
   EXPECT_EQ(ReadFile(path), DefaultImage());
+}
+
+// A file that exists, is not empty and holds no option set is never rebuilt:
+// `vellix generate --options todo.txt` must not turn a text into options.
+TEST_F(OptionFiles, FileOfAnotherKindIsRefusedAndLeftAlone) {
+  const std::string header = testing::SampleImage(39, 39).substr(0, 14);
+  const struct {
+    const char* name;
+    std::string content;
+  } cases[] = {
+      {"text", "todo: milk\n"},
+      {"three bytes", "abc"},
+      {"version only", header.substr(0, 4)},
+      {"wrong magic start", header.substr(0, 4) + "LQX"},
+      {"long text", std::string(5000, 'x')},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    prompter_.Clear();
+    const std::string path = elsewhere_.Write("todo.txt", c.content);
+    UseSetting(path);
+    COptions options;
+    options.m_strAuthor = "kept";
+    EXPECT_FALSE(options.LoadOptions(File()));
+    EXPECT_EQ(options.m_nLoadError, 1);
+    EXPECT_EQ(options.m_strAuthor, "kept");
+    EXPECT_EQ(ReadFile(path), c.content);
+    EXPECT_FALSE(platform::FileExists(path + ".damaged"));
+    EXPECT_FALSE(platform::FileExists(home_.path() + "todo.old"));
+    EXPECT_EQ(prompter_.Texts(),
+              std::vector<std::string>{
+                  path + "\n\nThis file is not a valid options set.\n"
+                         "Ensure you have specified the correct options set file."});
+  }
+}
+
+// However a real option set file is cut short (a save that stopped half-way
+// in an older version, a copy that broke off), the good backup survives the
+// load and the save that follow, and the cut file is kept.
+TEST_F(OptionFiles, EveryTruncationKeepsTheGoodBackup) {
+  COptions custom;
+  custom.m_strAuthor = "Zofia";
+  custom.m_strDestFolder = "\\home\\zofia\\site";
+  const std::string good = custom.WriteToString();
+  testing::TempDir folder(testing::TempDir::Storage::kMemoryWhenAvailable);
+  const std::string path = folder.File("club.dat");
+  const std::string backup = folder.File("club.old");
+  testing::UnflushedWriter fast;
+  platform::LocalFileAccess files(fast);
+  // The record of backups kept in memory only (its file's folder does not
+  // exist): thousands of flushed settings files would be all the test does.
+  platform::SettingsStore backups(elsewhere_.File("none/settings.ini"));
+  const OptionFileContext file{path, folder.path(), prompter_, &files, &backups};
+  for (size_t length = 1; length < good.size(); ++length) {
+    WriteAt(backup, good);
+    WriteAt(path, good.substr(0, length));
+    std::remove((path + ".damaged").c_str());
+    COptions loaded;
+    loaded.LoadOptions(file);
+    loaded.m_strAuthor = "edited after";
+    loaded.SaveOptions(file);
+    // The next session's first save (a sample of the lengths, for time).
+    if (length % 16 == 0) {
+      COptions next;
+      next.LoadOptions(file);
+      next.SaveOptions(file);
+    }
+    ASSERT_EQ(ReadFile(backup), good) << "cut at " << length;
+    if (loaded.m_nLoadError == 0) {
+      ASSERT_EQ(ReadFile(path + ".damaged"), good.substr(0, length))
+          << "cut at " << length;
+    } else {
+      ASSERT_EQ(ReadFile(path), good.substr(0, length)) << "cut at " << length;
+    }
+  }
+}
+
+// The disk fills up while the option set is saved: whatever the point, the
+// file keeps its previous content and nothing else is left in its folder.
+TEST_F(OptionFiles, FullDiskDuringSaveLeavesThePreviousFile) {
+  const std::string original = testing::SampleImage(39, 39);
+  const std::string path = elsewhere_.Write("club.dat", original);
+  COptions changed;
+  const size_t size = changed.WriteToString().size();
+  for (size_t room = 0; room < size; room += 97) {
+    SCOPED_TRACE(room);
+    prompter_.Clear();
+    testing::FullDiskWriter disk(room);
+    platform::LocalFileAccess files(disk);
+    OptionFileContext file{path, home_.path(), prompter_, &files};
+    changed.m_bBackupDone = true;
+    EXPECT_FALSE(changed.SaveOptions(file));
+    EXPECT_EQ(ReadFile(path), original);
+    EXPECT_EQ(EntriesIn(elsewhere_.path()), 1);
+    EXPECT_EQ(prompter_.Texts().size(), 1u);
+  }
+  testing::FullDiskWriter failing_flush(size * 2, testing::Flush::kFails);
+  platform::LocalFileAccess files(failing_flush);
+  EXPECT_FALSE(changed.SaveOptions({path, home_.path(), prompter_, &files}));
+  EXPECT_EQ(ReadFile(path), original);
+}
+
+// Two option sets of one name in different folders share the backup name;
+// neither's backup replaces the other's.
+TEST_F(OptionFiles, BackupOfAnotherFileIsNeverReplaced) {
+  const std::string first = elsewhere_.Write("club.dat", testing::SampleImage(39, 39));
+  testing::TempDir other;
+  const std::string second = other.Write("club.dat", DefaultImage());
+  for (const std::string& path : {first, second, first, second}) {
+    UseSetting(path);
+    CurrentOptionSet current(prompter_, settings_, home_.path());
+    current.options().m_strAuthor += "+";
+    ASSERT_TRUE(current.Save());
+  }
+  // Each backup holds its own file as it was before its last save.
+  COptions in_first, in_second;
+  ASSERT_TRUE(in_first.ReadFrom(ReadFile(home_.path() + "club.old")));
+  ASSERT_TRUE(in_second.ReadFrom(ReadFile(home_.path() + "club-2.old")));
+  COptions sample;
+  ASSERT_TRUE(sample.ReadFrom(testing::SampleImage(39, 39)));
+  EXPECT_EQ(in_first.m_strAuthor, sample.m_strAuthor + "+");
+  EXPECT_EQ(in_second.m_strAuthor, "+");
+  // A backup nobody recorded (left by an older version) is kept as well.
+  const std::string third = other.Write("solo.dat", DefaultImage());
+  home_.Write("solo.old", "an old backup");
+  UseSetting(third);
+  CurrentOptionSet current(prompter_, settings_, home_.path());
+  ASSERT_TRUE(current.Save());
+  EXPECT_EQ(ReadFile(home_.path() + "solo.old"), "an old backup");
+  EXPECT_EQ(ReadFile(home_.path() + "solo-2.old"), DefaultImage());
+}
+
+TEST_F(OptionFiles, UnreadableFileIsNotRebuilt) {
+  const std::string path = elsewhere_.File("pipe.dat");
+  ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+  UseSetting(path);
+  COptions options;
+  EXPECT_FALSE(options.LoadOptions(File()));
+  EXPECT_EQ(options.m_nLoadError, 1);
+  EXPECT_TRUE(platform::FileExists(path));
+  EXPECT_FALSE(platform::IsRegularFile(path));
 }
 
 TEST_F(OptionFiles, BackupIsMadeOncePerLoadFromTheContentBeforeTheFirstSave) {

@@ -10,9 +10,14 @@
 
 namespace vellix::testing {
 
-TempDir::TempDir() {
-  std::string pattern =
-      (std::filesystem::temp_directory_path() / "vellix-test-XXXXXX").string();
+TempDir::TempDir(Storage storage) {
+  std::filesystem::path base = std::filesystem::temp_directory_path();
+  std::error_code ec;
+  if (storage == Storage::kMemoryWhenAvailable &&
+      std::filesystem::is_directory("/dev/shm", ec) && access("/dev/shm", W_OK) == 0) {
+    base = "/dev/shm";
+  }
+  std::string pattern = (base / "vellix-test-XXXXXX").string();
   char* made = mkdtemp(pattern.data());
   path_ = made ? std::string(made) + "/" : std::string("/tmp/");
 }

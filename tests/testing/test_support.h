@@ -13,7 +13,13 @@ namespace vellix::testing {
 /// path() ends with a slash.
 class TempDir {
  public:
-  TempDir();
+  /// Where the folder is made.
+  enum class Storage {
+    kDisk,                 // the temporary folder of the system
+    kMemoryWhenAvailable,  // /dev/shm when there is one (for tests that
+                           // write thousands of files), else the disk
+  };
+  explicit TempDir(Storage storage = Storage::kDisk);
   ~TempDir();
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;

@@ -131,7 +131,7 @@ std::vector<ReportLine> RunReport(const RunFacts& facts, Verbosity verbosity) {
     }
     err("vellix: stopped: the site in " + facts.dest_folder +
         (NothingChanged(facts) ? " was not changed" : " is incomplete"));
-  } else if (!outcome.success) {
+  } else if (!outcome.success || outcome.files_not_written > 0) {
     err("vellix: error: " + result);
     if (!quiet) err(WarningsLine(facts, verbosity));
   } else if (!quiet) {
@@ -147,7 +147,7 @@ std::vector<ReportLine> RunReport(const RunFacts& facts, Verbosity verbosity) {
 
 int RunExitStatus(const RunOutcome& outcome) {
   if (outcome.cancelled) return kExitCancelled;
-  return outcome.success ? kExitDone : kExitFailed;
+  return outcome.success && outcome.files_not_written == 0 ? kExitDone : kExitFailed;
 }
 
 int ReportRun(const RunOutcome& outcome, const COptions& options,

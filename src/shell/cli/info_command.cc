@@ -40,6 +40,7 @@ int RunInfoCommand(const std::vector<std::string>& args) {
   const std::string& path = line.positional()[0];
   const PathCheck check = CheckInputFile(path);
   if (check.problem == PathProblem::kIsDirectory ||
+      check.problem == PathProblem::kNotRegularFile ||
       check.problem == PathProblem::kPermissionDenied) {
     return UsageError("info", DescribePathCheck(check));
   }

@@ -31,6 +31,8 @@ PathCheck CheckInputFile(const std::string& path) {
   struct stat st;
   if (stat(path.c_str(), &st) != 0) return Problem(FromErrno(errno), path);
   if (S_ISDIR(st.st_mode)) return Problem(PathProblem::kIsDirectory, path);
+  // Reading a named pipe or a device would wait for a writer, or never end.
+  if (!S_ISREG(st.st_mode)) return Problem(PathProblem::kNotRegularFile, path);
   if (access(path.c_str(), R_OK) != 0)
     return Problem(PathProblem::kPermissionDenied, path);
   return {};
@@ -77,6 +79,8 @@ std::string DescribePathCheck(const PathCheck& check) {
       return check.path + ": does not exist";
     case PathProblem::kIsDirectory:
       return check.path + ": is a directory";
+    case PathProblem::kNotRegularFile:
+      return check.path + ": is not a regular file";
     case PathProblem::kNotAFolder:
       return check.path + ": is not a folder";
     case PathProblem::kPermissionDenied:

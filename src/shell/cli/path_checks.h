@@ -10,6 +10,7 @@ enum class PathProblem {
   kNone,
   kMissing,           // nothing of that name exists
   kIsDirectory,       // a file was wanted
+  kNotRegularFile,    // a named pipe, a device or a socket: never read
   kNotAFolder,        // a folder was wanted, or a parent folder is a file
   kPermissionDenied,  // it exists, but this user may not read or write it
 };
@@ -31,8 +32,9 @@ PathCheck CheckOutputFolder(const std::string& path);
 /// own path.
 PathCheck PrepareOutputFolder(const std::string& path);
 
-/// "PATH: is a directory", "PATH: is not a folder", "PATH: permission
-/// denied", "PATH: does not exist"; empty for kNone.
+/// "PATH: is a directory", "PATH: is not a regular file", "PATH: is not a
+/// folder", "PATH: permission denied", "PATH: does not exist"; empty for
+/// kNone.
 std::string DescribePathCheck(const PathCheck& check);
 
 }  // namespace vellix::cli

@@ -26,6 +26,9 @@ constexpr Rewording kRewordings[] = {
     {"Click \"Options\" to verify the folder name is correct.",
      "Check the folder given with '-o DIR', or the option set's with "
      "'vellix options get strDestFolder'."},
+    // A stored option that would write outside the destination.
+    {"Click \"Options\" to correct it.",
+     "Correct it with 'vellix options set KEY VALUE'."},
     // The run's closing text and the View command.
     {"Click \"View\" to see your results.", "Run 'vellix view' to see your results."},
     {"Click \"Generate\" before selecting \"View.\"",

@@ -187,7 +187,9 @@ bool FamilySheetWriter::WritePage(SheetFamily& family, bool evaluate) {
   page_writer_.WriteBottomLinks(&page, {}, {}, bar, options_.m_bPageDividers);
   page_writer_.EndPage(&page, kPageFamily, false);
 
-  const std::string ref = family.key;
+  // Warnings link to the page by its identifier ("oI11" for a person
+  // outside families, the chosen reference for a family).
+  const std::string ref = family.page_id;
   WritePageFile(
       ctx_.env, ctx_.statistics,
       PageFile(id, framed ? text::PageLetter::kGroupSheet : text::PageLetter::kNone,

@@ -125,7 +125,8 @@ std::string FamilySheetWriter::GroupImage(const SheetFamily& family) const {
   if (!options_.m_bGroupImages || a.m_strImage.empty()) return {};
   const std::string path = CustomFilePath(options_.m_strGroupImageFolder, a.m_strImage);
   if (!CustomFileExists(options_.m_strGroupImageFolder, a.m_strImage)) {
-    ctx_.warnings().Add(WarningCode::kGroupImageMissing, path, family.page_id);
+    ctx_.warnings().Add(WarningCode::kGroupImageMissing, platform::NativePath(path),
+                        family.page_id);
   }
   const std::string alt = text::EscapeHtml(
       a.m_strCaption.empty() ? platform::FileNameOf(a.m_strImage) : a.m_strCaption);
@@ -143,8 +144,8 @@ std::string FamilySheetWriter::IndividualImage(const SheetPerson& person) const 
   if (a.m_strImage.empty()) return {};
   const std::string path = CustomFilePath(options_.m_strIndivImageFolder, a.m_strImage);
   if (!CustomFileExists(options_.m_strIndivImageFolder, a.m_strImage)) {
-    ctx_.warnings().Add(WarningCode::kIndividualImageMissing, path, current_page_id_,
-                        person.facts.display_name);
+    ctx_.warnings().Add(WarningCode::kIndividualImageMissing, platform::NativePath(path),
+                        current_page_id_, person.facts.display_name);
   }
   const std::string alt = text::EscapeHtml(
       a.m_strCaption.empty() ? platform::FileNameOf(a.m_strImage) : a.m_strCaption);
@@ -164,7 +165,8 @@ std::string FamilySheetWriter::ImportedText(const SheetFamily& family) const {
   std::string data;
   std::string out = "<div class=\"vx-imp\">";
   if (!ctx_.env.files().ReadWholeFile(platform::NativePath(path), &data)) {
-    ctx_.warnings().Add(WarningCode::kImportedTextMissing, path, family.page_id);
+    ctx_.warnings().Add(WarningCode::kImportedTextMissing, platform::NativePath(path),
+                        family.page_id);
     return out + "</div>\r\n";
   }
   std::string_view content = data;
@@ -204,8 +206,8 @@ std::string FamilySheetWriter::BiographyLink(const SheetPerson& person) const {
   const std::string path =
       LinkedFilePath(options_.m_strBioFolder, person.attributes.m_strLink);
   if (!ctx_.env.files().FileExists(platform::NativePath(InDestination(path)))) {
-    ctx_.warnings().Add(WarningCode::kBiographyMissing, path, current_page_id_,
-                        person.facts.display_name);
+    ctx_.warnings().Add(WarningCode::kBiographyMissing, platform::NativePath(path),
+                        current_page_id_, person.facts.display_name);
   }
   const std::string link = CustomLink(UrlOf(path), options_.m_strBioLinkPrompt,
                                       options_.m_strBioTarget, options_.m_strBioLinkLabel,
@@ -219,7 +221,8 @@ std::string FamilySheetWriter::NarrativeLink(const SheetFamily& family) const {
   const std::string path =
       LinkedFilePath(options_.m_strNarrFolder, family.attributes.m_strLink);
   if (!ctx_.env.files().FileExists(platform::NativePath(InDestination(path)))) {
-    ctx_.warnings().Add(WarningCode::kNarrativeMissing, path, family.page_id);
+    ctx_.warnings().Add(WarningCode::kNarrativeMissing, platform::NativePath(path),
+                        family.page_id);
   }
   const std::string link = CustomLink(
       UrlOf(path), options_.m_strNarrLinkPrompt, options_.m_strNarrTarget,

@@ -18,10 +18,10 @@ bool WritePageFile(RunEnvironment& env, RunStatistics& statistics,
     cleaned = charset::SanitizeUtf8(page);
     page = cleaned;
   }
-  const platform::WriteResult result =
-      env.files().WriteFileIfChanged(platform::NativePath(path), page);
+  const std::string native = platform::NativePath(path);
+  const platform::WriteResult result = env.files().WriteFileIfChanged(native, page);
   if (result == platform::WriteResult::kFailed) {
-    env.warnings().Add(WarningCode::kFileNotWritten, path, ref);
+    env.warnings().Add(WarningCode::kFileNotWritten, native, ref);
     return false;
   }
   statistics.CountFile(group, page.size());

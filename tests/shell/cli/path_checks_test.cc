@@ -20,6 +20,11 @@ TEST(PathChecks, InputFiles) {
             dir.path() + ": is a directory");
   EXPECT_EQ(CheckInputFile(dir.File("gone.ged")).problem, PathProblem::kMissing);
   EXPECT_EQ(CheckInputFile(file + "/x.ged").problem, PathProblem::kNotAFolder);
+  const std::string pipe = dir.File("pipe.ged");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_EQ(DescribePathCheck(CheckInputFile(pipe)), pipe + ": is not a regular file");
+  EXPECT_EQ(DescribePathCheck(CheckInputFile("/dev/zero")),
+            "/dev/zero: is not a regular file");
 }
 
 TEST(PathChecks, OutputFolders) {

@@ -249,7 +249,7 @@ TEST_F(FamilySheetTest, LogEntriesAndIndexMarks) {
   // The narrative page does not exist: warning 10 names it.
   const std::vector<std::string> warnings = WarningLines();
   ASSERT_EQ(warnings.size(), 1u);
-  EXPECT_NE(warnings[0].find("stories\\tom.html"), std::string::npos);
+  EXPECT_NE(warnings[0].find("stories/tom.html"), std::string::npos);
 }
 
 TEST_F(FamilySheetTest, AFamilyThatHoldsAMemberTwiceIsWrittenOnce) {

@@ -141,7 +141,7 @@ TEST_F(SheetPiecesTest, IndividualImageInTheImageColumnOfTheSheet) {
             kMarkImage);
   const std::vector<std::string> warnings = WarningLines();
   ASSERT_EQ(warnings.size(), 1u);
-  EXPECT_NE(warnings[0].find("img\\ann.gif"), std::string::npos);
+  EXPECT_NE(warnings[0].find("img/ann.gif"), std::string::npos);
   EXPECT_NE(warnings[0].find("Ann Lee"), std::string::npos);
 }
 
