@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/progress_window.h"
+#include "engine/site_manifest.h"
 #include "options/options.h"
 #include "options/options_bridge.h"
 #include "platform/clock.h"
@@ -113,7 +114,8 @@ void Generator::RaiseConformanceWarnings(const COptions& options, bool strict) {
 }
 
 RunOutcome Generator::Generate(GenerateMode mode, COptions& options,
-                               const std::string& options_path) {
+                               const std::string& options_path,
+                               const GenerateSettings& run_settings) {
   RunOutcome outcome;
   if (busy_) return outcome;
   BusyGuard busy(busy_);
@@ -202,6 +204,18 @@ RunOutcome Generator::Generate(GenerateMode mode, COptions& options,
 
   const int64_t elapsed = clock.NowSeconds() - start_seconds;
   const bool cancelled = progress.IsCancelled();
+
+  // Only a run that wrote a whole site knows which earlier files it
+  // replaced; any other run adds its files to the manifest and leaves the
+  // rest of the site alone.
+  const bool whole_site = mode == GenerateMode::kAll ||
+                          mode == GenerateMode::kCopyMultimedia ||
+                          mode == GenerateMode::kSkipMultimedia;
+  StaleFiles stale = StaleFiles::kPartOfSite;
+  if (success && !cancelled && whole_site) {
+    stale = run_settings.keep_stale_files ? StaleFiles::kKeep : StaleFiles::kRemove;
+  }
+  UpdateSiteManifest(env_, dest, statistics_, stale);
   if (success && !cancelled) {
     status_text_ = kComplete + closing_text;
   } else if (cancelled) {
@@ -216,6 +230,8 @@ RunOutcome Generator::Generate(GenerateMode mode, COptions& options,
   outcome.status_line = status_text_;
   outcome.elapsed_seconds = elapsed;
   outcome.warnings = warnings.GetTotal();
+  outcome.living_published = statistics_.livingPublished;
+  outcome.stale_files_removed = statistics_.staleFilesRemoved;
 
   WriteLogs(ctx, success, cancelled, start_seconds, elapsed);
 

@@ -55,6 +55,7 @@ int RunGenerateCommand(const std::vector<std::string>& args) {
   CommandLine line({{'o', "out", OptionArgument::kRequired},
                     {'m', "mode", OptionArgument::kRequired},
                     {0, "options", OptionArgument::kRequired},
+                    {0, "keep-stale"},
                     {'y', "yes"},
                     {'n', "no"},
                     {'q', "quiet"},
@@ -114,7 +115,8 @@ int RunGenerateCommand(const std::vector<std::string>& args) {
   RunEnvironment env(prompter, view, clock, files, session.settings(),
                      session.app_folder());
   Generator generator(env, std::make_unique<SitePhases>());
-  RunOutcome outcome = generator.Generate(mode, *options, session.option_set().path());
+  RunOutcome outcome = generator.Generate(mode, *options, session.option_set().path(),
+                                          {.keep_stale_files = line.Has("keep-stale")});
   view.Close();
   // The checks' messages (in the terminal's wording) said what to do.
   if (!outcome.started) return kExitUsage;

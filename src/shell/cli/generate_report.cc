@@ -56,6 +56,10 @@ int ReportRun(const RunOutcome& outcome, const COptions& options,
   } else if (!quiet) {
     std::printf("%s\n", result.c_str());
   }
+  if (!quiet && outcome.living_published > 0) {
+    std::fprintf(stderr, "vellix: %s\n",
+                 LivingPublishedNotice(outcome.living_published).c_str());
+  }
   if (!quiet && outcome.warnings > 0) {
     std::printf("%d warning%s: see %s\n", outcome.warnings,
                 outcome.warnings == 1 ? "" : "s", env.warnings().path().c_str());

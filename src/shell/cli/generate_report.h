@@ -12,7 +12,9 @@ namespace vellix::cli {
 /// Reports a run that started: on success (not quiet) the result line in
 /// the terminal's wording, the warning count, the counts of what was made
 /// and where to look, on stdout; a failed or cancelled run's result line on
-/// stderr (also when quiet). Returns the exit status.
+/// stderr (also when quiet), and (not quiet) on stderr the notice that
+/// living individuals are published with their details. Returns the exit
+/// status.
 int ReportRun(const RunOutcome& outcome, const COptions& options,
               const RunStatistics& statistics, RunEnvironment& env, bool quiet);
 

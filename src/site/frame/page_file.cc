@@ -18,6 +18,9 @@ bool WritePageFile(RunEnvironment& env, RunStatistics& statistics,
     cleaned = charset::SanitizeUtf8(page);
     page = cleaned;
   }
+  // The file belongs to this run's site even when writing it fails: the
+  // manifest keeps it, so no later step takes it for another run's page.
+  statistics.RecordSiteFile(platform::NativePath(path));
   if (!env.files().WriteFileIfChanged(platform::NativePath(path), page)) {
     env.warnings().Add(WarningCode::kFileNotWritten, path, ref);
     return false;
