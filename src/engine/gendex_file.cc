@@ -31,6 +31,7 @@ bool GendexFile::Open() {
   file_.reset();
   buffer_.clear();
   bytes_ = 0;
+  statistics_.RecordSiteFile(path());
   file_ = env_.files().OpenForWriting(path());
   if (file_ == nullptr) {
     env_.warnings().Add(WarningCode::kFileNotWritten, kGendexFileName);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/progress_window.h"
+#include "engine/site_manifest.h"
 #include "options/option_values.h"
 #include "options/options.h"
 #include "options/options_bridge.h"
@@ -131,7 +132,8 @@ void Generator::RaiseConformanceWarnings(const COptions& options, bool strict) {
 }
 
 RunOutcome Generator::Generate(GenerateMode mode, COptions& options,
-                               const std::string& options_path) {
+                               const std::string& options_path,
+                               const GenerateSettings& run_settings) {
   RunOutcome outcome;
   if (busy_) return outcome;
   BusyGuard busy(busy_);
@@ -221,6 +223,19 @@ RunOutcome Generator::Generate(GenerateMode mode, COptions& options,
   const int64_t elapsed = clock.NowSeconds() - start_seconds;
   const bool cancelled = progress.IsCancelled();
   const int32_t not_written = warnings.FilesNotWritten();
+
+  // Only a run that wrote a whole site knows which earlier files it
+  // replaced; any other run, and one whose pages did not all reach the
+  // disk, adds its files to the manifest and leaves the rest of the site
+  // alone.
+  const bool whole_site = mode == GenerateMode::kAll ||
+                          mode == GenerateMode::kCopyMultimedia ||
+                          mode == GenerateMode::kSkipMultimedia;
+  StaleFiles stale = StaleFiles::kPartOfSite;
+  if (success && !cancelled && whole_site && not_written == 0) {
+    stale = run_settings.keep_stale_files ? StaleFiles::kKeep : StaleFiles::kRemove;
+  }
+  UpdateSiteManifest(env_, dest, statistics_, stale);
   if (success && !cancelled && not_written == 0) {
     status_text_ = kComplete + closing_text;
   } else if (cancelled) {
@@ -241,6 +256,8 @@ RunOutcome Generator::Generate(GenerateMode mode, COptions& options,
   outcome.status_line = status_text_;
   outcome.elapsed_seconds = elapsed;
   outcome.warnings = warnings.GetTotal();
+  outcome.living_published = statistics_.livingPublished;
+  outcome.stale_files_removed = statistics_.staleFilesRemoved;
 
   WriteLogs(ctx, success, cancelled, start_seconds, elapsed);
 

@@ -20,6 +20,14 @@ namespace vellix {
 class COptions;
 class ProgressWindow;
 
+/// How a Generate call treats what it finds in the destination folder.
+struct GenerateSettings {
+  /// Leave the files an earlier run wrote and this one did not in place
+  /// (they stay in the manifest); by default a run that writes a complete
+  /// site removes them.
+  bool keep_stale_files = false;
+};
+
 /// What a Generate call ended with.
 struct RunOutcome {
   /// False when the run did not start: another run was in progress, a check
@@ -37,6 +45,10 @@ struct RunOutcome {
   /// destination, a full disk); a run with any did not succeed, and its
   /// status line says so. The warnings name them.
   int32_t files_not_written = 0;
+  /// Living individuals the site shows with their details; the caller tells
+  /// the user when there are any (LivingPublishedNotice).
+  int32_t living_published = 0;
+  int32_t stale_files_removed = 0;  // files of an earlier run removed
 };
 
 /// The engine object: owns the GEDCOM reader and its record store, which
@@ -57,9 +69,14 @@ class Generator {
 
   /// Runs one Generate command in `mode` on `options`, whose file is
   /// `options_path` (the summary log names it). Returns at once, not
-  /// started, when a run is already in progress.
+  /// started, when a run is already in progress. A run that writes a
+  /// complete site (modes 0 to 2, not failed or cancelled) removes the
+  /// files an earlier run wrote into the destination folder and this one
+  /// did not, unless `settings` keep them; every run records its files in
+  /// the folder's manifest (.vellix-manifest).
   RunOutcome Generate(GenerateMode mode, COptions& options,
-                      const std::string& options_path);
+                      const std::string& options_path,
+                      const GenerateSettings& settings = {});
 
   bool busy() const { return busy_; }
   GedcomReader& reader() { return reader_; }

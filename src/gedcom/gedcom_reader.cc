@@ -59,6 +59,7 @@ void GedcomReader::ClearRecords() {
 
 void GedcomReader::Discard() {
   ClearRecords();
+  dropped_.clear();
   data_.clear();
   data_.shrink_to_fit();
   imageStart_ = 0;
@@ -106,6 +107,10 @@ void GedcomReader::TakeImage() {
   } else if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") {
     imageStart_ = 3;
   }
+  // A NUL byte is no text in any character set a GEDCOM file may use; left
+  // in, it would cut names and titles short in every program that reads the
+  // pages as C strings. Drop them all before any line is read.
+  if (data_.find('\0') != std::string::npos) std::erase(data_, '\0');
   haveImage_ = true;
 }
 
@@ -175,6 +180,14 @@ TagCode GedcomReader::Lookup(std::string_view tag, bool report_once) {
   return code;
 }
 
+void GedcomReader::ReportDropped(const DroppedRecord& dropped) {
+  std::string record = dropped.xref;
+  if (!record.empty()) record += ' ';
+  record += dropped.tag;
+  env_.warnings().Add(WarningCode::kRecordDropped, record, {}, {},
+                      std::to_string(dropped.line));
+}
+
 bool GedcomReader::Reject(std::string_view tag) {
   if (tag == "HEADER") {
     env_.warnings().Add(WarningCode::kVerboseTags);
@@ -203,6 +216,9 @@ bool GedcomReader::ReadPass(bool /*indexOnly*/, platform::Progress* progress,
                             int* outReadCount) {
   if (!needsRead_) {
     if (outReadCount) *outReadCount = readCount_;
+    // The file was read by an earlier run; this run's log still says which
+    // records it left out.
+    for (const DroppedRecord& dropped : dropped_) ReportDropped(dropped);
     return true;
   }
   needsRead_ = false;
@@ -212,6 +228,7 @@ bool GedcomReader::ReadPass(bool /*indexOnly*/, platform::Progress* progress,
   // over this image was rejected or cancelled half-way.
   ClearRecords();
   reported_.clear();
+  dropped_.clear();
   lineCount_ = 0;
   characterSetMode_ = kCharsetNone;
   header_ = HeaderInfo();
@@ -268,6 +285,14 @@ bool GedcomReader::ReadPass(bool /*indexOnly*/, platform::Progress* progress,
       outcome = kind != RecordKind::kNone &&
                 store_.Add(kind, code, fields.tag, WithoutAtSigns(fields.xref),
                            fields.value, static_cast<int64_t>(offset)) != nullptr;
+      // A record whose identifier is taken is left out: say so, as its
+      // data is lost to the site (a repeated trailer carries none).
+      if (kind != RecordKind::kNone && kind != RecordKind::kTrailer && !outcome) {
+        DroppedRecord dropped{std::string(fields.xref), std::string(fields.tag),
+                              lineCount_};
+        ReportDropped(dropped);
+        dropped_.push_back(std::move(dropped));
+      }
     } else {
       outcome = true;
     }
@@ -340,6 +365,10 @@ GedcomRecord* GedcomReader::LoadRecord(RecordKind kind, std::string_view key, bo
                                        GedcomRecord** loaded) {
   if (loaded) *loaded = nullptr;
   GedcomRecord* entry = store_.Find(kind, key);
+  if (!entry) return nullptr;
+  // The cache holds a record under its own key, which a pointer written in
+  // another letter case still finds through the store.
+  key = entry->key;
   RecordCache& cache = kind == RecordKind::kFamily       ? families_
                        : kind == RecordKind::kIndividual ? individuals_
                                                          : others_;
@@ -348,7 +377,6 @@ GedcomRecord* GedcomReader::LoadRecord(RecordKind kind, std::string_view key, bo
     if (loaded) *loaded = cached;
     return entry;
   }
-  if (!entry) return nullptr;
   const std::string_view image = Image();
   if (entry->fileOffset < 0 || static_cast<uint64_t>(entry->fileOffset) >= image.size()) {
     return entry;

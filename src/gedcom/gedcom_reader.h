@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <vector>
 
 #include "gedcom/gedcom_record.h"
 #include "gedcom/header_info.h"
@@ -135,6 +136,13 @@ class GedcomReader {
   TagCode Lookup(std::string_view tag, bool report_once);
   void ReportUnknownTag(std::string_view tag, bool report_once);
   bool Reject(std::string_view tag);
+  /// A level-0 record the store refused (its identifier was taken).
+  struct DroppedRecord {
+    std::string xref;  // as written, with its at signs; empty when none
+    std::string tag;
+    int64_t line = 0;
+  };
+  void ReportDropped(const DroppedRecord& dropped);
 
   RecordStore& store_;
   RunEnvironment& env_;
@@ -169,6 +177,8 @@ class GedcomReader {
   HeaderInfo header_;
   // Tags already reported during the current pass (folded to upper case).
   std::unordered_set<std::string> reported_;
+  // Records the last pass left out, reported again by runs that reuse it.
+  std::vector<DroppedRecord> dropped_;
 };
 
 }  // namespace vellix

@@ -2,25 +2,21 @@
 
 #include <utility>
 
-#include "text/string_ops.h"
-
 namespace vellix {
 
-std::string RecordCache::Fold(std::string_view key) { return text::AsciiLower(key); }
-
 GedcomRecord* RecordCache::Find(std::string_view key) const {
-  auto it = records_.find(Fold(key));
+  auto it = records_.find(std::string(key));
   return it == records_.end() ? nullptr : it->second.get();
 }
 
 GedcomRecord* RecordCache::Put(std::string_view key, std::unique_ptr<GedcomRecord> record,
                                bool pin) {
-  std::string folded = Fold(key);
+  std::string owned(key);
   if (pin) {
-    pinned_ = folded;
+    pinned_ = owned;
     has_pinned_ = true;
   }
-  if (auto it = records_.find(folded); it != records_.end()) {
+  if (auto it = records_.find(owned); it != records_.end()) {
     it->second = std::move(record);
     return it->second.get();
   }
@@ -34,9 +30,9 @@ GedcomRecord* RecordCache::Put(std::string_view key, std::unique_ptr<GedcomRecor
     }
     records_.erase(oldest);
   }
-  queue_.push_back(folded);
+  queue_.push_back(owned);
   GedcomRecord* result = record.get();
-  records_.emplace(std::move(folded), std::move(record));
+  records_.emplace(std::move(owned), std::move(record));
   return result;
 }
 

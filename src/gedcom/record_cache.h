@@ -13,16 +13,17 @@ namespace vellix {
 
 /// Holds at most `capacity` loaded records of one group of kinds, evicting
 /// the oldest first; one key may be pinned and is then never evicted (it
-/// goes back to the end of the queue instead). Keys compare without regard
-/// to ASCII case. The cache owns its records; a pointer it hands out stays
-/// valid until that record is evicted or the cache is cleared.
+/// goes back to the end of the queue instead). Keys are the records' own
+/// keys, compared exactly (two records may differ only by case). The cache owns its
+/// records; a pointer it hands out stays valid until that record is evicted or the cache
+/// is cleared.
 class RecordCache {
  public:
   explicit RecordCache(size_t capacity) : capacity_(capacity) {}
 
   GedcomRecord* Find(std::string_view key) const;
   void Pin(std::string_view key) {
-    pinned_ = Fold(key);
+    pinned_ = std::string(key);
     has_pinned_ = true;
   }
   /// Adds `record` under `key`, evicting as needed; returns the cached copy.
@@ -31,10 +32,8 @@ class RecordCache {
   size_t size() const { return records_.size(); }
 
  private:
-  static std::string Fold(std::string_view key);
-
   size_t capacity_;
-  std::deque<std::string> queue_;  // folded keys, oldest first
+  std::deque<std::string> queue_;  // keys, oldest first
   std::unordered_map<std::string, std::unique_ptr<GedcomRecord>> records_;
   std::string pinned_;
   bool has_pinned_ = false;

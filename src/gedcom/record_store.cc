@@ -53,17 +53,24 @@ size_t RecordStore::Count(RecordKind kind) const {
   return c ? c->entries.size() : 0;
 }
 
-int64_t RecordStore::FindIndex(const Collection& c, std::string_view key) {
+int64_t RecordStore::FindIndex(const Collection& c, std::string_view key,
+                               bool exact_only) {
   if (c.slots.empty()) return -1;
+  // Keys that differ only by case hash alike, so one probe sequence sees
+  // the exact key and every case variant of it.
   const uint32_t hash = HashNoCase(key);
   const size_t mask = c.slots.size() - 1;
+  int64_t variant = -1;
   for (size_t i = hash & mask;; i = (i + 1) & mask) {
     const uint64_t slot = c.slots[i];
-    if (slot == 0) return -1;
+    if (slot == 0) return exact_only ? -1 : variant;
     const uint32_t index = static_cast<uint32_t>(slot) - 1;
-    if (static_cast<uint32_t>(slot >> 32) == hash &&
-        text::EqualsNoCase(c.entries[index].key, key)) {
-      return index;
+    if (static_cast<uint32_t>(slot >> 32) != hash) continue;
+    const std::string& candidate = c.entries[index].key;
+    if (candidate == key) return index;
+    if (!exact_only && (variant < 0 || index < variant) &&
+        text::EqualsNoCase(candidate, key)) {
+      variant = index;
     }
   }
 }
@@ -99,7 +106,7 @@ GedcomRecord* RecordStore::Add(RecordKind kind, TagCode code, std::string_view t
   Collection* c = CollectionOf(kind);
   if (!c) return nullptr;
   if (kind == RecordKind::kHeader) key = kHeaderKey;
-  if (FindIndex(*c, key) >= 0) return nullptr;
+  if (FindIndex(*c, key, /*exact_only=*/true) >= 0) return nullptr;
   // Keep the table at most half full so probes stay short.
   if ((c->entries.size() + 1) * 2 > c->slots.size()) {
     Rehash(c, std::max<size_t>(16, c->slots.size() * 2));
@@ -117,7 +124,7 @@ GedcomRecord* RecordStore::Add(RecordKind kind, TagCode code, std::string_view t
 GedcomRecord* RecordStore::Find(RecordKind kind, std::string_view key) {
   Collection* c = CollectionOf(kind);
   if (!c) return nullptr;
-  const int64_t index = FindIndex(*c, key);
+  const int64_t index = FindIndex(*c, key, /*exact_only=*/false);
   return index < 0 ? nullptr : &c->entries[index];
 }
 

@@ -15,12 +15,20 @@
 namespace vellix {
 
 /// Holds the index entries of every record kind, keyed by cross-reference
-/// identifier (unique per kind, compared without regard to ASCII case), and
-/// walks one kind at a time in key order (case-insensitive, character by
-/// character: F1, F10, F2). Lives in the Generator and survives between
-/// runs while the GEDCOM file is unchanged. Entries have stable addresses
-/// until Clear. Lookups hash; the walk order is sorted once, when a walk
-/// starts after entries were added.
+/// identifier, and walks one kind at a time in key order (case-insensitive,
+/// character by character: F1, F10, F2; keys that differ only by case in
+/// filing order). Lives in the Generator and survives between runs while the
+/// GEDCOM file is unchanged. Entries have stable addresses until Clear.
+/// Lookups hash; the walk order is sorted once, when a walk starts after
+/// entries were added.
+///
+/// Keys are case-sensitive: GEDCOM 5.5.1 builds a cross-reference identifier
+/// from alphanum and pointer_char, which take upper- and lower-case letters
+/// alike, and asks only that the identifier be unique in the file; it never
+/// folds case, and a pointer names the record whose identifier it equals. So
+/// @I1@ and @i1@ are two records and both are kept. A pointer that matches no
+/// identifier exactly still finds one that differs only by case, as exports
+/// that change the case of their pointers are met in practice.
 class RecordStore {
  public:
   /// Bytes added to memoryEstimate per record filed and per subordinate
@@ -35,11 +43,12 @@ class RecordStore {
 
   /// Files a new entry of `kind` made from a level-0 line (the header's key
   /// is always "VX_HDR"). Returns nullptr when the kind is outside 1..10 or
-  /// the key is already filed in that kind.
+  /// the key (exactly as written) is already filed in that kind.
   GedcomRecord* Add(RecordKind kind, TagCode code, std::string_view tag,
                     std::string_view key, std::string_view value, int64_t fileOffset);
 
-  /// The entry of `kind` whose key equals `key` without regard to case.
+  /// The entry of `kind` whose key equals `key`; failing that, the first
+  /// filed entry whose key equals it without regard to ASCII case.
   GedcomRecord* Find(RecordKind kind, std::string_view key);
   const GedcomRecord* Find(RecordKind kind, std::string_view key) const;
 
@@ -84,7 +93,9 @@ class RecordStore {
 
   const Collection* CollectionOf(RecordKind kind) const;
   Collection* CollectionOf(RecordKind kind);
-  static int64_t FindIndex(const Collection& c, std::string_view key);
+  /// The entry whose key equals `key` (`exact_only`), else the first filed
+  /// entry that equals it without regard to case; -1 when none.
+  static int64_t FindIndex(const Collection& c, std::string_view key, bool exact_only);
   static void Insert(Collection* c, uint32_t index, uint32_t hash);
   static void Rehash(Collection* c, size_t capacity);
   static void SortOrder(Collection* c);

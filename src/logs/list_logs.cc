@@ -116,8 +116,9 @@ void IndividualRow(LogPage& page, const LogLinks& links, const COptions& o,
     page.Append(FileLink(links, links.dest_folder(), e.family_pages[i]));
   }
   page.Append("</td>");
-  page.Print("<td>%s %s</td>", text::EscapeHtml(e.name_first).c_str(),
-             text::EscapeHtml(e.name_second).c_str());
+  page.Print("<td>%s %s%s</td>", text::EscapeHtml(e.name_first).c_str(),
+             text::EscapeHtml(e.name_second).c_str(),
+             e.excluded ? " <i>(excluded)</i>" : "");
   page.Print("<td>%s</td>",
              e.relationship.empty()
                  ? "&nbsp;"
@@ -234,6 +235,13 @@ bool WriteIndividualList(LogPage& page, const ListLogInputs& in, int64_t start_s
   const auto& entries = in.entries.individuals();
   ListIntro(page, "List of Individuals", "The following individuals were generated.",
             "There were no individuals generated.", entries.size());
+  const bool any_excluded = std::any_of(entries.begin(), entries.end(),
+                                        [](const auto& e) { return e.excluded; });
+  if (any_excluded) {
+    page.Append(
+        "Living individuals marked <i>(excluded)</i> have no page and no index entry; "
+        "the family pages of their relatives show them only as &gt;&gt;&gt;.<p>");
+  }
   page.Append(
       "\r\n<table width=\"100%\" border=\"1\" summary=\"Individuals\" cellpadding=\"3\" "
       "cellspacing=\"1\"><col><col><col width=\"35%\"><col><col><col align=\"center\">"

@@ -144,6 +144,13 @@ struct SummaryWriter {
     TextRow(page, "Options Set", text::EscapeHtml(in.options_path), true);
     TextRow(page, "Elapsed Time", FormatElapsed(in.elapsed_seconds), false);
     WarningsRow(warnings.GetTotal());
+    // Shown only when the run removed or kept files of an earlier run.
+    if (in.statistics.staleFilesRemoved > 0) {
+      CountRow(page, "Stale Files Removed", in.statistics.staleFilesRemoved);
+    }
+    if (in.statistics.staleFilesKept > 0) {
+      CountRow(page, "Stale Files Kept", in.statistics.staleFilesKept);
+    }
     page.Append(kTableEnd);
   }
 
@@ -172,6 +179,10 @@ struct SummaryWriter {
     CountRow(page, "Bibliography Entries", s.sourcesWritten);
     CountRow(page, "Repository Entries", s.repositoriesWritten);
     page.Append(kTableEnd);
+    if (s.livingPublished > 0) {
+      page.Print("<p><font color=\"red\">%s.</font></p>\r\n",
+                 text::EscapeHtml(LivingPublishedNotice(s.livingPublished)).c_str());
+    }
   }
 
   std::string LivingText() const {

@@ -143,7 +143,10 @@ void Summarize(const GedcomRecord& individual, COptions& options, RecordStore& s
   } else if (parents_page != nullptr) {
     out->homePageId = *parents_page;
   } else {
-    out->homePageId = LonerPageId(out->key);
+    // The selection gave a loner his page identifier (made unique there).
+    const GedcomRecord* self = store.Find(RecordKind::kIndividual, out->key);
+    out->homePageId =
+        self != nullptr && !self->pageId.empty() ? self->pageId : LonerPageId(out->key);
     out->familyPageIds.push_back(out->homePageId);
   }
 }
@@ -215,6 +218,8 @@ void ParseIndividuals(RunContext& ctx, const PrivacyFilter& privacy, IndividualS
     summary.included = true;
     Summarize(*loaded, options, store, with_gendex, listOnly, &summary);
     sink.AddIndividual(summary, options.m_bAliasInName);
+    // The run tells the user when the site shows living people's details.
+    if (summary.living && !privacy.HideDetails(true)) ++ctx.statistics.livingPublished;
     if (with_gendex) {
       gendex->Write(MakeGendexEntry(summary, privacy,
                                     text::PageFileName(page_names, summary.homePageId,

@@ -26,7 +26,7 @@ struct IndividualSummary {
   std::string deathPlace;
   /// The page the individual is indexed under: the first selected spouse
   /// family, else the first selected parents' family, else the loner page
-  /// "o" + key.
+  /// the selection gave him ("o" + key, with a suffix when that clashed).
   std::string homePageId;
   /// Every selected FAMC and FAMS family in line order, then the loner page
   /// when that is the home page.

@@ -14,12 +14,21 @@
 namespace vellix {
 namespace {
 
-// The file-safe form that decides whether two identifiers name the same
-// page; PageFileName writes "_" for an identifier with nothing file-safe.
-std::string FileKey(std::string_view id) {
-  std::string safe = text::FileSafeId(id);
-  if (safe.empty()) safe = "_";
-  return safe;
+// The part of the page file name that decides whether two identifiers
+// name the same page.
+std::string FileKey(std::string_view id) { return text::PageStem(id); }
+
+// Eight hexadecimal digits of a hash of `text` (FNV-1a).
+std::string ShortHash(std::string_view text) {
+  uint32_t hash = 2166136261u;
+  for (char c : text) {
+    hash ^= static_cast<unsigned char>(c);
+    hash *= 16777619u;
+  }
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string out;
+  for (int shift = 28; shift >= 0; shift -= 4) out += kHex[(hash >> shift) & 0xF];
+  return out;
 }
 
 // The value of the first level-1 EVEN whose first TYPE line is exactly
@@ -57,6 +66,24 @@ bool PageIdSet::Contains(std::string_view id) const {
 
 std::string LonerPageId(std::string_view key) { return "o" + std::string(key); }
 
+std::string ClaimPageId(std::string_view id, char kind, std::string_view key,
+                        PageIdSet& ids, WarningLog& warnings) {
+  if (ids.Add(id)) return std::string(id);
+  // Another record's page already has this name. The record still gets a
+  // page of its own: the identifier with a suffix made from the record's
+  // own key, so the name stays the same from run to run whatever else the
+  // file holds (counted on in the unlikely case that it is taken as well).
+  std::string seed = std::string(1, kind) + ":" + std::string(key);
+  std::string unique;
+  for (;;) {
+    unique = std::string(id) + "_" + ShortHash(seed);
+    if (ids.Add(unique)) break;
+    seed += '+';
+  }
+  warnings.Add(WarningCode::kPageIdNotUnique, id, unique);
+  return unique;
+}
+
 const std::string& FamilyPageId(GedcomRecord& entry, const GedcomRecord* family,
                                 const COptions& options, PageIdSet& ids,
                                 WarningLog& warnings) {
@@ -82,7 +109,7 @@ const std::string& FamilyPageId(GedcomRecord& entry, const GedcomRecord* family,
       if (numbering != 3) warnings.Add(WarningCode::kFamilyWithoutReference);
     }
   }
-  if (!ids.Add(entry.pageId)) warnings.Add(WarningCode::kPageIdNotUnique, entry.pageId);
+  entry.pageId = ClaimPageId(entry.pageId, 'F', entry.key, ids, warnings);
   return entry.pageId;
 }
 
@@ -150,10 +177,8 @@ void SelectFamilies(RunContext& ctx, const PrivacyFilter& privacy, bool all) {
       GedcomRecord* loaded = nullptr;
       ctx.reader.LoadRecord(RecordKind::kIndividual, entry->key, false, &loaded);
       if (loaded == nullptr) continue;
-      entry->pageId = LonerPageId(entry->key);
-      if (!ids.Add(entry->pageId)) {
-        ctx.warnings().Add(WarningCode::kPageIdNotUnique, entry->pageId);
-      }
+      entry->pageId =
+          ClaimPageId(LonerPageId(entry->key), 'I', entry->key, ids, ctx.warnings());
       Inclusion inclusion = privacy.IsIncluded(*loaded);
       entry->flags |= kMarkLivingTested;
       if (inclusion.living) entry->flags |= kMarkLiving;

@@ -16,9 +16,9 @@ class PrivacyFilter;
 
 /// The page identifiers made by one selection pass: every family page
 /// identifier and every loner identifier. Two identifiers clash when they
-/// give the same page file name (the file-safe forms are compared), so that
-/// "F-1" and "F1", which would overwrite each other's pages, count as the
-/// same identifier. Lives for one selection pass.
+/// give the same page file name (their text::PageStem forms are compared),
+/// so that "F-1", "F.1", "f1" and "F1", which would overwrite each other's
+/// pages, count as the same identifier. Lives for one selection pass.
 class PageIdSet {
  public:
   /// Adds `id`; false when an identifier with the same file-safe form is
@@ -39,14 +39,23 @@ class PageIdSet {
 /// holds nothing a file name can be made of ("../.."), gets m_strNoRefPrefix
 /// + key; for REFN and RIN numbering that raises warning 18 (reported in
 /// bulk as warning 19). The identifier is stored in `entry.pageId` and added
-/// to `ids`; a clash raises warning 20 with the identifier. `family` is the
-/// loaded record of `entry` (nullptr: only the key can be used).
+/// to `ids` through ClaimPageId (a clash gives the family a page of its own
+/// under a suffixed identifier). `family` is the loaded record of `entry`
+/// (nullptr: only the key can be used).
 const std::string& FamilyPageId(GedcomRecord& entry, const GedcomRecord* family,
                                 const COptions& options, PageIdSet& ids,
                                 WarningLog& warnings);
 
 /// The page identifier of an individual who belongs to no family.
 std::string LonerPageId(std::string_view key);
+
+/// Adds the page identifier `id` of the record `key` (of `kind`, 'F' for a
+/// family, 'I' for an individual) to `ids` and returns it. When its page
+/// name is taken, warning 20 names `id` and the record gets `id` + "_" +
+/// eight hexadecimal digits made from its kind and key instead: every
+/// record keeps a page of its own, under the same name in every run.
+std::string ClaimPageId(std::string_view id, char kind, std::string_view key,
+                        PageIdSet& ids, WarningLog& warnings);
 
 /// Marks the families and individuals that get pages and gives each page
 /// its identifier (the marks of GedcomRecord on the store's index entries).

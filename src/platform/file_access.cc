@@ -115,4 +115,14 @@ std::vector<FolderEntry> LocalFileAccess::ListFiles(const std::string& folder) {
   return files;
 }
 
+RemoveResult LocalFileAccess::RemoveFileBelow(const std::string& folder,
+                                              std::string_view relative) {
+  return platform::RemoveFileBelow(NativePath(folder), relative);
+}
+
+RemoveResult LocalFileAccess::InspectFileBelow(const std::string& folder,
+                                               std::string_view relative) {
+  return platform::InspectFileBelow(NativePath(folder), relative);
+}
+
 }  // namespace vellix::platform

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/disk_writer.h"
+#include "platform/file_below.h"
 #include "platform/file_system.h"
 
 namespace vellix::platform {
@@ -68,6 +69,13 @@ class FileAccess {
   virtual bool CreateFolders(const std::string& folder) = 0;
   /// The regular files directly inside `folder` (none when it cannot be read).
   virtual std::vector<FolderEntry> ListFiles(const std::string& folder) = 0;
+  /// Removes the regular file `relative` below `folder` without following a
+  /// link below it (platform::RemoveFileBelow).
+  virtual RemoveResult RemoveFileBelow(const std::string& folder,
+                                       std::string_view relative) = 0;
+  /// What RemoveFileBelow would find there, without removing anything.
+  virtual RemoveResult InspectFileBelow(const std::string& folder,
+                                        std::string_view relative) = 0;
 };
 
 /// File access on the local disk (the platform/file_system.h functions).
@@ -95,6 +103,10 @@ class LocalFileAccess : public FileAccess {
   std::optional<uint64_t> FreeDiskSpace(const std::string& folder) override;
   bool CreateFolders(const std::string& folder) override;
   std::vector<FolderEntry> ListFiles(const std::string& folder) override;
+  RemoveResult RemoveFileBelow(const std::string& folder,
+                               std::string_view relative) override;
+  RemoveResult InspectFileBelow(const std::string& folder,
+                                std::string_view relative) override;
 
  private:
   DiskWriter& writer_;

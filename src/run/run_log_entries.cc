@@ -3,20 +3,9 @@
 #include <algorithm>
 
 namespace vellix {
-namespace {
-
-std::string FoldCase(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return out;
-}
-
-}  // namespace
-
 IndividualLogEntry& RunLogEntries::Individual(std::string_view ref) {
-  auto [it, inserted] = individual_index_.try_emplace(FoldCase(ref), individuals_.size());
+  auto [it, inserted] =
+      individual_index_.try_emplace(std::string(ref), individuals_.size());
   if (inserted) {
     individuals_.emplace_back();
     individuals_.back().ref = std::string(ref);

@@ -28,6 +28,8 @@ struct IndividualLogEntry {
   /// Page file names (without folder) of the family pages that show the
   /// individual, in the order they were written.
   std::vector<std::string> family_pages;
+  /// Living and left out of the site: the pages show only ">>>" for him.
+  bool excluded = false;
 };
 
 /// One family of the families log; texts as for IndividualLogEntry.
@@ -51,8 +53,8 @@ struct FamilyLogEntry {
 /// Owned by whoever runs the page phases for one run; the family page and
 /// index writers add to it, the list log pages read it, DiscardRunData
 /// clears it. An individual is kept once however many pages show him:
-/// Individual() finds the entry of a reference (compared without regard to
-/// ASCII case) or starts one. References returned stay valid until Clear.
+/// Individual() finds the entry of a reference (compared exactly, as record
+/// keys are) or starts one. References returned stay valid until Clear.
 class RunLogEntries {
  public:
   RunLogEntries() = default;
@@ -76,7 +78,7 @@ class RunLogEntries {
   // Deques keep the collected order, never move an entry (references stay
   // valid) and grow without copying a million entries at once.
   std::deque<IndividualLogEntry> individuals_;
-  std::unordered_map<std::string, size_t> individual_index_;  // folded ref -> index
+  std::unordered_map<std::string, size_t> individual_index_;  // ref -> index
   std::deque<FamilyLogEntry> families_;
 };
 

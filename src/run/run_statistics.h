@@ -3,8 +3,21 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace vellix {
+
+/// What the user is told, on the terminal and in the summary log, when a
+/// run publishes the details of `count` (at least 1) living individuals:
+/// "12 living individuals are published with their details; see Features ›
+/// Privacy Filters".
+inline std::string LivingPublishedNotice(int32_t count) {
+  return std::to_string(count) +
+         (count == 1 ? " living individual is" : " living individuals are") +
+         " published with their details; see Features \u203a Privacy Filters";
+}
 
 /// The groups of files a run writes, as the summary log counts them.
 enum class FileGroup {
@@ -20,9 +33,10 @@ enum class FileGroup {
 inline constexpr int kFileGroupCount = 8;
 
 /// Counters cleared at the start of every run: record counts of the file,
-/// what was selected and indexed, sources and repositories written, and the
-/// number and size of the files written per group. Every page and file
-/// writer counts what it wrote through CountFile.
+/// what was selected and indexed, sources and repositories written, the
+/// number and size of the files written per group, and the files of the
+/// site (for its manifest). Every page and file writer counts what it wrote
+/// through CountFile and names it through RecordSiteFile.
 struct RunStatistics {
   int32_t familyRecords = 0;        // family records in the GEDCOM file
   int32_t individualRecords = 0;    // individual records in the GEDCOM file
@@ -42,8 +56,20 @@ struct RunStatistics {
   uint32_t mediaProcessedBytes = 0;
   uint32_t mediaTotal = 0;  // multimedia items of the site in all
   uint32_t mediaTotalBytes = 0;
+  /// Living individuals whose details the site shows (living people are
+  /// included and "Exclude notes & facts" is off).
+  int32_t livingPublished = 0;
+  /// Files an earlier run wrote into the destination folder that this run
+  /// did not write: removed, or kept when the run was asked to keep them.
+  int32_t staleFilesRemoved = 0;
+  int32_t staleFilesKept = 0;
+  /// The files this run put into the destination folder (written, or found
+  /// in place and kept, as the index icons are), as native paths.
+  std::vector<std::string> siteFiles;
 
   void Clear() { *this = RunStatistics(); }
+
+  void RecordSiteFile(std::string path) { siteFiles.push_back(std::move(path)); }
 
   /// One more file of `group`, `bytes` long. Sizes add up modulo 2^32, as
   /// the summary's 32-bit figures do.

@@ -27,13 +27,15 @@ enum class WarningCode : int {
   kLineTooLong = 17,               // text: line number and tag
   kFamilyWithoutReference = 18,    // counted; reported in one line by 19
   kFamiliesWithoutReference = 19,  // the line for the families counted by 18
-  kPageIdNotUnique = 20,           // text: page identifier
+  kPageIdNotUnique = 20,           // text: page identifier, ref: the one used
   kCircularReference = 21,         // ref: family
   kMediaInaccessible = 22,         // text: file, ref; once per ref and file
   kNoSuchIcon = 23,                // text: icon file, extra: extension
   kFrameTargetsIgnored = 24,       // strict pages with frame targets set
   kCitationFrameRefused = 25,      // citations in a frame under strict pages
   kMonoFontNeedsStrict = 26,       // non-proportional font, transitional pages
+  kRecordDropped = 27,             // text: record ("@I5@ INDI"), extra: line number
+  kMemberRepeated = 28,            // text: individual, ref: family
 };
 
 }  // namespace vellix

@@ -12,7 +12,7 @@ namespace {
 
 constexpr int kCategories = 10;
 constexpr int kFinished = kCategories;  // read category past the last one
-constexpr int kHighestCode = 26;
+constexpr int kHighestCode = 28;
 
 constexpr char kEnsureEnding[] =
     " Ensure they exist prior to publishing your website.</p>\r\n";
@@ -296,8 +296,15 @@ bool WarningLog::Add(WarningCode warning, std::string_view text, std::string_vie
       }
       break;
     case 20:
-      WriteLine(0, "Family record identifier " + t +
-                       " is not unique. Web page generation is incomplete.");
+      // The clashing record's page has a name of its own, which `ref` holds.
+      if (ref.empty()) {
+        WriteLine(0, "Family record identifier " + t +
+                         " is not unique. Web page generation is incomplete.");
+      } else {
+        WriteLine(0, "Family record identifier " + t +
+                         " is not unique. Its page was given a name of its own (" + link +
+                         ").");
+      }
       break;
     case 21:
       WriteLine(0, "Family " + text::EscapeNamedEntities(ref) + " (" + link +
@@ -331,6 +338,23 @@ bool WarningLog::Add(WarningCode warning, std::string_view text, std::string_vie
                 "The option to use a non-proportional font requires HTML "
                 "Strict conformance. Your pages may not display properly "
                 "in all browsers.");
+      break;
+    case 27:
+      // The record keeps its at signs: "Record @I59@ INDI on line 812 ...".
+      if (!text.empty() && text.front() == '@') {
+        WriteLine(0, "Record " + t + " on line " + text::EscapeNamedEntities(extra) +
+                         " was ignored: an earlier record of its kind has the same "
+                         "identifier.");
+      } else {
+        WriteLine(0, "Record " + t + " on line " + text::EscapeNamedEntities(extra) +
+                         " was ignored: it has no identifier, and neither has an "
+                         "earlier record of its kind.");
+      }
+      break;
+    case 28:
+      WriteLine(0, "Family " + text::EscapeNamedEntities(ref) + " (" + link +
+                       ") names individual " + t +
+                       " more than once. The repeat was left out.");
       break;
   }
   return true;

@@ -15,7 +15,7 @@
 
 namespace vellix {
 
-/// Collects the warnings of one generation run (codes 0 to 26) into
+/// Collects the warnings of one generation run (codes 0 to 28) into
 /// "warnings.txt" in the application folder, with a running total and a
 /// count per category, and hands them back through ReadNext. Each run
 /// environment owns one; the run resets it at its start and end. Codes 12/13 are reported

@@ -53,6 +53,60 @@ std::string EscapeNamedEntities(std::string_view text) {
   return ReplaceChars(text, kNamedEntities);
 }
 
+namespace {
+
+bool IsAsciiAlnum(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+// True when `text` starts with a character reference: "&name;", "&#123;" or
+// "&#x1F;" (at most 32 characters between "&" and ";").
+bool StartsWithReference(std::string_view text) {
+  if (text.size() < 3 || text[0] != '&') return false;
+  size_t i = 1;
+  bool hex = false;
+  if (text[i] == '#') {
+    ++i;
+    if (i < text.size() && (text[i] == 'x' || text[i] == 'X')) {
+      hex = true;
+      ++i;
+    }
+  }
+  const size_t start = i;
+  while (i < text.size() && i - start < 32 && IsAsciiAlnum(text[i])) {
+    if (text[1] == '#' && !hex && !(text[i] >= '0' && text[i] <= '9')) return false;
+    ++i;
+  }
+  return i > start && i < text.size() && text[i] == ';';
+}
+
+}  // namespace
+
+std::string EscapeAttribute(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    switch (c) {
+      case '"':
+        out += "&quot;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '&':
+        out += StartsWithReference(text.substr(i)) ? "&" : "&amp;";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
 std::string EscapeHref(std::string_view text) {
   std::string out = ReplaceChars(text, kHref);
   ReplaceAll(&out, "@@", "@");

@@ -20,6 +20,13 @@ std::string EscapeHtml(std::string_view text);
 /// names).
 std::string EscapeNamedEntities(std::string_view text);
 
+/// An option value written into an attribute (author, keywords, a link's
+/// address, target or title): the double quote, "<" and ">" become &quot;
+/// &lt; &gt;, and "&" becomes &amp; unless it already starts a character
+/// reference ("&amp;", "&#233;", "&#xE9;"), so a value the user wrote with
+/// entities keeps them and one written plainly cannot end the attribute.
+std::string EscapeAttribute(std::string_view text);
+
 /// An address taken from text for an href: "&", "<", ">", double quote and
 /// apostrophe become percent escapes, then "@@" becomes one at-sign.
 std::string EscapeHref(std::string_view text);

@@ -1,6 +1,7 @@
 #include "text/paths.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -109,6 +110,26 @@ std::string FileSafeId(std::string_view id) {
   return out;
 }
 
+std::string PageStem(std::string_view id) {
+  std::string safe = FileSafeId(id);
+  if (safe.empty()) return "_";
+  if (safe.size() <= kMaxPageStem) return safe;
+  uint64_t hash = 1469598103934665603ull;  // FNV-1a of the whole file-safe form
+  for (char c : safe) {
+    hash ^= static_cast<unsigned char>(c);
+    hash *= 1099511628211ull;
+  }
+  constexpr size_t kHashDigits = 16;
+  size_t keep = kMaxPageStem - kHashDigits - 1;
+  // Never cut a UTF-8 character in two.
+  while (keep > 0 && (static_cast<unsigned char>(safe[keep]) & 0xC0) == 0x80) --keep;
+  safe.resize(keep);
+  safe += '_';
+  static constexpr char kHex[] = "0123456789abcdef";
+  for (int shift = 60; shift >= 0; shift -= 4) safe += kHex[(hash >> shift) & 0xF];
+  return safe;
+}
+
 std::string PageExtension(std::string_view ext) {
   if (ext.empty() || ext[0] == '.') return std::string(ext);
   return "." + std::string(ext);
@@ -123,8 +144,7 @@ std::string PageFileName(const PageNameSettings& settings, std::string_view id,
   }
   name += settings.file_prefix;
   name += infix;
-  std::string safe = FileSafeId(id);
-  name += safe.empty() ? "_" : safe;
+  name += PageStem(id);
   if (letter == PageLetter::kGroupSheet) name += 'g';
   if (letter == PageLetter::kFootnotes) name += 'f';
   name += PageExtension(settings.file_ext);

@@ -4,6 +4,7 @@
 // disk, through the platform layer's native form.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,18 @@ std::string LocalFileUrl(std::string_view path);
 /// The result never names a folder or leaves the folder it is put in.
 std::string FileSafeId(std::string_view id);
 
+/// The longest page name stem PageStem gives, in bytes. File systems refuse
+/// names of more than 255 bytes; this leaves room for the option set's
+/// prefix, a page letter and the extension.
+inline constexpr size_t kMaxPageStem = 96;
+
+/// The part of a page file name made from the identifier `id`: FileSafeId,
+/// "_" when nothing file-safe is left, and for a longer result than
+/// kMaxPageStem its start (cut between characters) followed by "_" and 16
+/// hexadecimal digits of a hash of the whole, so that every identifier,
+/// however long, still names a page of its own, and always the same one.
+std::string PageStem(std::string_view id);
+
 /// The settings a page file name is made from.
 struct PageNameSettings {
   std::string dest_folder;  // m_strDestFolder (stored form)
@@ -38,8 +51,7 @@ enum class PageLetter { kNone = 0, kGroupSheet = 1, kFootnotes = 2 };
 std::string PageExtension(std::string_view ext);
 
 /// The file name of the page of `id`: [destination folder + "\"] + prefix +
-/// infix + FileSafeId(id) + letter + extension. An identifier with nothing
-/// file-safe in it becomes "_", so it still names a page of its own.
+/// infix + PageStem(id) + letter + extension.
 /// Example: prefix "grp", id "F-12", kGroupSheet, "html" give "grpf12g.html".
 std::string PageFileName(const PageNameSettings& settings, std::string_view id,
                          PageLetter letter, bool with_folder,

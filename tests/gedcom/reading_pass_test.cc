@@ -76,10 +76,10 @@ TEST_F(ReadingPassTest, FilesEveryLevelZeroRecordByKind) {
 }
 
 TEST_F(ReadingPassTest, DuplicateKeysAreRefusedAndTheLastLineDecides) {
-  // The later i1 is not filed; a file ending in it fails.
-  EXPECT_FALSE(Read("0 HEAD\n0 @I1@ INDI\n1 NAME A\n0 @i1@ INDI\n"));
+  // The later I1 is not filed; a file ending in it fails.
+  EXPECT_FALSE(Read("0 HEAD\n0 @I1@ INDI\n1 NAME A\n0 @I1@ INDI\n"));
   EXPECT_EQ(store_.individualCount(), 1);
-  EXPECT_TRUE(Read(Gedcom("0 @I1@ INDI\r\n0 @i1@ INDI\r\n1 NAME B\r\n")));
+  EXPECT_TRUE(Read(Gedcom("0 @I1@ INDI\r\n0 @I1@ INDI\r\n1 NAME B\r\n")));
   // A level-0 line of no record kind fails the pass when it is the last.
   EXPECT_FALSE(Read("0 HEAD\n0 @X1@ _UID 12\n"));
   // A truncated file whose last line is subordinate still succeeds.
@@ -359,6 +359,73 @@ TEST_F(ReadingPassTest, NonstandardTagsFollowTheSettings) {
                                                       "Nonstandard tag _TMPLT ignored.",
                                                       "Nonstandard tag _FOO ignored."}));
   EXPECT_EQ(test_env_.env.warnings().GetTotal(), 3);
+}
+
+}  // namespace
+}  // namespace vellix::testing
+
+namespace vellix::testing {
+namespace {
+
+// Every record the store refuses is named in the run's warnings (a second
+// @I59@ used to vanish without a word), again on a run that reuses the pass.
+TEST_F(ReadingPassTest, EveryDroppedRecordIsReported) {
+  const std::string path = Write(Gedcom(
+      "0 @I59@ INDI\r\n1 NAME First /One/\r\n0 @I59@ INDI\r\n1 NAME Second /Two/\r\n"
+      "0 @i59@ INDI\r\n1 NAME Third /Three/\r\n0 NOTE loose\r\n0 NOTE looser\r\n"));
+  ASSERT_TRUE(reader_.Open(path));
+  ASSERT_TRUE(reader_.ReadPass(true, &progress_, nullptr));
+  EXPECT_EQ(store_.individualCount(), 2);  // I59 and i59
+  const std::vector<std::string> expected = {
+      "Record @I59@ INDI on line 9 was ignored: an earlier record of its kind has "
+      "the same identifier.",
+      "Record NOTE on line 14 was ignored: it has no identifier, and neither has an "
+      "earlier record of its kind."};
+  EXPECT_EQ(WarningLines(), expected);
+  // The next run finds the file unchanged and reads nothing, but its log
+  // still names the records left out.
+  test_env_.env.warnings().Reset();
+  ASSERT_TRUE(reader_.Open(path));
+  int count = 0;
+  ASSERT_TRUE(reader_.ReadPass(true, &progress_, &count));
+  EXPECT_EQ(count, 1);
+  EXPECT_EQ(WarningLines(), expected);
+}
+
+TEST_F(ReadingPassTest, RecordsThatDifferOnlyByCaseLoadSeparately) {
+  ASSERT_TRUE(Read(Gedcom(
+      "0 @I1@ INDI\r\n1 NAME Upper /Case/\r\n0 @i1@ INDI\r\n1 NAME Lower /Case/\r\n"
+      "0 @F1@ FAM\r\n1 HUSB @I1@\r\n1 WIFE @i1@\r\n")));
+  struct Case {
+    const char* key;
+    const char* name;
+  };
+  // Each load goes through the same small cache; neither may stand for the
+  // other, and a pointer in another case still finds its record.
+  for (int round = 0; round < 2; ++round) {
+    for (const Case& c : {Case{"I1", "Upper /Case/"}, Case{"i1", "Lower /Case/"}}) {
+      GedcomRecord* record = Load(RecordKind::kIndividual, c.key);
+      ASSERT_NE(record, nullptr) << c.key;
+      EXPECT_EQ(record->key, c.key);
+      EXPECT_EQ(record->FirstChild(kTagName)->value, c.name);
+    }
+  }
+  GedcomRecord* family = Load(RecordKind::kFamily, "f1");
+  ASSERT_NE(family, nullptr);
+  EXPECT_EQ(family->key, "F1");
+  EXPECT_TRUE(WarningLines().empty());
+}
+
+// NUL bytes are no text: they are dropped before any line is read, so no
+// name or title is cut short on a page.
+TEST_F(ReadingPassTest, NulBytesAreDropped) {
+  ASSERT_TRUE(Read(Gedcom(std::string("0 @I1@ INDI\r\n1 NAME Jo\0hn /Sm\0ith/\r\n", 36) +
+                          std::string("1 NO\0TE a\0b\r\n", 13))));
+  GedcomRecord* record = Load(RecordKind::kIndividual, "I1");
+  ASSERT_NE(record, nullptr);
+  EXPECT_EQ(record->FirstChild(kTagName)->value, "John /Smith/");
+  ASSERT_NE(record->FirstChild(kTagNote), nullptr);
+  EXPECT_EQ(record->FirstChild(kTagNote)->value, "ab");
 }
 
 }  // namespace

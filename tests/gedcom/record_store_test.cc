@@ -21,18 +21,39 @@ class RecordStoreTest : public ::testing::Test {
   RecordStore store_;
 };
 
-TEST_F(RecordStoreTest, KeysAreUniquePerKindWithoutRegardToCase) {
+TEST_F(RecordStoreTest, KeysAreUniquePerKindAndCaseSensitive) {
   GedcomRecord* i1 = AddIndividual("I1", 40);
   ASSERT_NE(i1, nullptr);
-  EXPECT_EQ(AddIndividual("i1"), nullptr);
+  EXPECT_EQ(AddIndividual("I1"), nullptr);
   EXPECT_NE(AddFamily("I1"), nullptr);  // another kind
-  EXPECT_EQ(store_.Find(RecordKind::kIndividual, "i1"), i1);
   EXPECT_EQ(store_.Find(RecordKind::kIndividual, "I1")->fileOffset, 40);
   EXPECT_EQ(store_.Find(RecordKind::kIndividual, "I2"), nullptr);
   EXPECT_EQ(store_.Find(RecordKind::kSource, "I1"), nullptr);
   EXPECT_EQ(store_.individualCount(), 1);
   EXPECT_EQ(store_.familyCount(), 1);
   EXPECT_EQ(store_.memoryEstimate(), 2 * RecordStore::kRecordEstimate);
+}
+
+// I1 and i1 are two records (GEDCOM never folds the case of an identifier).
+// A pointer finds its own record first, and only when there is none a record
+// that differs by case: the first filed of them.
+TEST_F(RecordStoreTest, KeysThatDifferOnlyByCaseAreTwoRecords) {
+  GedcomRecord* upper = AddIndividual("I5", 10);
+  GedcomRecord* lower = AddIndividual("i5", 20);
+  GedcomRecord* other = AddIndividual("iX", 30);
+  ASSERT_NE(lower, nullptr);
+  ASSERT_NE(other, nullptr);
+  struct Case {
+    const char* pointer;
+    GedcomRecord* found;
+  };
+  for (const Case& c : {Case{"I5", upper}, Case{"i5", lower}, Case{"IX", other},
+                        Case{"ix", other}, Case{"I6", nullptr}}) {
+    EXPECT_EQ(store_.Find(RecordKind::kIndividual, c.pointer), c.found) << c.pointer;
+  }
+  EXPECT_EQ(store_.individualCount(), 3);
+  // Case variants walk in filing order.
+  EXPECT_EQ(Walk(RecordKind::kIndividual), (std::vector<std::string>{"I5", "i5", "iX"}));
 }
 
 TEST_F(RecordStoreTest, HeaderKeyEmptyKeysAndBadKinds) {

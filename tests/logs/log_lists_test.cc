@@ -377,3 +377,27 @@ TEST(ReferenceOrderTest, SortSettingsComeFromTheSettingsStore) {
 
 }  // namespace
 }  // namespace vellix
+
+namespace vellix {
+namespace {
+
+// Living people left out of the site still stand in the log (it stays on the
+// user's machine), marked as excluded and explained once.
+TEST_F(ListLogTest, ExcludedIndividualsAreMarkedAsSuch) {
+  AddIndividual("I1", "John", "Smith");
+  EXPECT_EQ(Individuals().find("excluded"), std::string::npos);
+  AddIndividual("I2", ">>>", "Smith").excluded = true;
+  const std::string page = Individuals();
+  EXPECT_NE(page.find("generated.<p>Living individuals marked <i>(excluded)</i> have no "
+                      "page and no index entry; the family pages of their relatives "
+                      "show them only as &gt;&gt;&gt;.<p>"),
+            std::string::npos);
+  EXPECT_EQ(Row(page, "I1"),
+            "<tr><td>I1</td><td></td><td>John Smith</td><td>&nbsp;</td><td>&nbsp;</td>"
+            "<td>&nbsp;</td></tr>");
+  EXPECT_NE(Row(page, "I2").find("<td>&gt;&gt;&gt; Smith <i>(excluded)</i></td>"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace vellix

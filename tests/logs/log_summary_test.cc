@@ -466,3 +466,41 @@ TEST(SummaryFormatTest, TallyCountsOnlyFilesDirectlyInTheFolder) {
 
 }  // namespace
 }  // namespace vellix
+
+namespace vellix {
+namespace {
+
+// The run says when it publishes living people's details, and how many
+// files of an earlier run it removed or kept; without either nothing shows.
+TEST_F(SummaryLogTest, LivingPeoplePublishedAndStaleFilesAreReported) {
+  std::string page = Write();
+  EXPECT_EQ(page.find("living individual"), std::string::npos);
+  EXPECT_EQ(page.find("Stale Files"), std::string::npos);
+  struct Case {
+    int32_t living;
+    const char* notice;
+  };
+  for (const Case& c :
+       {Case{1,
+             "1 living individual is published with their details; see Features "
+             "\u203a Privacy Filters."},
+        Case{12,
+             "12 living individuals are published with their details; see "
+             "Features \u203a Privacy Filters."}}) {
+    stats_.livingPublished = c.living;
+    page = Write();
+    EXPECT_NE(page.find(std::string("</table>\r\n<p><font color=\"red\">") + c.notice +
+                        "</font></p>\r\n<h2>Folders</h2>"),
+              std::string::npos)
+        << c.living;
+  }
+  stats_.staleFilesRemoved = 276;
+  stats_.staleFilesKept = 3;
+  page = Write();
+  EXPECT_NE(page.find("<tr><td><b>Stale Files Removed</b></td><td>&nbsp;276</td></tr>\r\n"
+                      "<tr><td><b>Stale Files Kept</b></td><td>&nbsp;3</td></tr>\r\n"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace vellix

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -272,24 +274,78 @@ TEST_F(SelectionTest, RefnNumberingUsesThePrefixAndReportsMissingTagsOnce) {
                   "reference tag. Used cross-reference identifier instead."}));
 }
 
-TEST_F(SelectionTest, DuplicateIdentifiersRaiseWarningTwenty) {
+// Identifiers whose page files would be one file: the first keeps its
+// name, every later one gets a suffix of its own (warning 20 names it), so
+// no family loses its page and no index link opens an unrelated family.
+TEST_F(SelectionTest, ClashingIdentifiersEachKeepAPageOfTheirOwn) {
   options_.m_nFamilyRefs = 2;
-  Load(Fam("F1", "1 RIN 7\r\n1 HUSB @H1@\r\n") + Fam("F2", "1 RIN 7\r\n1 HUSB @H1@\r\n") +
-       // Different texts, same page file: they would overwrite each other.
-       Fam("F3", "1 RIN A-1\r\n1 HUSB @H1@\r\n") +
-       Fam("F4", "1 RIN a1\r\n1 HUSB @H1@\r\n") +
-       // A family named like a loner's page.
-       Fam("F5", "1 RIN oL1\r\n1 HUSB @H1@\r\n") + Indi("H1") + Indi("L1"));
+  const std::string records =
+      Fam("F1", "1 RIN 7\r\n1 HUSB @H1@\r\n") + Fam("F2", "1 RIN 7\r\n1 HUSB @H1@\r\n") +
+      // Different texts, same page file: they would overwrite each other.
+      Fam("F3", "1 RIN A-1\r\n1 HUSB @H1@\r\n") +
+      Fam("F4", "1 RIN a1\r\n1 HUSB @H1@\r\n") +
+      // A family named like a loner's page: the loner gives way.
+      Fam("F5", "1 RIN oL1\r\n1 HUSB @H1@\r\n") + Indi("H1") + Indi("L1");
+  Load(records);
   Select(true);
-  EXPECT_EQ(Family("F2").pageId, "7");
-  EXPECT_EQ(
-      WarningLines(),
-      (Keys{
-          "Family record identifier 7 is not unique. Web page generation is incomplete.",
-          "Family record identifier a1 is not unique. Web page generation is "
-          "incomplete.",
-          "Family record identifier oL1 is not unique. Web page generation is "
-          "incomplete."}));
+  struct Case {
+    const char* key;
+    bool is_family;
+    const char* first_id;  // the identifier before a clash
+    bool renamed;
+  };
+  const Case cases[] = {{"F1", true, "7", false},   {"F2", true, "7", true},
+                        {"F3", true, "A-1", false}, {"F4", true, "a1", true},
+                        {"F5", true, "oL1", false}, {"L1", false, "oL1", true}};
+  std::set<std::string> stems;
+  std::map<std::string, std::string> first_run;
+  for (const Case& c : cases) {
+    const std::string& id = c.is_family ? Family(c.key).pageId : Person(c.key).pageId;
+    first_run[c.key] = id;
+    stems.insert(text::PageStem(id));
+    if (!c.renamed) {
+      EXPECT_EQ(id, c.first_id) << c.key;
+    } else {
+      const std::string prefix = std::string(c.first_id) + "_";
+      ASSERT_EQ(id.size(), prefix.size() + 8) << id;
+      EXPECT_EQ(id.substr(0, prefix.size()), prefix);
+      EXPECT_EQ(id.find_first_not_of("0123456789abcdef", prefix.size()),
+                std::string::npos)
+          << id;
+    }
+  }
+  EXPECT_EQ(stems.size(), std::size(cases)) << "one page file per record";
+  const Keys expected = {
+      "Family record identifier 7 is not unique. Its page was given a name of its own "
+      "(<a href=\"\">" +
+          first_run["F2"] + "</a>).",
+      "Family record identifier a1 is not unique. Its page was given a name of its "
+      "own (<a href=\"\">" +
+          first_run["F4"] + "</a>).",
+      "Family record identifier oL1 is not unique. Its page was given a name of its "
+      "own (<a href=\"\">" +
+          first_run["L1"] + "</a>)."};
+  EXPECT_EQ(WarningLines(), expected);
+
+  // The names hold from run to run, and whatever other records the file
+  // gains: the suffix comes from the record's own key.
+  Load(Fam("F0", "1 RIN 99\r\n1 HUSB @H1@\r\n") + records);
+  Select(true);
+  for (const Case& c : cases) {
+    const std::string& id = c.is_family ? Family(c.key).pageId : Person(c.key).pageId;
+    EXPECT_EQ(id, first_run[c.key]) << c.key;
+  }
+}
+
+// I1 and i1 are two people; outside every family, each has a page.
+TEST_F(SelectionTest, LonersWhoseKeysDifferOnlyByCaseGetTwoPages) {
+  Load(Indi("I1") + Indi("i1"));
+  Select(true);
+  const std::string upper = Person("I1").pageId;
+  const std::string lower = Person("i1").pageId;
+  EXPECT_EQ(upper, "oI1");
+  EXPECT_NE(text::PageStem(upper), text::PageStem(lower)) << lower;
+  EXPECT_EQ(statistics_.familiesSelected, 2);
 }
 
 TEST_F(SelectionTest, CustomFactNumberingMatchesTheTypeExactlyWithoutWarning) {

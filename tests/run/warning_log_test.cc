@@ -65,7 +65,7 @@ TEST_F(WarningLogTest, NoWarningsReadsNothing) {
 }
 
 TEST_F(WarningLogTest, CodesOutsideTheTableChangeNothing) {
-  EXPECT_TRUE(log_.Add(Code(27), "x"));
+  EXPECT_TRUE(log_.Add(Code(29), "x"));
   EXPECT_TRUE(log_.Add(Code(-1), "x"));
   EXPECT_EQ(log_.GetTotal(), 0);
   EXPECT_TRUE(ReadAll().empty());
@@ -85,7 +85,7 @@ TEST_F(WarningLogTest, WritesOneLineWithCategoryPerWarning) {
 TEST_F(WarningLogTest, EveryCodeReadsBackUnderItsHeadingInCategoryOrder) {
   RecordingPrompter& prompter = prompter_;
   prompter.QueueAnswers({true});
-  for (int code = 0; code <= 26; ++code) {
+  for (int code = 0; code <= 28; ++code) {
     switch (code) {
       case 1:
         EXPECT_TRUE(log_.Add(Code(1), "/data"));
@@ -122,6 +122,7 @@ TEST_F(WarningLogTest, EveryCodeReadsBackUnderItsHeadingInCategoryOrder) {
         break;
       case 20:
         log_.Add(Code(20), "F7");
+        log_.Add(Code(20), "F-7", "F-7_0a1b2c3d");
         break;
       case 21:
         log_.Add(Code(21), {}, "F8");
@@ -132,13 +133,21 @@ TEST_F(WarningLogTest, EveryCodeReadsBackUnderItsHeadingInCategoryOrder) {
       case 23:
         log_.Add(Code(23), "pdf.gif", {}, {}, "pdf");
         break;
+      case 27:
+        log_.Add(Code(27), "@I59@ INDI", {}, {}, "812");
+        log_.Add(Code(27), "NOTE", {}, {}, "9");
+        break;
+      case 28:
+        log_.Add(Code(28), "I3", "F4");
+        break;
       default:
         log_.Add(Code(code));
         break;
     }
   }
-  // 27 codes, but the batch of families without a reference counts once.
-  EXPECT_EQ(log_.GetTotal(), 26);
+  // 31 warnings of 29 codes, but the batch of families without a reference
+  // counts once.
+  EXPECT_EQ(log_.GetTotal(), 30);
   const std::vector<std::string> expected = {
       std::string("H:") + kGeneral,
       "Web page generation was CANCELED.",
@@ -158,6 +167,8 @@ TEST_F(WarningLogTest, EveryCodeReadsBackUnderItsHeadingInCategoryOrder) {
       "A total of 1 family records contained no alternate reference tag. Used "
       "cross-reference identifier instead.",
       "Family record identifier F7 is not unique. Web page generation is incomplete.",
+      "Family record identifier F-7 is not unique. Its page was given a name of its "
+      "own (<a href=\"site/F-7_0a1b2c3d.htm\">F-7_0a1b2c3d</a>).",
       "Family F8 (<a href=\"site/F8.htm\">F8</a>) has a circular reference. Web "
       "page generation is incomplete.",
       "One or more frame target fields were specified. All frame targets were "
@@ -166,6 +177,12 @@ TEST_F(WarningLogTest, EveryCodeReadsBackUnderItsHeadingInCategoryOrder) {
       "Citations were included at the bottom of the page instead.",
       "The option to use a non-proportional font requires HTML Strict "
       "conformance. Your pages may not display properly in all browsers.",
+      "Record @I59@ INDI on line 812 was ignored: an earlier record of its kind has "
+      "the same identifier.",
+      "Record NOTE on line 9 was ignored: it has no identifier, and neither has an "
+      "earlier record of its kind.",
+      "Family F4 (<a href=\"site/F4.htm\">F4</a>) names individual I3 more than "
+      "once. The repeat was left out.",
       std::string("H:") + kMissingFiles,
       "'GENDEX.txt' ().",
       std::string("H:<p><b>Individual Images:</b> These images of individuals are "

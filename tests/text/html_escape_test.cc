@@ -53,3 +53,34 @@ TEST(EscapeNamedEntitiesTest, OnlyTheFourNamedEntitiesChange) {
 
 }  // namespace
 }  // namespace vellix::text
+
+namespace vellix::text {
+namespace {
+
+// Option values in attributes: whatever the user typed cannot end the
+// attribute, and the entities he wrote on purpose survive.
+TEST(EscapeAttributeTest, QuotesAndMarkupCannotLeaveTheAttribute) {
+  struct Case {
+    const char* in;
+    const char* out;
+  };
+  for (const Case& c : {
+           Case{"Ann \"Nan\" Lee", "Ann &quot;Nan&quot; Lee"},
+           Case{"x\" onmouseover=\"alert(1)", "x&quot; onmouseover=&quot;alert(1)"},
+           Case{"<script>", "&lt;script&gt;"},
+           Case{"Smith & Jones", "Smith &amp; Jones"},
+           Case{"Smith &amp; Jones", "Smith &amp; Jones"},
+           Case{"M&uuml;ller &#252; &#xFC;", "M&uuml;ller &#252; &#xFC;"},
+           Case{"a&b;c", "a&b;c"},
+           Case{"&#12a;", "&amp;#12a;"},
+           Case{"&;", "&amp;;"},
+           Case{"trailing &", "trailing &amp;"},
+           Case{"http://x/?a=1&b=2", "http://x/?a=1&amp;b=2"},
+           Case{"Zoë's page", "Zoë's page"},
+       }) {
+    EXPECT_EQ(EscapeAttribute(c.in), c.out) << c.in;
+  }
+}
+
+}  // namespace
+}  // namespace vellix::text

@@ -158,3 +158,54 @@ TEST(EnsureFolderTest, FailsWhereAFileBlocksThePath) {
 
 }  // namespace
 }  // namespace vellix::text
+
+namespace vellix::text {
+namespace {
+
+// Every identifier, however long, names a page the file system accepts, and
+// always the same one; two long identifiers never share a name.
+TEST(PageStemTest, LongIdentifiersGetAShortStableName) {
+  const std::string ten_kb(10240, 'A');
+  const std::string other = ten_kb.substr(1) + "B";
+  struct Case {
+    std::string id;
+    std::string stem;  // empty: only the length and form are checked
+  };
+  for (const Case& c :
+       {Case{"F-12", "f12"}, Case{"../..", "_"},
+        Case{std::string(kMaxPageStem, 'x'), std::string(kMaxPageStem, 'x')},
+        Case{ten_kb, ""}, Case{other, ""}}) {
+    const std::string stem = PageStem(c.id);
+    EXPECT_LE(stem.size(), kMaxPageStem) << c.id.size();
+    EXPECT_EQ(stem, PageStem(c.id));  // stable
+    if (!c.stem.empty()) {
+      EXPECT_EQ(stem, c.stem);
+    }
+  }
+  const std::string a = PageStem(ten_kb);
+  const std::string b = PageStem(other);
+  EXPECT_NE(a, b);
+  EXPECT_EQ(a.substr(0, 10), "aaaaaaaaaa");
+  EXPECT_EQ(a[a.size() - 17], '_');
+  PageNameSettings settings{"/site", "grp", ".html"};
+  EXPECT_LT(PageFileName(settings, ten_kb, PageLetter::kGroupSheet, false).size(), 255u);
+}
+
+TEST(PageStemTest, AShortenedNameNeverCutsACharacter) {
+  // Two-byte letters: the cut must fall between them, wherever it lands.
+  for (size_t lead = 0; lead < 2; ++lead) {
+    const std::string id = std::string(lead, 'a') + [] {
+      std::string s;
+      for (int i = 0; i < 200; ++i) s += "ö";
+      return s;
+    }();
+    const std::string stem = PageStem(id);
+    const std::string start = stem.substr(0, stem.size() - 17);
+    EXPECT_EQ(start.size() % 2, lead % 2) << lead;
+    EXPECT_EQ(start.substr(lead, 2), "ö");
+    EXPECT_NE(start.back(), '\xC3');  // no first byte of a letter left alone
+  }
+}
+
+}  // namespace
+}  // namespace vellix::text

@@ -57,6 +57,7 @@ int RunGenerateCommand(const std::vector<std::string>& args) {
   CommandLine line({{'o', "out", OptionArgument::kRequired},
                     {'m', "mode", OptionArgument::kRequired},
                     {0, "options", OptionArgument::kRequired},
+                    {0, "keep-stale"},
                     {'y', "yes"},
                     {'n', "no"},
                     {'q', "quiet"},
@@ -134,7 +135,8 @@ int RunGenerateCommand(const std::vector<std::string>& args) {
       view.PrintLine(WarningLineForTerminal(raised.category, raised.line));
     });
   }
-  RunOutcome outcome = generator.Generate(mode, *options, session.option_set().path());
+  RunOutcome outcome = generator.Generate(mode, *options, session.option_set().path(),
+                                          {.keep_stale_files = line.Has("keep-stale")});
   view.Close();
   // The checks' messages (in the terminal's wording) said what to do.
   if (!outcome.started) return kExitUsage;

@@ -142,6 +142,11 @@ std::vector<ReportLine> RunReport(const RunFacts& facts, Verbosity verbosity) {
     out(WarningsLine(facts, verbosity));
     out(FilesLine(facts.statistics, facts.stale_removed));
   }
+  // Publishing living people's details is the user's choice, but one they
+  // should not make unknowingly: said on stderr whatever the outcome.
+  if (!quiet && outcome.living_published > 0) {
+    err("vellix: " + LivingPublishedNotice(outcome.living_published));
+  }
   return lines;
 }
 
@@ -158,7 +163,9 @@ int ReportRun(const RunOutcome& outcome, const COptions& options,
       .dest_folder = platform::NativePath(options.m_strDestFolder),
       .start_page = StartPage(options),
       .run_log = env.app_folder() + std::string(LogPageFileName(LogPageKind::kSummary)),
-      .stale_removed = StaleFilesRemoved(statistics),
+      .stale_removed = statistics.staleFilesRemoved > 0
+                           ? std::optional<uint32_t>(statistics.staleFilesRemoved)
+                           : std::nullopt,
   };
   if (!platform::FileExists(facts.start_page)) facts.start_page.clear();
   std::fflush(stderr);

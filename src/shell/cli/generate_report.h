@@ -33,25 +33,13 @@ struct RunFacts {
   std::string dest_folder;  // native form
   std::string start_page;   // the site's start page when it exists, else empty
   std::string run_log;      // the summary log page, which lists the warnings
-  /// Files of earlier runs the run removed, when the statistics count them.
+  /// Files of earlier runs the run removed; none leaves them out of the report.
   std::optional<uint32_t> stale_removed;
 };
 
-/// The count of files of earlier runs that the run removed, when the run's
-/// statistics keep one (a member staleFilesRemoved); nothing otherwise, and
-/// the report then leaves that part out.
-template <typename Statistics>
-std::optional<uint32_t> StaleFilesRemoved(const Statistics& statistics) {
-  if constexpr (requires { statistics.staleFilesRemoved; }) {
-    return static_cast<uint32_t>(statistics.staleFilesRemoved);
-  } else {
-    return std::nullopt;
-  }
-}
-
 /// The closing line of a complete run: "12 pages written, 3 unchanged." or,
-/// when the removed files are counted, "12 pages written, 3 unchanged, 2
-/// stale removed." Every file of the site counts (pages, style sheet,
+/// when the run removed files of earlier runs, "12 pages written, 3
+/// unchanged, 2 stale removed." Every file of the site counts (pages, style sheet,
 /// icons, GENDEX file); "written" are those whose content changed.
 std::string FilesLine(const RunStatistics& statistics,
                       std::optional<uint32_t> stale_removed);
@@ -67,7 +55,9 @@ std::string FilesLine(const RunStatistics& statistics,
 ///   nothing); all on stderr, only the first and last line when quiet;
 /// - failed: "vellix: error: Web page generation FAILED." and the warnings
 ///   (which say why) on stderr, only the first line when quiet.
-/// With -v the warnings line says they were printed as they came.
+/// With -v the warnings line says they were printed as they came. Whatever
+/// the outcome (not quiet), the notice that living individuals are
+/// published with their details goes to stderr last.
 std::vector<ReportLine> RunReport(const RunFacts& facts, Verbosity verbosity);
 
 /// The exit status of a run that started: 0 complete, 1 failed, 130 stopped.

@@ -5,7 +5,7 @@ namespace vellix::cli {
 
 std::string GenerateUsage() {
   return R"(Usage: vellix generate [GEDCOM] [-o DEST] [-m MODE] [--options FILE]
-                       [--yes | --no] [-q | -v]
+                       [--keep-stale] [--yes | --no] [-q | -v]
 
 Turns a GEDCOM file into a web site in the destination folder.
 
@@ -23,6 +23,9 @@ Turns a GEDCOM file into a web site in the destination folder.
                           6 bibliography  standalone bibliography and
                                           repository pages
   --options FILE        use this option set file for this run only
+  --keep-stale          keep the files an earlier run wrote into DEST that
+                        this run does not write (by default a run of all
+                        pages removes them; other files are never touched)
   -y, --yes, -n, --no   answer every question of the run with Yes or No
                         (otherwise questions are asked on the terminal, or
                         take their default answer when there is none)
@@ -34,10 +37,11 @@ Turns a GEDCOM file into a web site in the destination folder.
 GEDCOM and DEST given here override the option set for this run only; the
 option set file is not changed. The progress goes to stderr: one line
 redrawn on a terminal, one line per phase otherwise (or with TERM=dumb).
-A complete run ends on stdout with "N pages written, M unchanged." (pages
-whose content did not change are left untouched); a stopped run ends on
-stderr with "stopped: the site in DEST is incomplete". The warnings of a
-run are listed in the run log, whose path is printed.
+A complete run ends on stdout with "N pages written, M unchanged, K stale
+removed." (pages whose content did not change are left untouched); a
+stopped run ends on stderr with "stopped: the site in DEST is incomplete".
+The warnings of a run are listed in the run log, whose path is printed.
+DEST keeps the list of the files VELLIX wrote there in .vellix-manifest.
 
 Exit status: 0 done, 1 the run failed, 2 bad command line or settings,
 130 cancelled (Ctrl-C stops the run; its logs are still written).
@@ -63,7 +67,8 @@ std::string UsageText() {
 Usage: vellix COMMAND [ARGUMENTS]
 
 Commands:
-  generate [GEDCOM] [-o DEST] [-m MODE] [--options FILE] [--yes|--no] [-q|-v]
+  generate [GEDCOM] [-o DEST] [-m MODE] [--options FILE] [--keep-stale]
+           [--yes|--no] [-q|-v]
                      generate the web site
   info GEDCOM        show the header facts and record counts of a GEDCOM file
   view [--print]     open the summary log of the last run in the browser

@@ -8,6 +8,7 @@
 #include "model/privacy.h"
 #include "options/options.h"
 #include "run/warning_log.h"
+#include "text/html_escape.h"
 #include "text/string_ops.h"
 
 namespace vellix::site {
@@ -23,8 +24,9 @@ bool HasAnyText(const std::vector<std::string>& lines) {
 }
 
 // Applies the birth and marriage date filter of a living person to a fact
-// of the Born, Died or Married list: a replaced date empties the place,
-// address and description with it.
+// of the birth, death and marriage kinds, wherever it is placed: a replaced
+// date empties the place, address and description with it, and the notes
+// and citations too, whose text and DATA dates would tell the date again.
 void FilterDate(const PrivacyFilter& privacy, bool living, Fact* fact) {
   if (!living) return;
   if (privacy.FilterBirthDate(living, &fact->date)) {
@@ -34,6 +36,8 @@ void FilterDate(const PrivacyFilter& privacy, bool living, Fact* fact) {
     fact->description.clear();
     fact->person_key.clear();
     fact->person_name.clear();
+    fact->notes.clear();
+    fact->citations.clear();
   }
 }
 
@@ -87,28 +91,56 @@ void FactCollector::AddNote(const GedcomNode& note,
   if (HasAnyText(lines)) out->push_back(std::move(lines));
 }
 
+bool FactCollector::DetailsShown(const GedcomRecord& record) const {
+  if (record.tagCode == kTagIndi) return !privacy_.HideDetails(privacy_.IsLiving(record));
+  if (record.tagCode != kTagFam) return true;
+  // A family's facts belong to its couple: hidden when either spouse's are.
+  std::vector<std::string> spouses;
+  for (const GedcomNode& line : record.children) {
+    if ((line.tagCode == kTagHusb || line.tagCode == kTagWife) && !line.pointer.empty()) {
+      spouses.push_back(line.pointer);
+    }
+  }
+  for (const std::string& key : spouses) {
+    const GedcomRecord* spouse = loader_(key);
+    if (spouse != nullptr && spouse->tagCode == kTagIndi &&
+        privacy_.HideDetails(privacy_.IsLiving(*spouse))) {
+      return false;
+    }
+  }
+  return true;
+}
+
 const GedcomNode* FactCollector::FollowShared(const GedcomNode& line,
                                               const std::string& ref,
                                               std::string* shared_key) const {
   const GedcomNode* at = &line;
-  std::set<std::string> seen;
+  std::set<std::string> seen;  // the keys of the records passed
   while (loader_) {
-    const GedcomNode* link = nullptr;
+    std::string pointer;
     for (const GedcomNode& child : at->children) {
       if (IsTag(child, "_SHAR") && !child.pointer.empty()) {
-        link = &child;
+        pointer = child.pointer;
         break;
       }
     }
-    if (link == nullptr) break;
-    if (!seen.insert(text::AsciiUpper(link->pointer)).second) {
+    if (pointer.empty()) break;
+    const GedcomRecord* record = loader_(pointer);
+    if (record == nullptr) break;
+    const std::string key = record->key;
+    if (!seen.insert(key).second) {
       // The chain came back to a record it already passed: report it and
       // take the fact as it stands on the line where it began.
       warnings_.Add(WarningCode::kCircularReference, {}, ref);
       shared_key->clear();
       return &line;
     }
-    const GedcomRecord* record = loader_(link->pointer);
+    // A fact shared with someone whose details the site hides (a living
+    // person left out, or shown without notes and facts) must not show that
+    // person's data on another page: the chain ends before it.
+    if (!DetailsShown(*record)) break;
+    // Testing a family's spouses may have loaded other records over it.
+    record = loader_(key);
     if (record == nullptr) break;
     const GedcomNode* next = nullptr;
     for (const GedcomNode& candidate : record->children) {
@@ -119,7 +151,7 @@ const GedcomNode* FactCollector::FollowShared(const GedcomNode& line,
       }
     }
     if (next == nullptr) break;
-    *shared_key = record->key;
+    *shared_key = key;
     at = next;
   }
   return at;
@@ -149,6 +181,10 @@ Fact FactCollector::BuildFact(const GedcomNode& line, bool family,
     int user = MatchUserKind(options_, fact.type_text);
     if (user != kKindNone) fact.kind = kind = user;
   }
+  // Labels are HTML: the option set's labels stand as the user wrote them,
+  // while the TYPE text comes from the file and is converted like any other
+  // GEDCOM text before it becomes part of one.
+  const std::string type_html = text::EscapeHtml(fact.type_text);
   if (kind >= kKindFirstUser && kind <= kKindLastUser) {
     // A user-defined kind shows its own label; a "^" label (a pattern) shows
     // the type text it matched.
@@ -156,15 +192,15 @@ Fact FactCollector::BuildFact(const GedcomNode& line, bool family,
     if (label.size() >= 2 && label[0] == '^' && label[1] == '^') {
       fact.label = label.substr(1);
     } else if (label.size() > 2 && label[0] == '^') {
-      fact.label = fact.type_text;
+      fact.label = type_html;
     } else {
       fact.label = label;
     }
   } else if (kind == kKindOtherFacts || kind == kKindFamilyOtherFacts) {
-    fact.label = fact.type_text.empty() ? FactKindLabel(options_, kind) : fact.type_text;
+    fact.label = fact.type_text.empty() ? FactKindLabel(options_, kind) : type_html;
   } else if (kind != kKindNone) {
     fact.label = FactKindLabel(options_, kind);
-    if (!fact.type_text.empty()) fact.label += " (" + fact.type_text + ")";
+    if (!fact.type_text.empty()) fact.label += " (" + type_html + ")";
   }
   if (!fact.person_key.empty()) {
     if (name_of_) {
@@ -258,6 +294,7 @@ PersonFacts FactCollector::CollectPerson(const GedcomRecord& record, bool living
         FilterDate(privacy_, living, &fact);
         list.push_back(std::move(fact));
       } else if (options_.m_nAltBmdFacts == kPlaceEnd && !p.hidden) {
+        FilterDate(privacy_, living, &fact);
         p.end.push_back(std::move(fact));
       }
     } else if (child.tagCode == kTagNote) {
@@ -279,12 +316,13 @@ PersonFacts FactCollector::CollectPerson(const GedcomRecord& record, bool living
         }
         continue;
       }
-      if (choice == kPlaceWithin &&
-          (fact.kind == kKindBaptised || fact.kind == kKindChristened)) {
-        FilterDate(privacy_, living, &fact);
+      const bool birth_kind = fact.kind == kKindBaptised || fact.kind == kKindChristened;
+      // Baptisms, christenings and burials tell the dates the filter hides,
+      // within the group sheet and at the end of the page alike.
+      if (birth_kind || fact.kind == kKindBuried) FilterDate(privacy_, living, &fact);
+      if (choice == kPlaceWithin && birth_kind) {
         p.born.push_back(std::move(fact));
       } else if (choice == kPlaceWithin && fact.kind == kKindBuried) {
-        FilterDate(privacy_, living, &fact);
         p.died.push_back(std::move(fact));
       } else {
         Place(std::move(fact), choice, &p.other, &p.end);
@@ -346,7 +384,7 @@ FamilyFacts FactCollector::CollectFamily(const GedcomRecord& record,
     int choice = options_.m_factInclude[static_cast<size_t>(kind)];
     if (choice == kPlaceNone) continue;
     Fact fact = BuildFact(child, true, ref);
-    if (choice == kPlaceWithin) FilterDate(privacy_, f.living, &fact);
+    FilterDate(privacy_, f.living, &fact);
     Place(std::move(fact), choice, &f.married, &f.end);
   }
   return f;

@@ -113,7 +113,9 @@ class FactCollector {
   /// Builds one fact from a line of an individual (`family` false) or family
   /// record: kind, label, fields, following a "_SHAR" chain to its end (a
   /// chain that reaches itself raises warning 21 with `ref` and stops where
-  /// it began). kKindNone kind for a line that is no fact.
+  /// it began; a chain stops before a record whose details the privacy
+  /// filter hides). kKindNone kind for a line that is no fact. The label is
+  /// HTML: option texts as they stand, the line's TYPE text escaped.
   Fact BuildFact(const GedcomNode& line, bool family, const std::string& ref) const;
 
   /// The run's warning list, for the loaders that work with the collector.
@@ -124,6 +126,9 @@ class FactCollector {
              std::vector<Fact>* end) const;
   const GedcomNode* FollowShared(const GedcomNode& line, const std::string& ref,
                                  std::string* shared_key) const;
+  /// False when the privacy filter hides the details of the individual
+  /// `record`, or of a spouse of the family `record`.
+  bool DetailsShown(const GedcomRecord& record) const;
   void AddNote(const GedcomNode& note, std::vector<std::vector<std::string>>* out) const;
 
   const COptions& options_;

@@ -51,9 +51,9 @@ FamilySheetWriter::FamilySheetWriter(RunContext& ctx)
         return footnotes_->ReferencesFor(citations, superscript);
       },
       [this](std::string_view page_id, std::string_view html_text) {
-        return page_writer_.MakeLink(
-            parent_target_, PageFile(page_id, text::PageLetter::kNone, false, false), {},
-            {}, html_text);
+        return page_writer_.MakeLink(parent_target_,
+                                     PageFile(page_id, text::PageLetter::kNone, false),
+                                     {}, {}, html_text);
       });
   formatter_->set_fixed_font(fixed_);
 }
@@ -72,8 +72,8 @@ void FamilySheetWriter::set_bibliography(Bibliography* bibliography) {
 }
 
 std::string FamilySheetWriter::PageFile(std::string_view page_id, text::PageLetter letter,
-                                        bool loner, bool with_folder) const {
-  return text::PageFileName(names_, page_id, letter, with_folder, loner ? "o" : "");
+                                        bool with_folder) const {
+  return text::PageFileName(names_, page_id, letter, with_folder);
 }
 
 bool FamilySheetWriter::WriteFamilyPage(GedcomRecord& entry, const GedcomRecord& family,
@@ -127,12 +127,10 @@ void FamilySheetWriter::SetLabelWidth(const SheetFamily& family) {
 bool FamilySheetWriter::WritePage(SheetFamily& family, bool evaluate) {
   if (!family.husband && !family.wife && family.children.empty()) return false;
   current_page_id_ = family.page_id;
-  const bool loner = family.loner;
-  const std::string id = loner ? family.key : family.page_id;
-  const std::string plain_name = PageFile(id, text::PageLetter::kNone, loner, false);
-  const std::string sheet_name =
-      PageFile(id, text::PageLetter::kGroupSheet, loner, false);
-  const std::string notes_name = PageFile(id, text::PageLetter::kFootnotes, loner, false);
+  const std::string& id = family.page_id;
+  const std::string plain_name = PageFile(id, text::PageLetter::kNone, false);
+  const std::string sheet_name = PageFile(id, text::PageLetter::kGroupSheet, false);
+  const std::string notes_name = PageFile(id, text::PageLetter::kFootnotes, false);
   SetLabelWidth(family);
 
   // Whether frames are used depends on the number of footnotes, which is
@@ -167,8 +165,13 @@ bool FamilySheetWriter::WritePage(SheetFamily& family, bool evaluate) {
   }
   std::string keywords;
   if (options_.m_bKeywordSurnames) {
-    const std::string husband = family.husband ? family.husband->surname : std::string();
-    const std::string wife = family.wife ? family.wife->surname : std::string();
+    // The surname of someone left out of the site would name him: the
+    // title shows only ">>>", and so must the keywords.
+    auto surname_of = [](const std::unique_ptr<SheetPerson>& person) {
+      return person && !person->facts.excluded ? person->surname : std::string();
+    };
+    const std::string husband = surname_of(family.husband);
+    const std::string wife = surname_of(family.wife);
     keywords = text::EscapeHtml(husband);
     if (!husband.empty() && !wife.empty()) keywords += ",";
     keywords += text::EscapeHtml(wife);
@@ -193,7 +196,7 @@ bool FamilySheetWriter::WritePage(SheetFamily& family, bool evaluate) {
   WritePageFile(
       ctx_.env, ctx_.statistics,
       PageFile(id, framed ? text::PageLetter::kGroupSheet : text::PageLetter::kNone,
-               loner, true),
+               true),
       page, FileGroup::kFamily, ref);
   if (framed) {
     std::string frameset = page_writer_.BuildHead(title, keywords, {.frameset = true});
@@ -205,9 +208,8 @@ bool FamilySheetWriter::WritePage(SheetFamily& family, bool evaluate) {
                 "\"><frame name=\"fn\" src=\"" + notes_name + "\">" + no_frames +
                 "</frameset>";
     frameset += "</html>";
-    WritePageFile(ctx_.env, ctx_.statistics,
-                  PageFile(id, text::PageLetter::kNone, loner, true), frameset,
-                  FileGroup::kFamily, ref);
+    WritePageFile(ctx_.env, ctx_.statistics, PageFile(id, text::PageLetter::kNone, true),
+                  frameset, FileGroup::kFamily, ref);
 
     std::string notes;
     page_writer_.SetFileName(notes_name);
@@ -219,7 +221,7 @@ bool FamilySheetWriter::WritePage(SheetFamily& family, bool evaluate) {
     }
     page_writer_.EndPage(&notes, kPageFootnotes, false);
     WritePageFile(ctx_.env, ctx_.statistics,
-                  PageFile(id, text::PageLetter::kFootnotes, loner, true), notes,
+                  PageFile(id, text::PageLetter::kFootnotes, true), notes,
                   FileGroup::kFamily, ref);
   }
   Record(family, plain_name);
@@ -249,6 +251,7 @@ void FamilySheetWriter::Record(const SheetFamily& family, const std::string& pag
       log.name_first = person->given;
       log.name_second = person->surname;
     }
+    if (person->facts.excluded) log.excluded = true;
     if (!person->facts.excluded) {
       if (options_.m_bRelationship) log.relationship = person->attributes.m_strText;
       if (options_.m_bBiography) log.biography_file = person->attributes.m_strLink;

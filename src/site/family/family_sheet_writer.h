@@ -66,8 +66,9 @@ class FamilySheetWriter {
   void FinishEvaluation();
 
   /// The stored path of the page file of `page_id` (`letter` for the files
-  /// of a framed page); `loner` adds the "o" infix to a loner's key.
-  std::string PageFile(std::string_view page_id, text::PageLetter letter, bool loner,
+  /// of a framed page); a loner's page identifier is "o" + key, as the
+  /// selection made it.
+  std::string PageFile(std::string_view page_id, text::PageLetter letter,
                        bool with_folder) const;
 
   // Producers of HTML pieces (exposed for tests).

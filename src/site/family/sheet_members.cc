@@ -1,19 +1,18 @@
 #include "site/family/sheet_members.h"
 
-#include <unordered_set>
+#include <unordered_map>
 
 #include "gedcom/gedcom_reader.h"
 #include "gedcom/record_store.h"
 #include "model/names.h"
 #include "model/privacy.h"
+#include "model/selection.h"
 #include "options/options.h"
 #include "run/warning_log.h"
 #include "text/string_ops.h"
 
 namespace vellix::site {
 namespace {
-
-bool SameKey(std::string_view a, std::string_view b) { return text::EqualsNoCase(a, b); }
 
 std::string TypeText(const GedcomNode& line) {
   std::string type;
@@ -84,6 +83,11 @@ std::string SheetLoader::DisplayNameOf(std::string_view key) {
   return name.DisplayName(privacy_, living, alias, nullptr, {});
 }
 
+std::string SheetLoader::ResolvedKey(RecordKind kind, std::string_view pointer) const {
+  const GedcomRecord* record = store_.Find(kind, pointer);
+  return record != nullptr ? record->key : std::string(pointer);
+}
+
 std::string SheetLoader::PageOfFamily(std::string_view key) const {
   const GedcomRecord* family = store_.Find(RecordKind::kFamily, key);
   if (family == nullptr || (family->flags & kMarkSelected) == 0) return {};
@@ -141,7 +145,7 @@ void SheetLoader::ReadRelatives(const std::vector<std::string>& parent_families,
     }
   }
   for (const std::string& fams : own_families) {
-    if (SameKey(fams, family_key)) continue;
+    if (ResolvedKey(RecordKind::kFamily, fams) == family_key) continue;
     const std::string page = PageOfFamily(fams);
     if (person->own_family_page.empty()) person->own_family_page = page;
     GedcomRecord* loaded = nullptr;
@@ -151,7 +155,9 @@ void SheetLoader::ReadRelatives(const std::vector<std::string>& parent_families,
     for (std::string& key : PointersOf(*loaded, kTagWife))
       partners.push_back(std::move(key));
     for (const std::string& key : partners) {
-      if (!SameKey(key, person->key)) pending.push_back({key, page, &person->spouses});
+      if (ResolvedKey(RecordKind::kIndividual, key) != person->key) {
+        pending.push_back({key, page, &person->spouses});
+      }
     }
   }
   for (const Pending& p : pending) {
@@ -203,25 +209,34 @@ SheetFamily SheetLoader::LoadFamily(GedcomRecord& entry, const GedcomRecord& fam
   std::vector<std::string> husbands = PointersOf(family, kTagHusb);
   std::vector<std::string> wives = PointersOf(family, kTagWife);
   std::vector<std::string> children = PointersOf(family, kTagChil);
-  std::unordered_set<std::string> seen;
-  auto first_time = [&](const std::string& key) {
-    if (seen.insert(text::AsciiUpper(key)).second) return true;
-    if (!sheet.circular) {
-      // A member who is also spouse or child again would make the family
-      // contain itself; the repeat is left out.
-      collector_.warnings().Add(WarningCode::kCircularReference, {}, sheet.page_id);
-      sheet.circular = true;
+  // Each member shows once. A spouse who is also a child of the family
+  // would make it contain itself (warning 21); a member named twice in the
+  // same way (two CHIL lines, or husband and wife alike) is only a repeat
+  // (warning 28). Either way the repeat is left out.
+  std::unordered_map<std::string, bool> seen;  // resolved key -> seen as spouse
+  auto first_time = [&](const std::string& pointer, bool spouse) {
+    const GedcomRecord* member = store_.Find(RecordKind::kIndividual, pointer);
+    const std::string key = member != nullptr ? member->key : pointer;
+    auto [at, inserted] = seen.try_emplace(key, spouse);
+    if (inserted) return true;
+    if (at->second != spouse) {
+      if (!sheet.circular) {
+        collector_.warnings().Add(WarningCode::kCircularReference, {}, sheet.page_id);
+        sheet.circular = true;
+      }
+    } else {
+      collector_.warnings().Add(WarningCode::kMemberRepeated, key, sheet.page_id);
     }
     return false;
   };
-  if (!husbands.empty() && first_time(husbands.front())) {
+  if (!husbands.empty() && first_time(husbands.front(), true)) {
     sheet.husband = LoadPerson(husbands.front(), sheet.key, sheet.page_id);
   }
-  if (!wives.empty() && first_time(wives.front())) {
+  if (!wives.empty() && first_time(wives.front(), true)) {
     sheet.wife = LoadPerson(wives.front(), sheet.key, sheet.page_id);
   }
   for (const std::string& key : children) {
-    if (!first_time(key)) continue;
+    if (!first_time(key, false)) continue;
     if (auto child = LoadPerson(key, sheet.key, sheet.page_id)) {
       sheet.children.push_back(std::move(child));
     }
@@ -238,7 +253,8 @@ SheetFamily SheetLoader::LoadFamily(GedcomRecord& entry, const GedcomRecord& fam
 SheetFamily SheetLoader::LoadLoner(GedcomRecord& entry, const GedcomRecord& individual) {
   SheetFamily sheet;
   sheet.key = entry.key;
-  sheet.page_id = "o" + entry.key;
+  // The selection named the loner's page (unique among all pages).
+  sheet.page_id = entry.pageId.empty() ? LonerPageId(entry.key) : entry.pageId;
   sheet.loner = true;
   auto person = MakePerson(entry, individual, {}, sheet.page_id);
   if (person->facts.sex == 'F') {

@@ -55,7 +55,7 @@ struct SheetFamily {
   std::vector<std::unique_ptr<SheetPerson>> children;
   FamilyFacts facts;
   CAttributes attributes;  // narrative link, imported text, group image, caption
-  /// A member appeared twice (warning 21 was raised; the repeat is left out).
+  /// A spouse is also a child (warning 21 was raised; the repeat is left out).
   bool circular = false;
 };
 
@@ -86,6 +86,9 @@ class SheetLoader {
   void ReadRelatives(const std::vector<std::string>& parent_families,
                      const std::vector<std::string>& own_families,
                      std::string_view family_key, SheetPerson* person);
+  /// The key of the record `pointer` names (pointers may differ from the
+  /// key by letter case); the pointer itself when there is no such record.
+  std::string ResolvedKey(RecordKind kind, std::string_view pointer) const;
   /// The selected page of family `key`, "" when it has none.
   std::string PageOfFamily(std::string_view key) const;
   CAttributes AttributesOf(const CAttributesList& list, const GedcomRecord& record,

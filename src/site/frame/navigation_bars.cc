@@ -2,6 +2,7 @@
 // each bar leaving out the link to its own kind of page.
 #include "options/options.h"
 #include "site/frame/page_writer.h"
+#include "text/html_escape.h"
 #include "text/paths.h"
 #include "text/string_ops.h"
 
@@ -12,8 +13,10 @@ std::string PageWriter::HomeLink(bool parent_target) const {
   if (o.m_strHomePage.empty()) return {};
   const std::string file =
       o.m_bLowerCaseNames ? text::AsciiLower(o.m_strHomePage) : o.m_strHomePage;
-  return MakeLink(parent_target, text::UrlForm(file, false), o.m_strHomeTarget, {},
-                  o.m_strNavHome);
+  // The address and target are option values written into attributes; the
+  // link's text is a label and stays HTML.
+  return MakeLink(parent_target, text::EscapeAttribute(text::UrlForm(file, false)),
+                  text::EscapeAttribute(o.m_strHomeTarget), {}, o.m_strNavHome);
 }
 
 std::string PageWriter::LabelLink(bool parent_target, std::string_view href,
@@ -42,7 +45,9 @@ PageWriter::ExtraLinks PageWriter::BuildExtraLinks(bool parent_target,
   for (int i = 0; i < 3; ++i) {
     const Extra& e = extras[i];
     if (!e.include || (e.surname_only && !surname_page)) continue;
-    const std::string link = MakeLink(parent_target, e.dest, e.target, e.prompt, e.label);
+    const std::string link = MakeLink(parent_target, text::EscapeAttribute(e.dest),
+                                      text::EscapeAttribute(e.target),
+                                      text::EscapeAttribute(e.prompt), e.label);
     if (e.second_line) {
       if (!second_line.empty()) second_line += link_separator_;
       second_line += link;

@@ -19,6 +19,9 @@ bool WritePageFile(RunEnvironment& env, RunStatistics& statistics,
     page = cleaned;
   }
   const std::string native = platform::NativePath(path);
+  // The file belongs to this run's site even when writing it fails: the
+  // manifest keeps it, so no later step takes it for another run's page.
+  statistics.RecordSiteFile(native);
   const platform::WriteResult result = env.files().WriteFileIfChanged(native, page);
   if (result == platform::WriteResult::kFailed) {
     env.warnings().Add(WarningCode::kFileNotWritten, native, ref);

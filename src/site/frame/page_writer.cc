@@ -7,6 +7,7 @@
 #include "platform/file_system.h"
 #include "site/frame/dividers.h"
 #include "text/charset.h"
+#include "text/html_escape.h"
 #include "text/paths.h"
 #include "text/string_ops.h"
 #include "text/text_tidy.h"
@@ -209,9 +210,14 @@ std::string PageWriter::BuildHead(std::string_view title, std::string_view extra
     if (!keywords.empty()) keywords += ',';
     keywords += extra_keywords;
   }
-  head += "<meta name=\"Keywords\" content=\"" + keywords + "\">\r\n";
-  head += "<meta name=\"Description\" content=\"" + o.m_strDescription + "\">\r\n";
-  head += "<meta name=\"Author\" content=\"" + o.m_strAuthor + "\">\r\n";
+  // Option values written into attributes are escaped for them; the user's
+  // own HTML blocks, headers and footers stay HTML.
+  head +=
+      "<meta name=\"Keywords\" content=\"" + text::EscapeAttribute(keywords) + "\">\r\n";
+  head += "<meta name=\"Description\" content=\"" +
+          text::EscapeAttribute(o.m_strDescription) + "\">\r\n";
+  head += "<meta name=\"Author\" content=\"" + text::EscapeAttribute(o.m_strAuthor) +
+          "\">\r\n";
   if (is_start_page) {
     head += "<meta name=\"Generator\" content=\"";
     head += platform::kProductName;
@@ -222,8 +228,9 @@ std::string PageWriter::BuildHead(std::string_view title, std::string_view extra
   if (!frameset) {
     const std::string& prefix = media ? relative_prefix_ : std::string();
     if (!is_start_page) {
-      head += "<link rel=\"Start\" type=\"text/html\" title=\"" + o.m_strTitleSurname +
-              "\" href=\"" + prefix + first_surname_file_ + "\">\r\n";
+      head += "<link rel=\"Start\" type=\"text/html\" title=\"" +
+              text::EscapeAttribute(o.m_strTitleSurname) + "\" href=\"" + prefix +
+              first_surname_file_ + "\">\r\n";
     }
     head += "<link rel=\"StyleSheet\" type=\"text/css\" href=\"" + prefix +
             o.m_strFilePrefix + "base.css\">\r\n";

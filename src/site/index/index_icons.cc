@@ -61,6 +61,8 @@ int WriteIconFiles(const COptions& options, RunStatistics* statistics) {
   for (const IndexIcon& icon : IndexIcons()) {
     const std::string path =
         platform::NativePath(folder + options.m_strFilePrefix + std::string(icon.file));
+    // An icon already in place is kept, and stays a file of the site.
+    statistics->RecordSiteFile(path);
     if (platform::FileExists(path)) continue;
     const std::string gif = IconImage(icon);
     if (gif.empty() || !platform::WriteWholeFile(path, gif)) continue;

@@ -17,13 +17,9 @@
 namespace vellix::site {
 namespace {
 
-std::string FoldReference(std::string_view reference) {
-  std::string out(reference);
-  for (char& c : out) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  }
-  return out;
-}
+// Entries are found by the individual's key, compared exactly as record
+// keys are (I1 and i1 are two people).
+std::string LookupKey(std::string_view reference) { return std::string(reference); }
 
 int64_t FirstNumberOf(std::string_view text) {
   size_t pos = 0;
@@ -114,7 +110,7 @@ bool NameIndex::AddIndividual(const IndividualSummary& summary, uint8_t flags) {
   // surname count either.
   if (summary.living && options_.m_bExcludeLiving) return false;
 
-  std::string folded = FoldReference(summary.key);
+  std::string folded = LookupKey(summary.key);
   size_t position;
   auto found = lookup_.find(folded);
   if (found != lookup_.end()) {
@@ -135,6 +131,10 @@ bool NameIndex::AddIndividual(const IndividualSummary& summary, uint8_t flags) {
   int32_t name_break = 0;
   entry.name = name.DisplayName(privacy_, summary.living, summary.alias, &name_break,
                                 {.surname_first = true});
+  // A NAME line with nothing in it ("1 NAME", "1 NAME //") gives no name at
+  // all; such a person is filed with the other surname-less ones, under the
+  // heading of the option set's unknown-surname label, not under a blank one.
+  if (entry.name.empty()) entry.name = "?, ";
   entry.givenEnd = name_break;
   entry.pageName = summary.homePageId;
   entry.reference = summary.key;
@@ -153,7 +153,7 @@ bool NameIndex::AddIndividual(const IndividualSummary& summary, uint8_t flags) {
 }
 
 void NameIndex::SetPageLinks(std::string_view reference, std::string_view text) {
-  const std::string folded = FoldReference(reference);
+  const std::string folded = LookupKey(reference);
   auto found = lookup_.find(folded);
   if (found != lookup_.end()) {
     entries_[found->second].pageLinks = std::string(text);
@@ -163,14 +163,14 @@ void NameIndex::SetPageLinks(std::string_view reference, std::string_view text) 
 }
 
 std::string NameIndex::PageLinksOf(std::string_view reference) const {
-  const std::string folded = FoldReference(reference);
+  const std::string folded = LookupKey(reference);
   if (const IndexEntry* entry = Find(reference)) return entry->pageLinks;
   auto links = unlisted_links_.find(folded);
   return links == unlisted_links_.end() ? std::string() : links->second;
 }
 
 const IndexEntry* NameIndex::Find(std::string_view reference) const {
-  auto found = lookup_.find(FoldReference(reference));
+  auto found = lookup_.find(LookupKey(reference));
   return found == lookup_.end() ? nullptr : &entries_[found->second];
 }
 
@@ -207,7 +207,7 @@ void NameIndex::Sort(SortMode mode) {
 
 void NameIndex::RebuildLookup() {
   for (size_t i = 0; i < entries_.size(); ++i) {
-    lookup_[FoldReference(entries_[i].reference)] = i;
+    lookup_[LookupKey(entries_[i].reference)] = i;
   }
 }
 

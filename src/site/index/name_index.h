@@ -99,7 +99,7 @@ class NameIndex : public IndividualSink {
   /// the lifespan.
   static std::string DialogText(const IndexEntry& entry, bool without_suffix);
 
-  /// The entry of `reference` (letter case ignored), or nullptr.
+  /// The entry of `reference` (compared exactly, as record keys are), or nullptr.
   const IndexEntry* Find(std::string_view reference) const;
   /// Page links stored for `reference`, listed or not ("" when none).
   std::string PageLinksOf(std::string_view reference) const;

@@ -276,17 +276,5 @@ TEST(GenerateReport, ExitStatusOfEachOutcome) {
   }
 }
 
-// The removed files are reported only by statistics that count them.
-TEST(GenerateReport, StaleFilesAreReportedOnlyWhereCounted) {
-  struct Without {
-    int familyRecords = 4;
-  };
-  struct With {
-    uint32_t staleFilesRemoved = 9;
-  };
-  EXPECT_EQ(StaleFilesRemoved(Without()), std::nullopt);
-  EXPECT_EQ(StaleFilesRemoved(With()), std::optional<uint32_t>(9));
-}
-
 }  // namespace
 }  // namespace vellix::cli

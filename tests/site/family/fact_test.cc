@@ -462,3 +462,122 @@ TEST_F(FactTest, MarriageSettingWarnings) {
 
 }  // namespace
 }  // namespace vellix::site
+
+namespace vellix::site {
+namespace {
+
+// A dead person's fact shared (_SHAR) with someone else shows that person's
+// data; never when the site hides that person's details.
+TEST_F(FactTest, SharedFactsStopBeforeAPersonWhoseDetailsAreHidden) {
+  options_.m_bAssumeLiving = true;
+  options_.m_factInclude[23] = 2;
+  const std::string records =
+      "0 @I1@ INDI\r\n1 NAME Old /Man/\r\n1 DEAT Y\r\n1 OCCU\r\n2 _SHAR @I4@\r\n"
+      "0 @I4@ INDI\r\n1 NAME Young /Heir/\r\n1 BIRT\r\n2 DATE 1985\r\n"
+      "1 OCCU Dancer\r\n2 PLAC Secretville\r\n"
+      // A family fact shared with a couple, one of them the living heir.
+      "0 @F1@ FAM\r\n1 HUSB @I4@\r\n1 RESI\r\n2 PLAC Hideaway\r\n";
+  struct Case {
+    const char* name;
+    bool exclude_living;
+    bool living_details;
+    bool shown;
+  };
+  for (const Case& c : {Case{"included with details", false, true, true},
+                        Case{"details hidden", false, false, false},
+                        Case{"excluded", true, true, false}}) {
+    options_.m_bExcludeLiving = c.exclude_living;
+    options_.m_bLivingDetails = c.living_details;
+    Read(records);
+    PersonFacts p =
+        Collector().CollectPerson(Load(RecordKind::kIndividual, "I1"), false, "F9");
+    ASSERT_EQ(p.other.size(), 1u) << c.name;
+    EXPECT_EQ(p.other[0].description == "Dancer", c.shown) << c.name;
+    EXPECT_EQ(p.other[0].place == "Secretville", c.shown) << c.name;
+    EXPECT_EQ(p.other[0].shared_key == "I4", c.shown) << c.name;
+
+    GedcomNode shared(1, LookupTag("RESI"), "RESI", "");
+    shared.children.emplace_back(2, kTagNonstandard, "_SHAR", "@F1@");
+    shared.children.back().pointer = "F1";
+    Fact fact = Collector().BuildFact(shared, false, "F9");
+    EXPECT_EQ(fact.place == "Hideaway", c.shown) << c.name;
+  }
+  EXPECT_EQ(test_env_.env.warnings().GetTotal(), 0);
+}
+
+// Under "filter dates" a birth, christening, burial or marriage of a living
+// person shows the replacement text and nothing that would tell the date:
+// no place, no notes, no citations; at the end of the page as well.
+TEST_F(FactTest, APrivateDateTakesItsNotesAndCitationsAlong) {
+  options_.m_bFilterDates = true;
+  options_.m_bFactNotes = true;
+  options_.m_factInclude[48] = 1;  // christenings at the end of the page
+  options_.m_nAltBmdFacts = 1;     // second births at the end of the page
+  options_.m_factInclude[23] = 1;  // occupations at the end: not filtered
+  PersonFacts p = Person(
+      "1 BIRT\r\n2 DATE 3 MAY 1985\r\n2 PLAC Birthtown\r\n2 NOTE born at home\r\n"
+      "2 SOUR @S1@\r\n3 PAGE p. 3 May 1985\r\n"
+      "1 BIRT\r\n2 DATE 4 MAY 1985\r\n2 PLAC Othertown\r\n2 SOUR @S1@\r\n"
+      "1 CHR\r\n2 DATE 9 JUN 1985\r\n2 PLAC Churchtown\r\n2 NOTE font\r\n"
+      "1 OCCU Pilot\r\n2 SOUR @S1@\r\n0 @S1@ SOUR\r\n",
+      true);
+  ASSERT_EQ(p.born.size(), 1u);
+  ASSERT_EQ(p.end.size(), 3u);
+  for (const Fact* fact : {&p.born[0], &p.end[0], &p.end[1]}) {
+    EXPECT_EQ(fact->date, "(Private)") << fact->label;
+    EXPECT_TRUE(fact->place.empty()) << fact->label;
+    EXPECT_TRUE(fact->notes.empty()) << fact->label;
+    EXPECT_TRUE(fact->citations.empty()) << fact->label;
+  }
+  EXPECT_EQ(p.end[2].description, "Pilot");
+  EXPECT_EQ(p.end[2].citations.size(), 1u) << "other facts keep their citations";
+}
+
+// The TYPE text of a fact becomes part of its label: converted like every
+// other GEDCOM text, while the option set's own label stays as written.
+TEST_F(FactTest, TypeTextInALabelIsEscaped) {
+  options_.m_factInclude[12] = 2;  // education
+  options_.m_factInclude[23] = 2;  // occupation
+  options_.m_factInclude[49] = 2;  // other events
+  options_.SetFactLabel(12, "<i>Education</i>");
+  PersonFacts p = Person(
+      "1 EVEN x\r\n2 TYPE <script>alert(1)</script>\r\n"
+      "1 EDUC x\r\n2 TYPE <b>&\r\n"
+      "1 OCCU x\r\n2 TYPE \"quoted\"\r\n");
+  EXPECT_EQ(Labels(p.other),
+            (std::vector<std::string>{"&lt;script&gt;alert(1)&lt;/script&gt;",
+                                      "<i>Education</i> (&lt;b&gt;&amp;)",
+                                      "Occupation (&#34;quoted&#34;)"}));
+  options_.SetFactLabel(34, "^scr");  // a pattern label shows the matched text
+  options_.m_factInclude[34] = 2;
+  p = Person("1 EVEN x\r\n2 TYPE <script>\r\n");
+  EXPECT_EQ(Labels(p.other), (std::vector<std::string>{"&lt;script&gt;"}));
+}
+
+TEST_F(FamilyFactTest, TypeTextOfAMarriageIsEscaped) {
+  FamilyFacts f = Family("1 MARR\r\n2 TYPE <script>\r\n2 DATE 1920\r\n");
+  ASSERT_EQ(f.married.size(), 1u);
+  EXPECT_EQ(f.married[0].label, "Married");  // the marriage label wins
+  options_.m_factInclude[53] = 2;
+  f = Family("1 DIV\r\n2 TYPE <u>court</u>\r\n");
+  EXPECT_EQ(Labels(f.married),
+            (std::vector<std::string>{"Divorced (&lt;u&gt;court&lt;/u&gt;)"}));
+}
+
+TEST_F(FamilyFactTest, EveryFactOfALivingCoupleIsDateFiltered) {
+  options_.m_bFilterDates = true;
+  options_.m_factInclude[53] = 1;  // divorces at the end of the page
+  options_.m_factInclude[55] = 2;  // engagements within
+  FamilyFacts f = Family(
+      "1 ENGA\r\n2 DATE 2009\r\n2 PLAC Paris\r\n1 DIV\r\n2 DATE 2015\r\n2 PLAC Oslo\r\n",
+      true);
+  ASSERT_EQ(f.married.size(), 1u);
+  ASSERT_EQ(f.end.size(), 1u);
+  for (const Fact* fact : {&f.married[0], &f.end[0]}) {
+    EXPECT_EQ(fact->date, "(Private)") << fact->label;
+    EXPECT_TRUE(fact->place.empty()) << fact->label;
+  }
+}
+
+}  // namespace
+}  // namespace vellix::site

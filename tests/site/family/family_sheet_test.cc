@@ -252,16 +252,58 @@ TEST_F(FamilySheetTest, LogEntriesAndIndexMarks) {
   EXPECT_NE(warnings[0].find("stories/tom.html"), std::string::npos);
 }
 
+// A husband who is also his own child makes the family circular (warning
+// 21); a child listed twice is only repeated, and the warning says so (28).
 TEST_F(FamilySheetTest, AFamilyThatHoldsAMemberTwiceIsWrittenOnce) {
-  Load(kCouple + std::string("0 @F7@ FAM\r\n1 HUSB @I1@\r\n1 WIFE @I2@\r\n1 CHIL @I1@\r\n"
-                             "1 CHIL @I3@\r\n1 CHIL @I3@\r\n"));
-  ASSERT_TRUE(WriteFamily("F7"));
-  const std::string page = Page("grpf7.html");
-  EXPECT_EQ(Count(page, "John Smith</"), 2u);  // title and husband line only
-  EXPECT_EQ(Count(page, "Ann Smith"), 1u);
-  const std::vector<std::string> warnings = WarningLines();
-  ASSERT_EQ(warnings.size(), 1u);
-  EXPECT_NE(warnings[0].find("has a circular reference"), std::string::npos);
+  struct Case {
+    const char* lines;
+    std::vector<std::string> warnings;
+  };
+  const Case cases[] = {
+      {"1 HUSB @I1@\r\n1 WIFE @I2@\r\n1 CHIL @I1@\r\n1 CHIL @I3@\r\n",
+       {"Family F7 (<a href=\"\">F7</a>) has a circular reference. Web page "
+        "generation is incomplete."}},
+      {"1 HUSB @I1@\r\n1 WIFE @I2@\r\n1 CHIL @I3@\r\n1 CHIL @I3@\r\n",
+       {"Family F7 (<a href=\"\">F7</a>) names individual I3 more than once. The "
+        "repeat was left out."}},
+      {"1 HUSB @I1@\r\n1 WIFE @I1@\r\n1 CHIL @I3@\r\n",
+       {"Family F7 (<a href=\"\">F7</a>) names individual I1 more than once. The "
+        "repeat was left out."}},
+  };
+  for (const Case& c : cases) {
+    test_env_.env.warnings().Reset();
+    Load(kCouple + std::string("0 @F7@ FAM\r\n") + c.lines);
+    writer_.reset();
+    ASSERT_TRUE(WriteFamily("F7"));
+    const std::string page = Page("grpf7.html");
+    EXPECT_EQ(Count(page, "John Smith</"), 2u) << c.lines;  // title and husband line
+    EXPECT_EQ(Count(page, "Ann Smith"), 1u) << c.lines;
+    EXPECT_EQ(WarningLines(), c.warnings);
+  }
+}
+
+// With living individuals excluded, a family of a dead husband and a living
+// wife still has its page; her surname must not show in the keywords (the
+// title shows only ">>>"), and the individuals log says she was excluded.
+TEST_F(FamilySheetTest, AnExcludedSpouseLeavesNoSurnameInTheKeywords) {
+  options_.m_bKeywordSurnames = true;
+  options_.m_bExcludeLiving = true;
+  options_.m_bAssumeLiving = true;
+  Load(
+      "0 @I1@ INDI\r\n1 NAME Otto /Brandt/\r\n1 SEX M\r\n1 DEAT Y\r\n1 FAMS @F1@\r\n"
+      "0 @I2@ INDI\r\n1 NAME Yolanda /Zeferino/\r\n1 SEX F\r\n1 BIRT\r\n2 DATE "
+      "1990\r\n1 FAMS @F1@\r\n"
+      "0 @F1@ FAM\r\n1 HUSB @I1@\r\n1 WIFE @I2@\r\n");
+  ASSERT_TRUE(WriteFamily("F1"));
+  const std::string page = Page("grpf1.html");
+  EXPECT_NE(
+      page.find("<meta name=\"Keywords\" content=\"Genealogy,Group,Sheet,Brandt\">"),
+      std::string::npos);
+  EXPECT_EQ(page.find("Zeferino"), std::string::npos);
+  EXPECT_EQ(page.find("Yolanda"), std::string::npos);
+  EXPECT_EQ(page.find("1990"), std::string::npos);
+  EXPECT_FALSE(log_.Individual("I1").excluded);
+  EXPECT_TRUE(log_.Individual("I2").excluded);
 }
 
 TEST_F(FamilySheetTest, EvaluatePassWritesNothing) {

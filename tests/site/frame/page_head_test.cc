@@ -211,3 +211,47 @@ TEST_F(PageHeadTest, MediaBodyAttributesComeFromTheMediaGroupOnly) {
 
 }  // namespace
 }  // namespace vellix::site
+
+namespace vellix::site {
+namespace {
+
+// Option values that land in attributes cannot break out of them (a quote
+// in the author's name once ended the attribute); entities the user wrote
+// stay as they are, and blocks meant as HTML stay HTML.
+TEST_F(PageHeadTest, OptionValuesAreEscapedForTheAttributesTheyEnter) {
+  options_.m_strAuthor = "Ann \"Nan\" <Lee> & Co";
+  options_.m_strDescription = "Müller &amp; Söhne";
+  options_.m_strKeywords = "a\"b";
+  options_.m_strTitleSurname = "Sur\"names";
+  options_.m_strStdBeforeHeadEnd = "<meta name=\"x\" content=\"raw\">";
+  PageWriter writer = Prepared();
+  const std::string head = writer.BuildHead("T", "Smith");
+  for (const char* expected :
+       {"<meta name=\"Author\" content=\"Ann &quot;Nan&quot; &lt;Lee&gt; &amp; Co\">",
+        "<meta name=\"Description\" content=\"Müller &amp; Söhne\">",
+        "<meta name=\"Keywords\" content=\"a&quot;b,Smith\">",
+        "<link rel=\"Start\" type=\"text/html\" title=\"Sur&quot;names\"",
+        "<meta name=\"x\" content=\"raw\">"}) {
+    EXPECT_NE(head.find(expected), std::string::npos) << expected << "\n" << head;
+  }
+}
+
+TEST_F(PageHeadTest, LinkOptionsAreEscapedForTheirAttributes) {
+  options_.m_strHomePage = "../home\" onclick=\"x.html";
+  options_.m_strHomeTarget = "t\"x";
+  options_.m_bExtra1 = true;
+  options_.m_strExtra1Dest = "http://x.org/?a=1&b=\"2\"";
+  options_.m_strExtra1Prompt = "Say \"hi\"";
+  options_.m_strExtra1Label = "<b>Extra</b>";
+  PageWriter writer = Prepared();
+  const std::string bar = writer.FamilyBar(false, false);
+  for (const char* expected :
+       {"href=\"../home&quot;%20onclick=&quot;x.html\" target=\"t&quot;x\"",
+        "href=\"http://x.org/?a=1&amp;b=&quot;2&quot;\"", "title=\"Say &quot;hi&quot;\"",
+        "><b>Extra</b></a>"}) {
+    EXPECT_NE(bar.find(expected), std::string::npos) << expected << "\n" << bar;
+  }
+}
+
+}  // namespace
+}  // namespace vellix::site

@@ -31,7 +31,7 @@ TEST_F(NameIndexTest, EntryHoldsTheIndexFormOfTheIndividual) {
   s.relationship = "great-grandfather";
   s.familyPageIds = {"F1", "F3"};
   ASSERT_TRUE(index_.AddIndividual(s, uint8_t{0}));
-  const IndexEntry* e = index_.Find("i7");
+  const IndexEntry* e = index_.Find("I7");
   ASSERT_NE(e, nullptr);
   EXPECT_EQ(e->name, "Smith, John Paul, Jr.");
   EXPECT_EQ(e->givenEnd, 16);
@@ -112,17 +112,18 @@ TEST_F(NameIndexTest, DialogSortsByReferenceTextOrNumber) {
 TEST_F(NameIndexTest, PageLinksReachEntriesAddedBeforeOrAfter) {
   index_.SetPageLinks("I1", "early");
   EXPECT_EQ(index_.Find("I1"), nullptr);
-  EXPECT_EQ(index_.PageLinksOf("i1"), "early");
+  EXPECT_EQ(index_.PageLinksOf("I1"), "early");
+  EXPECT_EQ(index_.PageLinksOf("i1"), "");  // another individual
   index_.AddIndividual(Person("I1", "A", "B"), uint8_t{0});
   EXPECT_EQ(index_.Find("I1")->pageLinks, "early");
-  index_.SetPageLinks("i1", "late");
+  index_.SetPageLinks("I1", "late");
   EXPECT_EQ(index_.Find("I1")->pageLinks, "late");
   EXPECT_EQ(index_.count(), 1);
 }
 
 TEST_F(NameIndexTest, TheSameIndividualIsListedOnce) {
   index_.AddIndividual(Person("I1", "A", "Old"), uint8_t{0});
-  index_.AddIndividual(Person("i1", "A", "New"), uint8_t{0});
+  index_.AddIndividual(Person("I1", "A", "New"), uint8_t{0});
   EXPECT_EQ(index_.count(), 1);
   EXPECT_EQ(index_.Find("I1")->name, "New, A");
 }
@@ -220,6 +221,42 @@ TEST_F(NameIndexTest, IndividualsLogListsFamilyPagesWhenNoFamilyPageWasWritten) 
   EXPECT_EQ(log.individuals()[0].family_pages, (Texts{"grpf1.html"}));
   EXPECT_EQ(log.individuals()[1].ref, "I1");
   EXPECT_EQ(log.individuals()[1].family_pages, (Texts{"grpf1.html", "grpf3.html"}));
+}
+
+}  // namespace
+}  // namespace vellix::site
+
+namespace vellix::site {
+namespace {
+
+// I1 and i1 are two people with two entries; neither replaces the other.
+TEST_F(NameIndexTest, ReferencesThatDifferOnlyByCaseAreTwoEntries) {
+  index_.AddIndividual(Person("I1", "Upper", "Case"), uint8_t{0});
+  index_.AddIndividual(Person("i1", "Lower", "Case"), uint8_t{0});
+  EXPECT_EQ(index_.count(), 2);
+  ASSERT_NE(index_.Find("I1"), nullptr);
+  ASSERT_NE(index_.Find("i1"), nullptr);
+  EXPECT_EQ(index_.Find("I1")->name, "Case, Upper");
+  EXPECT_EQ(index_.Find("i1")->name, "Case, Lower");
+}
+
+// A NAME line with nothing in it gives no name: such a person is filed with
+// the other surname-less people (under the unknown-surname heading), not
+// under a blank heading of his own.
+TEST_F(NameIndexTest, AnEmptyNameIsFiledWithoutSurname) {
+  for (const char* raw : {"", "//", " / / "}) {
+    index_.Reset();
+    IndividualSummary s = Person("I1", "", "");
+    s.name = GedcomName();
+    s.name.ParseName(GedcomNode(1, kTagName, "NAME", raw), options_);
+    ASSERT_TRUE(index_.AddIndividual(s, uint8_t{0}));
+    index_.AddIndividual(Person("I2", "Al", ""), uint8_t{0});
+    index_.Sort(NameIndex::SortMode::kIndex);
+    index_.Paginate();
+    ASSERT_EQ(index_.groups().size(), 1u) << raw;
+    EXPECT_EQ(index_.groups()[0].surname, "?") << raw;
+    EXPECT_EQ(index_.groups()[0].count, 2) << raw;
+  }
 }
 
 }  // namespace
