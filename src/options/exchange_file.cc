@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "gedcom/charset.h"
+#include "text/charset.h"
 #include "text/string_ops.h"
 
 namespace vellix::options {
