@@ -5,6 +5,7 @@
 
 #include "gedcom/gedcom_reader.h"
 #include "gedcom/record_store.h"
+#include "model/family_reference.h"
 #include "model/privacy.h"
 #include "options/options.h"
 #include "platform/settings_store.h"
@@ -20,16 +21,6 @@ std::string FileKey(std::string_view id) {
   std::string safe = text::FileSafeId(id);
   if (safe.empty()) safe = "_";
   return safe;
-}
-
-// The value of the first level-1 EVEN whose first TYPE line is exactly
-// `type`; nullptr when there is none.
-const std::string* CustomFactValue(const GedcomRecord& family, const std::string& type) {
-  for (const GedcomNode& even : family.Children(kTagEven)) {
-    const GedcomNode* type_line = even.FirstChild(kTagType);
-    if (type_line != nullptr && type_line->value == type) return &even.value;
-  }
-  return nullptr;
 }
 
 // The living test of one member, made once per individual and kept in its
@@ -64,18 +55,12 @@ const std::string& FamilyPageId(GedcomRecord& entry, const GedcomRecord* family,
   if (numbering < 1 || numbering > 3) {
     entry.pageId = entry.key;
   } else {
-    const std::string* value = nullptr;
-    if (family != nullptr) {
-      if (numbering == 1 || numbering == 2) {
-        const GedcomNode* line = family->FirstChild(numbering == 1 ? kTagRefn : kTagRin);
-        if (line != nullptr) value = &line->value;
-      } else {
-        value = CustomFactValue(*family, options.m_strFamilyRefTag);
-      }
-    }
-    // A value that gives no file name of its own ("", "../..") would make
-    // every such family share one page: it counts as missing.
-    if (value != nullptr && !text::FileSafeId(*value).empty()) {
+    const std::string* value =
+        family == nullptr
+            ? nullptr
+            : FamilyReferenceValue(*family, static_cast<FamilyNumbering>(numbering),
+                                   options.m_strFamilyRefTag);
+    if (value != nullptr) {
       entry.pageId = *value;
     } else {
       entry.pageId = options.m_strNoRefPrefix + entry.key;
