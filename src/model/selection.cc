@@ -4,12 +4,12 @@
 #include <cstdio>
 
 #include "gedcom/gedcom_reader.h"
-#include "gedcom/record_store.h"
+#include "run/warning_log.h"
 #include "model/family_reference.h"
 #include "model/privacy.h"
+#include "gedcom/record_store.h"
 #include "options/options.h"
 #include "platform/settings_store.h"
-#include "run/warning_log.h"
 #include "text/paths.h"
 
 namespace vellix {
