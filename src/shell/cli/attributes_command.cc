@@ -12,9 +12,14 @@
 #include "options/attributes_configure.h"
 #include "options/attributes_exchange.h"
 #include "options/options.h"
+#include "platform/clock.h"
+#include "platform/file_access.h"
 #include "platform/file_system.h"
+#include "platform/progress_view.h"
 #include "platform/prompter.h"
 #include "platform/settings_store.h"
+#include "run/run_environment.h"
+#include "shell/cli/cli_session.h"
 #include "shell/cli/command_line.h"
 #include "shell/cli/commands.h"
 #include "shell/cli/terminal_prompter.h"
@@ -34,6 +39,7 @@ struct Context {
   COptions& options;
   std::string option_set_path;
   platform::Prompter& prompter;
+  platform::SettingsStore& settings;
   AttributeOwner owner = AttributeOwner::kIndividuals;
   std::string gedcom;         // native path of the GEDCOM file to compare with, or ""
   bool gedcom_given = false;  // named with --gedcom rather than by the option set
@@ -79,9 +85,14 @@ bool ReadEntries(const Context& c, std::vector<ConfigureEntry>* entries, bool* f
   ReaderSettings settings;
   settings.medical_tag = c.options.m_strMedicalTag;
   settings.process_nonstandard_tags = c.options.m_bNonstandardTags;
-  settings.support = platform::ReadSupportFlags(platform::SettingsStore::Application());
+  settings.support = platform::ReadSupportFlags(c.settings);
+  // Reading the file leaves the last run's warnings.txt and logs alone.
+  platform::NullProgressView no_progress;
+  platform::SystemClock clock;
+  platform::LocalFileAccess files;
+  RunEnvironment env(c.prompter, no_progress, clock, files, c.settings, std::string());
   RecordStore store;
-  GedcomReader reader(store);
+  GedcomReader reader(store, env);
   reader.SetSettings(settings);
   if (!reader.Open(c.gedcom)) return false;
   const bool read = reader.ReadPass(true, nullptr, nullptr);
@@ -367,22 +378,22 @@ int RunAttributesCommand(const std::vector<std::string>& args) {
   if (line.Has("--yes")) answer = true;
   if (line.Has("--no")) answer = false;
   TerminalPrompter prompter(answer, false);
-  platform::ScopedPrompter use_prompter(&prompter);
-
-  COptions* loaded = GetCurrentOptions();
-  if (loaded->m_nLoadError != 0) return kExitUsage;
+  CliSession session(prompter);
+  COptions& loaded = session.option_set().options();
+  if (loaded.m_nLoadError != 0) return kExitUsage;
   std::optional<std::string> gedcom = line.Value("--gedcom");
   if (!gedcom) gedcom = line.Value("-g");
   const Context c{
-      .options = *loaded,
-      .option_set_path = CurrentOptionsPath(),
+      .options = loaded,
+      .option_set_path = session.option_set().path(),
       .prompter = prompter,
+      .settings = session.settings(),
       .owner = line.Has("--families") || line.Has("-f") ? AttributeOwner::kFamilies
                                                         : AttributeOwner::kIndividuals,
-      .gedcom = gedcom ? *gedcom : platform::NativePath(loaded->m_strGedcomFile),
+      .gedcom = gedcom ? *gedcom : platform::NativePath(loaded.m_strGedcomFile),
       .gedcom_given = gedcom.has_value(),
-      .sort = options::ReadConfigureSortSettings(platform::SettingsStore::Application()),
-      .save = [loaded] { return loaded->SaveOptions(); },
+      .sort = options::ReadConfigureSortSettings(session.settings()),
+      .save = [&session] { return session.option_set().Save(); },
   };
 
   if (command == "list" && operands == 0) return List(c);

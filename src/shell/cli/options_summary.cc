@@ -17,9 +17,9 @@ constexpr char kCannotOpen[] =
     "Internet browser associated with files of this type.\n";
 
 // The name of the GEDCOM dialect the option set picks for a run.
-std::string DialectName(int32_t ordinal) {
+std::string DialectName(int32_t ordinal, const std::string& app_folder) {
   DialectTable table;
-  const std::string ini = platform::FindResource("gedcom.ini");
+  const std::string ini = platform::FindResource("gedcom.ini", app_folder);
   if (!ini.empty()) table.LoadFile(ini);
   const GedcomDialect* dialect = table.Find(ordinal);
   return dialect != nullptr ? dialect->name : std::string(kDefaultDialectName);
@@ -30,7 +30,8 @@ std::string DialectName(int32_t ordinal) {
 int WriteOptionsSummary(const SummaryRequest& request, platform::Prompter& prompter) {
   options::ListingInputs inputs;
   inputs.option_set_path = request.option_set_path;
-  inputs.dialect_name = DialectName(request.options.m_nSpecialProcessing);
+  inputs.dialect_name =
+      DialectName(request.options.m_nSpecialProcessing, request.app_folder);
   inputs.app = options::ReadListingAppSettings(request.settings);
   inputs.now = platform::SystemClock().LocalNow();
   std::string path;
