@@ -63,7 +63,7 @@ std::string BackupPath(const OptionFileContext& file) {
 void MakeBackup(const OptionFileContext& file) {
   std::string data;
   if (!platform::ReadWholeFile(file.path, &data) || data.empty()) return;
-  platform::WriteWholeFile(BackupPath(file), data);
+  platform::ReplaceFileContents(BackupPath(file), data);
 }
 
 std::string AbsolutePath(const std::string& path) {
@@ -125,7 +125,9 @@ bool COptions::SaveOptions(const OptionFileContext& file) {
   const int32_t file_version = m_nFileVersion;
   const int32_t load_error = m_nLoadError;
   const std::string image = WriteToString();
-  if (!platform::WriteWholeFile(path, image)) {
+  // Through a temporary file: a save that fails half-way (a full disk)
+  // leaves the previous file whole.
+  if (!platform::ReplaceFileContents(path, image)) {
     m_nFileVersion = file_version;
     m_nLoadError = load_error;
     prompter.Show(MessageIcon::kStop, Format(kCannotSave, path));
