@@ -70,10 +70,17 @@ void SortConfigureEntries(AttributeOwner owner, const ConfigureSortSettings& sor
 AttributesConfigure::AttributesConfigure(AttributeOwner owner, const COptions& options,
                                          std::vector<ConfigureEntry> entries,
                                          ConfigureSortSettings sort)
+    : AttributesConfigure(owner, options, std::move(entries), sort,
+                          options.m_strGedcomFile) {}
+
+AttributesConfigure::AttributesConfigure(AttributeOwner owner, const COptions& options,
+                                         std::vector<ConfigureEntry> entries,
+                                         ConfigureSortSettings sort,
+                                         const std::string& gedcom_file)
     : owner_(owner),
       folders_(AttributeFolders::Of(options)),
       dest_folder_(options.m_strDestFolder),
-      gedcom_name_(platform::FileNameOf(options.m_strGedcomFile)),
+      gedcom_name_(platform::FileNameOf(gedcom_file)),
       entries_(std::move(entries)),
       sort_(sort) {
   list_.CopyFrom(owner == AttributeOwner::kIndividuals ? options.m_indivAttributes

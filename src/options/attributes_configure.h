@@ -56,6 +56,11 @@ class AttributesConfigure {
   /// are the extra entries.
   AttributesConfigure(AttributeOwner owner, const COptions& options,
                       std::vector<ConfigureEntry> entries, ConfigureSortSettings sort);
+  /// As above for entries taken from `gedcom_file` (path) rather than the
+  /// option set's input file; its name goes into the title and tool tip.
+  AttributesConfigure(AttributeOwner owner, const COptions& options,
+                      std::vector<ConfigureEntry> entries, ConfigureSortSettings sort,
+                      const std::string& gedcom_file);
 
   AttributeOwner owner() const { return owner_; }
 

@@ -187,6 +187,25 @@ TEST_F(AttributesCliTest, PurgeRemovesWhatTheGedcomFileDoesNotHold) {
             "I1\tKowalski, Jan\ta.htm\t\t\t\n");
 }
 
+TEST_F(AttributesCliTest, ListComparesWithTheFileNamedAndKeepsEachEntryOnOneLine) {
+  UseTree();
+  ASSERT_EQ(
+      Vellix("attributes set I1 --text \"$(printf 'line one\\nline\\ttwo')\"").status, 0);
+  work_.Write("other.ged",
+              "0 HEAD\n1 GEDC\n2 VERS 5.5\n1 CHAR ASCII\n"
+              "0 @I7@ INDI\n1 NAME Eve /Adams/\n0 TRLR\n");
+  EXPECT_EQ(Vellix("attributes list --gedcom other.ged").out,
+            "Configure Individuals in other.ged\n"
+            "Attributes are defined for 1 entry\n"
+            "including 1 entry not in this GEDCOM file\n"
+            "I1\t(not in this GEDCOM file)\t\tline one\\nline\\ttwo\t\t\n");
+  // Without a GEDCOM file to compare with, the entries are listed alone.
+  ASSERT_EQ(Vellix("options set strGedcomFile ''").status, 0);
+  EXPECT_EQ(Vellix("attributes list").out,
+            "Attributes are defined for 1 entry\n"
+            "I1\t\t\tline one\\nline\\ttwo\t\t\n");
+}
+
 TEST_F(AttributesCliTest, AnExportNeverOverwritesAnotherFileUnasked) {
   UseTree();
   work_.Write("notes.csv", "my own notes");

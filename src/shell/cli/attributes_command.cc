@@ -108,7 +108,7 @@ std::optional<AttributesConfigure> OpenSession(const Context& c, bool* have_gedc
   std::vector<ConfigureEntry> entries;
   if (!ReadEntries(c, &entries, have_gedcom)) return std::nullopt;
   return std::make_optional<AttributesConfigure>(c.owner, c.options, std::move(entries),
-                                                 c.sort);
+                                                 c.sort, c.gedcom);
 }
 
 int Finish(const Context& c, AttributesConfigure& session) {
@@ -117,13 +117,30 @@ int Finish(const Context& c, AttributesConfigure& session) {
   return c.save() ? kExitDone : kExitFailed;
 }
 
+// A value on one tab-separated line: tabs and line breaks as \t, \n, \r.
+std::string Cell(const std::string& value) {
+  std::string out;
+  for (char ch : value) {
+    if (ch == '\t') {
+      out += "\\t";
+    } else if (ch == '\n') {
+      out += "\\n";
+    } else if (ch == '\r') {
+      out += "\\r";
+    } else {
+      out += ch;
+    }
+  }
+  return out;
+}
+
 void PrintEntryLine(AttributesConfigure& session, const std::string& reference,
                     const std::string& name) {
   const CAttributes* a = session.Find(reference);
   if (a == nullptr) return;
-  std::printf("%s\t%s\t%s\t%s\t%s\t%s\n", reference.c_str(), name.c_str(),
-              a->m_strLink.c_str(), a->m_strText.c_str(), a->m_strImage.c_str(),
-              a->m_strCaption.c_str());
+  std::printf("%s\t%s\t%s\t%s\t%s\t%s\n", Cell(reference).c_str(), Cell(name).c_str(),
+              Cell(a->m_strLink).c_str(), Cell(a->m_strText).c_str(),
+              Cell(a->m_strImage).c_str(), Cell(a->m_strCaption).c_str());
 }
 
 int List(const Context& c) {
@@ -327,8 +344,9 @@ pages of individuals and families (when bUseFactTags is "no").
 
 Commands:
   list              the entries with attributes, tab-separated: reference,
-                    name, link, text, image, caption; first those of the
-                    GEDCOM file, then the others
+                    name, link, text, image, caption (tabs and line breaks
+                    inside as \t, \n, \r); first those of the GEDCOM file in
+                    the Configure list's order, then the others
   show REF          the attributes of one entry
   set REF [--link FILE] [--text TEXT] [--image FILE] [--caption TEXT]
                     change the attributes of one entry; for individuals the
