@@ -2,6 +2,7 @@
 
 #include "options/exchange_file.h"
 #include "platform/file_system.h"
+#include "platform/replace_file.h"
 #include "text/printf.h"
 
 namespace vellix::options {

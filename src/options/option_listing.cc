@@ -5,6 +5,7 @@
 #include "options/option_layout.h"
 #include "platform/app_paths.h"
 #include "platform/file_system.h"
+#include "platform/replace_file.h"
 #include "text/html_escape.h"
 #include "text/printf.h"
 #include "text/string_ops.h"

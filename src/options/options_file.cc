@@ -8,6 +8,7 @@
 #include "options/options.h"
 #include "platform/file_system.h"
 #include "platform/prompter.h"
+#include "platform/replace_file.h"
 #include "platform/settings_store.h"
 
 namespace vellix {

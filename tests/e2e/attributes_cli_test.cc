@@ -149,7 +149,7 @@ TEST_F(AttributesCliTest, RefusalsChangeNothingAndSayWhy) {
       {"attributes clear --all", 0, "Do you want to reset all entries?\n  -> No"},
       {"attributes", 2, "name a command"},
       {"attributes frobnicate", 2, "unknown command"},
-      {"attributes list --bogus", 2, "unknown option --bogus"},
+      {"attributes list --bogus", 2, "unknown option '--bogus'"},
       {"attributes purge --gedcom missing.ged", 1,
        "This GEDCOM file does not exist or is not accessible."},
   };
@@ -174,8 +174,9 @@ TEST_F(AttributesCliTest, PurgeRemovesWhatTheGedcomFileDoesNotHold) {
   ASSERT_EQ(Vellix("attributes import extra.csv").status, 0);
   const Result no = Vellix("attributes purge --no");
   EXPECT_EQ(no.status, 0);
-  EXPECT_NE(no.out.find("for the 2 entries\nnot in the current GEDCOM file.\n\n"
-                        "Do you want to purge these extra entries?"),
+  EXPECT_NE(no.out.find("for the 2 entries\n  not in the current GEDCOM file.\n"
+                        "  Do you want to purge these extra entries?\n"
+                        "  (Answer No if you are unsure.)\n  -> No\n"),
             std::string::npos)
       << no.out;
   EXPECT_NE(

@@ -23,6 +23,7 @@
 #include "shell/cli/command_line.h"
 #include "shell/cli/commands.h"
 #include "shell/cli/terminal_prompter.h"
+#include "shell/cli/usage_error.h"
 
 namespace vellix::cli {
 namespace {
@@ -47,11 +48,7 @@ struct Context {
   std::function<bool()> save;  // saves the option set; false when it failed
 };
 
-int BadUsage(const std::string& message) {
-  std::fprintf(stderr, "vellix attributes: %s\n\n%s", message.c_str(),
-               AttributesUsage().c_str());
-  return kExitUsage;
-}
+int BadUsage(const std::string& message) { return UsageError("attributes", message); }
 
 bool IsFamilies(const Context& c) { return c.owner == AttributeOwner::kFamilies; }
 
@@ -176,8 +173,7 @@ int Show(const Context& c, const std::string& reference) {
   if (!session) return kExitFailed;
   const CAttributes* a = session->Find(reference);
   if (a == nullptr) {
-    std::fprintf(stderr, "vellix attributes: %s has no custom attributes\n",
-                 reference.c_str());
+    PrintError(reference + " has no custom attributes");
     return kExitFailed;
   }
   std::string name;
@@ -212,10 +208,10 @@ void ReportChoice(AttributeFileKind kind, const std::string& file,
 }
 
 int Set(const Context& c, const CommandLine& line, const std::string& reference) {
-  const std::optional<std::string> link = line.Value("--link");
-  const std::optional<std::string> text = line.Value("--text");
-  const std::optional<std::string> image = line.Value("--image");
-  const std::optional<std::string> caption = line.Value("--caption");
+  const std::optional<std::string> link = line.Value("link");
+  const std::optional<std::string> text = line.Value("text");
+  const std::optional<std::string> image = line.Value("image");
+  const std::optional<std::string> caption = line.Value("caption");
   if (!link && !text && !image && !caption) {
     return BadUsage("set needs at least one of --link, --text, --image, --caption");
   }
@@ -223,9 +219,9 @@ int Set(const Context& c, const CommandLine& line, const std::string& reference)
   std::optional<AttributesConfigure> session = OpenSession(c, &have_gedcom);
   if (!session) return kExitFailed;
   if (have_gedcom && !session->InGedcom(reference)) {
-    std::fprintf(stderr, "vellix attributes: %s is not %s of %s\n", reference.c_str(),
-                 IsFamilies(c) ? "a family" : "an individual",
-                 platform::FileNameOf(c.gedcom).c_str());
+    PrintError(reference +
+               (IsFamilies(c) ? " is not a family of " : " is not an individual of ") +
+               platform::FileNameOf(c.gedcom));
     return kExitUsage;
   }
   CAttributes values;
@@ -263,7 +259,7 @@ int Set(const Context& c, const CommandLine& line, const std::string& reference)
     std::error_code error;
     const std::string path = std::filesystem::absolute(*file.value, error).string();
     if (error || !platform::FileExists(path)) {
-      std::fprintf(stderr, "vellix attributes: %s: no such file\n", file.value->c_str());
+      PrintError(*file.value + ": no such file");
       return kExitUsage;
     }
     const FileChoice choice = session->ChooseFile(reference, file.kind, path, c.prompter);
@@ -285,8 +281,7 @@ int Clear(const Context& c, const std::vector<std::string>& words, bool all) {
   }
   for (const std::string& reference : words) {
     if (!session->Clear(reference)) {
-      std::fprintf(stderr, "vellix attributes: %s has no custom attributes\n",
-                   reference.c_str());
+      std::fprintf(stderr, "vellix: %s has no custom attributes\n", reference.c_str());
     }
   }
   return Finish(c, *session);
@@ -294,11 +289,10 @@ int Clear(const Context& c, const std::vector<std::string>& words, bool all) {
 
 int Purge(const Context& c) {
   if (c.gedcom.empty()) {
-    std::fputs(
-        "vellix attributes: purge compares with a GEDCOM file: set one with 'vellix "
-        "options set strGedcomFile FILE' or name it with --gedcom FILE\n",
-        stderr);
-    return kExitUsage;
+    return UsageError(
+        "attributes",
+        "purge compares with a GEDCOM file: set one with 'vellix options set "
+        "strGedcomFile FILE' or name it with --gedcom FILE");
   }
   bool have_gedcom = false;
   std::optional<AttributesConfigure> session = OpenSession(c, &have_gedcom);
@@ -369,7 +363,8 @@ Options:
   -f, --families    work on the families' attributes (default: individuals)
   -g, --gedcom FILE compare with this GEDCOM file instead of the option
                     set's input file
-  --yes, --no       answer every question in advance
+  -y, --yes, -n, --no  answer every question in advance
+  -h, --help        show this text (also after any command)
 
 Changes are saved to the option set file at once; its .old backup is taken
 first. Exit status: 0 done (or a question answered No), 1 a file could not
@@ -379,35 +374,44 @@ reference or an option set that does not load.
 }
 
 int RunAttributesCommand(const std::vector<std::string>& args) {
-  CommandLine line({"--link", "--text", "--image", "--caption", "--gedcom", "-g"},
-                   {"--yes", "--no", "--families", "-f", "--all", "--help", "-h"});
+  CommandLine line({{0, "link", OptionArgument::kRequired},
+                    {0, "text", OptionArgument::kRequired},
+                    {0, "image", OptionArgument::kRequired},
+                    {0, "caption", OptionArgument::kRequired},
+                    {'g', "gedcom", OptionArgument::kRequired},
+                    {'f', "families"},
+                    {0, "all"},
+                    {'y', "yes"},
+                    {'n', "no"},
+                    {'h', "help"}});
   std::string error;
   if (!line.Parse(args, &error)) return BadUsage(error);
   const std::vector<std::string>& words = line.positional();
-  if (line.Has("--help") || line.Has("-h") || (!words.empty() && words[0] == "help")) {
+  if (line.Has("help") || (words.size() == 1 && words[0] == "help")) {
     std::fputs(AttributesUsage().c_str(), stdout);
     return kExitDone;
   }
-  if (words.empty()) return BadUsage("name a command");
+  if (words.empty()) return BadUsage("name a command, for example list");
+  if (line.Has("yes") && line.Has("no"))
+    return BadUsage("--yes and --no exclude each other");
   const std::string& command = words[0];
   const size_t operands = words.size() - 1;
 
   std::optional<bool> answer;
-  if (line.Has("--yes")) answer = true;
-  if (line.Has("--no")) answer = false;
-  TerminalPrompter prompter(answer, false);
+  if (line.Has("yes")) answer = true;
+  if (line.Has("no")) answer = false;
+  TerminalPrompter prompter(answer, Verbosity::kNormal);
   CliSession session(prompter);
   COptions& loaded = session.option_set().options();
   if (loaded.m_nLoadError != 0) return kExitUsage;
-  std::optional<std::string> gedcom = line.Value("--gedcom");
-  if (!gedcom) gedcom = line.Value("-g");
+  const std::optional<std::string> gedcom = line.Value("gedcom");
   const Context c{
       .options = loaded,
       .option_set_path = session.option_set().path(),
       .prompter = prompter,
       .settings = session.settings(),
-      .owner = line.Has("--families") || line.Has("-f") ? AttributeOwner::kFamilies
-                                                        : AttributeOwner::kIndividuals,
+      .owner =
+          line.Has("families") ? AttributeOwner::kFamilies : AttributeOwner::kIndividuals,
       .gedcom = gedcom ? *gedcom : platform::NativePath(loaded.m_strGedcomFile),
       .gedcom_given = gedcom.has_value(),
       .sort = options::ReadConfigureSortSettings(session.settings()),
@@ -417,8 +421,8 @@ int RunAttributesCommand(const std::vector<std::string>& args) {
   if (command == "list" && operands == 0) return List(c);
   if (command == "show" && operands == 1) return Show(c, words[1]);
   if (command == "set" && operands == 1) return Set(c, line, words[1]);
-  if (command == "clear" && line.Has("--all") && operands == 0) return Clear(c, {}, true);
-  if (command == "clear" && !line.Has("--all") && operands >= 1) {
+  if (command == "clear" && line.Has("all") && operands == 0) return Clear(c, {}, true);
+  if (command == "clear" && !line.Has("all") && operands >= 1) {
     return Clear(c, {words.begin() + 1, words.end()}, false);
   }
   if (command == "purge" && operands == 0) return Purge(c);
