@@ -130,7 +130,7 @@ TEST_F(AttributesExchangeTest, ForeignAndDamagedFilesAreRefusedAndChangeNothing)
   const Case cases[] = {
       {"plain.csv", "\"I1\",\"bio.htm\",,,\r\n",
        "The import file is not a VELLIX custom attributes file."},
-      {"Other.dat", std::string("\x27\0\0\0LQP45G21\0\0", 16),
+      {"Other.dat", std::string("\x27\0\0\0LQP45G21\0\0", 14),
        "The import file is not a VELLIX custom attributes file."},
       {"open.csv",
        "# VELLIX Custom Attributes\r\n# Section::Individuals\r\n\"I1\",\"x.htm\r\n",
