@@ -27,7 +27,7 @@ std::string JsonString(std::string_view text) {
         out += "\\t";
         break;
       default:
-        if (static_cast<unsigned char>(c) < 0x20) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
           char escape[8];
           std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
           out += escape;

@@ -7,7 +7,7 @@
 namespace vellix::cli {
 
 /// `text` as a JSON string, quotation marks included: quotation mark,
-/// backslash and control characters escaped; bytes that are no well-formed
+/// backslash, control characters and DEL escaped; bytes that are no well-formed
 /// UTF-8 become U+FFFD, so the result is always valid JSON.
 std::string JsonString(std::string_view text);
 
