@@ -12,7 +12,7 @@ _vellix() {
   COMPREPLY=()
 
   if ((COMP_CWORD == 1)); then
-    COMPREPLY=($(compgen -W "generate info view options help --help --version" -- "$cur"))
+    COMPREPLY=($(compgen -W "generate info view options attributes help --help --version" -- "$cur"))
     return
   fi
 
@@ -43,7 +43,7 @@ _vellix() {
       ;;
     info)
       if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W "-h --help" -- "$cur"))
+        COMPREPLY=($(compgen -W "--json -h --help" -- "$cur"))
       else
         compopt -o filenames 2>/dev/null
         COMPREPLY=($(compgen -f -X '!*.[gG][eE][dD]' -- "$cur") $(compgen -d -- "$cur"))
@@ -53,16 +53,17 @@ _vellix() {
       COMPREPLY=($(compgen -W "--print -h --help" -- "$cur"))
       ;;
     help)
-      ((COMP_CWORD == 2)) && COMPREPLY=($(compgen -W "generate info view options" -- "$cur"))
+      ((COMP_CWORD == 2)) && COMPREPLY=($(compgen -W "generate info view options attributes" -- "$cur"))
       ;;
     options)
       if ((COMP_CWORD == 2)); then
-        COMPREPLY=($(compgen -W "path list get set export import reset use new keys help -h --help" -- "$cur"))
+        COMPREPLY=($(compgen -W "path list get set export import reset summary use new keys help -h --help" -- "$cur"))
         return
       fi
       if [[ $cur == -* ]]; then
         local flags="-y --yes -n --no -h --help"
         [[ ${COMP_WORDS[2]} == list ]] && flags="--changed --json $flags"
+        [[ ${COMP_WORDS[2]} == summary ]] && flags="--print $flags"
         COMPREPLY=($(compgen -W "$flags" -- "$cur"))
         return
       fi
@@ -81,6 +82,33 @@ _vellix() {
           fi
           ;;
       esac
+      ;;
+    attributes)
+      if ((COMP_CWORD == 2)); then
+        COMPREPLY=($(compgen -W "list show set clear purge export import help -h --help" -- "$cur"))
+        return
+      fi
+      case $prev in
+        -g | --gedcom)
+          compopt -o filenames 2>/dev/null
+          COMPREPLY=($(compgen -f -X '!*.[gG][eE][dD]' -- "$cur") $(compgen -d -- "$cur"))
+          return
+          ;;
+        --link | --image | --text)
+          compopt -o filenames 2>/dev/null
+          COMPREPLY=($(compgen -f -- "$cur"))
+          return
+          ;;
+      esac
+      if [[ $cur == -* ]]; then
+        local flags="-f --families -g --gedcom -y --yes -n --no -h --help"
+        [[ ${COMP_WORDS[2]} == set ]] && flags="--link --text --image --caption $flags"
+        [[ ${COMP_WORDS[2]} == clear ]] && flags="--all $flags"
+        COMPREPLY=($(compgen -W "$flags" -- "$cur"))
+      elif [[ ${COMP_WORDS[2]} == export || ${COMP_WORDS[2]} == import ]]; then
+        compopt -o filenames 2>/dev/null
+        COMPREPLY=($(compgen -f -- "$cur"))
+      fi
       ;;
   esac
 }

@@ -25,6 +25,7 @@ inline constexpr TagCode kTagAdr2 = 3;
 inline constexpr TagCode kTagAdr3 = 4;
 inline constexpr TagCode kTagAdop = 5;
 inline constexpr TagCode kTagAge = 7;
+inline constexpr TagCode kTagAlia = 9;
 inline constexpr TagCode kTagBirt = 19;
 inline constexpr TagCode kTagBuri = 21;
 inline constexpr TagCode kTagChan = 26;

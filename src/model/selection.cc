@@ -4,11 +4,12 @@
 #include <cstdio>
 
 #include "gedcom/gedcom_reader.h"
-#include "gedcom/record_store.h"
+#include "run/warning_log.h"
+#include "model/family_reference.h"
 #include "model/privacy.h"
+#include "gedcom/record_store.h"
 #include "options/options.h"
 #include "platform/settings_store.h"
-#include "run/warning_log.h"
 #include "text/paths.h"
 
 namespace vellix {
@@ -29,16 +30,6 @@ std::string ShortHash(std::string_view text) {
   std::string out;
   for (int shift = 28; shift >= 0; shift -= 4) out += kHex[(hash >> shift) & 0xF];
   return out;
-}
-
-// The value of the first level-1 EVEN whose first TYPE line is exactly
-// `type`; nullptr when there is none.
-const std::string* CustomFactValue(const GedcomRecord& family, const std::string& type) {
-  for (const GedcomNode& even : family.Children(kTagEven)) {
-    const GedcomNode* type_line = even.FirstChild(kTagType);
-    if (type_line != nullptr && type_line->value == type) return &even.value;
-  }
-  return nullptr;
 }
 
 // The living test of one member, made once per individual and kept in its
@@ -91,18 +82,12 @@ const std::string& FamilyPageId(GedcomRecord& entry, const GedcomRecord* family,
   if (numbering < 1 || numbering > 3) {
     entry.pageId = entry.key;
   } else {
-    const std::string* value = nullptr;
-    if (family != nullptr) {
-      if (numbering == 1 || numbering == 2) {
-        const GedcomNode* line = family->FirstChild(numbering == 1 ? kTagRefn : kTagRin);
-        if (line != nullptr) value = &line->value;
-      } else {
-        value = CustomFactValue(*family, options.m_strFamilyRefTag);
-      }
-    }
-    // A value that gives no file name of its own ("", "../..") would make
-    // every such family share one page: it counts as missing.
-    if (value != nullptr && !text::FileSafeId(*value).empty()) {
+    const std::string* value =
+        family == nullptr
+            ? nullptr
+            : FamilyReferenceValue(*family, static_cast<FamilyNumbering>(numbering),
+                                   options.m_strFamilyRefTag);
+    if (value != nullptr) {
       entry.pageId = *value;
     } else {
       entry.pageId = options.m_strNoRefPrefix + entry.key;

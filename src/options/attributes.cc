@@ -100,6 +100,22 @@ void CAttributesList::ClearMatches() {
   for (CAttributes& entry : entries_) entry.m_bMatched = 0;
 }
 
+int CAttributesList::CountUnmatched() const {
+  int count = 0;
+  for (const CAttributes& entry : entries_) count += entry.m_bMatched == 0 ? 1 : 0;
+  return count;
+}
+
+int CAttributesList::RemoveUnmatched() {
+  const size_t before = entries_.size();
+  entries_.remove_if([](const CAttributes& entry) { return entry.m_bMatched == 0; });
+  m_pCurrent = nullptr;
+  m_iterPos = entries_.end();
+  m_bRestart = true;
+  RebuildIndex();
+  return static_cast<int>(before - entries_.size());
+}
+
 std::string CAttributesList::GetImageText() {
   m_strDisplay.clear();
   if (m_pCurrent != nullptr) {

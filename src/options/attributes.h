@@ -68,6 +68,11 @@ class CAttributesList {
   CAttributes* GetNext();
   /// Sets m_bMatched = 0 on every entry.
   void ClearMatches();
+  /// The number of entries whose m_bMatched is 0.
+  int CountUnmatched() const;
+  /// Deletes every entry whose m_bMatched is 0 (an earlier duplicate of a
+  /// reference included) and rebuilds the index; returns how many went.
+  int RemoveUnmatched();
   /// The current entry's image, then ";" and the caption when both are not
   /// empty; empty without a current entry.
   std::string GetImageText();

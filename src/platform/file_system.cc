@@ -117,6 +117,43 @@ bool ReadWholeFile(const std::string& path, std::string* data, std::string* erro
   return true;
 }
 
+bool ReadFileHead(const std::string& path, size_t max_bytes, std::string* data,
+                  std::string* error) {
+  data->clear();
+  const std::string native = NativePath(path);
+  int fd = open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) {
+    if (error) *error = Reason(native);
+    return false;
+  }
+  struct stat st;
+  const bool examined = fstat(fd, &st) == 0;
+  if (!examined || !S_ISREG(st.st_mode)) {
+    // A folder, FIFO or device has no head to read (and a FIFO would block).
+    if (examined) errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    if (error) *error = Reason(native);
+    close(fd);
+    return false;
+  }
+  data->resize(max_bytes);
+  size_t got = 0;
+  while (got < max_bytes) {
+    ssize_t n = read(fd, data->data() + got, max_bytes - got);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      if (error) *error = Reason(native);
+      close(fd);
+      data->clear();
+      return false;
+    }
+    got += static_cast<size_t>(n);
+  }
+  close(fd);
+  data->resize(got);
+  return true;
+}
+
 bool WriteWholeFile(const std::string& path, std::string_view data, std::string* error,
                     DiskWriter& writer) {
   std::string native = NativePath(path);
@@ -173,6 +210,32 @@ bool RenameWithoutReplacing(const std::string& from, const std::string& to,
   }
   if (error) *error = Reason(native_to);
   return false;
+}
+
+std::optional<bool> OnSameFileSystem(const std::string& a, const std::string& b) {
+  struct stat sa;
+  struct stat sb;
+  if (stat(NativePath(a).c_str(), &sa) != 0 || stat(NativePath(b).c_str(), &sb) != 0) {
+    return std::nullopt;
+  }
+  return sa.st_dev == sb.st_dev;
+}
+
+std::string MountPointOf(const std::string& path) {
+  std::error_code ec;
+  std::filesystem::path current = std::filesystem::canonical(NativePath(path), ec);
+  if (ec) return std::string();
+  struct stat st;
+  if (stat(current.c_str(), &st) != 0) return std::string();
+  const dev_t device = st.st_dev;
+  while (current.has_parent_path() && current.parent_path() != current) {
+    struct stat parent;
+    if (stat(current.parent_path().c_str(), &parent) != 0 || parent.st_dev != device) {
+      break;
+    }
+    current = current.parent_path();
+  }
+  return current.string();
 }
 
 bool CreateFolders(const std::string& folder) {

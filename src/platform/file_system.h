@@ -55,6 +55,12 @@ std::optional<uint64_t> FreeDiskSpace(const std::string& folder);
 bool ReadWholeFile(const std::string& path, std::string* data,
                    std::string* error = nullptr);
 
+/// Reads at most `max_bytes` from the start of a file into `data` (for
+/// recognising a file by its first bytes without reading a large one whole).
+/// Errors as ReadWholeFile.
+bool ReadFileHead(const std::string& path, size_t max_bytes, std::string* data,
+                  std::string* error = nullptr);
+
 /// Writes `data` as the whole content of `path` (created or truncated),
 /// through `writer`. For site pages and logs, which a run makes again; a file
 /// that holds the user's data goes through ReplaceFileContents instead.
@@ -84,6 +90,14 @@ bool IsRegularFile(const std::string& path);
 /// replaced. False, with "TO: reason" in `error`, otherwise.
 bool RenameWithoutReplacing(const std::string& from, const std::string& to,
                             std::string* error = nullptr);
+
+/// Whether two existing paths lie on the same mounted file system (the
+/// same device); nothing when either cannot be examined.
+std::optional<bool> OnSameFileSystem(const std::string& a, const std::string& b);
+
+/// The folder where the file system holding the existing `path` is mounted
+/// ("/" for the root file system); empty when it cannot be examined.
+std::string MountPointOf(const std::string& path);
 
 /// Creates `folder` and any missing parents. True when it exists afterwards.
 bool CreateFolders(const std::string& folder);

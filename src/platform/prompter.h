@@ -5,8 +5,9 @@
 
 namespace vellix::platform {
 
-/// Which icon a message carries; kNone is the plain box without an icon.
-enum class MessageIcon { kNone, kStop, kQuestion, kInformation };
+/// Which icon a message carries; kNone is the plain box without an icon,
+/// kExclamation a warning the user should heed although nothing failed.
+enum class MessageIcon { kNone, kStop, kQuestion, kInformation, kExclamation };
 
 /// Shows messages and asks Yes/No questions on the engine's behalf. The CLI
 /// writes to stderr and reads answers from the terminal; the window shows

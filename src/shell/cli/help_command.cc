@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/cli/attributes_command.h"
 #include "shell/cli/commands.h"
 #include "shell/cli/options_command.h"
 #include "shell/cli/usage_error.h"
@@ -16,6 +17,7 @@ std::string HelpText(const std::string& topic) {
   if (topic == "info") return InfoUsage();
   if (topic == "view") return ViewUsage();
   if (topic == "options") return OptionsUsage();
+  if (topic == "attributes") return AttributesUsage();
   return {};
 }
 

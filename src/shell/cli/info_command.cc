@@ -6,27 +6,22 @@
 
 #include "gedcom/gedcom_reader.h"
 #include "gedcom/record_store.h"
+#include "model/gedcom_file_info.h"
 #include "options/options.h"
 #include "platform/file_system.h"
 #include "platform/settings_store.h"
 #include "shell/cli/cli_session.h"
 #include "shell/cli/command_line.h"
 #include "shell/cli/commands.h"
+#include "shell/cli/info_report.h"
 #include "shell/cli/path_checks.h"
 #include "shell/cli/terminal_prompter.h"
 #include "shell/cli/usage_error.h"
 
 namespace vellix::cli {
-namespace {
-
-void Line(const char* caption, const std::string& value) {
-  std::printf("  %-16s %s\n", caption, value.c_str());
-}
-
-}  // namespace
 
 int RunInfoCommand(const std::vector<std::string>& args) {
-  CommandLine line({{'h', "help"}});
+  CommandLine line({{'h', "help"}, {0, "json"}});
   std::string error;
   if (!line.Parse(args, &error)) return UsageError("info", error);
   if (line.Has("help")) {
@@ -54,10 +49,12 @@ int RunInfoCommand(const std::vector<std::string>& args) {
 
   // The tag settings of the current option set, without creating one.
   ReaderSettings settings;
+  std::string custom_tag;
   if (platform::FileExists(session.option_set().path())) {
     const COptions& options = session.option_set().options();
     settings.medical_tag = options.m_strMedicalTag;
     settings.process_nonstandard_tags = options.m_bNonstandardTags;
+    custom_tag = options.m_strFamilyRefTag;
   }
   settings.support = platform::ReadSupportFlags(session.settings());
 
@@ -72,32 +69,13 @@ int RunInfoCommand(const std::vector<std::string>& args) {
   reader.SetSettings(settings);
   if (!reader.Open(path)) return kExitFailed;
   const bool read = reader.ReadPass(true, nullptr, nullptr);
-  HeaderInfo header;
-  const bool has_header = read && reader.ReadHeader(&header);
+  GedcomFileInfo info;
+  if (read) info = GatherGedcomFileInfo(reader, store, custom_tag);
   reader.Close(false);
   if (!read) return kExitFailed;
-
-  std::printf("GEDCOM File Information: %s\n", path.c_str());
-  if (has_header) {
-    std::printf("Created By\n");
-    Line("Source ID:", header.sourceId);
-    Line("Product:", header.sourceName);
-    Line("Version:", header.sourceVersion);
-    std::printf("Data\n");
-    Line("Source:", header.sourceData);
-    Line("Date:", header.sourceDataDate);
-    Line("Destination ID:", header.destination);
-    Line("Date:", header.date);
-    Line("Original Name:", header.fileName);
-    std::printf("GEDCOM Standard\n");
-    Line("Version:", header.gedcomVersion);
-    Line("Character Set:", header.characterSet);
-    Line("Language:", header.language);
-  } else {
-    std::printf("(the file has no header)\n");
-  }
-  std::printf("Families:    %d\nIndividuals: %d\n", store.familyCount(),
-              store.individualCount());
+  const std::string report =
+      line.Has("json") ? InfoJson(path, info) : InfoText(path, info);
+  std::fputs(report.c_str(), stdout);
   return kExitDone;
 }
 

@@ -5,6 +5,7 @@
 
 #include "options/options.h"
 #include "platform/app_paths.h"
+#include "shell/cli/attributes_command.h"
 #include "shell/cli/commands.h"
 #include "shell/cli/options_command.h"
 #include "shell/cli/usage_error.h"
@@ -33,6 +34,8 @@ int main(int argc, char** argv) {
     status = vellix::cli::RunGenerateCommand(rest);
   } else if (command == "info") {
     status = vellix::cli::RunInfoCommand(rest);
+  } else if (command == "attributes") {
+    status = vellix::cli::RunAttributesCommand(rest);
   } else if (command == "options") {
     status = vellix::cli::RunOptionsCommand(rest);
   } else if (command == "view") {

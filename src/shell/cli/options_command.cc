@@ -10,6 +10,7 @@
 #include "shell/cli/command_line.h"
 #include "shell/cli/commands.h"
 #include "shell/cli/options_listing.h"
+#include "shell/cli/options_summary.h"
 #include "shell/cli/options_transfer.h"
 #include "shell/cli/terminal_prompter.h"
 #include "shell/cli/usage_error.h"
@@ -89,6 +90,9 @@ Commands:
                     commented INI text, to keep, read, diff and restore
   import FILE       set every setting FILE names ("-": stdin) and save
   reset             put every setting back to its default (asks first)
+  summary [--print] write the option set as a page (os-NAME.html in the
+                    application folder), print its path, and open it in the
+                    browser when there is a display (not with --print)
   use FILE          make an existing option set file the current one
   new FILE          create a new option set file with defaults and use it
   keys              every key, one per line
@@ -111,8 +115,12 @@ previous file as a .old backup in the application folder.
 }
 
 int RunOptionsCommand(const std::vector<std::string>& args) {
-  CommandLine line(
-      {{'y', "yes"}, {'n', "no"}, {'h', "help"}, {0, "changed"}, {0, "json"}});
+  CommandLine line({{'y', "yes"},
+                    {'n', "no"},
+                    {'h', "help"},
+                    {0, "changed"},
+                    {0, "json"},
+                    {0, "print"}});
   std::string error;
   if (!line.Parse(args, &error)) return UsageError("options", error);
   const std::vector<std::string>& words = line.positional();
@@ -125,6 +133,9 @@ int RunOptionsCommand(const std::vector<std::string>& args) {
   const size_t operands = words.size() - 1;
   if ((line.Has("changed") || line.Has("json")) && command != "list") {
     return UsageError("options", "--changed and --json go with list");
+  }
+  if (line.Has("print") && command != "summary") {
+    return UsageError("options", "--print goes with summary");
   }
   if (line.Has("yes") && line.Has("no")) {
     return UsageError("options", "--yes and --no exclude each other");
@@ -141,12 +152,17 @@ int RunOptionsCommand(const std::vector<std::string>& args) {
     size_t operands;
     const char* usage;
   };
-  static constexpr Shape kShapes[] = {
-      {"path", 0, "path"},          {"list", 0, "list"},
-      {"keys", 0, "keys"},          {"get", 1, "get KEY"},
-      {"set", 2, "set KEY VALUE"},  {"reset", 0, "reset"},
-      {"use", 1, "use FILE"},       {"new", 1, "new FILE"},
-      {"export", 1, "export FILE"}, {"import", 1, "import FILE"}};
+  static constexpr Shape kShapes[] = {{"path", 0, "path"},
+                                      {"list", 0, "list"},
+                                      {"keys", 0, "keys"},
+                                      {"get", 1, "get KEY"},
+                                      {"set", 2, "set KEY VALUE"},
+                                      {"reset", 0, "reset"},
+                                      {"use", 1, "use FILE"},
+                                      {"new", 1, "new FILE"},
+                                      {"export", 1, "export FILE"},
+                                      {"import", 1, "import FILE"},
+                                      {"summary", 0, "summary [--print]"}};
   const Shape* shape = nullptr;
   for (const Shape& s : kShapes) {
     if (command == s.command) shape = &s;
@@ -184,6 +200,11 @@ int RunOptionsCommand(const std::vector<std::string>& args) {
     return kExitDone;
   }
   if (command == "export") return ExportOptions(session.option_set(), words[1]);
+  if (command == "summary") {
+    return WriteOptionsSummary({*options, session.option_set().path(), session.settings(),
+                                session.app_folder(), line.Has("print")},
+                               prompter);
+  }
   return ImportOptions(session.option_set(), words[1]);
 }
 

@@ -7,6 +7,7 @@
 #include "options/option_ini.h"
 #include "options/option_keys.h"
 #include "options/options.h"
+#include "shell/cli/json_text.h"
 
 namespace vellix::cli {
 namespace {
@@ -37,47 +38,6 @@ void ForEachListed(COptions& options, ListingScope scope, Visit visit) {
     if (scope == ListingScope::kChanged && value == default_value) continue;
     visit(d, *setting, value, default_value);
   }
-}
-
-// `text` as a JSON string. Bytes that are not UTF-8 become U+FFFD.
-std::string JsonString(std::string_view text) {
-  std::string out = "\"";
-  for (size_t i = 0; i < text.size(); ++i) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c == '\n') {
-      out += "\\n";
-    } else if (c == '\r') {
-      out += "\\r";
-    } else if (c == '\t') {
-      out += "\\t";
-    } else if (c < 0x20 || c == 0x7F) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04x", c);
-      out += escape;
-    } else if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else {
-      // The length of a valid sequence starting here, or 0.
-      size_t length = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 ? 2 : 0;
-      if (length > 0 && c > 0xF4) length = 0;
-      for (size_t k = 1; length > 0 && k < length; ++k) {
-        if (i + k >= text.size() ||
-            (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
-          length = 0;
-        }
-      }
-      if (length == 0) {
-        out += "\xEF\xBF\xBD";
-      } else {
-        out.append(text.substr(i, length));
-        i += length - 1;
-      }
-    }
-  }
-  return out + "\"";
 }
 
 std::string JsonValue(const Setting& setting, const std::string& value) {

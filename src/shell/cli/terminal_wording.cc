@@ -45,6 +45,8 @@ constexpr Rewording kRewordings[] = {
     // The GEDCOM file checks of the custom attributes and family references.
     {"Please click the \"Files\" tab and specify a GEDCOM file.",
      "Please name one with 'vellix options set strGedcomFile GEDCOM'."},
+    {"or change the destination folder on the \"Files\" tab.",
+     "or change the destination folder ('vellix options set strDestFolder DIR')."},
     {"Ensure it is spelled correctly on the \"Files\" tab.",
      "Ensure it is spelled correctly ('vellix options get strGedcomFile')."},
     {"If you intended that every family have a %s, click \"No\" now and use",
@@ -91,7 +93,9 @@ std::string TerminalWording(std::string_view text) {
 }
 
 std::string TerminalMessage(platform::MessageIcon icon, std::string_view text) {
-  std::string out = icon == platform::MessageIcon::kStop ? "vellix: error: " : "vellix: ";
+  std::string out = icon == platform::MessageIcon::kStop          ? "vellix: error: "
+                    : icon == platform::MessageIcon::kExclamation ? "vellix: warning: "
+                                                                  : "vellix: ";
   bool first = true;
   size_t start = 0;
   while (start <= text.size()) {

@@ -49,12 +49,16 @@ Exit status: 0 done, 1 the run failed, 2 bad command line or settings,
 }
 
 std::string InfoUsage() {
-  return R"(Usage: vellix info GEDCOM
+  return R"(Usage: vellix info GEDCOM [--json]
 
 Reads a GEDCOM file and prints the facts of its header (the program that
-wrote it, GEDCOM version, character set, ...) and the number of families
-and individuals it holds.
+wrote it, GEDCOM version, character set, ...), the number of families and
+individuals it holds, and for each way of naming family pages (REFN, RIN,
+the option set's custom fact tag) whether all, some or no family records
+carry one and whether the values are unique. Nothing is written: the last
+run's warnings and logs stay as they are.
 
+  --json                print the same facts as one JSON object
   -h, --help            show this text
 )";
 }
@@ -70,9 +74,14 @@ Commands:
   generate [GEDCOM] [-o DEST] [-m MODE] [--options FILE] [--keep-stale]
            [--yes|--no] [-q|-v]
                      generate the web site
-  info GEDCOM        show the header facts and record counts of a GEDCOM file
+  info GEDCOM [--json]
+                     show the header facts, record counts and family reference
+                     numbers of a GEDCOM file
   view [--print]     open the summary log of the last run in the browser
-  options COMMAND    show, change, export and import option sets
+  options COMMAND    show, change, export and import option sets, and write
+                     one as a page
+  attributes COMMAND list, change, export and import the custom attributes of
+                     individuals and families
   help [COMMAND]     show this text, or the help of one command
   --version          show the version
 

@@ -1,18 +1,14 @@
 // vellix view: the summary log page in the browser, or its path.
 #include "shell/cli/view_command.h"
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 
 #include "logs/log_page.h"
 #include "platform/app_paths.h"
 #include "platform/file_system.h"
 #include "platform/prompter.h"
 #include "shell/cli/command_line.h"
+#include "shell/cli/open_document.h"
 #include "shell/cli/terminal_wording.h"
 #include "shell/cli/usage_error.h"
 
@@ -30,30 +26,6 @@ std::string FillPath(const char* format, const std::string& path) {
   std::string text(format);
   text.replace(text.find("%s"), 2, path);
   return text;
-}
-
-bool HasDisplay() {
-  const char* x11 = std::getenv("DISPLAY");
-  const char* wayland = std::getenv("WAYLAND_DISPLAY");
-  return (x11 != nullptr && *x11 != '\0') || (wayland != nullptr && *wayland != '\0');
-}
-
-// Opens `path` with xdg-open, working in `folder`; true when xdg-open ran
-// and reported success.
-bool OpenDocument(const std::string& path, const std::string& folder) {
-  std::fflush(nullptr);
-  pid_t child = fork();
-  if (child < 0) return false;
-  if (child == 0) {
-    if (chdir(folder.c_str()) != 0) _exit(127);
-    execlp("xdg-open", "xdg-open", path.c_str(), static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  int status = 0;
-  while (waitpid(child, &status, 0) < 0) {
-    if (errno != EINTR) return false;
-  }
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 }  // namespace

@@ -79,6 +79,11 @@ TEST(TerminalWording, ReplacesOnlyTheSentencesThatNameButtons) {
        "If you intended that every family have a User Reference Number (REFN tag), "
        "answer No now and use your genealogy program to add those tags to every "
        "family. Then re-export a GEDCOM file."},
+      {"For a proper relative folder path, you should either choose a file on drive "
+       "\"/home\" or change the destination folder on the \"Files\" tab.",
+       "For a proper relative folder path, you should either choose a file on drive "
+       "\"/home\" or change the destination folder ('vellix options set strDestFolder "
+       "DIR')."},
       // Texts without buttons stay exactly as they are.
       {"Web page generation complete.\n", "Web page generation complete.\n"},
       {"\nWeb page generation CANCELED.", "\nWeb page generation CANCELED."},
@@ -97,6 +102,8 @@ TEST(TerminalWording, MessagesBecomeIndentedLinesWithoutBlankOnes) {
   EXPECT_EQ(TerminalMessage(MessageIcon::kQuestion, "Reading...\n (3 KB)"),
             "vellix: Reading...\n  (3 KB)\n");
   EXPECT_EQ(TerminalMessage(MessageIcon::kNone, ""), "vellix: \n");
+  EXPECT_EQ(TerminalMessage(MessageIcon::kExclamation, "/t/a.htm\n\nOn another disk."),
+            "vellix: warning: /t/a.htm\n  On another disk.\n");
 }
 
 // The window counts individuals outside families among the families; the
