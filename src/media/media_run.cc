@@ -157,6 +157,8 @@ void MediaRun::WriteGallery(MediaGallery& gallery, GalleryServices& services) {
     Report(deriver_->Derive(&item), ref);
     placed.push_back(Place(&item, ref));
   }
+  // Pages are written even when nothing was derived (skip multimedia).
+  if (!folder_made_) folder_made_ = platform::CreateFolders(media_folder_);
   for (const GalleryPageText& page : builder_->Build(gallery, placed, services)) {
     site::WritePageFile(ctx_.env, ctx_.statistics, stored_folder_ + page.file_name,
                         page.html, page.slide ? FileGroup::kSlide : FileGroup::kGallery,

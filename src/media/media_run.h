@@ -102,6 +102,7 @@ class MediaRun {
   uint64_t processed_files_ = 0;
   uint64_t processed_bytes_ = 0;
   bool finished_ = false;
+  bool folder_made_ = false;
 };
 
 }  // namespace vellix::media

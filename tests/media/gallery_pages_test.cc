@@ -21,8 +21,8 @@ class FakeServices : public GalleryServices {
       const std::vector<std::shared_ptr<const GedcomNode>>& lines) override {
     std::string items;
     for (size_t i = 0; i < lines.size(); ++i) {
-      items += "<li><a name=\"" + std::to_string(i + 1) + "\"></a>" + lines[i]->value +
-               "\r\n";
+      items +=
+          "<li><a name=\"" + std::to_string(i + 1) + "\"></a>" + lines[i]->value + "\r\n";
     }
     return items;
   }
@@ -36,7 +36,8 @@ class GalleryPagesTest : public ::testing::Test {
   GalleryPagesTest() {
     options_.m_strDestFolder = "\\site";
     options_.m_strMediaDestFolder = "media\\";
-    options_.m_strDtdPages = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">";
+    options_.m_strDtdPages =
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">";
     options_.m_strLblRevised.clear();
     options_.m_strKeywords.clear();
     options_.m_strDescription.clear();
@@ -122,7 +123,8 @@ TEST_F(GalleryPagesTest, AGalleryPageCheckedByHand) {
       "<meta name=\"Keywords\" content=\"\">\r\n"
       "<meta name=\"Description\" content=\"\">\r\n"
       "<meta name=\"Author\" content=\"\">\r\n"
-      "<link rel=\"Start\" type=\"text/html\" title=\"Surnames\" href=\"../grpmain.html\">\r\n"
+      "<link rel=\"Start\" type=\"text/html\" title=\"Surnames\" "
+      "href=\"../grpmain.html\">\r\n"
       "<link rel=\"StyleSheet\" type=\"text/css\" href=\"../grpbase.css\">\r\n"
       "</head>\r\n"
       "<body class=\"vx-body vx-bthm\">\r\n"
@@ -141,7 +143,8 @@ TEST_F(GalleryPagesTest, AGalleryPageCheckedByHand) {
       "</td>\r\n"
       "<td>\r\n"
       "<p><a href=\"sf-f1-02.html\" title=\"Click to View\"><img class=\"vx-thmimg\" "
-      "src=\"thumb/icon-pdf.jpg\" title=\"Click to View\" alt=\"Click to View\"></a></p>\r\n"
+      "src=\"thumb/icon-pdf.jpg\" title=\"Click to View\" alt=\"Click to "
+      "View\"></a></p>\r\n"
       "<p class=\"vx-thmfil\">letter.pdf</p>\r\n"
       "</td>\r\n"
       "</tr>\r\n"
@@ -155,7 +158,8 @@ TEST_F(GalleryPagesTest, AGalleryPageCheckedByHand) {
       "<td></td></tr>\r\n"
       "</table>\r\n"
       "\r\n<div class=\"vx-bar mb\"></div>\r\n"
-      "\r\n<div class=\"vx-lnkmed\"><a href=\"../grpf1.html\" target=\"_self\">Group Sheet</a></div>\r\n"
+      "\r\n<div class=\"vx-lnkmed\"><a href=\"../grpf1.html\" target=\"_self\">Group "
+      "Sheet</a></div>\r\n"
       "</body></html>\r\n");
 }
 
@@ -213,7 +217,8 @@ TEST_F(GalleryPagesTest, ASlidePageCheckedByHand) {
       "\r\n<div class=\"vx-sldnav\"><a href=\"sf-f1-01.html\">Prior</a><span "
       "class=\"vx-page\">&nbsp; (2 / 3) &nbsp;</span><a "
       "href=\"sf-f1-03.html\">Next</a></div>"
-      "\r\n<div class=\"vx-lnkmed\"><a href=\"gf-f1-01.html\" target=\"_self\">Gallery</a></div>\r\n"
+      "\r\n<div class=\"vx-lnkmed\"><a href=\"gf-f1-01.html\" "
+      "target=\"_self\">Gallery</a></div>\r\n"
       "</body></html>\r\n");
 }
 
@@ -279,19 +284,21 @@ TEST_F(GalleryPagesTest, TemplatesScriptsAndTargets) {
     const std::vector<GalleryPageText> pages = Build(strict);
     ASSERT_EQ(pages.size(), 2u);
     const std::string target = strict ? "" : " target=\"view\"";
-    EXPECT_NE(pages[0].html.find(
-                  "<p><a href=\"javascript:show('sf-f1-01.html','orig/My%20Letter.pdf')\"" +
-                  target + " onclick=\"return go('sf-f1-01.html')\" title=\"Click to View\">"),
-              std::string::npos)
+    EXPECT_NE(
+        pages[0].html.find(
+            "<p><a href=\"javascript:show('sf-f1-01.html','orig/My%20Letter.pdf')\"" +
+            target + " onclick=\"return go('sf-f1-01.html')\" title=\"Click to View\">"),
+        std::string::npos)
         << pages[0].html;
-    EXPECT_NE(pages[1].html.find(
-                  "<div class=\"vx-sldgal\"><object data=\"orig/My%20Letter.pdf\" "
-                  "type=\"application/pdf\" width=\"\">\r\n<a "
-                  "href=\"orig/My%20Letter.pdf\" onclick=\"track('orig/My%20Letter.pdf')\" "
-                  "title=\"Right-click to Download\" target=\"big\"><img "
-                  "class=\"vx-sldimg\" src=\"thumb/icon-pdf.jpg\" title=\"Image\" "
-                  "alt=\"Image\"></a></object></div>"),
-              std::string::npos)
+    EXPECT_NE(
+        pages[1].html.find(
+            "<div class=\"vx-sldgal\"><object data=\"orig/My%20Letter.pdf\" "
+            "type=\"application/pdf\" width=\"\">\r\n<a "
+            "href=\"orig/My%20Letter.pdf\" onclick=\"track('orig/My%20Letter.pdf')\" "
+            "title=\"Right-click to Download\" target=\"big\"><img "
+            "class=\"vx-sldimg\" src=\"thumb/icon-pdf.jpg\" title=\"Image\" "
+            "alt=\"Image\"></a></object></div>"),
+        std::string::npos)
         << pages[1].html;
     EXPECT_EQ(pages[0].html.find(" target=") != std::string::npos, !strict);
   }

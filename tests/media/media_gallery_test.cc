@@ -59,19 +59,38 @@ TEST(GalleryLink, TextTargetAndFolder) {
       "<p class=\"vx-thmlnk\"><a class=\"vx-afam\" href=\"media/gf-f1-01.html\" "
       "title=\"View Gallery\"";
   const Case cases[] = {
-      {GalleryKind::kFamily, "%LINK%", "", "media\\", {},
+      {GalleryKind::kFamily,
+       "%LINK%",
+       "",
+       "media\\",
+       {},
        family_anchor + " target=\"_self\">Family Gallery</a></p>\r\n"},
-      {GalleryKind::kFamily, "See the %link% please", "", "media\\",
+      {GalleryKind::kFamily,
+       "See the %link% please",
+       "",
+       "media\\",
        {.owner_in_frame = true},
        "See the " + family_anchor +
            " target=\"_parent\">Family Gallery</a></p>\r\n please"},
       {GalleryKind::kFamily, "No link here", "", "media\\", {}, "No link here"},
-      {GalleryKind::kFamily, "%LINK%", "pics", "media\\", {.strict = true},
+      {GalleryKind::kFamily,
+       "%LINK%",
+       "pics",
+       "media\\",
+       {.strict = true},
        family_anchor + ">Family Gallery</a></p>\r\n"},
-      {GalleryKind::kBibliography, "%Link%", "", "my media", {.standalone = true},
+      {GalleryKind::kBibliography,
+       "%Link%",
+       "",
+       "my media",
+       {.standalone = true},
        "<p class=\"vx-thmlnk\"><a class=\"vx-abib\" href=\"my%20media/gb-bib-01.html\" "
        "title=\"View Gallery\">Bibliography Gallery</a></p>\r\n"},
-      {GalleryKind::kCitation, "%LINK%", "side", "", {},
+      {GalleryKind::kCitation,
+       "%LINK%",
+       "side",
+       "",
+       {},
        "<p class=\"vx-thmlnk\"><a class=\"vx-asrc\" href=\"gs-f1-01.html\" "
        "title=\"View Gallery\" target=\"side\">Source Gallery</a></p>\r\n"},
   };
@@ -143,7 +162,8 @@ TEST(Portrait, ImageElementAndCaption) {
       {false, false, "1900", img},
       {true, false, "1900",
        img + "<br><span class=\"vx-cap\">Ann &lt;and&gt; Bob</span>\r\n"},
-      {false, true, "1 JAN 1900", img + "<br><span class=\"vx-cap\">1 JAN 1900</span>\r\n"},
+      {false, true, "1 JAN 1900",
+       img + "<br><span class=\"vx-cap\">1 JAN 1900</span>\r\n"},
       {true, true, "1900",
        img + "<br><span class=\"vx-cap\">Ann &lt;and&gt; Bob<br>1900</span>\r\n"},
       {false, true, "", img},
@@ -159,9 +179,10 @@ TEST(Portrait, ImageElementAndCaption) {
   portrait.size = {400, 300};
   options.m_bFamilyPortraitCaption = false;
   options.m_nFamilyPortraitSize = 350;
-  EXPECT_EQ(PortraitHtml(options, PortraitKind::kFamily, item, portrait, converter, {}),
-            "<img width=\"350\" class=\"vx-grpimg\" "
-            "src=\"my%20media/port/Ann%20%26%20Bob.jpg\" alt=\"Image\" title=\"Image\">\r\n");
+  EXPECT_EQ(
+      PortraitHtml(options, PortraitKind::kFamily, item, portrait, converter, {}),
+      "<img width=\"350\" class=\"vx-grpimg\" "
+      "src=\"my%20media/port/Ann%20%26%20Bob.jpg\" alt=\"Image\" title=\"Image\">\r\n");
 }
 
 }  // namespace

@@ -15,8 +15,8 @@ class ObjectsTest : public ::testing::Test {
   ObjectsTest() : reader_(store_, env_.env) {}
 
   void Load(const std::string& records) {
-    reader_.OpenImage(
-        "0 HEAD\n1 GEDC\n2 VERS 5.5\n1 CHAR UTF-8\n" + records + "0 TRLR\n", "t.ged");
+    reader_.OpenImage("0 HEAD\n1 GEDC\n2 VERS 5.5\n1 CHAR UTF-8\n" + records + "0 TRLR\n",
+                      "t.ged");
     ASSERT_TRUE(reader_.ReadPass(true, nullptr, nullptr));
   }
 
@@ -63,8 +63,9 @@ TEST_F(ObjectsTest, AnObjectBecomesOneItemWithEverythingItCarries) {
   EXPECT_EQ(photo.code, MediaCode::kJpeg);  // the name wins over FORM bmp
   EXPECT_EQ(photo.title, "At home");
   EXPECT_EQ(photo.date, "1 JAN 1900");
-  EXPECT_EQ(photo.notes, (std::vector<std::vector<std::string>>{
-                             {"First line", "second line"}, {"Pointed note", "and more"}}));
+  EXPECT_EQ(photo.notes,
+            (std::vector<std::vector<std::string>>{{"First line", "second line"},
+                                                   {"Pointed note", "and more"}}));
   EXPECT_EQ(photo.reference_numbers, (std::vector<std::string>{"R-7", "R-8"}));
   ASSERT_EQ(photo.citations.size(), 1u);
   EXPECT_EQ(photo.citations[0]->pointer, "S1");
@@ -104,8 +105,11 @@ TEST_F(ObjectsTest, ScrapbookFilterAndDuplicates) {
       {ObjectFilter::kScrapbookOnly, true, {"a.jpg"}, 2, 1},
       {ObjectFilter::kScrapbookOnly, false, {"a.jpg", "A.JPG"}, 2, 1},
       {ObjectFilter::kAll, true, {"a.jpg", "b.jpg", "sub\\b.jpg"}, 5, 2},
-      {ObjectFilter::kAll, false, {"a.jpg", "b.jpg", "A.JPG", "sub\\b.jpg", "sub\\b.jpg"},
-       5, 2},
+      {ObjectFilter::kAll,
+       false,
+       {"a.jpg", "b.jpg", "A.JPG", "sub\\b.jpg", "sub\\b.jpg"},
+       5,
+       2},
   };
   for (const Case& c : cases) {
     MediaList list = Items("I1", c.filter, c.omit);
@@ -124,9 +128,12 @@ TEST_F(ObjectsTest, WebAddressesAreNotFiles) {
     const char* value;
     bool web;
   } cases[] = {
-      {"http://example.org/a.jpg", true}, {"HTTPS://example.org", true},
-      {"ftp://ftp.example.org/x/", true}, {"mailto:me@example.org", true},
-      {"C:\\Photos\\a.jpg", false},       {"http:a.jpg", false},
+      {"http://example.org/a.jpg", true},
+      {"HTTPS://example.org", true},
+      {"ftp://ftp.example.org/x/", true},
+      {"mailto:me@example.org", true},
+      {"C:\\Photos\\a.jpg", false},
+      {"http:a.jpg", false},
       {"file.html", false},
   };
   for (const auto& c : cases) EXPECT_EQ(IsWebAddress(c.value), c.web) << c.value;

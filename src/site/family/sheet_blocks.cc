@@ -65,7 +65,10 @@ void FamilySheetWriter::WritePersonDetails(std::string* out, SheetPerson& person
     *out += ShowsPortrait(person) ? page_media_->Of(person).portrait.html
                                   : IndividualImage(person);
     *out += ImageColumn(3);
-    if (person.entry != nullptr) person.entry->markValue |= kMarkImage;
+    // A portrait is marked as such when the page is recorded.
+    if (person.entry != nullptr && !ShowsPortrait(person)) {
+      person.entry->markValue |= kMarkImage;
+    }
   } else if (fixed_) {
     *out += page_writer_.div_close();
   }
