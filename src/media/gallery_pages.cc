@@ -6,6 +6,7 @@
 #include "options/options.h"
 #include "site/frame/page_writer.h"
 #include "text/html_escape.h"
+#include "text/string_ops.h"
 #include "text/text_converter.h"
 #include "text/text_tidy.h"
 
@@ -26,30 +27,6 @@ std::string WidthAttribute(const MediaItem& item, int32_t max) {
   return " width=\"" + std::to_string(max) + "\"";
 }
 
-std::string Trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-    text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-    text.remove_suffix(1);
-  return std::string(text);
-}
-
-size_t FindNoCase(std::string_view text, std::string_view what, size_t from = 0) {
-  if (what.size() > text.size()) return std::string_view::npos;
-  for (size_t i = from; i + what.size() <= text.size(); ++i) {
-    bool same = true;
-    for (size_t j = 0; j < what.size() && same; ++j) {
-      char a = text[i + j];
-      char b = what[j];
-      if (a >= 'A' && a <= 'Z') a = static_cast<char>(a - 'A' + 'a');
-      if (b >= 'A' && b <= 'Z') b = static_cast<char>(b - 'A' + 'a');
-      same = a == b;
-    }
-    if (same) return i;
-  }
-  return std::string_view::npos;
-}
-
 }  // namespace
 
 GalleryPageBuilder::GalleryPageBuilder(const COptions& options, site::PageWriter& writer,
@@ -62,18 +39,19 @@ GalleryPageBuilder::GalleryPageBuilder(const COptions& options, site::PageWriter
       strict_(strict) {}
 
 std::string GalleryPageBuilder::HeadTitle(std::string_view title) {
-  const size_t image = FindNoCase(title, "<img ");
-  if (image == std::string_view::npos) return std::string(title);
-  const size_t alt = FindNoCase(title, "alt=", image);
-  if (alt == std::string_view::npos) return {};
-  std::string_view value = title.substr(alt + 4);
-  while (!value.empty() && value.front() == ' ') value.remove_prefix(1);
+  // Folding ASCII letters keeps every byte where it was.
+  const std::string folded = text::AsciiLower(title);
+  const size_t image = folded.find("<img ");
+  if (image == std::string::npos) return std::string(title);
+  const size_t alt = folded.find("alt=", image);
+  if (alt == std::string::npos) return {};
+  std::string_view value = text::TrimSpace(title.substr(alt + 4));
   if (!value.empty() && (value.front() == '"' || value.front() == '\'')) {
     const char quote = value.front();
     value.remove_prefix(1);
-    return Trimmed(value.substr(0, value.find(quote)));
+    return std::string(text::TrimSpace(value.substr(0, value.find(quote))));
   }
-  return Trimmed(value.substr(0, value.find_first_of(" >")));
+  return std::string(text::TrimSpace(value.substr(0, value.find_first_of(" >"))));
 }
 
 std::string GalleryPageBuilder::Extension() const { return options_.GetPageExtension(); }

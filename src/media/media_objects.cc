@@ -10,9 +10,7 @@ namespace vellix::media {
 namespace {
 
 bool IsYes(std::string_view value) {
-  while (!value.empty() && text::IsAsciiSpace(value.front())) value.remove_prefix(1);
-  while (!value.empty() && text::IsAsciiSpace(value.back())) value.remove_suffix(1);
-  return value == "Y" || value == "y";
+  return text::EqualsNoCase(text::TrimSpace(value), "Y");
 }
 
 }  // namespace
@@ -131,8 +129,7 @@ bool MediaObjectReader::Read(const GedcomNode& obje, MediaItem* item) const {
     if (record != nullptr) ReadLines(record->children, &read, &file);
   }
   ReadLines(obje.children, &read, &file);
-  while (!file.empty() && text::IsAsciiSpace(file.back())) file.pop_back();
-  while (!file.empty() && text::IsAsciiSpace(file.front())) file.erase(0, 1);
+  file = std::string(text::TrimSpace(file));
   if (file.empty()) return false;
 
   MediaItem placed = IsWebAddress(file) ? MediaItem{} : MakeMediaItem(file);
