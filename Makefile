@@ -19,10 +19,17 @@ build: deps
 	@cmake --build $(BUILD) -j $(JOBS) --target vellix
 
 # The demo's own option set turns on citations, bibliography, repository
-# pages and GENDEX, so the example shows every kind of page.
+# pages, GENDEX and the multimedia galleries with portraits (and shows the
+# emigration facts, whose pictures join the galleries), so the example shows
+# every kind of page.
+DEMO_SETTINGS = "bCitations yes" "bBiblioPages yes" "bRepositoryPages yes" "bGendex yes" \
+	"bGalleries yes" "bIgnoreScrapbookFlag yes" "bIndivPortraits yes" "bFamilyPortraits yes" \
+	"bCitationGallery yes" "bBiblioGallery yes" "bGalleryIcons yes" "bThumbCaption yes" \
+	"bSlideDate yes" "bSlideDownload yes" "bOtherFacts yes" "factInclude.13 2"
+
 demo: build
 	@rm -rf site
-	@for setting in "bCitations yes" "bBiblioPages yes" "bRepositoryPages yes" "bGendex yes"; do \
+	@for setting in $(DEMO_SETTINGS); do \
 	  VELLIX_HOME="$(VELLIX_DEMO_HOME)" $(BUILD)/src/vellix options set $$setting --yes >/dev/null 2>&1; \
 	done
 	VELLIX_HOME="$(VELLIX_DEMO_HOME)" $(BUILD)/src/vellix generate examples/kowalski-moreau.ged -o site --yes

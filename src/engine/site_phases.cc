@@ -4,6 +4,7 @@
 #include "gedcom/record_store.h"
 #include "logs/list_logs.h"
 #include "logs/summary_log.h"
+#include "media/media_run.h"
 #include "model/dialects.h"
 #include "model/individuals.h"
 #include "model/privacy.h"
@@ -11,6 +12,7 @@
 #include "options/options.h"
 #include "platform/settings_store.h"
 #include "run/run_log_entries.h"
+#include "site/family/bibliography_gallery.h"
 #include "site/family/family_pages.h"
 #include "site/frame/style_sheet.h"
 #include "site/index/index_run.h"
@@ -24,6 +26,20 @@ struct SitePhases::RunData {
   RunLogEntries log_entries;  // individuals and families that got pages
   site::SourcePages sources;  // bibliography and repository index
   site::FamilyPages family_pages;
+  /// The run's multimedia, made at its first use when galleries are on.
+  std::unique_ptr<media::MediaRun> media;
+
+  media::MediaRun* MediaFor(RunContext& ctx) {
+    if (!media && media::MediaRun::Enabled(ctx.options)) {
+      media = std::make_unique<media::MediaRun>(ctx);
+      family_pages.set_media(media.get());
+      sources.set_gallery_hook(
+          [this](RunContext& run, const site::Bibliography& bib, bool standalone) {
+            return site::WriteBibliographyGallery(run, *MediaFor(run), bib, standalone);
+          });
+    }
+    return media.get();
+  }
 };
 
 SitePhases::SitePhases() : run_(std::make_unique<RunData>()) {}
@@ -40,23 +56,29 @@ void SitePhases::WriteStyleSheet(RunContext& ctx, bool bibliography_only) {
   site::WriteStyleSheet(ctx, bibliography_only);
 }
 
-void SitePhases::CollectSources(RunContext& ctx) { run_->sources.Collect(ctx); }
+void SitePhases::CollectSources(RunContext& ctx) {
+  run_->MediaFor(ctx);
+  run_->sources.Collect(ctx);
+}
 
 void SitePhases::FinishEvaluation(RunContext&) { run_->sources.FinishEvaluation(); }
 
 void SitePhases::WriteFamilyPage(RunContext& ctx, GedcomRecord& entry,
                                  GedcomRecord& family, bool evaluate) {
+  run_->MediaFor(ctx);
   run_->family_pages.WriteFamilyPage(ctx, entry, family, evaluate,
                                      run_->sources.bibliography(), run_->log_entries);
 }
 
 void SitePhases::WriteLonerPage(RunContext& ctx, GedcomRecord& entry,
                                 GedcomRecord& individual, bool evaluate) {
+  run_->MediaFor(ctx);
   run_->family_pages.WriteLonerPage(ctx, entry, individual, evaluate,
                                     run_->sources.bibliography(), run_->log_entries);
 }
 
 void SitePhases::WriteBibliography(RunContext& ctx, bool standalone) {
+  run_->MediaFor(ctx);
   run_->sources.WriteBibliography(ctx, standalone);
 }
 
@@ -85,6 +107,9 @@ int32_t SitePhases::WriteIndex(RunContext& ctx, bool write_pages) {
 
 void SitePhases::WriteSummaryLog(RunContext& ctx, bool success, bool cancelled,
                                  int64_t start_seconds, int64_t elapsed_seconds) {
+  // The media phase ends with the pages: its record of derived files is
+  // saved and its figures go to the summary.
+  if (run_->media) run_->media->Finish();
   vellix::WriteSummaryLog(ctx, RunResultOf(success, cancelled), start_seconds,
                           elapsed_seconds);
 }

@@ -68,6 +68,10 @@ void MediaDeriver::LoadRecord() {
 void MediaDeriver::Prepare(MediaItem* item) {
   if (item->prepared) return;
   item->prepared = true;
+  if (item->web_address) {
+    item->icon = catalogue_.IconFor(item->extension).name;
+    return;
+  }
   item->resolved_path = ResolveMediaFile(item->source_path, settings_.search);
   std::string wanted;
   std::string key;
@@ -143,6 +147,10 @@ DeriveResult MediaDeriver::Derive(MediaItem* item) {
   LoadRecord();
   if (settings_.mode == MediaMode::kSkip) {
     FillFromRecord(item);
+    return result;
+  }
+  if (item->web_address) {
+    PutIcon(catalogue_.IconFor(item->extension), item->extension, &result);
     return result;
   }
   FileStamp stamp;
@@ -247,14 +255,22 @@ void MediaDeriver::DerivePicture(MediaItem* item, const FileStamp& stamp,
   if (need_orig) write(orig, data, stored, item->code == MediaCode::kAnimatedGif);
 }
 
-void MediaDeriver::PlaceIcon(const MediaItem& item, DeriveResult* result) {
-  const IconChoice icon = catalogue_.IconFor(item.extension);
-  const std::string target = item.IconPath();
+DeriveResult MediaDeriver::PlaceIcon(const IconChoice& icon, std::string_view extension) {
+  DeriveResult result;
+  if (settings_.mode == MediaMode::kSkip) return result;
+  LoadRecord();
+  PutIcon(icon, extension, &result);
+  return result;
+}
+
+void MediaDeriver::PutIcon(const IconChoice& icon, std::string_view extension,
+                           DeriveResult* result) {
+  const std::string target = "thumb/" + icon.name;
   auto no_icon = [&] {
     if (result->warning != MediaWarning::kNone) return;
     result->warning = MediaWarning::kNoIcon;
     result->subject = icon.name;
-    result->extension = item.extension;
+    result->extension = std::string(extension);
   };
   if (icon.name.find('/') != std::string::npos || !IsSafeRelativePath(target)) {
     no_icon();
@@ -284,7 +300,7 @@ void MediaDeriver::PlaceIcon(const MediaItem& item, DeriveResult* result) {
 
 void MediaDeriver::DeriveOther(MediaItem* item, const FileStamp& stamp,
                                DeriveResult* result) {
-  PlaceIcon(*item, result);
+  PutIcon(catalogue_.IconFor(item->extension), item->extension, result);
   if (!stamp.exists) {
     Fail(result, MediaFailure::kMissing, *item);
     return;

@@ -11,13 +11,12 @@
 #include "media/derived_names.h"
 #include "media/derived_record.h"
 #include "media/fit.h"
+#include "media/media_catalogue.h"
 #include "media/media_files.h"
 #include "media/media_item.h"
 #include "media/media_paths.h"
 
 namespace vellix::media {
-
-class MediaCatalogue;
 
 /// What a run does with derived files.
 enum class MediaMode {
@@ -96,12 +95,18 @@ class MediaDeriver {
 
   /// Finds the item's file and gives it its derived name and icon, without
   /// writing anything (what pages need in every mode). Done once per item.
+  /// A web address gets only its icon: it has no file.
   void Prepare(MediaItem* item);
 
   /// Prepares the item, then makes its thumbnail and slide image (pictures)
   /// or puts its icon and a copy (other files), as settings.mode asks. Sets
   /// the item's code to kAnimatedGif, and its width, for an animated GIF.
   DeriveResult Derive(MediaItem* item);
+
+  /// Puts `icon` into the thumb folder as Derive does for files that are
+  /// not pictures (nothing in MediaMode::kSkip); `extension` is the one
+  /// warning 23 names when the icon is not there.
+  DeriveResult PlaceIcon(const IconChoice& icon, std::string_view extension);
 
   /// Makes the portrait of `item` (a picture) for an individual (fitted to
   /// the portrait width) or a family (fitted to the portrait size).
@@ -126,7 +131,7 @@ class MediaDeriver {
   void FillFromRecord(MediaItem* item);
   void DerivePicture(MediaItem* item, const FileStamp& stamp, DeriveResult* result);
   void DeriveOther(MediaItem* item, const FileStamp& stamp, DeriveResult* result);
-  void PlaceIcon(const MediaItem& item, DeriveResult* result);
+  void PutIcon(const IconChoice& icon, std::string_view extension, DeriveResult* result);
 
   const MediaCatalogue& catalogue_;
   MediaSettings settings_;

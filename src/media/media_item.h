@@ -3,10 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "gedcom/gedcom_node.h"
 #include "media/media_code.h"
 
 namespace vellix::media {
@@ -23,10 +25,20 @@ struct MediaItem {
   int32_t width = 0;                  // width of an animated GIF, in pixels
 
   // ---- Shown on gallery and slide pages -------------------------------------
+  std::string form;  // FORM value, as written
   std::string title;
   std::string date;
-  std::vector<std::string> notes;
+  /// Each NOTE of the object as its lines.
+  std::vector<std::vector<std::string>> notes;
   std::vector<std::string> reference_numbers;
+  /// The SOUR lines of the object (copies, so they outlive the record
+  /// caches).
+  std::vector<std::shared_ptr<const GedcomNode>> citations;
+  bool scrapbook = false;  // marked as scrapbook media by the dialect's tag
+  bool primary = false;    // marked as the owner's primary picture
+  /// A web address (http:, https:, ftp:, mailto:) rather than a file: pages
+  /// link to it, nothing is derived or copied.
+  bool web_address = false;
 
   // ---- Placed by the deriver (MediaDeriver::Prepare) ------------------------
   bool prepared = false;

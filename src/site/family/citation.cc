@@ -3,6 +3,7 @@
 #include "gedcom/continuation_lines.h"
 #include "gedcom/gedcom_reader.h"
 #include "gedcom/gedcom_record.h"
+#include "media/media_objects.h"
 #include "text/string_ops.h"
 
 namespace vellix::site {
@@ -79,6 +80,9 @@ Citation ReadCitation(const GedcomNode& sour, GedcomReader* reader) {
         break;
       case kTagTemplate:
         ReadTemplate(line, &citation.template_text, &citation.fields);
+        break;
+      case kTagObje:
+        citation.objects.push_back(media::CopyNode(line));
         break;
       default:
         if (TagIs(line, "QUAY")) citation.quality = line.value;

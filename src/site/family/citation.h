@@ -2,6 +2,7 @@
 // footnote shows.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -32,6 +33,8 @@ struct Citation {
   std::vector<std::string> notes;     // NOTE lines (NOTE records resolved)
   std::string template_text;          // the dialect's template line, if any
   std::vector<TemplateField> fields;  // the template's field/value pairs
+  /// Copies of the OBJE lines below the citation (its media).
+  std::vector<std::shared_ptr<const GedcomNode>> objects;
 };
 
 /// The parts of a source record a footnote shows, read once per run.

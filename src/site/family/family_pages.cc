@@ -18,6 +18,7 @@ FamilySheetWriter& FamilyPages::WriterFor(RunContext& ctx, Bibliography* bibliog
                                           RunLogEntries& log_entries, bool evaluate) {
   if (!writer_) writer_ = std::make_unique<FamilySheetWriter>(ctx);
   writer_->set_bibliography(bibliography);
+  writer_->set_media(media_);
   writer_->set_log_entries(&log_entries);
   if (!evaluate && !settings_checked_) {
     // The marriage settings are reported once, before the first page.

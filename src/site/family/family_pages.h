@@ -8,6 +8,9 @@
 namespace vellix {
 class GedcomRecord;
 class RunLogEntries;
+namespace media {
+class MediaRun;
+}
 struct RunContext;
 }  // namespace vellix
 
@@ -42,6 +45,8 @@ class FamilyPages {
   /// After the evaluate pass: numbers the citations the bibliography
   /// collected from the pages.
   void FinishEvaluation(RunContext& ctx, Bibliography* bibliography);
+  /// The run's multimedia; null (the default) when galleries are off.
+  void set_media(media::MediaRun* media) { media_ = media; }
   /// Forgets the writer (the next page starts a new run's writer).
   void Reset();
 
@@ -50,6 +55,7 @@ class FamilyPages {
                                RunLogEntries& log_entries, bool evaluate);
 
   std::unique_ptr<FamilySheetWriter> writer_;
+  media::MediaRun* media_ = nullptr;
   bool settings_checked_ = false;
 };
 

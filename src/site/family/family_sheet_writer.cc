@@ -13,6 +13,7 @@
 #include "run/warning_log.h"
 #include "site/family/name_line.h"
 #include "site/family/notes.h"
+#include "site/family/sheet_media.h"
 #include "site/frame/dividers.h"
 #include "site/frame/page_file.h"
 #include "text/html_escape.h"
@@ -69,6 +70,14 @@ void FamilySheetWriter::set_bibliography(Bibliography* bibliography) {
   }
   bibliography_numbers_ = std::make_unique<RunBibliographyNumbers>(*bibliography);
   footnotes_->set_bibliography(bibliography_numbers_.get());
+}
+
+void FamilySheetWriter::set_media(media::MediaRun* media) {
+  if (media == nullptr) {
+    media_.reset();
+    return;
+  }
+  if (!media_) media_ = std::make_unique<SheetMedia>(ctx_, *media, bibliography_);
 }
 
 std::string FamilySheetWriter::PageFile(std::string_view page_id, text::PageLetter letter,
@@ -132,6 +141,12 @@ bool FamilySheetWriter::WritePage(SheetFamily& family, bool evaluate) {
   const std::string sheet_name = PageFile(id, text::PageLetter::kGroupSheet, false);
   const std::string notes_name = PageFile(id, text::PageLetter::kFootnotes, false);
   SetLabelWidth(family);
+  const std::string names = Title(family);
+  page_media_ = nullptr;
+  if (!evaluate && media_) {
+    media_->Prepare(family, plain_name, names);
+    page_media_ = media_.get();
+  }
 
   // Whether frames are used depends on the number of footnotes, which is
   // known only once the group sheet is built; build it for frames when they
@@ -153,8 +168,10 @@ bool FamilySheetWriter::WritePage(SheetFamily& family, bool evaluate) {
     footnotes_->Clear();
     return true;
   }
+  if (page_media_ != nullptr) {
+    footnotes_->set_gallery_link(page_media_->CitationGallery(*footnotes_, framed));
+  }
 
-  const std::string names = Title(family);
   std::string title;
   if (options_.m_bTitleAndNames) {
     title = options_.m_strTitleFamily + names;
@@ -224,8 +241,10 @@ bool FamilySheetWriter::WritePage(SheetFamily& family, bool evaluate) {
                   PageFile(id, text::PageLetter::kFootnotes, true), notes,
                   FileGroup::kFamily, ref);
   }
+  if (page_media_ != nullptr) page_media_->WriteGalleries();
   Record(family, plain_name);
   footnotes_->Clear();
+  page_media_ = nullptr;
   return true;
 }
 
@@ -241,8 +260,14 @@ void FamilySheetWriter::Record(const SheetFamily& family, const std::string& pag
   if (family.husband) people.push_back(family.husband.get());
   if (family.wife) people.push_back(family.wife.get());
   for (const auto& child : family.children) people.push_back(child.get());
+  if (page_media_ != nullptr && page_media_->family().gallery) marks |= kMarkGalleryLink;
   for (const SheetPerson* person : people) {
-    if (person->entry != nullptr) person->entry->markValue |= marks;
+    if (person->entry == nullptr) continue;
+    person->entry->markValue |= marks;
+    if (page_media_ != nullptr && page_media_->Of(*person).gallery) {
+      person->entry->markValue |= kMarkGalleryUsed;
+    }
+    if (ShowsPortrait(*person)) person->entry->markValue |= kMarkPortraitUsed;
   }
   if (log_entries_ == nullptr) return;
   for (const SheetPerson* person : people) {
@@ -255,7 +280,11 @@ void FamilySheetWriter::Record(const SheetFamily& family, const std::string& pag
     if (!person->facts.excluded) {
       if (options_.m_bRelationship) log.relationship = person->attributes.m_strText;
       if (options_.m_bBiography) log.biography_file = person->attributes.m_strLink;
-      if (HasImage(*person)) {
+      if (ShowsPortrait(*person)) {
+        const media::ShownPortrait& portrait = page_media_->Of(*person).portrait;
+        log.portrait_file = portrait.path;
+        log.caption = portrait.caption;
+      } else if (HasImage(*person)) {
         log.image_file = person->attributes.m_strImage;
         log.caption = person->attributes.m_strCaption;
       }
@@ -276,7 +305,10 @@ void FamilySheetWriter::Record(const SheetFamily& family, const std::string& pag
   }
   if (options_.m_bNarrative) entry.narrative_file = family.attributes.m_strLink;
   if (options_.m_bImportText) entry.import_file = family.attributes.m_strText;
-  if (options_.m_bGroupImages) {
+  if (!FamilyPortrait().empty()) {
+    entry.portrait_file = page_media_->family().portrait.path;
+    entry.caption = page_media_->family().portrait.caption;
+  } else if (options_.m_bGroupImages) {
     entry.group_image_file = family.attributes.m_strImage;
     if (!entry.group_image_file.empty()) entry.caption = family.attributes.m_strCaption;
   }
@@ -287,19 +319,25 @@ std::string FamilySheetWriter::WriteGroupSheet(SheetFamily& family,
                                                const std::string& /*page_name*/) {
   std::string out;
   const bool group_image =
-      options_.m_bGroupImages && !family.attributes.m_strImage.empty();
+      (options_.m_bGroupImages && !family.attributes.m_strImage.empty()) ||
+      !FamilyPortrait().empty();
   const bool imported = options_.m_bImportText && !family.attributes.m_strText.empty();
   if (group_image && options_.m_nGroupImagePosition == 0) out += GroupImage(family);
   if (imported && options_.m_nImportPosition == 0) out += ImportedText(family);
-  // The family's gallery link above the group sheet goes here once
-  // multimedia galleries exist.
+  std::string gallery_link;
+  if (page_media_ != nullptr) {
+    gallery_link = page_media_->Link(page_media_->family(), parent_target_);
+  }
+  if (options_.m_bFamilyGalleryAbove || !options_.m_bFamilyGalleryBelow) {
+    out += gallery_link;
+  }
   out +=
       "\r\n<table summary=\"" + options_.m_strTableText + "\" class=\"vx-tblgrp\">\r\n";
   WriteSpouseBlock(&out, family, 0);
   WriteSpouseBlock(&out, family, 1);
   WriteChildrenBlock(&out, family);
   out += "</table>\r\n";
-  // ... and the gallery link below it.
+  if (options_.m_bFamilyGalleryBelow) out += gallery_link;
   if (group_image && options_.m_nGroupImagePosition == 1) out += GroupImage(family);
   if (imported && options_.m_nImportPosition == 1) out += ImportedText(family);
   out += NarrativeLink(family);

@@ -17,11 +17,16 @@
 
 namespace vellix {
 class GedcomRecord;
+namespace media {
+class MediaRun;
+}
 class RunLogEntries;
 struct RunContext;
 }  // namespace vellix
 
 namespace vellix::site {
+
+class SheetMedia;
 
 /// Marks the page writer leaves in markValue of each spouse's and child's
 /// index entry; the name index shows icons for them.
@@ -52,6 +57,9 @@ class FamilySheetWriter {
   /// The run's bibliography (footnote links and per-citation numbers); may
   /// be null.
   void set_bibliography(Bibliography* bibliography);
+  /// The run's multimedia (galleries and portraits); null when galleries
+  /// are off. Set after the bibliography (slide pages link into it).
+  void set_media(media::MediaRun* media);
   /// The run's log entries (families and individuals that got pages); may
   /// be null.
   void set_log_entries(RunLogEntries* entries) { log_entries_ = entries; }
@@ -95,6 +103,10 @@ class FamilySheetWriter {
   void WritePersonDetails(std::string* out, SheetPerson& person,
                           const FamilyFacts* marriage, bool with_marriage_line);
   bool HasImage(const SheetPerson& person) const;
+  /// True when the person's portrait takes the place of the image.
+  bool ShowsPortrait(const SheetPerson& person) const;
+  /// The family's portrait (in place of the group image) or "".
+  std::string FamilyPortrait() const;
   std::string Title(const SheetFamily& family) const;
   void Record(const SheetFamily& family, const std::string& page_name);
   void SetLabelWidth(const SheetFamily& family);
@@ -123,8 +135,10 @@ class FamilySheetWriter {
   std::unique_ptr<FactCollector> collector_;
   std::unique_ptr<SheetLoader> loader_;
   std::unique_ptr<FactFormatter> formatter_;
-  bool fixed_ = false;          // fixed-font mode
-  bool parent_target_ = false;  // the page sits in a frameset
+  std::unique_ptr<SheetMedia> media_;
+  SheetMedia* page_media_ = nullptr;  // media_ while a page (not an evaluation) is built
+  bool fixed_ = false;                // fixed-font mode
+  bool parent_target_ = false;        // the page sits in a frameset
   bool evaluating_ = false;
   std::string current_page_id_;
   // Set by the block writers for WritePersonDetails: the name line put at

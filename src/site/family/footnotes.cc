@@ -45,6 +45,7 @@ void FootnoteList::Clear() {
   footnotes_.clear();
   cursor_ = 0;
   link_base_.clear();
+  gallery_link_.clear();
 }
 
 const SourceInfo* FootnoteList::SourceOf(const Citation& citation) {
@@ -63,7 +64,7 @@ const SourceInfo* FootnoteList::SourceOf(const Citation& citation) {
 
 std::vector<int> FootnoteList::AddCitations(const std::vector<Citation>& citations) {
   std::vector<int> references;
-  if (!options_.m_bCitations) return references;
+  if (!options_.m_bCitations && !always_numbered_) return references;
   for (const Citation& citation : citations) {
     Footnote note;
     note.number = static_cast<int>(footnotes_.size()) + 1;
@@ -97,7 +98,7 @@ void FootnoteList::WriteFootnotes(std::string* page, bool parent_target) {
   if (footnotes_.empty()) return;
   cursor_ = 0;
   *page += "<div class=\"vx-ftsec\">" + options_.m_strLblFootnotes + "</div>\r\n";
-  // The citations' multimedia gallery link goes here once galleries exist.
+  *page += gallery_link_;
   *page += "<div class=\"vx-ftnote\"><ol>";
   std::string text;
   while (NextFootnoteText(parent_target, &text)) {
@@ -236,7 +237,8 @@ std::string FootnoteList::BibliographyLink(bool parent_target) const {
   const BibliographyTarget target =
       bibliography_->TargetOf(note.citation, note.detail_text);
   if (!target.found()) return {};
-  const std::string href = text::EscapeHref(target.file + "#" + target.anchor);
+  const std::string href =
+      folder_prefix_ + text::EscapeHref(target.file + "#" + target.anchor);
   std::string target_attribute;
   if (!strict_) {
     target_attribute =

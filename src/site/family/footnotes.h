@@ -74,7 +74,18 @@ class FootnoteList {
   void set_link_base(std::string base) { link_base_ = std::move(base); }
   const std::string& link_base() const { return link_base_; }
 
-  /// Empties the list for the next page (the link base too).
+  /// Numbers citations even when "Include source citations" is off (the
+  /// source list of a slide page has its own option).
+  void set_always_numbered(bool on) { always_numbered_ = on; }
+  /// Put before the bibliography page in footnote links: "" on pages of the
+  /// destination folder, the way back to it on pages of the media folder.
+  void set_folder_prefix(std::string prefix) { folder_prefix_ = std::move(prefix); }
+  /// The link to the citations' multimedia gallery, written below the
+  /// section title ("" for none).
+  void set_gallery_link(std::string link) { gallery_link_ = std::move(link); }
+
+  /// Empties the list for the next page (the link base and gallery link
+  /// too).
   void Clear();
   /// Gives each citation the next footnote number and returns the numbers.
   /// Nothing when "Include source citations" is off.
@@ -104,6 +115,8 @@ class FootnoteList {
   std::string BibliographyLink(bool parent_target) const;
 
   size_t count() const { return footnotes_.size(); }
+  /// The citation of footnote `index` (0-based, in number order).
+  const Citation& citation(size_t index) const { return footnotes_[index].citation; }
   bool empty() const { return footnotes_.empty(); }
 
  private:
@@ -127,6 +140,9 @@ class FootnoteList {
   const BibliographyNumbers* bibliography_ = nullptr;
   bool template_mode_ = false;
   bool strict_ = false;
+  bool always_numbered_ = false;
+  std::string folder_prefix_;
+  std::string gallery_link_;
   std::string link_base_;
   std::vector<Footnote> footnotes_;
   size_t cursor_ = 0;  // footnotes already handed out by NextFootnoteText

@@ -4,14 +4,23 @@
 #include "site/family/family_sheet_writer.h"
 #include "site/family/name_line.h"
 #include "site/family/notes.h"
+#include "site/family/sheet_media.h"
 #include "site/frame/dividers.h"
 
 namespace vellix::site {
 
+bool FamilySheetWriter::ShowsPortrait(const SheetPerson& person) const {
+  return page_media_ != nullptr && page_media_->Of(person).portrait.shown();
+}
+
+std::string FamilySheetWriter::FamilyPortrait() const {
+  return page_media_ != nullptr ? page_media_->family().portrait.html : std::string();
+}
+
 bool FamilySheetWriter::HasImage(const SheetPerson& person) const {
-  // A portrait from the multimedia galleries would count here too.
-  return options_.m_bIndivImages && !person.attributes.m_strImage.empty() &&
-         !person.facts.excluded;
+  return (options_.m_bIndivImages && !person.attributes.m_strImage.empty() &&
+          !person.facts.excluded) ||
+         ShowsPortrait(person);
 }
 
 void FamilySheetWriter::WritePersonDetails(std::string* out, SheetPerson& person,
@@ -41,13 +50,25 @@ void FamilySheetWriter::WritePersonDetails(std::string* out, SheetPerson& person
   }
   *out += formatter_->RelativesLine(options_.m_strLblSpouses, person.spouses);
   *out += formatter_->OtherFactLines(person.facts, parent_target_);
-  // The person's gallery link row goes here once galleries exist.
+  if (page_media_ != nullptr) {
+    const std::string link = page_media_->Link(page_media_->Of(person), parent_target_);
+    // A row of the label table; where no table is open the link stands
+    // alone.
+    const bool in_table = !fixed_ && options_.m_bAlignLabels;
+    if (!link.empty()) {
+      *out += in_table ? "<tr><td>" + link + "</td><td>&nbsp;</td></tr>" : link;
+    }
+  }
   if (!fixed_) *out += CloseLabelTable();
   if (image) {
     *out += ImageColumn(2);
-    *out += IndividualImage(person);
+    *out += ShowsPortrait(person) ? page_media_->Of(person).portrait.html
+                                  : IndividualImage(person);
     *out += ImageColumn(3);
-    if (person.entry != nullptr) person.entry->markValue |= kMarkImage;
+    // A portrait is marked as such when the page is recorded.
+    if (person.entry != nullptr && !ShowsPortrait(person)) {
+      person.entry->markValue |= kMarkImage;
+    }
   } else if (fixed_) {
     *out += page_writer_.div_close();
   }

@@ -4,6 +4,7 @@
 
 #include "gedcom/gedcom_reader.h"
 #include "gedcom/record_store.h"
+#include "media/media_objects.h"
 #include "model/names.h"
 #include "model/privacy.h"
 #include "model/selection.h"
@@ -184,6 +185,9 @@ std::unique_ptr<SheetPerson> SheetLoader::MakePerson(GedcomRecord& entry,
     privacy_.FilterGivenNames(living, &person->given);
     person->surname = name.surname;
   }
+  if (options_.m_bGalleries && !person->facts.hidden) {
+    person->objects = media::MediaObjectReader::CopyObjects(record.children);
+  }
   const std::vector<std::string> parents = PointersOf(record, kTagFamc);
   const std::vector<std::string> own = PointersOf(record, kTagFams);
   ReadRelatives(parents, own, family_key, person.get());
@@ -244,6 +248,9 @@ SheetFamily SheetLoader::LoadFamily(GedcomRecord& entry, const GedcomRecord& fam
   GedcomRecord* reloaded = nullptr;
   reader_.LoadRecord(RecordKind::kFamily, entry.key, false, &reloaded);
   const GedcomRecord& record = reloaded != nullptr ? *reloaded : family;
+  if (options_.m_bGalleries) {
+    sheet.objects = media::MediaObjectReader::CopyObjects(record.children);
+  }
   sheet.facts =
       collector_.CollectFamily(record, sheet.husband ? &sheet.husband->facts : nullptr,
                                sheet.wife ? &sheet.wife->facts : nullptr, sheet.page_id);

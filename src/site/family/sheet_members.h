@@ -43,6 +43,9 @@ struct SheetPerson {
   /// Name parts for the individuals log.
   std::string given;
   std::string surname;
+  /// Copies of the person's own OBJE lines (kept only when multimedia
+  /// galleries are on and the person's facts are shown).
+  std::vector<std::shared_ptr<const GedcomNode>> objects;
 };
 
 /// The family of one page: its members in order and its own facts.
@@ -57,6 +60,8 @@ struct SheetFamily {
   CAttributes attributes;  // narrative link, imported text, group image, caption
   /// A spouse is also a child (warning 21 was raised; the repeat is left out).
   bool circular = false;
+  /// Copies of the family's own OBJE lines (multimedia galleries on only).
+  std::vector<std::shared_ptr<const GedcomNode>> objects;
 };
 
 /// Loads the members of a family (or a loner) for the page writer.

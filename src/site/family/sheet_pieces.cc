@@ -119,8 +119,11 @@ static std::string UrlOf(const std::string& path) {
 }
 
 std::string FamilySheetWriter::GroupImage(const SheetFamily& family) const {
-  // A family portrait from the multimedia galleries would take precedence
-  // here once galleries exist.
+  // The family portrait, when there is one to show, takes the group image's
+  // place (SheetMedia made it only when it is preferred or there is no
+  // custom group image).
+  const std::string portrait = FamilyPortrait();
+  if (!portrait.empty()) return "\r\n<div class=\"vx-grp\">" + portrait + "</div>\r\n";
   const CAttributes& a = family.attributes;
   if (!options_.m_bGroupImages || a.m_strImage.empty()) return {};
   const std::string path = CustomFilePath(options_.m_strGroupImageFolder, a.m_strImage);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -178,9 +179,16 @@ class Bibliography {
   std::string NavigationStrip(int32_t page, int32_t pages,
                               std::string_view prior_file) const;
 
-  /// Hook for the bibliography gallery link and pages on page 1; empty
-  /// until the multimedia pages exist.
-  std::string GalleryLink(RunContext& ctx);
+  /// Writes the bibliography's multimedia gallery and returns the link page
+  /// 1 shows to it ("" without one); `standalone` in the standalone
+  /// bibliography run. Set by the run when galleries are on (the media
+  /// pages are written by a higher layer).
+  using GalleryHook = std::function<std::string(
+      RunContext& ctx, const Bibliography& bibliography, bool standalone)>;
+  void set_gallery_hook(GalleryHook hook) { gallery_hook_ = std::move(hook); }
+
+  /// The bibliography gallery's link and pages, through the hook.
+  std::string GalleryLink(RunContext& ctx, bool standalone);
 
   /// Removes "(yyyy- )" lifespans of living authors (the rule of the
   /// "Remove lifespan from living authors" option).
@@ -212,6 +220,7 @@ class Bibliography {
   const text::DialectMarkers* markers_ = nullptr;  // the run's dialect markers
   size_t cursor_ = 0;
   std::unique_ptr<PageWriter> writer_;
+  GalleryHook gallery_hook_;
 };
 
 }  // namespace vellix::site

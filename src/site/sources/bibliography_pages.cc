@@ -82,10 +82,8 @@ std::string Bibliography::NavigationStrip(int32_t page, int32_t pages,
                            options_.m_strNavPrior, options_.m_strNavNext);
 }
 
-std::string Bibliography::GalleryLink(RunContext& /*ctx*/) {
-  // The bibliography gallery (media linked from SOUR records) comes with the
-  // multimedia pages; until then page 1 carries no gallery link.
-  return {};
+std::string Bibliography::GalleryLink(RunContext& ctx, bool standalone) {
+  return gallery_hook_ ? gallery_hook_(ctx, *this, standalone) : std::string();
 }
 
 std::string Bibliography::EntryHtml(const BibliographyEntry& entry,
@@ -197,7 +195,7 @@ void Bibliography::WritePages(RunContext& ctx, const RepositoryIndex* repositori
       if (!options_.m_strBiblioIntro.empty()) {
         *set.page() += "\r\n" + writer_->ApplyTemplate(options_.m_strBiblioIntro);
       }
-      *set.page() += GalleryLink(ctx);
+      *set.page() += GalleryLink(ctx, standalone);
     }
     *set.page() += "\r\n<div class=\"vx-bib\">\r\n";
   };

@@ -22,6 +22,7 @@ void SourcePages::FinishEvaluation() {
 void SourcePages::WriteBibliography(RunContext& ctx, bool standalone) {
   if (!standalone && !ctx.options.m_bBiblioPages) return;
   if (!bibliography_ || !repositories_) Collect(ctx);
+  bibliography_->set_gallery_hook(gallery_hook_);
   bibliography_->WritePages(ctx, repositories_.get(), standalone);
 }
 

@@ -35,6 +35,11 @@ class SourcePages {
   /// Writes the repository pages when "Generate repository web pages" is
   /// on; collects first when Collect was not called.
   void WriteRepositories(RunContext& ctx);
+  /// The hook that writes the bibliography gallery (Bibliography::
+  /// set_gallery_hook), given to every bibliography this object makes.
+  void set_gallery_hook(Bibliography::GalleryHook hook) {
+    gallery_hook_ = std::move(hook);
+  }
   /// Drops the run's collections.
   void Discard();
 
@@ -47,6 +52,7 @@ class SourcePages {
  private:
   std::unique_ptr<Bibliography> bibliography_;
   std::unique_ptr<RepositoryIndex> repositories_;
+  Bibliography::GalleryHook gallery_hook_;
 };
 
 }  // namespace vellix::site
