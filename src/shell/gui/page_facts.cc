@@ -161,6 +161,8 @@ QWidget* CPageFacts::MakeBoxes() {
     for (int i = 0; i < count; ++i) {
       const int kind = section.kinds[i];
       auto* box = new FactBox(kind, group);
+      // The label comes with the option set; the name sizes the box until then.
+      box->setText(CaptionOf(FactKindName(kind)));
       boxes_[kind] = box;
       grid->addWidget(box, i % per_column, i / per_column);
       connect(box, &QCheckBox::stateChanged, this, [this] { Changed(); });
