@@ -232,6 +232,7 @@ PathRow Form::Path(const QString& caption, std::string COptions::*member,
   PathRow row;
   row.combo = new PathCombo(list, group_widget());
   row.browse = new QPushButton("Browse", group_widget());
+  row.combo->set_browse_button(row.browse);
   Row(caption, row.combo, row.browse);
   PathCombo* combo = row.combo;
   bindings_.Custom([=](const COptions& o) { combo->SetStoredText(o.*member); },

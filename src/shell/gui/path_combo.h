@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QPushButton>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,13 @@ class PathCombo : public QComboBox {
   /// The text in native form.
   QString NativeText() const { return currentText(); }
 
+  /// The "Browse" button that fills this field, if it has one.
+  QPushButton* browse_button() const { return browse_; }
+  void set_browse_button(QPushButton* browse) { browse_ = browse; }
+
  private:
   platform::HistoryList list_;
+  QPushButton* browse_ = nullptr;
 };
 
 }  // namespace vellix::gui
