@@ -89,7 +89,12 @@ MainWindow::MainWindow(AppServices& services, QWidget* parent)
   connect(quit, &QAction::triggered, this, &QWidget::close);
 
   auto* central = new QWidget(this);
-  auto* layout = new QVBoxLayout(central);
+  auto* row = new QHBoxLayout(central);
+  auto* icon = new QLabel(central);
+  icon->setPixmap(windowIcon().pixmap(48, 48));
+  row->addWidget(icon, 0, Qt::AlignTop);
+  auto* layout = new QVBoxLayout();
+  row->addLayout(layout, 1);
   auto* buttons = new QHBoxLayout();
   buttons->addWidget(generate_);
   buttons->addWidget(view_);

@@ -89,6 +89,11 @@ class MainWindowTest : public QObject {
     QCOMPARE(fixture.window.status_text(),
              QString("\nClick \"Options\" to change settings."));
     QCOMPARE(fixture.window.windowTitle(), QString("VELLIX 1.8.1"));
+    const QString shots = qEnvironmentVariable("VELLIX_SCREENSHOTS");
+    if (!shots.isEmpty()) {
+      fixture.window.show();
+      fixture.window.grab().save(QDir(shots).filePath("main-window.png"));
+    }
   }
 
   void ViewWithoutResultsSaysSoAndOpensTheSummaryAfterARun() {
