@@ -9,11 +9,13 @@
 #include <memory>
 #include <string>
 
+#include "bench_environment.h"
 #include "gedcom/gedcom_reader.h"
+#include "gedcom/record_store.h"
 #include "gedcom_synth.h"
+#include "model/dialects.h"
 #include "model/individuals.h"
 #include "model/privacy.h"
-#include "model/record_store.h"
 #include "model/run_context.h"
 #include "model/selection.h"
 #include "options/options.h"
@@ -28,8 +30,10 @@ using namespace vellix;
 
 // A file read and selected once per size, shared by the benchmarks.
 struct SelectedFile {
+  bench::BenchEnvironment services;
   RecordStore store;
-  GedcomReader reader{store};
+  GedcomReader reader{store, services.env};
+  DialectTable dialects;
   COptions options;
   RunStatistics statistics;
   platform::NullProgress progress;
@@ -49,8 +53,15 @@ SelectedFile& FileFor(int n) {
   platform::CreateFolders(dest);
   slot->options.m_strDestFolder = platform::StoredPath(dest);
   slot->privacy = std::make_unique<PrivacyFilter>(slot->options);
-  RunContext ctx{
-      slot->options, slot->reader, slot->store, slot->statistics, slot->progress, {}, 0};
+  RunContext ctx{slot->services.env,
+                 slot->options,
+                 slot->reader,
+                 slot->store,
+                 slot->statistics,
+                 slot->progress,
+                 slot->dialects,
+                 {},
+                 0};
   slot->store.ClearMarks();
   SelectFamilies(ctx, *slot->privacy, true);
   return *slot;
@@ -58,8 +69,9 @@ SelectedFile& FileFor(int n) {
 
 void BM_IndividualsPassIntoIndex(benchmark::State& state) {
   SelectedFile& file = FileFor(static_cast<int>(state.range(0)));
-  RunContext ctx{file.options,  file.reader, file.store, file.statistics,
-                 file.progress, {},          0};
+  RunContext ctx{
+      file.services.env, file.options,  file.reader, file.store, file.statistics,
+      file.progress,     file.dialects, {},          0};
   int32_t count = 0;
   for (auto _ : state) {
     site::NameIndex index(file.options, *file.privacy);
@@ -72,8 +84,9 @@ void BM_IndividualsPassIntoIndex(benchmark::State& state) {
 
 void BM_IndexAndSurnamePages(benchmark::State& state) {
   SelectedFile& file = FileFor(static_cast<int>(state.range(0)));
-  RunContext ctx{file.options,  file.reader, file.store, file.statistics,
-                 file.progress, {},          0};
+  RunContext ctx{
+      file.services.env, file.options,  file.reader, file.store, file.statistics,
+      file.progress,     file.dialects, {},          0};
   int32_t count = 0;
   int32_t pages = 0;
   for (auto _ : state) {

@@ -8,11 +8,13 @@
 #include <memory>
 #include <string>
 
+#include "bench_environment.h"
 #include "engine/gendex_file.h"
 #include "gedcom/gedcom_reader.h"
+#include "gedcom/record_store.h"
 #include "gedcom_synth.h"
+#include "model/dialects.h"
 #include "model/individuals.h"
-#include "model/record_store.h"
 #include "model/run_context.h"
 #include "model/selection.h"
 #include "options/options.h"
@@ -25,8 +27,10 @@ using namespace vellix;
 
 // A file read into a store once per size, shared by the benchmarks.
 struct LoadedFile {
+  bench::BenchEnvironment services;
   RecordStore store;
-  GedcomReader reader{store};
+  GedcomReader reader{store, services.env};
+  DialectTable dialects;
   COptions options;
   RunStatistics statistics;
   platform::NullProgress progress;
@@ -56,8 +60,9 @@ class CountingSink : public IndividualSink {
 
 void BM_SelectFamilies(benchmark::State& state) {
   LoadedFile& file = FileFor(static_cast<int>(state.range(0)));
-  RunContext ctx{file.options,  file.reader, file.store, file.statistics,
-                 file.progress, {},          0};
+  RunContext ctx{
+      file.services.env, file.options,  file.reader, file.store, file.statistics,
+      file.progress,     file.dialects, {},          0};
   for (auto _ : state) {
     file.store.ClearMarks();
     SelectFamilies(ctx, true);
@@ -68,14 +73,15 @@ void BM_SelectFamilies(benchmark::State& state) {
 
 void BM_ParseIndividualsWithGendex(benchmark::State& state) {
   LoadedFile& file = FileFor(static_cast<int>(state.range(0)));
-  RunContext ctx{file.options,  file.reader, file.store, file.statistics,
-                 file.progress, {},          0};
+  RunContext ctx{
+      file.services.env, file.options,  file.reader, file.store, file.statistics,
+      file.progress,     file.dialects, {},          0};
   file.store.ClearMarks();
   SelectFamilies(ctx, true);
   int64_t count = 0;
   for (auto _ : state) {
     CountingSink sink;
-    GendexFile gendex(file.options.m_strDestFolder, file.statistics);
+    GendexFile gendex(file.services.env, file.options.m_strDestFolder, file.statistics);
     ParseIndividuals(ctx, sink, &gendex, false);
     count = sink.count;
   }

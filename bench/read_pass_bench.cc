@@ -10,14 +10,16 @@
 #include <map>
 #include <string>
 
+#include "bench_environment.h"
 #include "gedcom/gedcom_reader.h"
+#include "gedcom/record_store.h"
 #include "gedcom_synth.h"
-#include "model/record_store.h"
 #include "platform/file_system.h"
 
 namespace {
 
 using vellix::GedcomReader;
+namespace bench = vellix::bench;
 using vellix::GedcomRecord;
 using vellix::RecordKind;
 using vellix::RecordStore;
@@ -36,8 +38,9 @@ const std::string& FileFor(int n) {
 
 void BM_ReadPass(benchmark::State& state) {
   const std::string& path = FileFor(static_cast<int>(state.range(0)));
+  bench::BenchEnvironment services;
   RecordStore store;
-  GedcomReader reader(store);
+  GedcomReader reader(store, services.env);
   int64_t bytes = 0;
   for (auto _ : state) {
     state.PauseTiming();
@@ -53,8 +56,9 @@ void BM_ReadPass(benchmark::State& state) {
 
 void BM_OpenAndReadPass(benchmark::State& state) {
   const std::string& path = FileFor(static_cast<int>(state.range(0)));
+  bench::BenchEnvironment services;
   RecordStore store;
-  GedcomReader reader(store);
+  GedcomReader reader(store, services.env);
   int64_t bytes = 0;
   for (auto _ : state) {
     reader.Close(true);
@@ -67,8 +71,9 @@ void BM_OpenAndReadPass(benchmark::State& state) {
 
 void BM_LoadEveryIndividual(benchmark::State& state) {
   const std::string& path = FileFor(static_cast<int>(state.range(0)));
+  bench::BenchEnvironment services;
   RecordStore store;
-  GedcomReader reader(store);
+  GedcomReader reader(store, services.env);
   reader.Open(path);
   reader.ReadPass(true, nullptr, nullptr);
   int64_t loaded = 0;
@@ -98,9 +103,6 @@ BENCHMARK(BM_LoadEveryIndividual)->Apply(Sizes);
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Warnings go to a private application folder.
-  setenv("VELLIX_HOME", "/tmp/vellix-bench-home", 0);
-  vellix::platform::CreateFolders("/tmp/vellix-bench-home");
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -2,17 +2,26 @@
 # libvellix bundles all of them; each test program links only the modules it
 # needs, so a half-finished module elsewhere never blocks another's tests.
 #
-# vx_module(NAME DIR [DEPS mod...]) globs DIR/*.cc.
+# vx_module(NAME DIR [DEPS mod...]) globs DIR/*.cc. Modules are declared
+# from the lowest layer up, and a module may only depend on modules declared
+# before it, so the layers can never form a loop. tools/check_layers.py holds
+# the includes of every folder to the same list.
 function(vx_module name dir)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  foreach(dep IN LISTS ARG_DEPS)
+    if(NOT TARGET vx_${dep})
+      message(FATAL_ERROR "module ${name} depends on ${dep}, which is not a lower layer")
+    endif()
+  endforeach()
   file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/src/${dir}/*.cc")
   if(NOT sources)
-    set(sources "${CMAKE_SOURCE_DIR}/src/platform/empty_module.cc")
+    message(FATAL_ERROR "module ${name} has no sources in src/${dir}")
   endif()
   add_library(vx_${name} OBJECT ${sources})
   target_include_directories(vx_${name} PUBLIC "${CMAKE_SOURCE_DIR}/src")
   set_property(GLOBAL APPEND PROPERTY VX_MODULES vx_${name})
   set_property(GLOBAL PROPERTY VX_DEPS_${name} ${ARG_DEPS})
+  set_property(GLOBAL APPEND PROPERTY VX_LAYER_MAP "${name}=${dir}=${ARG_DEPS}")
 endfunction()
 
 # Every module NAME needs, itself included, in dependency order.

@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "gedcom/charset.h"
-#include "logs/warning_log.h"
 #include "platform/file_system.h"
+#include "run/warning_log.h"
+#include "text/charset.h"
 #include "text/paths.h"
 
 namespace vellix {
@@ -15,12 +15,11 @@ constexpr size_t kFlushSize = 1 << 20;
 
 }  // namespace
 
-GendexFile::GendexFile(std::string destFolder, RunStatistics& statistics)
-    : dest_folder_(std::move(destFolder)), statistics_(statistics) {}
+GendexFile::GendexFile(RunEnvironment& env, std::string destFolder,
+                       RunStatistics& statistics)
+    : env_(env), dest_folder_(std::move(destFolder)), statistics_(statistics) {}
 
-GendexFile::~GendexFile() {
-  if (file_ != nullptr) std::fclose(file_);
-}
+GendexFile::~GendexFile() = default;
 
 std::string GendexFile::path() const {
   std::string stored = dest_folder_;
@@ -29,12 +28,12 @@ std::string GendexFile::path() const {
 }
 
 bool GendexFile::Open() {
-  if (file_ != nullptr) std::fclose(file_);
+  file_.reset();
   buffer_.clear();
   bytes_ = 0;
-  file_ = std::fopen(path().c_str(), "wb");
+  file_ = env_.files().OpenForWriting(path());
   if (file_ == nullptr) {
-    Warnings().Add(5, kGendexFileName);
+    env_.warnings().Add(WarningCode::kFileNotWritten, kGendexFileName);
     return false;
   }
   return true;
@@ -76,15 +75,15 @@ void GendexFile::Write(const GendexEntry& entry) {
 
 void GendexFile::Flush() {
   if (file_ == nullptr || buffer_.empty()) return;
-  bytes_ += std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
+  if (file_->Write(buffer_)) bytes_ += buffer_.size();
   buffer_.clear();
 }
 
 void GendexFile::Close() {
   if (file_ == nullptr) return;
   Flush();
-  std::fclose(file_);
-  file_ = nullptr;
+  file_->Close();
+  file_.reset();
   statistics_.CountFile(FileGroup::kOther, bytes_);
 }
 

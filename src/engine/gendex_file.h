@@ -3,11 +3,12 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
+#include <memory>
 #include <string>
 
-#include "logs/run_statistics.h"
 #include "model/individuals.h"
+#include "run/run_environment.h"
+#include "run/run_statistics.h"
 
 namespace vellix {
 
@@ -17,11 +18,13 @@ namespace vellix {
 /// does not fit), fields never quoted or escaped. Open replaces the file;
 /// when it cannot be created warning 5 is raised with "GENDEX.txt" and
 /// nothing is written. Close counts the file in `statistics` (group
-/// kOther). Owns its file handle from Open to Close (or destruction).
+/// kOther). Owns its file from Open to Close (or destruction); writes it
+/// through the environment's file access.
 class GendexFile : public GendexSink {
  public:
-  /// `destFolder` in stored form (backslashes), as the option set holds it.
-  GendexFile(std::string destFolder, RunStatistics& statistics);
+  /// `destFolder` in stored form (backslashes), as the option set holds it;
+  /// `env` and `statistics` must outlive the file.
+  GendexFile(RunEnvironment& env, std::string destFolder, RunStatistics& statistics);
   ~GendexFile() override;
   GendexFile(const GendexFile&) = delete;
   GendexFile& operator=(const GendexFile&) = delete;
@@ -41,9 +44,10 @@ class GendexFile : public GendexSink {
  private:
   void Flush();
 
+  RunEnvironment& env_;
   std::string dest_folder_;
   RunStatistics& statistics_;
-  std::FILE* file_ = nullptr;
+  std::unique_ptr<platform::OutputFile> file_;
   std::string buffer_;
   uint64_t bytes_ = 0;
 };

@@ -4,15 +4,13 @@
 #include <string>
 
 #include "engine/progress_window.h"
-#include "logs/warning_log.h"
 #include "options/options.h"
-#include "platform/app_paths.h"
-#include "platform/app_state.h"
+#include "options/options_bridge.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/prompter.h"
 #include "platform/settings_store.h"
-#include "text/options_bridge.h"
+#include "run/warning_log.h"
 #include "text/paths.h"
 
 namespace vellix {
@@ -58,9 +56,10 @@ class BusyGuard {
 
 // Addresses, relative to the application folder (where the log pages live),
 // of the pages that warnings about a family or individual link to.
-WarningLog::LinkResolver PageLinkFromApplicationFolder(const COptions& options) {
-  text::PageNameSettings names = text::PageNameSettingsFromOptions(options);
-  const std::string app_folder = platform::StoredPath(platform::ApplicationFolder());
+WarningLog::LinkResolver PageLinkFromApplicationFolder(
+    const COptions& options, const std::string& app_folder_path) {
+  text::PageNameSettings names = PageNameSettingsFromOptions(options);
+  const std::string app_folder = platform::StoredPath(app_folder_path);
   return [names, app_folder](const std::string& ref) {
     std::string folder = text::RelativePath(app_folder, names.dest_folder);
     std::string page = text::PageFileName(names, ref, text::PageLetter::kNone, false);
@@ -70,23 +69,23 @@ WarningLog::LinkResolver PageLinkFromApplicationFolder(const COptions& options) 
 
 }  // namespace
 
-Generator::Generator(std::unique_ptr<RunPhases> phases)
-    : reader_(store_), phases_(std::move(phases)) {
+Generator::Generator(RunEnvironment& env, std::unique_ptr<RunPhases> phases)
+    : env_(env), reader_(store_, env), phases_(std::move(phases)) {
   if (!phases_) phases_ = std::make_unique<RunPhases>();
-  beep_ = [] { std::fputc('\a', stderr); };
 }
 
 Generator::~Generator() = default;
 
 bool Generator::CheckInputs(const COptions& options) {
-  platform::Prompter& prompter = platform::UserPrompter();
+  platform::Prompter& prompter = env_.prompter();
+  platform::FileAccess& files = env_.files();
   if (options.m_strGedcomFile.empty()) {
     prompter.Show(MessageIcon::kStop, kNoGedcomFile);
     return false;
   }
   const std::string gedcom = platform::NativePath(options.m_strGedcomFile);
   platform::FileTimes times;
-  if (!platform::GetFileTimes(gedcom, &times) || platform::FolderExists(gedcom)) {
+  if (!files.GetFileTimes(gedcom, &times) || files.FolderExists(gedcom)) {
     prompter.Show(MessageIcon::kStop, FillPath(kGedcomInaccessible, gedcom));
     return false;
   }
@@ -95,7 +94,7 @@ bool Generator::CheckInputs(const COptions& options) {
     return false;
   }
   const std::string dest = platform::NativePath(options.m_strDestFolder);
-  if (!platform::FolderExists(dest)) {
+  if (!files.FolderExists(dest)) {
     prompter.Show(MessageIcon::kNone, FillPath(kDestInaccessible, dest));
     return false;
   }
@@ -104,15 +103,17 @@ bool Generator::CheckInputs(const COptions& options) {
 
 void Generator::RaiseConformanceWarnings(const COptions& options, bool strict) {
   if (strict) {
-    if (options.HasFrameTargets()) Warnings().Add(24);
-    if (options.m_bCitations && options.m_bCitationsInFrame) Warnings().Add(25);
+    if (options.HasFrameTargets()) env_.warnings().Add(WarningCode::kFrameTargetsIgnored);
+    if (options.m_bCitations && options.m_bCitationsInFrame) {
+      env_.warnings().Add(WarningCode::kCitationFrameRefused);
+    }
   } else if (options.m_bMonoFont) {
-    Warnings().Add(26);
+    env_.warnings().Add(WarningCode::kMonoFontNeedsStrict);
   }
 }
 
 RunOutcome Generator::Generate(GenerateMode mode, COptions& options,
-                               platform::ProgressView& view) {
+                               const std::string& options_path) {
   RunOutcome outcome;
   if (busy_) return outcome;
   BusyGuard busy(busy_);
@@ -121,20 +122,20 @@ RunOutcome Generator::Generate(GenerateMode mode, COptions& options,
   const std::string gedcom = platform::NativePath(options.m_strGedcomFile);
   const std::string dest = platform::NativePath(options.m_strDestFolder);
 
-  DiskSpaceGuard& guard = ApplicationDiskSpaceGuard();
+  DiskSpaceGuard& guard = env_.disk_guard();
   guard.Reset();
-  WarningLog& warnings = Warnings();
+  WarningLog& warnings = env_.warnings();
   warnings.Reset();
   // A run without warnings must not leave the previous run's list behind
   // (the log only creates the file at its first warning).
-  platform::WriteWholeFile(platform::ApplicationFolder() + "warnings.txt", "");
+  if (!warnings.path().empty()) env_.files().WriteWholeFile(warnings.path(), "");
   warnings.SetDestFolder(options.m_strDestFolder);
-  warnings.SetLinkResolver(PageLinkFromApplicationFolder(options));
+  warnings.SetLinkResolver(PageLinkFromApplicationFolder(options, env_.app_folder()));
 
   ReaderSettings settings;
   settings.medical_tag = options.m_strMedicalTag;
   settings.process_nonstandard_tags = options.m_bNonstandardTags;
-  settings.support = platform::ReadSupportFlags(platform::SettingsStore::Application());
+  settings.support = platform::ReadSupportFlags(env_.settings());
   reader_.SetSettings(settings);
   if (!reader_.Open(gedcom)) return outcome;
   outcome.started = true;
@@ -143,31 +144,46 @@ RunOutcome Generator::Generate(GenerateMode mode, COptions& options,
   status_text_ = "\nGenerating web pages...";
   std::string closing_text = kClosingText;
 
-  ProgressWindow progress(view, guard);
+  ProgressWindow progress(env_.progress_view(), guard, warnings);
   RunFlags flags;
-  const platform::Clock& clock = platform::AppClock();
+  const platform::Clock& clock = env_.clock();
   if (mode == GenerateMode::kCopyMultimedia) {
     flags.copyMultimedia = true;
-    platform::TimeStamps().media = clock.NowNanos();
+    media_stamps_.media = clock.NowNanos();
   } else if (mode == GenerateMode::kSkipMultimedia) {
     flags.skipMultimedia = true;
   }
   progress.SetTitle(std::string(ModeTitle(mode)), gedcom, dest);
 
   const int64_t start_seconds = clock.NowSeconds();
-  RunContext ctx{
-      options, reader_, store_, statistics_, progress, flags, static_cast<int>(mode)};
+  RunContext ctx{env_,
+                 options,
+                 reader_,
+                 store_,
+                 statistics_,
+                 progress,
+                 dialects_,
+                 flags,
+                 static_cast<int>(mode),
+                 media_stamps_,
+                 last_media_sizes_,
+                 options_path};
 
   const int dialect_code = phases_->SelectDialect(ctx);
   ctx.flags.strictConformance = options.IsStrictDtd();
   RaiseConformanceWarnings(options, ctx.flags.strictConformance);
 
+  const int passes_before = reader_.readCount();
   int read_count = 0;
   const bool success = reader_.ReadPass(true, &progress, &read_count);
+  // A pass that read the file gives the media time stamp.
+  if (read_count > passes_before) media_stamps_.media = reader_.passStartTime();
+  ctx.media_stamps = media_stamps_;
   if (success) {
     store_.ClearMarks();
     if (!progress.IsCancelled()) {
-      platform::TimeStamps().generation = clock.NowNanos();
+      media_stamps_.generation = clock.NowNanos();
+      ctx.media_stamps = media_stamps_;
       phases_->WriteStyleSheet(ctx, mode == GenerateMode::kBibliography);
       if (mode == GenerateMode::kBibliography || options.m_bCitations ||
           options.m_bBiblioPages) {
@@ -178,9 +194,8 @@ RunOutcome Generator::Generate(GenerateMode mode, COptions& options,
     if (mode == GenerateMode::kFamilies) closing_text.clear();
   }
 
-  platform::LastRunMediaSizes() = {options.m_nThumbSize, options.m_nSlideSize,
-                                   options.m_nIndivPortraitWidth,
-                                   options.m_nFamilyPortraitSize};
+  last_media_sizes_ = {options.m_nThumbSize, options.m_nSlideSize,
+                       options.m_nIndivPortraitWidth, options.m_nFamilyPortraitSize};
 
   statistics_.familyRecords = store_.familyCount();
   statistics_.individualRecords = store_.individualCount();
@@ -191,7 +206,7 @@ RunOutcome Generator::Generate(GenerateMode mode, COptions& options,
     status_text_ = kComplete + closing_text;
   } else if (cancelled) {
     status_text_ = kCanceled;
-    warnings.Add(0);
+    warnings.Add(WarningCode::kCanceled);
     reader_.RequireReread();
   } else {
     status_text_ = kFailed;
@@ -206,7 +221,7 @@ RunOutcome Generator::Generate(GenerateMode mode, COptions& options,
 
   phases_->DiscardRunData();
   reader_.Close(!success);
-  if (elapsed > 30 && beep_) beep_();
+  if (elapsed > 30) env_.progress_view().Beep();
   progress.Close();
   warnings.Reset();
   return outcome;

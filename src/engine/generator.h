@@ -9,10 +9,11 @@
 #include "engine/generate_mode.h"
 #include "engine/run_phases.h"
 #include "gedcom/gedcom_reader.h"
-#include "logs/disk_space_guard.h"
-#include "logs/run_statistics.h"
-#include "model/record_store.h"
-#include "platform/progress_view.h"
+#include "gedcom/record_store.h"
+#include "model/dialects.h"
+#include "run/media_state.h"
+#include "run/run_environment.h"
+#include "run/run_statistics.h"
 
 namespace vellix {
 
@@ -35,30 +36,34 @@ struct RunOutcome {
 };
 
 /// The engine object: owns the GEDCOM reader and its record store, which
-/// survive between runs so that an unchanged file is read only once, and
-/// runs one Generate command at a time on the caller's thread. Messages go
-/// through platform::UserPrompter(), progress through the given view.
+/// survive between runs so that an unchanged file is read only once, the
+/// dialect table and the media state of the last run, and runs one Generate
+/// command at a time on the caller's thread. Everything outside the run's
+/// own data (messages, progress, clock, files, settings, warnings) comes
+/// from the caller's environment; two generators with two environments may
+/// run at the same time on two threads.
 class Generator {
  public:
-  /// `phases` supplies the page writers; nullptr runs no page phases.
-  explicit Generator(std::unique_ptr<RunPhases> phases = nullptr);
+  /// `env` must outlive the generator; `phases` supplies the page writers
+  /// (nullptr runs no page phases).
+  explicit Generator(RunEnvironment& env, std::unique_ptr<RunPhases> phases = nullptr);
   ~Generator();
   Generator(const Generator&) = delete;
   Generator& operator=(const Generator&) = delete;
 
-  /// Runs one Generate command in `mode` on `options`. Returns at once, not started, when
-  /// a run is already in progress.
-  RunOutcome Generate(GenerateMode mode, COptions& options, platform::ProgressView& view);
+  /// Runs one Generate command in `mode` on `options`, whose file is
+  /// `options_path` (the summary log names it). Returns at once, not
+  /// started, when a run is already in progress.
+  RunOutcome Generate(GenerateMode mode, COptions& options,
+                      const std::string& options_path);
 
   bool busy() const { return busy_; }
   GedcomReader& reader() { return reader_; }
   RecordStore& store() { return store_; }
   const RunStatistics& statistics() const { return statistics_; }
+  RunEnvironment& env() { return env_; }
   /// The window's status text, as the last run left it.
   const std::string& status_text() const { return status_text_; }
-
-  /// Replaces the sound made after a run of more than 30 seconds.
-  void SetBeep(std::function<void()> beep) { beep_ = std::move(beep); }
 
  private:
   bool CheckInputs(const COptions& options);
@@ -70,11 +75,14 @@ class Generator {
   void WriteLogs(RunContext& ctx, bool success, bool cancelled, int64_t start_seconds,
                  int64_t elapsed_seconds);
 
+  RunEnvironment& env_;
   RecordStore store_;
   GedcomReader reader_;
   RunStatistics statistics_;
+  DialectTable dialects_;
+  MediaTimeStamps media_stamps_;
+  MediaSizes last_media_sizes_;
   std::unique_ptr<RunPhases> phases_;
-  std::function<void()> beep_;
   std::string status_text_;
   bool busy_ = false;
 };

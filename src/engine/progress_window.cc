@@ -1,7 +1,7 @@
 #include "engine/progress_window.h"
 
-#include "logs/disk_space_guard.h"
-#include "logs/warning_log.h"
+#include "run/disk_space_guard.h"
+#include "run/warning_log.h"
 
 namespace vellix {
 namespace {
@@ -11,8 +11,9 @@ namespace {
 constexpr auto kDiskCheckInterval = std::chrono::milliseconds(100);
 }  // namespace
 
-ProgressWindow::ProgressWindow(platform::ProgressView& view, DiskSpaceGuard& guard)
-    : view_(view), guard_(guard) {}
+ProgressWindow::ProgressWindow(platform::ProgressView& view, DiskSpaceGuard& guard,
+                               WarningLog& warnings)
+    : view_(view), guard_(guard), warnings_(warnings) {}
 
 void ProgressWindow::SetTitle(const std::string& title, const std::string& gedcom_file,
                               const std::string& dest_folder) {
@@ -49,7 +50,7 @@ void ProgressWindow::CheckDiskSpace() {
   if (now < next_disk_check_) return;
   next_disk_check_ = now + kDiskCheckInterval;
   if (!guard_.HasRoom(dest_folder_)) {
-    if (!Warnings().Add(1, dest_folder_)) cancelled_ = true;
+    if (!warnings_.Add(WarningCode::kLowDiskSpace, dest_folder_)) cancelled_ = true;
   }
 }
 

@@ -12,6 +12,7 @@
 namespace vellix {
 
 class DiskSpaceGuard;
+class WarningLog;
 
 /// Drives a ProgressView for one generation run. Keeps the cancel flag that
 /// every long loop checks; a Stop request from the view, or the answer No to
@@ -20,8 +21,10 @@ class DiskSpaceGuard;
 /// loops do not spend their time redrawing.
 class ProgressWindow : public platform::Progress {
  public:
-  /// `view` and `guard` must outlive the window.
-  ProgressWindow(platform::ProgressView& view, DiskSpaceGuard& guard);
+  /// `view`, `guard` and `warnings` (which asks the low-disk-space
+  /// question) must outlive the window.
+  ProgressWindow(platform::ProgressView& view, DiskSpaceGuard& guard,
+                 WarningLog& warnings);
 
   /// Shows the mode title and the two paths; remembers the destination
   /// folder for the disk-space check.
@@ -46,6 +49,7 @@ class ProgressWindow : public platform::Progress {
 
   platform::ProgressView& view_;
   DiskSpaceGuard& guard_;
+  WarningLog& warnings_;
   std::string dest_folder_;
   bool cancelled_ = false;
   bool scaled_ = false;

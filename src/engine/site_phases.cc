@@ -1,16 +1,16 @@
 #include "engine/site_phases.h"
 
 #include "engine/gendex_file.h"
+#include "gedcom/record_store.h"
 #include "logs/list_logs.h"
-#include "logs/run_log_entries.h"
 #include "logs/summary_log.h"
 #include "model/dialects.h"
 #include "model/individuals.h"
 #include "model/privacy.h"
-#include "model/record_store.h"
 #include "model/selection.h"
 #include "options/options.h"
 #include "platform/settings_store.h"
+#include "run/run_log_entries.h"
 #include "site/family/family_pages.h"
 #include "site/frame/style_sheet.h"
 #include "site/index/index_run.h"
@@ -69,13 +69,13 @@ void SitePhases::SelectFamilies(RunContext& ctx, bool sample) {
 }
 
 int32_t SitePhases::WriteIndex(RunContext& ctx, bool write_pages) {
-  const PrivacyFilter privacy(
-      ctx.options, platform::ReadSupportFlags(platform::SettingsStore::Application()));
+  const PrivacyFilter privacy(ctx.options,
+                              platform::ReadSupportFlags(ctx.env.settings()));
   site::NameIndex index(ctx.options, privacy);
   index.set_record_store(&ctx.store);
   index.Reserve(static_cast<size_t>(ctx.store.individualCount()));
   if (ctx.options.m_bGendex) {
-    GendexFile gendex(ctx.options.m_strDestFolder, ctx.statistics);
+    GendexFile gendex(ctx.env, ctx.options.m_strDestFolder, ctx.statistics);
     ParseIndividuals(ctx, privacy, index, &gendex, false);
   } else {
     ParseIndividuals(ctx, privacy, index, nullptr, false);
@@ -90,11 +90,11 @@ void SitePhases::WriteSummaryLog(RunContext& ctx, bool success, bool cancelled,
 }
 
 void SitePhases::WriteIndividualLog(RunContext& ctx, int64_t start_seconds) {
-  WriteIndividualList(ctx.options, run_->log_entries, start_seconds);
+  WriteIndividualList(ctx.env, ctx.options, run_->log_entries, start_seconds);
 }
 
 void SitePhases::WriteFamilyLog(RunContext& ctx, int64_t start_seconds) {
-  WriteFamilyList(ctx.options, run_->log_entries, start_seconds);
+  WriteFamilyList(ctx.env, ctx.options, run_->log_entries, start_seconds);
 }
 
 void SitePhases::DiscardRunData() { run_ = std::make_unique<RunData>(); }

@@ -3,14 +3,13 @@
 #include <memory>
 #include <utility>
 
-#include "gedcom/charset.h"
 #include "gedcom/gedcom_line.h"
-#include "logs/size_format.h"
-#include "logs/warning_log.h"
-#include "model/record_store.h"
-#include "platform/app_state.h"
+#include "gedcom/record_store.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
+#include "run/warning_log.h"
+#include "text/charset.h"
+#include "text/size_format.h"
 
 namespace vellix {
 namespace {
@@ -43,7 +42,8 @@ std::string Folded(std::string_view tag) {
 
 }  // namespace
 
-GedcomReader::GedcomReader(RecordStore& store) : store_(store) {}
+GedcomReader::GedcomReader(RecordStore& store, RunEnvironment& env)
+    : store_(store), env_(env) {}
 
 GedcomReader::~GedcomReader() { CloseOutputs(); }
 
@@ -87,7 +87,22 @@ void GedcomReader::CloseOutputs() {
 }
 
 bool GedcomReader::LoadImage(const std::string& path) {
-  if (!platform::ReadWholeFile(path, &data_)) return false;
+  if (!env_.files().ReadWholeFile(path, &data_)) return false;
+  TakeImage();
+  return true;
+}
+
+void GedcomReader::OpenImage(std::string image, const std::string& name) {
+  CloseOutputs();
+  Discard();
+  data_ = std::move(image);
+  TakeImage();
+  // No file identity: the next Open of a real file reads that file.
+  path_ = name;
+}
+
+// Decodes a UTF-16 image and skips a UTF-8 byte-order mark.
+void GedcomReader::TakeImage() {
   fileSize_ = static_cast<int64_t>(data_.size());
   const std::string_view bytes(data_);
   if (bytes.size() >= 2 && ((bytes[0] == '\xFF' && bytes[1] == '\xFE') ||
@@ -99,14 +114,13 @@ bool GedcomReader::LoadImage(const std::string& path) {
     imageStart_ = 3;
   }
   haveImage_ = true;
-  return true;
 }
 
 bool GedcomReader::Open(const std::string& gedcomPath, const std::string& rawOutPath,
                         const std::string& textOutPath) {
   CloseOutputs();
   platform::FileTimes times;
-  const bool have_times = platform::GetFileTimes(gedcomPath, &times);
+  const bool have_times = env_.files().GetFileTimes(gedcomPath, &times);
   const bool unchanged = identityKnown_ && haveImage_ && gedcomPath == path_ &&
                          (!have_times || times == times_);
   std::string failed;
@@ -119,9 +133,7 @@ bool GedcomReader::Open(const std::string& gedcomPath, const std::string& rawOut
     } else {
       failed = gedcomPath;
     }
-  } else if (std::FILE* probe = std::fopen(gedcomPath.c_str(), "rb")) {
-    std::fclose(probe);
-  } else {
+  } else if (!env_.files().FileExists(gedcomPath)) {
     failed = gedcomPath;
   }
   if (failed.empty() && !rawOutPath.empty()) {
@@ -133,9 +145,8 @@ bool GedcomReader::Open(const std::string& gedcomPath, const std::string& rawOut
     if (!textOut_) failed = textOutPath;
   }
   if (failed.empty()) return true;
-  platform::UserPrompter().Show(
-      platform::MessageIcon::kStop,
-      failed + "\n\nThis file does not exist or is not accessible.");
+  env_.prompter().Show(platform::MessageIcon::kStop,
+                       failed + "\n\nThis file does not exist or is not accessible.");
   CloseOutputs();
   Discard();
   return false;
@@ -156,14 +167,15 @@ TagLookupContext GedcomReader::Context() const {
 
 void GedcomReader::ReportUnknownTag(std::string_view tag, bool report_once) {
   if (report_once && !reported_.insert("12" + Folded(tag)).second) return;
-  Warnings().Add(12, tag);
+  env_.warnings().Add(WarningCode::kNonstandardTagIgnored, tag);
 }
 
 TagCode GedcomReader::Lookup(std::string_view tag, bool report_once) {
   bool remapped = false;
   const TagCode code = LookupTagQuiet(tag, Context(), &remapped);
   if (remapped && (!report_once || reported_.insert("13" + Folded(tag)).second)) {
-    Warnings().Add(13, RemapWarningText(tag, code));
+    env_.warnings().Add(WarningCode::kNonstandardTagRemapped,
+                        RemapWarningText(tag, code));
   }
   if (code == kTagUnknown) ReportUnknownTag(tag, report_once);
   return code;
@@ -171,8 +183,8 @@ TagCode GedcomReader::Lookup(std::string_view tag, bool report_once) {
 
 bool GedcomReader::Reject(std::string_view tag) {
   if (tag == "HEADER") {
-    Warnings().Add(14);
-    platform::UserPrompter().Show(
+    env_.warnings().Add(WarningCode::kVerboseTags);
+    env_.prompter().Show(
         platform::MessageIcon::kStop,
         path_ +
             "\n\nThis GEDCOM file appears to use verbose record tags.  VELLIX "
@@ -180,8 +192,8 @@ bool GedcomReader::Reject(std::string_view tag) {
             "genealogy program and re-export your GEDCOM file.  Choose the "
             "option there for abbreviated tags.");
   } else {
-    Warnings().Add(15);
-    platform::UserPrompter().Show(
+    env_.warnings().Add(WarningCode::kNotGedcom);
+    env_.prompter().Show(
         platform::MessageIcon::kStop,
         path_ +
             "\n\nThis file does not appear to be a GEDCOM file.\n\nEnsure the "
@@ -216,7 +228,7 @@ bool GedcomReader::ReadPass(bool /*indexOnly*/, platform::Progress* progress,
         "Reading GEDCOM file...\n (" + FormatSize(static_cast<uint64_t>(fileSize_)) + ")",
         0, static_cast<int64_t>(image.size()), true);
   }
-  platform::TimeStamps().media = platform::AppClock().NowNanos();
+  passStartTime_ = env_.clock().NowNanos();
 
   const bool relaxed = settings_.support.Has(kSupportRelaxedChecks);
   LineCursor cursor(image, max_line_);
@@ -252,7 +264,8 @@ bool GedcomReader::ReadPass(bool /*indexOnly*/, platform::Progress* progress,
     }
     seen_valid = true;
     if (cut) {
-      Warnings().Add(17, std::to_string(lineCount_) + " " + std::string(fields.tag));
+      env_.warnings().Add(WarningCode::kLineTooLong,
+                          std::to_string(lineCount_) + " " + std::string(fields.tag));
       needsRead_ = true;
       ForgetFile();
     }
@@ -298,7 +311,7 @@ void GedcomReader::DecideCharacterSet() {
     characterSetMode_ = kCharsetPlain;
   }
   if (!settings_.support.Has(kSupportRelaxedChecks) && IsBelowVersion55(raw)) {
-    Warnings().Add(16);
+    env_.warnings().Add(WarningCode::kNotGedcom55);
   }
   // Keys and level-0 values were filed raw; convert them now, and reload the
   // header (it was loaded before the character set was known).

@@ -15,6 +15,7 @@
 #include "platform/file_system.h"
 #include "platform/progress.h"
 #include "platform/settings_store.h"
+#include "run/run_environment.h"
 
 namespace vellix {
 
@@ -45,14 +46,15 @@ enum CharacterSetMode : int {
 /// offset in that image; LoadRecord parses whole records from the image into
 /// three small caches. The image stays until a later Open finds the file
 /// changed, so a file edited or removed after the pass never harms
-/// LoadRecord. Owned by the Generator; `store` must outlive the reader.
-/// Messages go through the user prompter, warnings through Warnings().
+/// LoadRecord. Owned by the Generator; `store` and `env` must outlive the
+/// reader. Messages go to the environment's prompter, warnings to its
+/// warning list, file reads through its file access.
 class GedcomReader {
  public:
   /// Lines longer than this are handed out in pieces with warning 17.
   static constexpr size_t kMaxLineLength = 16u << 20;
 
-  explicit GedcomReader(RecordStore& store);
+  GedcomReader(RecordStore& store, RunEnvironment& env);
   ~GedcomReader();
   GedcomReader(const GedcomReader&) = delete;
   GedcomReader& operator=(const GedcomReader&) = delete;
@@ -60,6 +62,7 @@ class GedcomReader {
   void SetSettings(const ReaderSettings& s) { settings_ = s; }
   /// The selected dialect's tag map ("Normal (Default)" until replaced).
   void SetDialectTags(DialectTags tags) { dialect_ = std::move(tags); }
+  const DialectTags& dialectTags() const { return dialect_; }
   /// Lowers the line length bound (for tests of the over-long line).
   void SetMaxLineLength(size_t length) { max_line_ = length ? length : 1; }
 
@@ -71,6 +74,11 @@ class GedcomReader {
   /// everything and returns false.
   bool Open(const std::string& gedcomPath, const std::string& rawOutPath = {},
             const std::string& textOutPath = {});
+  /// Makes `image` (the bytes of a GEDCOM file) the file to read, as Open
+  /// does for a file that changed; `name` stands for the file in messages.
+  /// The next ReadPass reads it. For tests and for callers that hold the
+  /// file in memory.
+  void OpenImage(std::string image, const std::string& name);
   /// Closes the output files; with `discard` also drops every record, the
   /// caches, the file image and the remembered file identity.
   void Close(bool discard);
@@ -105,6 +113,9 @@ class GedcomReader {
   int characterSetMode() const { return characterSetMode_; }
   int64_t fileSize() const { return fileSize_; }
   int readCount() const { return readCount_; }
+  /// When the last reading pass started (the clock's nanoseconds), 0 before
+  /// the first; the media time stamp of the run that made it.
+  int64_t passStartTime() const { return passStartTime_; }
   RecordStore& store() { return store_; }
   /// The output files opened by Open (nullptr when not asked for).
   std::FILE* rawOut() const { return rawOut_; }
@@ -118,6 +129,7 @@ class GedcomReader {
   void ForgetFile();
   void CloseOutputs();
   bool LoadImage(const std::string& path);
+  void TakeImage();
   void DecideCharacterSet();
   TagLookupContext Context() const;
   TagCode Lookup(std::string_view tag, bool report_once);
@@ -125,7 +137,9 @@ class GedcomReader {
   bool Reject(std::string_view tag);
 
   RecordStore& store_;
+  RunEnvironment& env_;
   ReaderSettings settings_;
+  int64_t passStartTime_ = 0;
   DialectTags dialect_ = DialectTags::Default();
   size_t max_line_ = kMaxLineLength;
 

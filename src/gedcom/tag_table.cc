@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "logs/warning_log.h"
+#include "run/warning_log.h"
 
 namespace vellix {
 namespace {
@@ -174,10 +174,13 @@ std::string RemapWarningText(std::string_view tag, TagCode code) {
   return text;
 }
 
-TagCode LookupTag(std::string_view tag, const TagLookupContext& context) {
+TagCode LookupTag(std::string_view tag, const TagLookupContext& context,
+                  WarningLog* warnings) {
   bool remapped = false;
   const TagCode code = LookupTagQuiet(tag, context, &remapped);
-  if (remapped) Warnings().Add(13, RemapWarningText(tag, code));
+  if (remapped && warnings != nullptr) {
+    warnings->Add(WarningCode::kNonstandardTagRemapped, RemapWarningText(tag, code));
+  }
   return code;
 }
 

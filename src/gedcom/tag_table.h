@@ -10,6 +10,8 @@
 
 namespace vellix {
 
+class WarningLog;
+
 /// A tag's code: 0..136 the standard tags (position in the fixed table),
 /// 137..142 source template tags of the dialect, 143 a nonstandard
 /// underscore tag kept but not processed, 144 the medical-notes tag, 145 not
@@ -138,8 +140,9 @@ struct TagLookupContext {
 };
 
 /// The code of `tag`. A remapped tag (URL, EMAIL, with or without the
-/// underscore) raises warning 13 ("_URL to WWW").
-TagCode LookupTag(std::string_view tag, const TagLookupContext& context = {});
+/// underscore) raises warning 13 ("_URL to WWW") in `warnings` when given.
+TagCode LookupTag(std::string_view tag, const TagLookupContext& context = {},
+                  WarningLog* warnings = nullptr);
 
 /// As LookupTag, but instead of raising warning 13 it tells through
 /// `remapped` (when given) that the tag was remapped, so a caller that meets

@@ -7,10 +7,10 @@
 
 #include "logs/log_links.h"
 #include "logs/log_page.h"
-#include "logs/run_log_entries.h"
 #include "options/options.h"
 #include "platform/file_system.h"
 #include "platform/settings_store.h"
+#include "run/run_log_entries.h"
 #include "text/html_escape.h"
 
 namespace vellix {
@@ -286,19 +286,17 @@ bool WriteFamilyList(LogPage& page, const ListLogInputs& in, int64_t start_secon
   return page.Close();
 }
 
-bool WriteIndividualList(const COptions& options, const RunLogEntries& entries,
-                         int64_t start_seconds) {
-  LogPage page;
-  ListLogInputs in{options, entries,
-                   ReadLogSortSettings(platform::SettingsStore::Application())};
+bool WriteIndividualList(RunEnvironment& env, const COptions& options,
+                         const RunLogEntries& entries, int64_t start_seconds) {
+  LogPage page(env.files(), env.app_folder());
+  ListLogInputs in{options, entries, ReadLogSortSettings(env.settings())};
   return WriteIndividualList(page, in, start_seconds);
 }
 
-bool WriteFamilyList(const COptions& options, const RunLogEntries& entries,
-                     int64_t start_seconds) {
-  LogPage page;
-  ListLogInputs in{options, entries,
-                   ReadLogSortSettings(platform::SettingsStore::Application())};
+bool WriteFamilyList(RunEnvironment& env, const COptions& options,
+                     const RunLogEntries& entries, int64_t start_seconds) {
+  LogPage page(env.files(), env.app_folder());
+  ListLogInputs in{options, entries, ReadLogSortSettings(env.settings())};
   return WriteFamilyList(page, in, start_seconds);
 }
 

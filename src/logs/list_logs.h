@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "platform/image_size.h"
+#include "run/run_environment.h"
 
 namespace vellix {
 
@@ -71,11 +72,11 @@ bool WriteIndividualList(LogPage& page, const ListLogInputs& inputs,
 /// Writes the families page the same way.
 bool WriteFamilyList(LogPage& page, const ListLogInputs& inputs, int64_t start_seconds);
 
-/// The run's two list pages in the application folder, sorted as the
-/// application's settings say ("SortLogInd", "SortLogFam", support flag 2).
-bool WriteIndividualList(const COptions& options, const RunLogEntries& entries,
-                         int64_t start_seconds);
-bool WriteFamilyList(const COptions& options, const RunLogEntries& entries,
-                     int64_t start_seconds);
+/// The run's two list pages in the environment's application folder, sorted
+/// as its settings say ("SortLogInd", "SortLogFam", support flag 2).
+bool WriteIndividualList(RunEnvironment& env, const COptions& options,
+                         const RunLogEntries& entries, int64_t start_seconds);
+bool WriteFamilyList(RunEnvironment& env, const COptions& options,
+                     const RunLogEntries& entries, int64_t start_seconds);
 
 }  // namespace vellix

@@ -53,9 +53,8 @@ std::string FormatLogTime(int64_t seconds_since_1970) {
   return std::string(buffer, n);
 }
 
-LogPage::LogPage() : LogPage(platform::ApplicationFolder()) {}
-
-LogPage::LogPage(std::string folder) : folder_(platform::WithTrailingSlash(folder)) {}
+LogPage::LogPage(platform::FileAccess& files, std::string folder)
+    : files_(files), folder_(platform::WithTrailingSlash(folder)) {}
 
 LogPage::~LogPage() {
   if (m_bOpen) Close();
@@ -64,7 +63,7 @@ LogPage::~LogPage() {
 bool LogPage::Open(LogPageKind kind, int64_t start_seconds) {
   if (m_bOpen) Close();
   m_strPath = folder_ + std::string(LogPageFileName(kind));
-  m_file = std::fopen(m_strPath.c_str(), "wb");
+  m_file = files_.OpenForWriting(m_strPath);
   if (m_file == nullptr) return false;
   m_bOpen = true;
   buffer_.clear();
@@ -142,9 +141,7 @@ void LogPage::FlushIfLarge() {
   // it goes to the file in large pieces instead of growing in memory.
   constexpr size_t kFlushSize = size_t{1} << 20;
   if (buffer_.size() < kFlushSize) return;
-  if (std::fwrite(buffer_.data(), 1, buffer_.size(), m_file) != buffer_.size()) {
-    write_failed_ = true;
-  }
+  if (!m_file->Write(buffer_)) write_failed_ = true;
   buffer_.clear();
 }
 
@@ -156,10 +153,9 @@ bool LogPage::Close() {
       std::string(platform::kProductName).c_str(),
       std::string(platform::ProductVersion()).c_str(),
       NoticeHtml(platform::kLegalNotice).c_str());
-  bool ok = std::fwrite(buffer_.data(), 1, buffer_.size(), m_file) == buffer_.size() &&
-            !write_failed_;
-  ok = std::fclose(m_file) == 0 && ok;
-  m_file = nullptr;
+  bool ok = m_file->Write(buffer_) && !write_failed_;
+  ok = m_file->Close() && ok;
+  m_file.reset();
   m_bOpen = false;
   buffer_.clear();
   buffer_.shrink_to_fit();

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
+
+#include "platform/file_access.h"
 
 namespace vellix {
 
@@ -21,21 +23,19 @@ std::string_view LogPageTitle(LogPageKind kind);
 /// local time).
 std::string FormatLogTime(int64_t seconds_since_1970);
 
-/// Writes one log page into its folder (the application folder unless told
-/// otherwise). Open creates the file and starts the page with its head, the
-/// heading table, the title block and the links to the other two pages;
-/// Print and Append add body text, which goes to the file in pieces of about
-/// a megabyte; Close adds the end line (product name, version, notice) and
-/// writes the rest. When the file
+/// Writes one log page into its folder (the application folder of a run)
+/// through the run's file access. Open creates the file and starts the page with its
+/// head, the heading table, the title block and the links to the other two pages; Print
+/// and Append add body text, which goes to the file in pieces of about a megabyte; Close
+/// adds the end line (product name, version, notice) and writes the rest. When the file
 /// cannot be created Open answers false and every later call does nothing:
 /// a missing log page is not worth stopping or troubling the user for. One
 /// writer may serve the three pages in turn. Not copyable.
 class LogPage {
  public:
-  /// A writer for pages in the application folder.
-  LogPage();
-  /// A writer for pages in `folder` (native form; a trailing slash is added).
-  explicit LogPage(std::string folder);
+  /// A writer for pages in `folder` (native form; a trailing slash is
+  /// added). `files` must outlive the writer.
+  LogPage(platform::FileAccess& files, std::string folder);
   /// Closes the page when still open.
   ~LogPage();
   LogPage(const LogPage&) = delete;
@@ -61,11 +61,13 @@ class LogPage {
   const std::string& path() const { return m_strPath; }
   /// The folder the pages are written into, with a trailing slash.
   const std::string& folder() const { return folder_; }
+  platform::FileAccess& files() const { return files_; }
 
  private:
+  platform::FileAccess& files_;
   std::string folder_;
   bool m_bOpen = false;
-  std::FILE* m_file = nullptr;
+  std::unique_ptr<platform::OutputFile> m_file;
   std::string m_strPath;
   void FlushIfLarge();
 

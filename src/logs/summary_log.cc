@@ -6,13 +6,13 @@
 
 #include "logs/log_links.h"
 #include "logs/log_page.h"
-#include "logs/size_format.h"
-#include "logs/warning_log.h"
 #include "model/run_context.h"
 #include "options/options.h"
 #include "platform/file_system.h"
+#include "run/warning_log.h"
 #include "text/html_escape.h"
 #include "text/paths.h"
+#include "text/size_format.h"
 
 namespace vellix {
 namespace {
@@ -259,7 +259,7 @@ struct SummaryWriter {
                                                      {"&nbsp; &nbsp;Originals", "orig"},
                                                      {"&nbsp; &nbsp;Portraits", "port"}};
     for (const auto& row : kMediaRows) {
-      FileTally tally = TallyFolder(media + row[1]);
+      FileTally tally = TallyFolder(page.files(), media + row[1]);
       FileRow(page, row[0], tally.count, tally.bytes);
     }
     FileRow(page, "Grand Total", files + s.mediaTotal, bytes + s.mediaTotalBytes);
@@ -332,19 +332,11 @@ std::string FormatElapsed(int64_t seconds) {
   return buffer;
 }
 
-FileTally TallyFolder(const std::string& folder) {
-  namespace fs = std::filesystem;
+FileTally TallyFolder(platform::FileAccess& files, const std::string& folder) {
   FileTally tally;
-  std::error_code error;
-  fs::directory_iterator it(platform::NativePath(folder), error);
-  if (error) return tally;
-  for (const fs::directory_entry& entry : it) {
-    std::error_code entry_error;
-    if (!entry.is_regular_file(entry_error)) continue;
-    uintmax_t size = entry.file_size(entry_error);
-    if (entry_error) continue;
+  for (const platform::FolderEntry& entry : files.ListFiles(folder)) {
     tally.count += 1;
-    tally.bytes += size;
+    tally.bytes += entry.size;
   }
   return tally;
 }
@@ -368,12 +360,12 @@ void WriteSummaryBody(LogPage& page, const SummaryLogInputs& inputs,
 
 bool WriteSummaryLog(const RunContext& ctx, RunResult result, int64_t start_seconds,
                      int64_t elapsed_seconds) {
-  LogPage page;
+  LogPage page(ctx.env.files(), ctx.env.app_folder());
   if (!page.Open(LogPageKind::kSummary, start_seconds)) return false;
   SummaryLogInputs inputs{ctx.options,     ctx.statistics,
                           ctx.mode,        result,
-                          elapsed_seconds, platform::NativePath(CurrentOptionsPath())};
-  WriteSummaryBody(page, inputs, Warnings());
+                          elapsed_seconds, platform::NativePath(ctx.options_path)};
+  WriteSummaryBody(page, inputs, ctx.warnings());
   return page.Close();
 }
 

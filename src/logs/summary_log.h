@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "logs/run_statistics.h"
+#include "platform/file_access.h"
+#include "run/run_statistics.h"
 
 namespace vellix {
 
@@ -51,7 +52,7 @@ struct FileTally {
   int64_t count = 0;
   uint64_t bytes = 0;
 };
-FileTally TallyFolder(const std::string& folder);
+FileTally TallyFolder(platform::FileAccess& files, const std::string& folder);
 
 /// Writes the summary body into `page`, which must be open as the summary
 /// page; its links are relative to page.folder(). Reads (and so uses up)
@@ -59,10 +60,11 @@ FileTally TallyFolder(const std::string& folder);
 void WriteSummaryBody(LogPage& page, const SummaryLogInputs& inputs,
                       WarningLog& warnings);
 
-/// The summary page of the run in `ctx`, written into the application
-/// folder: opens the page with the run's start time (`start_seconds`, from
-/// platform::AppClock at the start of the run), writes the body with the
-/// application's warnings and the current option set path, closes it.
+/// The summary page of the run in `ctx`, written into the environment's
+/// application folder: opens the page with the run's start time
+/// (`start_seconds`, from the environment's clock at the start of the run),
+/// writes the body with the run's warnings and the path of the option set
+/// file (ctx.options_path), closes it.
 /// False when the page could not be written (nothing is reported).
 bool WriteSummaryLog(const RunContext& ctx, RunResult result, int64_t start_seconds,
                      int64_t elapsed_seconds);

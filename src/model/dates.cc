@@ -3,7 +3,7 @@
 #include <climits>
 #include <cstring>
 
-#include "gedcom/charset.h"
+#include "text/charset.h"
 #include "options/options.h"
 #include "text/locale_names.h"
 

@@ -5,12 +5,12 @@
 #include <utility>
 #include <vector>
 
-#include "gedcom/charset.h"
 #include "gedcom/gedcom_reader.h"
 #include "model/run_context.h"
 #include "options/options.h"
 #include "platform/app_paths.h"
 #include "platform/file_system.h"
+#include "text/charset.h"
 #include "text/string_ops.h"
 
 namespace vellix {
@@ -239,6 +239,7 @@ bool DialectTable::LoadFile(const std::string& path) {
 }
 
 void DialectTable::LoadText(std::string_view raw) {
+  loaded_ = true;
   dialects_.clear();
   dialects_.emplace(0, GedcomDialect::BuiltIn());
   current_ = GedcomDialect::BuiltIn();
@@ -280,59 +281,21 @@ bool DialectTable::Next(int32_t after, int32_t* ordinal, std::string* name) cons
   return true;
 }
 
-namespace {
-
-struct ProcessDialects {
-  DialectTable table;
-  bool loaded = false;
-  bool read_file = false;
-};
-
-ProcessDialects& Process() {
-  static ProcessDialects process;
-  return process;
-}
-
-}  // namespace
-
-DialectTable& Dialects() { return Process().table; }
-
-bool LoadDialects() {
-  ProcessDialects& process = Process();
-  if (!process.loaded) ReloadDialects();
-  return process.read_file;
-}
-
-bool ReloadDialects() { return LoadDialectsFrom(platform::FindResource("gedcom.ini")); }
-
-bool LoadDialectsFrom(const std::string& path) {
-  ProcessDialects& process = Process();
-  process.loaded = true;
-  process.read_file = process.table.LoadFile(path);
-  return process.read_file;
-}
-
-const GedcomDialect& SelectDialect(int32_t ordinal) { return Dialects().Select(ordinal); }
-
-const GedcomDialect& CurrentDialect() { return Dialects().current(); }
-
-int32_t DialectCode(int32_t ordinal) { return Dialects().Code(ordinal); }
-
-bool NextDialect(int32_t after, int32_t* ordinal, std::string* name) {
-  return Dialects().Next(after, ordinal, name);
+bool DialectTable::EnsureLoaded(const std::string& path) {
+  if (!loaded_) read_file_ = LoadFile(path);
+  return read_file_;
 }
 
 int SelectDialectForRun(RunContext& ctx) {
-  LoadDialects();
-  const GedcomDialect& dialect = SelectDialect(ctx.options.m_nSpecialProcessing);
+  ctx.dialects.EnsureLoaded(platform::FindResource("gedcom.ini", ctx.env.app_folder()));
+  const GedcomDialect& dialect = ctx.dialects.Select(ctx.options.m_nSpecialProcessing);
   // Records the reader kept from an earlier run of an unchanged file were
   // parsed with the tags of the dialect selected then; when those differ,
   // the file must be read again or its cached records keep the old codes.
-  static DialectTags installed = DialectTags::Default();
-  if (ctx.reader.readCount() > 0 && installed.entries() != dialect.tagMap.entries()) {
+  if (ctx.reader.readCount() > 0 &&
+      ctx.reader.dialectTags().entries() != dialect.tagMap.entries()) {
     ctx.reader.RequireReread();
   }
-  installed = dialect.tagMap;
   ctx.reader.SetDialectTags(DialectTagsOf(dialect));
   return dialect.code;
 }

@@ -92,43 +92,24 @@ class DialectTable {
   /// Number of dialects, the built-in one included.
   size_t size() const { return dialects_.size(); }
 
+  /// Loads the file at `path` (LoadFile) unless the table was loaded before,
+  /// by this call or by LoadFile or LoadText. True when the loading call
+  /// read a gedcom.ini file.
+  bool EnsureLoaded(const std::string& path);
+
  private:
   std::map<int32_t, GedcomDialect> dialects_;
   GedcomDialect current_;
+  bool loaded_ = false;
+  bool read_file_ = false;
 };
 
-/// The program's dialect table.
-DialectTable& Dialects();
-
-/// Loads the program's table from gedcom.ini (the copy in the application
-/// folder wins over the installed one) the first time it is called; later
-/// calls do nothing. Returns true when a gedcom.ini file was read.
-bool LoadDialects();
-/// Reads gedcom.ini again, found as LoadDialects finds it (after the user
-/// edited it), and selects the built-in dialect.
-bool ReloadDialects();
-/// Loads the program's table from `path` now, whether or not it was loaded
-/// before (for tests and for a file named by the user). Returns false when
-/// the file could not be read; the built-in dialect remains either way.
-bool LoadDialectsFrom(const std::string& path);
-
-/// Selects the dialect with `ordinal` in the program's table (the built-in
-/// one when there is none) and returns it.
-const GedcomDialect& SelectDialect(int32_t ordinal);
-/// The program's selected dialect; stays at the same address for the life
-/// of the program, so `&CurrentDialect().markers` may be handed to
-/// text::TextConverter::SetDialect once.
-const GedcomDialect& CurrentDialect();
-/// The code of the dialect with `ordinal`, 0 when there is none.
-int32_t DialectCode(int32_t ordinal);
-/// Enumerates the dialects in ordinal order, as DialectTable::Next.
-bool NextDialect(int32_t after, int32_t* ordinal, std::string* name);
-
-/// The start of a run: loads the table when not yet loaded, selects the
-/// dialect named by the option set's "Special processing"
+/// The start of a run: loads ctx.dialects from gedcom.ini when not yet
+/// loaded (the copy in the application folder wins over the installed one),
+/// selects the dialect named by the option set's "Special processing"
 /// (m_nSpecialProcessing), gives its tags to ctx.reader before the reading
 /// pass, and returns its code (1 asks for the evaluate pass). The selected
-/// dialect's markers are CurrentDialect().markers.
+/// dialect's markers are ctx.dialects.current().markers.
 int SelectDialectForRun(RunContext& ctx);
 
 }  // namespace vellix

@@ -3,13 +3,13 @@
 #include <cstdio>
 
 #include "gedcom/gedcom_reader.h"
+#include "gedcom/record_store.h"
 #include "model/dates.h"
 #include "model/privacy.h"
-#include "model/record_store.h"
 #include "model/selection.h"
 #include "options/options.h"
+#include "options/options_bridge.h"
 #include "platform/settings_store.h"
-#include "text/options_bridge.h"
 #include "text/paths.h"
 
 namespace vellix {
@@ -192,7 +192,7 @@ void ParseIndividuals(RunContext& ctx, const PrivacyFilter& privacy, IndividualS
   progress.SetPhase(phase, 0, count, true);
 
   const bool with_gendex = gendex != nullptr && !listOnly && gendex->Open();
-  const text::PageNameSettings page_names = text::PageNameSettingsFromOptions(options);
+  const text::PageNameSettings page_names = PageNameSettingsFromOptions(options);
 
   int64_t position = 0;
   store.ResetWalk();
@@ -227,8 +227,7 @@ void ParseIndividuals(RunContext& ctx, const PrivacyFilter& privacy, IndividualS
 
 void ParseIndividuals(RunContext& ctx, IndividualSink& sink, GendexSink* gendex,
                       bool listOnly) {
-  PrivacyFilter privacy(
-      ctx.options, platform::ReadSupportFlags(platform::SettingsStore::Application()));
+  PrivacyFilter privacy(ctx.options, platform::ReadSupportFlags(ctx.env.settings()));
   ParseIndividuals(ctx, privacy, sink, gendex, listOnly);
 }
 

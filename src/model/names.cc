@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "gedcom/charset.h"
+#include "text/charset.h"
 #include "model/privacy.h"
 #include "options/options.h"
 #include "text/html_escape.h"

@@ -4,11 +4,11 @@
 #include <cstdio>
 
 #include "gedcom/gedcom_reader.h"
-#include "logs/warning_log.h"
+#include "gedcom/record_store.h"
 #include "model/privacy.h"
-#include "model/record_store.h"
 #include "options/options.h"
 #include "platform/settings_store.h"
+#include "run/warning_log.h"
 #include "text/paths.h"
 
 namespace vellix {
@@ -58,7 +58,8 @@ bool PageIdSet::Contains(std::string_view id) const {
 std::string LonerPageId(std::string_view key) { return "o" + std::string(key); }
 
 const std::string& FamilyPageId(GedcomRecord& entry, const GedcomRecord* family,
-                                const COptions& options, PageIdSet& ids) {
+                                const COptions& options, PageIdSet& ids,
+                                WarningLog& warnings) {
   const int32_t numbering = options.m_nFamilyRefs;
   if (numbering < 1 || numbering > 3) {
     entry.pageId = entry.key;
@@ -78,10 +79,10 @@ const std::string& FamilyPageId(GedcomRecord& entry, const GedcomRecord* family,
       entry.pageId = *value;
     } else {
       entry.pageId = options.m_strNoRefPrefix + entry.key;
-      if (numbering != 3) Warnings().Add(18);
+      if (numbering != 3) warnings.Add(WarningCode::kFamilyWithoutReference);
     }
   }
-  if (!ids.Add(entry.pageId)) Warnings().Add(20, entry.pageId);
+  if (!ids.Add(entry.pageId)) warnings.Add(WarningCode::kPageIdNotUnique, entry.pageId);
   return entry.pageId;
 }
 
@@ -130,7 +131,7 @@ void SelectFamilies(RunContext& ctx, const PrivacyFilter& privacy, bool all) {
       }
     }
     if (cancelled) break;
-    FamilyPageId(*entry, family, ctx.options, ids);
+    FamilyPageId(*entry, family, ctx.options, ids, ctx.warnings());
     if (has_included) {
       entry->flags |= kMarkSelected;
       ++selected;
@@ -149,7 +150,9 @@ void SelectFamilies(RunContext& ctx, const PrivacyFilter& privacy, bool all) {
       ctx.reader.LoadRecord(RecordKind::kIndividual, entry->key, false, &loaded);
       if (loaded == nullptr) continue;
       entry->pageId = LonerPageId(entry->key);
-      if (!ids.Add(entry->pageId)) Warnings().Add(20, entry->pageId);
+      if (!ids.Add(entry->pageId)) {
+        ctx.warnings().Add(WarningCode::kPageIdNotUnique, entry->pageId);
+      }
       Inclusion inclusion = privacy.IsIncluded(*loaded);
       entry->flags |= kMarkLivingTested;
       if (inclusion.living) entry->flags |= kMarkLiving;
@@ -166,8 +169,7 @@ void SelectFamilies(RunContext& ctx, const PrivacyFilter& privacy, bool all) {
 }
 
 void SelectFamilies(RunContext& ctx, bool all) {
-  PrivacyFilter privacy(
-      ctx.options, platform::ReadSupportFlags(platform::SettingsStore::Application()));
+  PrivacyFilter privacy(ctx.options, platform::ReadSupportFlags(ctx.env.settings()));
   SelectFamilies(ctx, privacy, all);
 }
 

@@ -42,7 +42,8 @@ class PageIdSet {
 /// to `ids`; a clash raises warning 20 with the identifier. `family` is the
 /// loaded record of `entry` (nullptr: only the key can be used).
 const std::string& FamilyPageId(GedcomRecord& entry, const GedcomRecord* family,
-                                const COptions& options, PageIdSet& ids);
+                                const COptions& options, PageIdSet& ids,
+                                WarningLog& warnings);
 
 /// The page identifier of an individual who belongs to no family.
 std::string LonerPageId(std::string_view key);

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "gedcom/charset.h"
+#include "text/charset.h"
 #include "gedcom/tag_table.h"
 #include "text/string_ops.h"
 #include "text/text_tidy.h"

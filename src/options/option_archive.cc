@@ -1,6 +1,6 @@
 #include "options/option_archive.h"
 
-#include "gedcom/charset.h"
+#include "text/charset.h"
 
 namespace vellix::options {
 namespace {

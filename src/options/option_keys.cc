@@ -6,7 +6,7 @@
 #include <limits>
 #include <unordered_map>
 
-#include "gedcom/charset.h"
+#include "text/charset.h"
 #include "options/fact_kinds.h"
 
 namespace vellix::options {

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <cstdint>
 
-#include "gedcom/charset.h"
+#include "text/charset.h"
 #include "options/fact_kinds.h"
 #include "options/option_defaults.h"
 #include "options/option_layout.h"

@@ -8,8 +8,19 @@
 #include <vector>
 
 #include "options/attributes.h"
+#include "platform/prompter.h"
 
 namespace vellix {
+
+/// Where an option set file is kept and who hears about loading and saving
+/// it: the file, the folder of its ".old" backup (the application folder)
+/// and the prompter for the messages and questions, which must outlive the
+/// load or save.
+struct OptionFileContext {
+  std::string path;
+  std::string backup_folder;
+  platform::Prompter& prompter;
+};
 
 /// Number of fact kinds (individual, user-defined, "other facts" and family
 /// facts); see fact_kinds.h for their names and default labels.
@@ -448,15 +459,16 @@ class COptions {
 
   // ---- Operations ---------------------------------------------------------------
 
-  /// Reads the current option set file (CurrentOptionsPath()); creates it
-  /// with defaults when missing, rebuilds a damaged one (keeping it as the
-  /// .old backup). False on a wrong magic (object and file untouched) or
-  /// when the file cannot be created. Messages go to platform::UserPrompter().
-  bool LoadOptions();
-  /// Writes the current option set file: asks first when the loaded file was
-  /// newer, makes the .old backup once per load. False when nothing was
+  /// Reads the option set file `file.path`; creates it with defaults when
+  /// missing, rebuilds a damaged one (keeping it as the .old backup in
+  /// `file.backup_folder`). False on a wrong magic (object and file
+  /// untouched) or when the file cannot be created. Messages go to
+  /// `file.prompter`.
+  bool LoadOptions(const OptionFileContext& file);
+  /// Writes the option set file `file.path`: asks first when the loaded file
+  /// was newer, makes the .old backup once per load. False when nothing was
   /// written.
-  bool SaveOptions();
+  bool SaveOptions(const OptionFileContext& file);
 
   /// Puts every setting to its default (attribute lists emptied). Leaves the
   /// bookkeeping members alone.
@@ -526,35 +538,5 @@ class COptions {
   /// Turns forward slashes into backslashes in every path setting.
   void NormalizePaths();
 };
-
-/// The current option set, created and loaded (LoadOptions) on first call.
-/// Never null; valid until DestroyCurrentOptions. When its file was not an
-/// option set (m_nLoadError == 1, message shown) it holds the defaults, and
-/// callers that need the user's settings should stop.
-COptions* GetCurrentOptions();
-
-/// Destroys the current option set (at program exit, or in tests).
-void DestroyCurrentOptions();
-
-/// Full path of the current option set file: the file chosen with
-/// UseOptionsFileForThisRun when there is one, else the "Options"/"File"
-/// application setting (default ApplicationFolder() + "Options.dat").
-std::string CurrentOptionsPath();
-
-/// Makes `path` the current option set file for the rest of this process
-/// without touching settings.ini (vellix generate --options FILE), and
-/// (re)loads the current option set from it. False, with a message, when the
-/// file does not exist or does not load. An empty path returns to the
-/// application setting.
-bool UseOptionsFileForThisRun(const std::string& path);
-
-/// Makes `path` the current option set file, as choosing another option set
-/// does: first offers to save the current settings (and confirms when they
-/// were saved), then empties the current set (ResetForNewFile), records the
-/// new path in settings.ini and loads it. With `create_new` the file must
-/// not exist yet and is created with defaults; otherwise it must exist and be
-/// an option set. A file of the wrong kind or a missing one is refused (with
-/// a message) before anything changes. Ends a run's own file choice.
-bool SwitchOptionSetFile(const std::string& path, bool create_new);
 
 }  // namespace vellix

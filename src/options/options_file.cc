@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "options/current_option_set.h"
 #include "options/options.h"
-#include "platform/app_paths.h"
 #include "platform/file_system.h"
 #include "platform/prompter.h"
 #include "platform/settings_store.h"
@@ -14,17 +14,6 @@ namespace vellix {
 namespace {
 
 using platform::MessageIcon;
-
-std::unique_ptr<COptions>& CurrentSlot() {
-  static std::unique_ptr<COptions> current;
-  return current;
-}
-
-// The file chosen for this process only (vellix generate --options FILE).
-std::string& RunOverridePath() {
-  static std::string path;
-  return path;
-}
 
 std::string Format(const char* format, const std::string& path) {
   const int size = std::snprintf(nullptr, 0, format, path.c_str());
@@ -59,21 +48,22 @@ constexpr char kAlreadyExists[] =
 constexpr char kDoesNotExist[] =
     "%s\n\nThis file does not exist.\nPlease check the file name and try again.";
 
-// The backup's name: the file name without its extension, then ".old".
-std::string BackupPath(const std::string& path) {
-  std::string name = platform::FileNameOf(path);
+// The backup's name: the file name without its extension, then ".old", in
+// the backup folder.
+std::string BackupPath(const OptionFileContext& file) {
+  std::string name = platform::FileNameOf(file.path);
   const size_t dot = name.rfind('.');
   if (dot != std::string::npos) name.erase(dot);
-  return platform::ApplicationFolder() + name + ".old";
+  return platform::WithTrailingSlash(file.backup_folder) + name + ".old";
 }
 
 // Copies the option set file to its backup. An empty file (one just created
 // for a new option set) holds nothing worth keeping and would only replace
 // an older backup of the same name, so it is not copied.
-void MakeBackup(const std::string& path) {
+void MakeBackup(const OptionFileContext& file) {
   std::string data;
-  if (!platform::ReadWholeFile(path, &data) || data.empty()) return;
-  platform::WriteWholeFile(BackupPath(path), data);
+  if (!platform::ReadWholeFile(file.path, &data) || data.empty()) return;
+  platform::WriteWholeFile(BackupPath(file), data);
 }
 
 std::string AbsolutePath(const std::string& path) {
@@ -84,15 +74,10 @@ std::string AbsolutePath(const std::string& path) {
 
 }  // namespace
 
-std::string CurrentOptionsPath() {
-  if (!RunOverridePath().empty()) return RunOverridePath();
-  return platform::CurrentOptionSetPath(platform::SettingsStore::Application());
-}
-
-bool COptions::LoadOptions() {
+bool COptions::LoadOptions(const OptionFileContext& file) {
   m_nLoadError = 0;
-  const std::string path = CurrentOptionsPath();
-  platform::Prompter& prompter = platform::UserPrompter();
+  const std::string& path = file.path;
+  platform::Prompter& prompter = file.prompter;
   if (platform::FileExists(path)) {
     std::string data;
     const bool read = platform::ReadWholeFile(path, &data);
@@ -122,20 +107,20 @@ bool COptions::LoadOptions() {
   m_nFileVersion = 0;
   // Only a set that reached its file was "created" (a failed save has shown
   // its own message).
-  if (SaveOptions()) prompter.Show(MessageIcon::kInformation, kCreated);
+  if (SaveOptions(file)) prompter.Show(MessageIcon::kInformation, kCreated);
   return true;
 }
 
-bool COptions::SaveOptions() {
-  const std::string path = CurrentOptionsPath();
-  platform::Prompter& prompter = platform::UserPrompter();
+bool COptions::SaveOptions(const OptionFileContext& file) {
+  const std::string& path = file.path;
+  platform::Prompter& prompter = file.prompter;
   if (m_nFileVersion > m_nVersion &&
       !prompter.Ask(MessageIcon::kQuestion, Format(kNewerVersion, path), false)) {
     return false;
   }
   if (!m_bBackupDone) {
     m_bBackupDone = true;
-    MakeBackup(path);
+    MakeBackup(file);
   }
   const int32_t file_version = m_nFileVersion;
   const int32_t load_error = m_nLoadError;
@@ -149,42 +134,51 @@ bool COptions::SaveOptions() {
   return true;
 }
 
-COptions* GetCurrentOptions() {
-  std::unique_ptr<COptions>& current = CurrentSlot();
-  if (!current) {
-    current = std::make_unique<COptions>();
-    current->LoadOptions();
+CurrentOptionSet::CurrentOptionSet(platform::Prompter& prompter,
+                                   platform::SettingsStore& settings,
+                                   std::string app_folder)
+    : prompter_(prompter),
+      settings_(settings),
+      app_folder_(platform::WithTrailingSlash(app_folder)) {}
+
+CurrentOptionSet::~CurrentOptionSet() = default;
+
+std::string CurrentOptionSet::path() const {
+  if (!run_override_.empty()) return run_override_;
+  return platform::CurrentOptionSetPath(settings_, app_folder_);
+}
+
+OptionFileContext CurrentOptionSet::file() const {
+  return {path(), app_folder_, prompter_};
+}
+
+COptions& CurrentOptionSet::options() {
+  if (!options_) {
+    options_ = std::make_unique<COptions>();
+    options_->LoadOptions(file());
   }
-  return current.get();
+  return *options_;
 }
 
-void DestroyCurrentOptions() {
-  std::unique_ptr<COptions>& current = CurrentSlot();
-  if (!current) return;
-  current->m_indivAttributes.RemoveAll();
-  current->m_familyAttributes.RemoveAll();
-  current->m_factLabels.clear();
-  current.reset();
-}
+bool CurrentOptionSet::Save() { return options().SaveOptions(file()); }
 
-bool UseOptionsFileForThisRun(const std::string& path) {
+bool CurrentOptionSet::UseFileForThisRun(const std::string& path) {
   if (path.empty()) {
-    RunOverridePath().clear();
-    return !CurrentSlot() || CurrentSlot()->LoadOptions();
+    run_override_.clear();
+    return !options_ || options_->LoadOptions(file());
   }
   const std::string full = AbsolutePath(path);
   if (!platform::FileExists(full)) {
-    platform::UserPrompter().Show(MessageIcon::kStop, Format(kDoesNotExist, full));
+    prompter_.Show(MessageIcon::kStop, Format(kDoesNotExist, full));
     return false;
   }
-  RunOverridePath() = full;
-  std::unique_ptr<COptions>& current = CurrentSlot();
-  if (!current) return GetCurrentOptions()->m_nLoadError == 0;
-  return current->LoadOptions();
+  run_override_ = full;
+  if (!options_) return options().m_nLoadError == 0;
+  return options_->LoadOptions(file());
 }
 
-bool SwitchOptionSetFile(const std::string& path, bool create_new) {
-  platform::Prompter& prompter = platform::UserPrompter();
+bool CurrentOptionSet::Switch(const std::string& path, bool create_new) {
+  platform::Prompter& prompter = prompter_;
   const std::string full = AbsolutePath(path);
   if (create_new && platform::FileExists(full)) {
     prompter.Show(MessageIcon::kStop, Format(kAlreadyExists, full));
@@ -210,19 +204,18 @@ bool SwitchOptionSetFile(const std::string& path, bool create_new) {
       return false;
     }
   }
-  COptions* current = GetCurrentOptions();
+  COptions& current = options();
   // A set that never loaded (wrong magic) holds nothing of the user's, and
   // saving it would overwrite the file it failed to read.
-  if (current->m_nLoadError == 0 &&
-      prompter.Ask(MessageIcon::kQuestion, Format(kSaveCurrent, CurrentOptionsPath()),
-                   false) &&
-      current->SaveOptions()) {
+  if (current.m_nLoadError == 0 &&
+      prompter.Ask(MessageIcon::kQuestion, Format(kSaveCurrent, this->path()), false) &&
+      current.SaveOptions(file())) {
     prompter.Show(MessageIcon::kInformation, kSaved);
   }
-  RunOverridePath().clear();
-  current->ResetForNewFile();
-  platform::SetCurrentOptionSetPath(platform::SettingsStore::Application(), full);
-  return current->LoadOptions();
+  run_override_.clear();
+  current.ResetForNewFile();
+  platform::SetCurrentOptionSetPath(settings_, full);
+  return current.LoadOptions(file());
 }
 
 }  // namespace vellix

@@ -51,10 +51,11 @@ std::string ConfigFolder() {
   return EnsureCreated(config + "/vellix");
 }
 
-std::string FindResource(std::string_view name) {
+std::string FindResource(std::string_view name, const std::string& app_folder) {
   const std::string file(name);
   for (const std::string& folder :
-       {ApplicationFolder(), WithTrailingSlash(VELLIX_RESOURCE_DIR),
+       {app_folder.empty() ? std::string() : WithTrailingSlash(app_folder),
+        WithTrailingSlash(VELLIX_RESOURCE_DIR),
         std::string(VELLIX_SOURCE_RESOURCE_DIR).empty()
             ? std::string()
             : WithTrailingSlash(VELLIX_SOURCE_RESOURCE_DIR)}) {

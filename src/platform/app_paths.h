@@ -17,10 +17,10 @@ std::string ApplicationFolder();
 std::string ConfigFolder();
 
 /// Full path of a read-only resource (gedcom.ini, multimedia.ini, icons,
-/// help): the user's own copy in the application folder wins, then the
+/// help): the user's own copy in `app_folder` (the application folder) wins, then the
 /// installed resources, then the source tree's resources/ folder (for runs
 /// from a build tree). Empty when none exists.
-std::string FindResource(std::string_view name);
+std::string FindResource(std::string_view name, const std::string& app_folder);
 
 /// The product name, version and legal notice (replacing the version resource).
 inline constexpr std::string_view kProductName = "VELLIX";

@@ -3,10 +3,6 @@
 #include <chrono>
 
 namespace vellix::platform {
-namespace {
-const Clock* g_clock = nullptr;
-}  // namespace
-
 std::tm Clock::LocalNow() const {
   std::time_t seconds = static_cast<std::time_t>(NowSeconds());
   std::tm result{};
@@ -19,12 +15,5 @@ int64_t SystemClock::NowNanos() const {
              std::chrono::system_clock::now().time_since_epoch())
       .count();
 }
-
-const Clock& AppClock() {
-  static SystemClock system;
-  return g_clock ? *g_clock : system;
-}
-
-void SetAppClock(const Clock* clock) { g_clock = clock; }
 
 }  // namespace vellix::platform

@@ -36,11 +36,4 @@ class FixedClock : public Clock {
   int64_t nanos_;
 };
 
-/// The application-wide clock (the system clock unless replaced).
-const Clock& AppClock();
-
-/// Replaces the application-wide clock; nullptr restores the system clock.
-/// The caller keeps ownership.
-void SetAppClock(const Clock* clock);
-
 }  // namespace vellix::platform

@@ -25,6 +25,10 @@ class ProgressView {
   virtual bool PollStopRequest() = 0;
   /// The run is over; remove the display.
   virtual void Close() = 0;
+  /// Calls the user back to a run that took long (more than 30 seconds):
+  /// the terminal bell, the window's beep. Nothing by default, and nothing
+  /// when the user asked for quiet.
+  virtual void Beep() {}
 };
 
 /// Shows nothing and never asks to stop.

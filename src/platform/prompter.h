@@ -34,25 +34,4 @@ class SilentPrompter : public Prompter {
   }
 };
 
-/// The application-wide prompter (a SilentPrompter until one is installed).
-Prompter& UserPrompter();
-
-/// Installs `prompter` as the application-wide one (nullptr restores the
-/// silent default). The caller keeps ownership and must keep it alive while
-/// installed.
-void SetUserPrompter(Prompter* prompter);
-
-/// Installs a prompter for the lifetime of this object, then restores the
-/// previous one.
-class ScopedPrompter {
- public:
-  explicit ScopedPrompter(Prompter* prompter);
-  ~ScopedPrompter();
-  ScopedPrompter(const ScopedPrompter&) = delete;
-  ScopedPrompter& operator=(const ScopedPrompter&) = delete;
-
- private:
-  Prompter* previous_;
-};
-
 }  // namespace vellix::platform

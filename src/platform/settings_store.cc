@@ -72,12 +72,9 @@ std::string Unescape(std::string_view value) {
 
 SettingsStore::SettingsStore(std::string path) : path_(std::move(path)) {}
 
-SettingsStore& SettingsStore::Application() {
-  static SettingsStore store = [] {
-    SettingsStore s(ConfigFolder() + "settings.ini");
-    s.Load();
-    return s;
-  }();
+SettingsStore SettingsStore::OpenUserSettings() {
+  SettingsStore store(ConfigFolder() + "settings.ini");
+  store.Load();
   return store;
 }
 
@@ -203,10 +200,10 @@ SupportFlags ReadSupportFlags(const SettingsStore& store) {
   return flags;
 }
 
-std::string CurrentOptionSetPath(SettingsStore& store) {
+std::string CurrentOptionSetPath(SettingsStore& store, const std::string& app_folder) {
   std::string path = store.GetString("Options", "File");
   if (path.empty()) {
-    path = ApplicationFolder() + "Options.dat";
+    path = WithTrailingSlash(app_folder) + "Options.dat";
     store.SetString("Options", "File", path);
   }
   return path;

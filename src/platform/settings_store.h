@@ -21,9 +21,10 @@ class SettingsStore {
   /// A store backed by `path`; nothing is read until Load.
   explicit SettingsStore(std::string path);
 
-  /// The application's store: settings.ini in ConfigFolder(), loaded on
-  /// first use.
-  static SettingsStore& Application();
+  /// The user's store: settings.ini in ConfigFolder(), loaded. The program
+  /// (command line or window) opens it once and hands it to the engine in
+  /// its run environment.
+  static SettingsStore OpenUserSettings();
 
   /// (Re)reads the file. A missing file gives an empty store and true.
   bool Load();
@@ -73,9 +74,9 @@ bool DecodeSupportValue(std::string_view value, SupportFlags* flags);
 SupportFlags ReadSupportFlags(const SettingsStore& store);
 
 /// The full path of the current option set ("Options"/"File"). When the
-/// value is empty it becomes ApplicationFolder() + "Options.dat" and is
-/// written back.
-std::string CurrentOptionSetPath(SettingsStore& store);
+/// value is empty it becomes `app_folder` + "Options.dat" and is written
+/// back.
+std::string CurrentOptionSetPath(SettingsStore& store, const std::string& app_folder);
 
 /// Records a new current option set path.
 void SetCurrentOptionSetPath(SettingsStore& store, std::string_view path);

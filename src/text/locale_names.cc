@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "gedcom/charset.h"
+#include "text/charset.h"
 
 namespace vellix::text {
 namespace {

@@ -6,13 +6,15 @@
 #include <vector>
 
 #include "gedcom/gedcom_reader.h"
-#include "logs/warning_log.h"
+#include "gedcom/record_store.h"
+#include "model/dialects.h"
 #include "model/individuals.h"
 #include "model/privacy.h"
-#include "model/record_store.h"
 #include "model/selection.h"
 #include "options/options.h"
 #include "platform/file_system.h"
+#include "run/warning_log.h"
+#include "testing/test_environment.h"
 #include "testing/test_support.h"
 
 namespace vellix {
@@ -31,8 +33,7 @@ GendexEntry Entry(std::string page, std::string surname, std::string given,
 // The GENDEX writer on a temporary destination folder.
 class GendexFileTest : public ::testing::Test {
  protected:
-  GendexFileTest() { Warnings().Reset(); }
-  ~GendexFileTest() override { Warnings().Reset(); }
+  ~GendexFileTest() override { test_env_.env.warnings().Reset(); }
 
   std::string Dest() const { return platform::StoredPath(dir_.path()); }
 
@@ -40,13 +41,13 @@ class GendexFileTest : public ::testing::Test {
     std::vector<std::string> out;
     bool heading = false;
     std::string text;
-    while (Warnings().ReadNext(&heading, &text) && out.size() < 100) {
+    while (test_env_.env.warnings().ReadNext(&heading, &text) && out.size() < 100) {
       if (!heading) out.push_back(text);
     }
     return out;
   }
 
-  testing::ScopedHome home_;
+  testing::TestEnvironment test_env_;
   testing::TempDir dir_;
   RunStatistics statistics_;
 };
@@ -75,7 +76,7 @@ TEST_F(GendexFileTest, LineLayout) {
 TEST_F(GendexFileTest, WritesWindows1252WithCrLfAndCountsTheFile) {
   // An older file is replaced.
   dir_.Write("GENDEX.txt", "old content that is longer than the new one\r\n");
-  GendexFile file(Dest(), statistics_);
+  GendexFile file(test_env_.env, Dest(), statistics_);
   ASSERT_TRUE(file.Open());
   file.Write(Entry("a.html", "Brontë", "Zoë Émile"));
   file.Write(Entry("b.html", "Wałęsa", "Łukasz"));
@@ -89,7 +90,7 @@ TEST_F(GendexFileTest, WritesWindows1252WithCrLfAndCountsTheFile) {
   EXPECT_EQ(statistics_.filesWritten[other], 1u);
   EXPECT_EQ(statistics_.bytesWritten[other], expected.size());
   EXPECT_EQ(file.bytes(), expected.size());
-  EXPECT_EQ(Warnings().GetTotal(), 0);
+  EXPECT_EQ(test_env_.env.warnings().GetTotal(), 0);
 
   // A second run replaces the file and counts it again.
   ASSERT_TRUE(file.Open());
@@ -99,7 +100,7 @@ TEST_F(GendexFileTest, WritesWindows1252WithCrLfAndCountsTheFile) {
 }
 
 TEST_F(GendexFileTest, UnwritableFileRaisesWarningFiveAndWritesNothing) {
-  GendexFile file(Dest() + "missing\\folder", statistics_);
+  GendexFile file(test_env_.env, Dest() + "missing\\folder", statistics_);
   EXPECT_FALSE(file.Open());
   file.Write(Entry("a.html", "Lee", "Ann"));
   file.Close();
@@ -110,10 +111,9 @@ TEST_F(GendexFileTest, UnwritableFileRaisesWarningFiveAndWritesNothing) {
 
 // The individuals pass writing through the real writer.
 TEST_F(GendexFileTest, IndividualsPassWritesOneLinePerIndexedIndividual) {
-  testing::RecordingPrompter prompter;
   platform::NullProgress progress;
   RecordStore store;
-  GedcomReader reader(store);
+  GedcomReader reader(store, test_env_.env);
   COptions options;
   options.m_strDestFolder = Dest();
   options.m_bUpperSurnames = true;
@@ -137,11 +137,13 @@ TEST_F(GendexFileTest, IndividualsPassWritesOneLinePerIndexedIndividual) {
   ASSERT_TRUE(reader.Open(path));
   ASSERT_TRUE(reader.ReadPass(true, nullptr, nullptr));
   store.ClearMarks();
-  RunContext ctx{options, reader, store, statistics_, progress, {}, 0};
+  DialectTable dialects;
+  RunContext ctx{test_env_.env, options,  reader, store, statistics_,
+                 progress,      dialects, {},     0};
   PrivacyFilter privacy(options);
   SelectFamilies(ctx, privacy, true);
   IndividualCollector index;
-  GendexFile file(options.m_strDestFolder, statistics_);
+  GendexFile file(test_env_.env, options.m_strDestFolder, statistics_);
   ParseIndividuals(ctx, privacy, index, &file, false);
 
   EXPECT_EQ(index.summaries().size(), 4u);

@@ -5,17 +5,19 @@
 #include <string>
 #include <vector>
 
-#include "logs/warning_log.h"
 #include "options/options.h"
 #include "platform/clock.h"
+#include "platform/file_access.h"
 #include "platform/file_system.h"
+#include "platform/settings_store.h"
+#include "run/run_environment.h"
+#include "run/warning_log.h"
 #include "testing/test_support.h"
 
 namespace vellix {
 namespace {
 
 using testing::RecordingPrompter;
-using testing::ScopedHome;
 using testing::TempDir;
 
 constexpr char kFamilyFile[] =
@@ -91,11 +93,14 @@ class RecordingPhases : public RunPhases {
   std::vector<std::string>* calls_;
 };
 
-// A view whose Stop button is pressed after a number of polls.
+// A view whose Stop button is pressed after a number of polls, and which
+// counts the beeps at the end of long runs.
 class StoppingView : public platform::NullProgressView {
  public:
   int stop_after = -1;
+  int beeps = 0;
   bool PollStopRequest() override { return stop_after >= 0 && polls_++ >= stop_after; }
+  void Beep() override { ++beeps; }
 
  private:
   int polls_ = 0;
@@ -107,8 +112,7 @@ class GeneratorTest : public ::testing::Test {
     options_.SetDefaults();
     auto phases = std::make_unique<RecordingPhases>(&calls_);
     phases_ = phases.get();
-    generator_ = std::make_unique<Generator>(std::move(phases));
-    generator_->SetBeep([this] { ++beeps_; });
+    generator_ = std::make_unique<Generator>(env_, std::move(phases));
     gedcom_ = dir_.Write("tree.ged", kFamilyFile);
     platform::CreateFolders(dir_.File("site"));
     options_.m_strGedcomFile = platform::StoredPath(gedcom_);
@@ -117,19 +121,22 @@ class GeneratorTest : public ::testing::Test {
 
   RunOutcome Run(GenerateMode mode) {
     calls_.clear();
-    return generator_->Generate(mode, options_, view_);
+    return generator_->Generate(mode, options_, home_.path() + "Options.dat");
   }
 
-  ScopedHome home_;
+  TempDir home_;
   TempDir dir_;
   RecordingPrompter prompter_;
+  StoppingView view_;
+  platform::FixedClock clock_{platform::SystemClock().NowNanos()};
+  platform::LocalFileAccess files_;
+  platform::SettingsStore settings_{home_.path() + "settings.ini"};
+  RunEnvironment env_{prompter_, view_, clock_, files_, settings_, home_.path()};
   COptions options_;
   std::vector<std::string> calls_;
   RecordingPhases* phases_;
   std::unique_ptr<Generator> generator_;
-  StoppingView view_;
   std::string gedcom_;
-  int beeps_ = 0;
 };
 
 using Calls = std::vector<std::string>;
@@ -242,9 +249,9 @@ TEST_F(GeneratorTest, StopWhileReadingEndsCanceledWritesLogsAndForcesARereading)
   EXPECT_TRUE(outcome.cancelled);
   EXPECT_EQ(outcome.status_line, "\nWeb page generation CANCELED.");
   EXPECT_GE(outcome.warnings, 1);
-  EXPECT_NE(
-      testing::ReadFile(Warnings().path()).find("0,Web page generation was CANCELED."),
-      std::string::npos);
+  EXPECT_NE(testing::ReadFile(env_.warnings().path())
+                .find("0,Web page generation was CANCELED."),
+            std::string::npos);
   EXPECT_EQ(calls_.back(), "discard");
   EXPECT_NE(std::find(calls_.begin(), calls_.end(), "log:families"), calls_.end());
 
@@ -284,16 +291,13 @@ TEST_F(GeneratorTest, AFileThatIsNoGedcomFailsButStillWritesTheLogs) {
 }
 
 TEST_F(GeneratorTest, ARunOfMoreThanThirtySecondsBeeps) {
-  platform::FixedClock clock(1'000'000'000'000'000'000);
-  platform::SetAppClock(&clock);
-  phases_->on_select = [&clock](RunContext&) { clock.AdvanceSeconds(30); };
+  phases_->on_select = [this](RunContext&) { clock_.AdvanceSeconds(30); };
   Run(GenerateMode::kAll);
-  EXPECT_EQ(beeps_, 0);
-  phases_->on_select = [&clock](RunContext&) { clock.AdvanceSeconds(31); };
+  EXPECT_EQ(view_.beeps, 0);
+  phases_->on_select = [this](RunContext&) { clock_.AdvanceSeconds(31); };
   RunOutcome outcome = Run(GenerateMode::kAll);
   EXPECT_EQ(outcome.elapsed_seconds, 31);
-  EXPECT_EQ(beeps_, 1);
-  platform::SetAppClock(nullptr);
+  EXPECT_EQ(view_.beeps, 1);
 }
 
 TEST_F(GeneratorTest, ConformanceWarningsFollowTheDocumentType) {
@@ -302,7 +306,7 @@ TEST_F(GeneratorTest, ConformanceWarningsFollowTheDocumentType) {
   options_.m_bCitations = true;
   options_.m_bCitationsInFrame = true;
   RunOutcome outcome = Run(GenerateMode::kIndex);
-  std::string lines = testing::ReadFile(Warnings().path());
+  std::string lines = testing::ReadFile(env_.warnings().path());
   EXPECT_NE(lines.find("0,One or more frame target fields were specified."),
             std::string::npos);
   EXPECT_NE(lines.find("0,The option to include source citations in a frame window is "
@@ -314,7 +318,7 @@ TEST_F(GeneratorTest, ConformanceWarningsFollowTheDocumentType) {
   options_.m_bMonoFont = true;
   outcome = Run(GenerateMode::kIndex);
   EXPECT_EQ(outcome.warnings, 1);
-  EXPECT_NE(testing::ReadFile(Warnings().path())
+  EXPECT_NE(testing::ReadFile(env_.warnings().path())
                 .find("0,The option to use a non-proportional font requires HTML Strict "
                       "conformance."),
             std::string::npos);
@@ -323,7 +327,7 @@ TEST_F(GeneratorTest, ConformanceWarningsFollowTheDocumentType) {
 TEST_F(GeneratorTest, ARunStartedFromInsideARunIsIgnored) {
   RunOutcome inner;
   phases_->on_select = [&](RunContext&) {
-    inner = generator_->Generate(GenerateMode::kAll, options_, view_);
+    inner = generator_->Generate(GenerateMode::kAll, options_, "");
   };
   RunOutcome outer = Run(GenerateMode::kAll);
   EXPECT_TRUE(outer.success);
@@ -334,11 +338,11 @@ TEST_F(GeneratorTest, ARunStartedFromInsideARunIsIgnored) {
 TEST_F(GeneratorTest, AStaleWarningListIsEmptiedByTheNextRun) {
   options_.m_strHomeTarget = "main";
   Run(GenerateMode::kIndex);
-  ASSERT_FALSE(testing::ReadFile(Warnings().path()).empty());
+  ASSERT_FALSE(testing::ReadFile(env_.warnings().path()).empty());
   options_.m_strHomeTarget.clear();
   RunOutcome outcome = Run(GenerateMode::kIndex);
   EXPECT_EQ(outcome.warnings, 0);
-  EXPECT_EQ(testing::ReadFile(Warnings().path()), "");
+  EXPECT_EQ(testing::ReadFile(env_.warnings().path()), "");
 }
 
 }  // namespace

@@ -88,11 +88,11 @@ TEST_F(HeaderTest, VersionWarning) {
   }
   EXPECT_TRUE(WarningLines().empty());
   for (const char* version : {"5.0", "", "5.4.9", "x5.5"}) {
-    Warnings().Reset();
+    test_env_.env.warnings().Reset();
     ASSERT_TRUE(Read(File(version, "ANSI")));
     EXPECT_EQ(WarningLines(), std::vector<std::string>{kVersionWarning}) << version;
   }
-  Warnings().Reset();
+  test_env_.env.warnings().Reset();
   ReaderSettings settings;
   settings.support.word = 0x10;  // flag 1
   reader_.SetSettings(settings);

@@ -9,16 +9,16 @@
 #include <vector>
 
 #include "gedcom/gedcom_reader.h"
-#include "logs/warning_log.h"
-#include "model/record_store.h"
+#include "gedcom/record_store.h"
+#include "run/warning_log.h"
+#include "testing/test_environment.h"
 #include "testing/test_support.h"
 
 namespace vellix::testing {
 
 class ReaderTest : public ::testing::Test {
  protected:
-  ReaderTest() : reader_(store_) { Warnings().Reset(); }
-  ~ReaderTest() override { Warnings().Reset(); }
+  ReaderTest() : reader_(store_, test_env_.env) {}
 
   /// Writes `content` as a file and returns its path.
   std::string Write(const std::string& content, const std::string& name = "input.ged") {
@@ -41,15 +41,15 @@ class ReaderTest : public ::testing::Test {
     std::vector<std::string> lines;
     bool section = false;
     std::string text;
-    while (Warnings().ReadNext(&section, &text)) {
+    while (test_env_.env.warnings().ReadNext(&section, &text)) {
       if (!section) lines.push_back(text);
     }
     return lines;
   }
 
-  ScopedHome home_;
+  TestEnvironment test_env_;
+  RecordingPrompter& prompter_ = test_env_.prompter;
   TempDir dir_;
-  RecordingPrompter prompter_;
   platform::NullProgress progress_;
   RecordStore store_;
   GedcomReader reader_;

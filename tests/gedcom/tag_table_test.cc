@@ -86,10 +86,11 @@ TEST_F(TagLookupTest, UnderscoreTagsDependOnProcessNonstandardTags) {
 }
 
 TEST_F(TagLookupTest, RemappedTagsRaiseWarning13) {
-  EXPECT_EQ(LookupTag("EMAIL", Context(false)), kTagEmai);
-  EXPECT_EQ(LookupTag("url", Context(false)), kTagWww);
-  EXPECT_EQ(LookupTag("_URL", Context(true)), kTagWww);
-  EXPECT_EQ(LookupTag("_URL", Context(false)), kTagNonstandard);
+  EXPECT_EQ(LookupTag("EMAIL", Context(false), &test_env_.env.warnings()), kTagEmai);
+  EXPECT_EQ(LookupTag("url", Context(false), &test_env_.env.warnings()), kTagWww);
+  EXPECT_EQ(LookupTag("_URL", Context(true), &test_env_.env.warnings()), kTagWww);
+  EXPECT_EQ(LookupTag("_URL", Context(false), &test_env_.env.warnings()),
+            kTagNonstandard);
   // URL and _URL report the same text, once.
   EXPECT_EQ(WarningLines(),
             (std::vector<std::string>{"Remapped nonstandard tag _EMAIL to EMAI.",

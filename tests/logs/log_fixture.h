@@ -11,9 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "logs/run_statistics.h"
 #include "options/options.h"
+#include "platform/file_access.h"
 #include "platform/file_system.h"
+#include "run/run_statistics.h"
 #include "testing/test_support.h"
 
 namespace vellix::logtest {
@@ -89,6 +90,8 @@ class LogFixture : public ::testing::Test {
   }
 
   testing::TempDir root_;
+  platform::LocalFileAccess files_;
+  testing::RecordingPrompter prompter_;
   std::string log_folder_;
   std::string dest_;
   COptions options_;

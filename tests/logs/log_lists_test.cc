@@ -11,8 +11,8 @@
 #include "logs/list_logs.h"
 #include "logs/log_fixture.h"
 #include "logs/log_page.h"
-#include "logs/run_log_entries.h"
 #include "platform/settings_store.h"
+#include "run/run_log_entries.h"
 
 namespace vellix {
 namespace {
@@ -37,13 +37,13 @@ class ListLogTest : public logtest::LogFixture {
   }
 
   std::string Individuals(LogSortSettings sort = {}) {
-    LogPage page(log_folder_);
+    LogPage page(files_, log_folder_);
     EXPECT_TRUE(WriteIndividualList(page, {options_, entries_, sort, SizeOf()}, 0));
     return Normalized(ReadLog("vx-individual.html"));
   }
 
   std::string Families(LogSortSettings sort = {}) {
-    LogPage page(log_folder_);
+    LogPage page(files_, log_folder_);
     EXPECT_TRUE(WriteFamilyList(page, {options_, entries_, sort, SizeOf()}, 0));
     return Normalized(ReadLog("vx-family.html"));
   }

@@ -7,8 +7,8 @@
 
 #include "logs/log_fixture.h"
 #include "logs/log_page.h"
-#include "logs/run_log_entries.h"
 #include "platform/app_paths.h"
+#include "run/run_log_entries.h"
 
 namespace vellix {
 namespace {
@@ -18,7 +18,7 @@ using logtest::Between;
 class LogPageTest : public logtest::LogFixture {
  protected:
   std::string WriteEmpty(LogPageKind kind, int64_t start = 0) {
-    LogPage page(log_folder_);
+    LogPage page(files_, log_folder_);
     EXPECT_TRUE(page.Open(kind, start));
     EXPECT_TRUE(page.Close());
     return Normalized(testing::ReadFile(page.path()));
@@ -84,7 +84,7 @@ TEST_F(LogPageTest, StartTimeIsShownInLocalTime) {
 }
 
 TEST_F(LogPageTest, PrintFormatsAndEndLineCloses) {
-  LogPage page(log_folder_);
+  LogPage page(files_, log_folder_);
   ASSERT_TRUE(page.Open(LogPageKind::kSummary, 0));
   page.Print("<b>%d%%</b> %s", 42, "done");
   page.Append(" 100%");
@@ -102,7 +102,7 @@ TEST_F(LogPageTest, PrintFormatsAndEndLineCloses) {
 }
 
 TEST_F(LogPageTest, APageOfManyMegabytesIsWrittenWholeAndInOrder) {
-  LogPage page(log_folder_);
+  LogPage page(files_, log_folder_);
   ASSERT_TRUE(page.Open(LogPageKind::kIndividuals, 0));
   const std::string row =
       "<tr><td>I12345</td><td>a row of the individuals table</td></tr>\r\n";
@@ -124,7 +124,7 @@ TEST_F(LogPageTest, APageOfManyMegabytesIsWrittenWholeAndInOrder) {
 }
 
 TEST_F(LogPageTest, ReopeningReplacesTheOlderPage) {
-  LogPage page(log_folder_);
+  LogPage page(files_, log_folder_);
   ASSERT_TRUE(page.Open(LogPageKind::kSummary, 0));
   page.Append("FIRST RUN");
   ASSERT_TRUE(page.Close());
@@ -137,7 +137,7 @@ TEST_F(LogPageTest, ReopeningReplacesTheOlderPage) {
 }
 
 TEST_F(LogPageTest, PageThatCannotBeCreatedIgnoresEveryWrite) {
-  LogPage page(root_.path() + "no-such-folder/");
+  LogPage page(files_, root_.path() + "no-such-folder/");
   EXPECT_FALSE(page.Open(LogPageKind::kSummary, 0));
   EXPECT_FALSE(page.is_open());
   page.Print("%s", "lost");
@@ -146,13 +146,12 @@ TEST_F(LogPageTest, PageThatCannotBeCreatedIgnoresEveryWrite) {
   EXPECT_FALSE(std::filesystem::exists(root_.path() + "no-such-folder"));
 }
 
-TEST_F(LogPageTest, DefaultFolderIsTheApplicationFolder) {
-  testing::ScopedHome home;
-  LogPage page;
-  EXPECT_EQ(page.folder(), platform::ApplicationFolder());
+TEST_F(LogPageTest, TheFolderGetsItsTrailingSlash) {
+  LogPage page(files_, root_.path() + "logs");
+  EXPECT_EQ(page.folder(), log_folder_);
   ASSERT_TRUE(page.Open(LogPageKind::kFamilies, 0));
   page.Close();
-  EXPECT_TRUE(std::filesystem::exists(platform::ApplicationFolder() + "vx-family.html"));
+  EXPECT_TRUE(std::filesystem::exists(log_folder_ + "vx-family.html"));
 }
 
 TEST(RunLogEntriesTest, AnIndividualIsKeptOnceWithEveryPageOnce) {

@@ -7,8 +7,8 @@
 #include "logs/log_fixture.h"
 #include "logs/log_page.h"
 #include "logs/summary_log.h"
-#include "logs/warning_log.h"
 #include "platform/app_paths.h"
+#include "run/warning_log.h"
 
 namespace vellix {
 namespace {
@@ -30,7 +30,7 @@ class SummaryLogTest : public logtest::LogFixture {
   // the temporary root shown as /ROOT/.
   std::string Write(int mode = 0, RunResult result = RunResult::kComplete,
                     int64_t elapsed = 75) {
-    LogPage page(log_folder_);
+    LogPage page(files_, log_folder_);
     EXPECT_TRUE(page.Open(LogPageKind::kSummary, kStart));
     SummaryLogInputs in{options_, stats_,  mode,
                         result,   elapsed, root_.path() + "Options.dat"};
@@ -39,8 +39,7 @@ class SummaryLogTest : public logtest::LogFixture {
     return Normalized(ReadLog("vx-summary.html"));
   }
 
-  testing::ScopedHome home_;  // warnings.txt goes there
-  WarningLog warnings_;
+  WarningLog warnings_{prompter_, root_.path() + "warnings.txt"};
 };
 
 const char kTable2[] =
@@ -358,11 +357,11 @@ TEST_F(SummaryLogTest, LivingIndividualsRow) {
 }
 
 TEST_F(SummaryLogTest, WarningsGroupedUnderHeadingsInCategoryOrder) {
-  warnings_.Add(12, "_UID");          // category 8
-  warnings_.Add(5, "GENDEX.txt");     // category 1
-  warnings_.Add(2);                   // category 0
-  warnings_.Add(13, "_MILT");         // category 8
-  warnings_.Add(7, "fam.jpg", "F1");  // category 3
+  warnings_.Add(WarningCode::kNonstandardTagIgnored, "_UID");       // category 8
+  warnings_.Add(WarningCode::kFileNotWritten, "GENDEX.txt");        // category 1
+  warnings_.Add(WarningCode::kMarriageFactsExcluded);               // category 0
+  warnings_.Add(WarningCode::kNonstandardTagRemapped, "_MILT");     // category 8
+  warnings_.Add(WarningCode::kGroupImageMissing, "fam.jpg", "F1");  // category 3
   const std::string page = Write();
   EXPECT_NE(page.find("<tr><td><b>Warnings</b></td><td>&nbsp;5 &nbsp;(<a href=\"#Warn\" "
                       "title=\"Warnings\">see below</a>)</td></tr>"),
@@ -399,7 +398,7 @@ TEST_F(SummaryLogTest, NoWarningsShowsZeroAndNone) {
 }
 
 TEST_F(SummaryLogTest, FailedRunSaysSoAndOffersNoResults) {
-  warnings_.Add(15);
+  warnings_.Add(WarningCode::kNotGedcom);
   const std::string page = Write(0, RunResult::kFailed, 0);
   EXPECT_NE(
       page.find("<p><hr width=\"90%\" size=\"3\">\r\n<p><h2>Web page generation "
@@ -418,7 +417,7 @@ TEST_F(SummaryLogTest, FailedRunSaysSoAndOffersNoResults) {
 }
 
 TEST_F(SummaryLogTest, CancelledRunWarnsThatPagesMayBeIncomplete) {
-  warnings_.Add(0);
+  warnings_.Add(WarningCode::kCanceled);
   const std::string page = Write(0, RunResult::kCancelled);
   EXPECT_NE(
       page.find("<h2>Web page generation CANCELED.</h2><p>The run was stopped before "
@@ -453,13 +452,14 @@ TEST(SummaryFormatTest, ElapsedTimeKeepsCountingHours) {
 
 TEST(SummaryFormatTest, TallyCountsOnlyFilesDirectlyInTheFolder) {
   testing::TempDir dir;
+  platform::LocalFileAccess files_;
   dir.Write("a.jpg", std::string(10, 'a'));
   dir.Write("b.jpg", std::string(30, 'b'));
   dir.Write("sub/c.jpg", std::string(1000, 'c'));
-  FileTally tally = TallyFolder(dir.path());
+  FileTally tally = TallyFolder(files_, dir.path());
   EXPECT_EQ(tally.count, 2);
   EXPECT_EQ(tally.bytes, 40u);
-  FileTally none = TallyFolder(dir.path() + "missing/");
+  FileTally none = TallyFolder(files_, dir.path() + "missing/");
   EXPECT_EQ(none.count, 0);
   EXPECT_EQ(none.bytes, 0u);
 }

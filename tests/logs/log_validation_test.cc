@@ -13,9 +13,9 @@
 #include "logs/list_logs.h"
 #include "logs/log_fixture.h"
 #include "logs/log_page.h"
-#include "logs/run_log_entries.h"
 #include "logs/summary_log.h"
-#include "logs/warning_log.h"
+#include "run/run_log_entries.h"
+#include "run/warning_log.h"
 
 namespace vellix {
 namespace {
@@ -89,25 +89,22 @@ class LogValidationTest : public logtest::LogFixture {
     }
     return allowed_found;
   }
-
-  testing::ScopedHome home_;
 };
 
 TEST_F(LogValidationTest, SummaryWithEverySectionIsValid) {
-  WarningLog warnings;
-  warnings.Reset();
+  WarningLog warnings(prompter_, root_.path() + "warnings.txt");
   warnings.SetLinkResolver(
       [](const std::string& ref) { return "../site/grp" + ref + ".html"; });
-  warnings.Add(2);
-  warnings.Add(5, "GENDEX.txt");
-  warnings.Add(6, "john.jpg", "F1", "John Smith");
-  warnings.Add(12, "_UID");
-  warnings.Add(22, "film.mpg", "F2");
+  warnings.Add(WarningCode::kMarriageFactsExcluded);
+  warnings.Add(WarningCode::kFileNotWritten, "GENDEX.txt");
+  warnings.Add(WarningCode::kIndividualImageMissing, "john.jpg", "F1", "John Smith");
+  warnings.Add(WarningCode::kNonstandardTagIgnored, "_UID");
+  warnings.Add(WarningCode::kMediaInaccessible, "film.mpg", "F2");
   options_.m_strHomePage = "..\\home\\index.html";
   options_.m_strMediaSourceFolder = "..\\scans";
   options_.m_strGedcomFile = "\\data\\Smith & Jones.ged";
   stats_.CountFile(FileGroup::kBibliography, 4096);
-  LogPage page(log_folder_);
+  LogPage page(files_, log_folder_);
   ASSERT_TRUE(page.Open(LogPageKind::kSummary, 0));
   SummaryLogInputs in{options_, stats_, 3, RunResult::kCancelled, 12, "/x/Options.dat"};
   WriteSummaryBody(page, in, warnings);
@@ -116,10 +113,9 @@ TEST_F(LogValidationTest, SummaryWithEverySectionIsValid) {
 }
 
 TEST_F(LogValidationTest, FailedRunSummaryIsValid) {
-  WarningLog warnings;
-  warnings.Reset();
+  WarningLog warnings(prompter_, root_.path() + "warnings.txt");
   options_.m_bAltSurnameFile = true;
-  LogPage page(log_folder_);
+  LogPage page(files_, log_folder_);
   ASSERT_TRUE(page.Open(LogPageKind::kSummary, 0));
   SummaryLogInputs in{options_, stats_, 0, RunResult::kFailed, 0, "/x/Options.dat"};
   WriteSummaryBody(page, in, warnings);
@@ -164,7 +160,7 @@ TEST_F(LogValidationTest, ListPagesAreValid) {
     if (path.ends_with("wide's.jpg")) return ImageSize{500, 400};
     return std::nullopt;
   };
-  LogPage page(log_folder_);
+  LogPage page(files_, log_folder_);
   ASSERT_TRUE(WriteIndividualList(page, {options_, entries, {}, size}, 0));
   ASSERT_TRUE(WriteFamilyList(page, {options_, entries, {}, size}, 0));
   EXPECT_EQ(ExpectValid("vx-individual.html"), 0);

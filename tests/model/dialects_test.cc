@@ -8,11 +8,12 @@
 
 #include "gedcom/gedcom_reader.h"
 #include "gedcom/reader_fixture.h"
-#include "logs/run_statistics.h"
-#include "model/record_store.h"
+#include "gedcom/record_store.h"
 #include "model/run_context.h"
 #include "options/options.h"
+#include "platform/app_paths.h"
 #include "platform/file_system.h"
+#include "run/run_statistics.h"
 #include "text/text_converter.h"
 
 namespace vellix::testing {
@@ -25,12 +26,12 @@ std::string Fixture(const std::string& name) {
   return DataFile("model/dialects/" + name);
 }
 
-/// Every (ordinal, name) pair NextDialect hands out, in order.
-Listing ListDialects() {
+/// Every (ordinal, name) pair Next hands out, in order.
+Listing ListDialects(const DialectTable& table) {
   Listing listing;
   int32_t ordinal = -1;
   std::string name;
-  while (NextDialect(ordinal, &ordinal, &name)) listing.emplace_back(ordinal, name);
+  while (table.Next(ordinal, &ordinal, &name)) listing.emplace_back(ordinal, name);
   return listing;
 }
 
@@ -49,42 +50,42 @@ const Entries kBuiltInTags = {{"_TMPLT", kTagTemplate}, {"_BIBL", kTagBibliograp
 
 class DialectsTest : public ::testing::Test {
  protected:
-  ~DialectsTest() override { LoadDialectsFrom(""); }
+  DialectTable table_;
 };
 
 TEST_F(DialectsTest, OrdinalsAreClampedAndTheFirstDialectOfAnOrdinalWins) {
-  ASSERT_TRUE(LoadDialectsFrom(Fixture("clamps.ini")));
-  EXPECT_EQ(ListDialects(), (Listing{{0, "Normal (Default)"},
-                                     {1, "Negative"},
-                                     {7, "Code five"},
-                                     {8, "Code minus one"},
-                                     {25, "High"}}));
+  ASSERT_TRUE(table_.LoadFile(Fixture("clamps.ini")));
+  EXPECT_EQ(ListDialects(table_), (Listing{{0, "Normal (Default)"},
+                                           {1, "Negative"},
+                                           {7, "Code five"},
+                                           {8, "Code minus one"},
+                                           {25, "High"}}));
   // Codes other than 0 and 1 become 0; ordinal 0 stays the built-in
   // dialect although a section with code 1 asked for it.
-  EXPECT_EQ(DialectCode(25), 1);
-  EXPECT_EQ(DialectCode(1), 0);
-  EXPECT_EQ(DialectCode(7), 0);
-  EXPECT_EQ(DialectCode(8), 0);
-  EXPECT_EQ(DialectCode(0), 0);
-  EXPECT_EQ(DialectCode(3), 0);
-  EXPECT_EQ(SelectDialect(0).tagMap.entries(), kBuiltInTags);
-  EXPECT_EQ(CurrentDialect().name, "Normal (Default)");
+  EXPECT_EQ(table_.Code(25), 1);
+  EXPECT_EQ(table_.Code(1), 0);
+  EXPECT_EQ(table_.Code(7), 0);
+  EXPECT_EQ(table_.Code(8), 0);
+  EXPECT_EQ(table_.Code(0), 0);
+  EXPECT_EQ(table_.Code(3), 0);
+  EXPECT_EQ(table_.Select(0).tagMap.entries(), kBuiltInTags);
+  EXPECT_EQ(table_.current().name, "Normal (Default)");
 }
 
 TEST_F(DialectsTest, SelectingAMissingOrdinalGivesTheBuiltInDialect) {
-  ASSERT_TRUE(LoadDialectsFrom(Fixture("clamps.ini")));
-  EXPECT_EQ(SelectDialect(25).name, "High");
-  EXPECT_EQ(CurrentDialect().code, 1);
-  const GedcomDialect& fallback = SelectDialect(12);
+  ASSERT_TRUE(table_.LoadFile(Fixture("clamps.ini")));
+  EXPECT_EQ(table_.Select(25).name, "High");
+  EXPECT_EQ(table_.current().code, 1);
+  const GedcomDialect& fallback = table_.Select(12);
   EXPECT_EQ(fallback.name, "Normal (Default)");
   EXPECT_EQ(fallback.code, 0);
   EXPECT_EQ(fallback.ordinal, 0);
-  EXPECT_EQ(SelectDialect(-1).name, "Normal (Default)");
+  EXPECT_EQ(table_.Select(-1).name, "Normal (Default)");
 }
 
 TEST_F(DialectsTest, MissingAndEmptyKeysTakeTheDefaults) {
-  ASSERT_TRUE(LoadDialectsFrom(Fixture("tags.ini")));
-  const GedcomDialect* only = Dialects().Find(4);
+  ASSERT_TRUE(table_.LoadFile(Fixture("tags.ini")));
+  const GedcomDialect* only = table_.Find(4);
   ASSERT_NE(only, nullptr);
   EXPECT_EQ(only->name, "Only ordinal");
   EXPECT_EQ(only->code, 0);
@@ -92,16 +93,16 @@ TEST_F(DialectsTest, MissingAndEmptyKeysTakeTheDefaults) {
   EXPECT_FALSE(HasMarkers(*only));
 
   // A section without any key is a dialect too, filed under ordinal 1.
-  Dialects().LoadText("[Empty]\n[Next]\nOrdinal=2\n");
-  ASSERT_NE(Dialects().Find(1), nullptr);
-  EXPECT_EQ(Dialects().Find(1)->name, "Empty");
-  EXPECT_EQ(Dialects().Find(1)->tagMap.entries(), kBuiltInTags);
-  EXPECT_EQ(Dialects().Find(2)->name, "Next");
+  table_.LoadText("[Empty]\n[Next]\nOrdinal=2\n");
+  ASSERT_NE(table_.Find(1), nullptr);
+  EXPECT_EQ(table_.Find(1)->name, "Empty");
+  EXPECT_EQ(table_.Find(1)->tagMap.entries(), kBuiltInTags);
+  EXPECT_EQ(table_.Find(2)->name, "Next");
 }
 
 TEST_F(DialectsTest, RenamedTagsAsWrittenInTheFile) {
-  ASSERT_TRUE(LoadDialectsFrom(Fixture("tags.ini")));
-  const GedcomDialect* renamed = Dialects().Find(3);
+  ASSERT_TRUE(table_.LoadFile(Fixture("tags.ini")));
+  const GedcomDialect* renamed = table_.Find(3);
   ASSERT_NE(renamed, nullptr);
   EXPECT_EQ(renamed->name, "Renamed");
   EXPECT_EQ(renamed->code, 1);
@@ -115,7 +116,7 @@ TEST_F(DialectsTest, RenamedTagsAsWrittenInTheFile) {
                                                 {"_ALBUM", kTagScrapbook},
                                                 {"_MAIN", kTagPrimary},
                                                 {"_EDATE", kTagDate}}));
-  EXPECT_EQ(Dialects().Find(9), nullptr);
+  EXPECT_EQ(table_.Find(9), nullptr);
   EXPECT_EQ(renamed->TagOf(kTagBibliography), "_BIBL");
   EXPECT_EQ(renamed->TagOf(kTagScrapbook), "_ALBUM");
   EXPECT_EQ(renamed->TagOf(kTagNote), "");
@@ -124,79 +125,79 @@ TEST_F(DialectsTest, RenamedTagsAsWrittenInTheFile) {
 }
 
 TEST_F(DialectsTest, MarkersAndTheHasMarkersFlag) {
-  ASSERT_TRUE(LoadDialectsFrom(Fixture("markers.ini")));
-  const GedcomDialect* markers = Dialects().Find(5);
+  ASSERT_TRUE(table_.LoadFile(Fixture("markers.ini")));
+  const GedcomDialect* markers = table_.Find(5);
   ASSERT_NE(markers, nullptr);
   EXPECT_EQ(markers->name, "Markers");  // read past the byte-order mark
   EXPECT_EQ(MarkersOf(*markers),
             (std::vector<std::string>{"[b]", "[/b]", "[i]", "[/i]", "[u]", "[/u]", "[sc]",
                                       "[/sc]", "[sup]", "[/sup]", "[sub]", "[/sub]"}));
   EXPECT_TRUE(HasMarkers(*markers));
-  const GedcomDialect* blank = Dialects().Find(6);
+  const GedcomDialect* blank = table_.Find(6);
   ASSERT_NE(blank, nullptr);
   EXPECT_EQ(blank->markers.Marker(text::kBoldBegin), "");
   EXPECT_FALSE(HasMarkers(*blank));
   // Beside a real marker, a quoted blank marker must not turn the blanks of
   // a note into elements.
-  Dialects().LoadText("[Spaces]\nOrdinal=2\nBoldB=\" \"\nBoldE=\"  \"\nItalicB=' /'\n");
-  const GedcomDialect& spaces = SelectDialect(2);
+  table_.LoadText("[Spaces]\nOrdinal=2\nBoldB=\" \"\nBoldE=\"  \"\nItalicB=' /'\n");
+  const GedcomDialect& spaces = table_.Select(2);
   EXPECT_EQ(MarkersOf(spaces),
             (std::vector<std::string>{"", "", " /", "", "", "", "", "", "", "", "", ""}));
   text::TextConverter converter;
-  converter.SetDialect(&CurrentDialect().markers);
+  converter.SetDialect(&table_.current().markers);
   std::string html;
   converter.AppendParagraphs({"a b /c"}, &html, "", "", false, false, true);
   EXPECT_EQ(html, "a b<i>c");
-  EXPECT_FALSE(HasMarkers(*Dialects().Find(0)));
+  EXPECT_FALSE(HasMarkers(*table_.Find(0)));
 }
 
 TEST_F(DialectsTest, WindowsFilesWithCarriageReturnsAndAnsiText) {
-  ASSERT_TRUE(LoadDialectsFrom(Fixture("windows1252.ini")));
-  const GedcomDialect* windows = Dialects().Find(2);
+  ASSERT_TRUE(table_.LoadFile(Fixture("windows1252.ini")));
+  const GedcomDialect* windows = table_.Find(2);
   ASSERT_NE(windows, nullptr);
   EXPECT_EQ(windows->markers.Marker(text::kBoldBegin), "\xC2\xAB");
   EXPECT_EQ(windows->markers.Marker(text::kBoldEnd), "\xC2\xBB");
 }
 
 TEST_F(DialectsTest, MissingOrDamagedFilesNeverLoseTheBuiltInDialect) {
-  EXPECT_FALSE(LoadDialectsFrom(Fixture("no-such-file.ini")));
-  EXPECT_EQ(ListDialects(), (Listing{{0, "Normal (Default)"}}));
-  EXPECT_EQ(SelectDialect(3).tagMap.entries(), kBuiltInTags);
+  EXPECT_FALSE(table_.LoadFile(Fixture("no-such-file.ini")));
+  EXPECT_EQ(ListDialects(table_), (Listing{{0, "Normal (Default)"}}));
+  EXPECT_EQ(table_.Select(3).tagMap.entries(), kBuiltInTags);
 
-  ASSERT_TRUE(LoadDialectsFrom(Fixture("damaged.ini")));
+  ASSERT_TRUE(table_.LoadFile(Fixture("damaged.ini")));
   // Keys before the first good header and under "[]" belong to no dialect;
   // an over-long line costs only its own key.
-  EXPECT_EQ(ListDialects(),
+  EXPECT_EQ(ListDialects(table_),
             (Listing{{0, "Normal (Default)"}, {11, "Long"}, {13, "After damage"}}));
-  EXPECT_EQ(DialectCode(11), 1);
-  EXPECT_EQ(DialectCode(13), 1);
+  EXPECT_EQ(table_.Code(11), 1);
+  EXPECT_EQ(table_.Code(13), 1);
 
   // Loading again replaces the earlier dialects and selects the built-in one.
-  SelectDialect(13);
-  Dialects().LoadText(std::string("\0\0[x\xFF\xFE", 6));
-  EXPECT_EQ(Dialects().size(), 1u);
-  EXPECT_EQ(CurrentDialect().name, "Normal (Default)");
+  table_.Select(13);
+  table_.LoadText(std::string("\0\0[x\xFF\xFE", 6));
+  EXPECT_EQ(table_.size(), 1u);
+  EXPECT_EQ(table_.current().name, "Normal (Default)");
 }
 
 TEST_F(DialectsTest, TheSelectedDialectStaysAtOneAddressForTheTextConverter) {
-  ASSERT_TRUE(LoadDialectsFrom(Fixture("markers.ini")));
+  ASSERT_TRUE(table_.LoadFile(Fixture("markers.ini")));
   text::TextConverter converter;
-  converter.SetDialect(&CurrentDialect().markers);
+  converter.SetDialect(&table_.current().markers);
   const std::vector<std::string> note = {"[b]x<y[/b] and [sup]2[/sup]"};
   std::string html;
   converter.AppendParagraphs(note, &html, "", "", false, false, false);
   EXPECT_EQ(html, "<p>[b]x&lt;y[/b] and [sup]2[/sup]</p>\r\n");
-  SelectDialect(5);
+  table_.Select(5);
   converter.AppendParagraphs(note, &html, "", "", false, false, false);
   EXPECT_EQ(html, "<p><b>x&lt;y</b> and <sup>2</sup></p>\r\n");
 }
 
 TEST_F(DialectsTest, ADialectTagIsFoundBeforeUnderscoreHandling) {
-  Dialects().LoadText("[Notes as templates]\nOrdinal=2\nTemplate=_NOTE\nDate=_WHEN\n");
+  table_.LoadText("[Notes as templates]\nOrdinal=2\nTemplate=_NOTE\nDate=_WHEN\n");
   TagLookupContext context;
   context.process_nonstandard_tags = true;
   EXPECT_EQ(LookupTag("_NOTE", context), kTagNote);
-  const DialectTags tags = DialectTagsOf(SelectDialect(2));
+  const DialectTags tags = DialectTagsOf(table_.Select(2));
   context.dialect = &tags;
   EXPECT_EQ(LookupTag("_NOTE", context), kTagTemplate);
   EXPECT_EQ(LookupTag("_when", context), kTagDate);
@@ -206,43 +207,43 @@ TEST_F(DialectsTest, ADialectTagIsFoundBeforeUnderscoreHandling) {
 }
 
 TEST_F(DialectsTest, TheShippedFileOffersItsSectionsAndKeepsTheExample) {
-  ASSERT_TRUE(LoadDialectsFrom(std::string(VELLIX_SOURCE_DIR) + "/resources/gedcom.ini"));
-  EXPECT_EQ(ListDialects(), (Listing{{0, "Normal (Default)"},
-                                     {1, "Example (tags of the built-in dialect)"},
-                                     {2, "Source templates with HTML-style emphasis"},
-                                     {3, "HTML-style emphasis in notes only"},
-                                     {4, "Source templates with bracketed emphasis"}}));
-  EXPECT_EQ(Dialects().Find(1)->tagMap.entries(), kBuiltInTags);
-  EXPECT_FALSE(HasMarkers(*Dialects().Find(1)));
-  EXPECT_EQ(DialectCode(2), 1);
-  EXPECT_EQ(Dialects().Find(2)->markers.Marker(text::kCapEnd), "</sc>");
-  EXPECT_EQ(Dialects().Find(4)->TagOf(kTagTemplate), "_TEMPLATE");
-  EXPECT_EQ(Dialects().Find(4)->markers.Marker(text::kSubEnd), "[/sub]");
+  ASSERT_TRUE(table_.LoadFile(std::string(VELLIX_SOURCE_DIR) + "/resources/gedcom.ini"));
+  EXPECT_EQ(ListDialects(table_),
+            (Listing{{0, "Normal (Default)"},
+                     {1, "Example (tags of the built-in dialect)"},
+                     {2, "Source templates with HTML-style emphasis"},
+                     {3, "HTML-style emphasis in notes only"},
+                     {4, "Source templates with bracketed emphasis"}}));
+  EXPECT_EQ(table_.Find(1)->tagMap.entries(), kBuiltInTags);
+  EXPECT_FALSE(HasMarkers(*table_.Find(1)));
+  EXPECT_EQ(table_.Code(2), 1);
+  EXPECT_EQ(table_.Find(2)->markers.Marker(text::kCapEnd), "</sc>");
+  EXPECT_EQ(table_.Find(4)->TagOf(kTagTemplate), "_TEMPLATE");
+  EXPECT_EQ(table_.Find(4)->markers.Marker(text::kSubEnd), "[/sub]");
 }
 
-TEST_F(DialectsTest, TheUsersOwnCopyWinsAndIsReadOncePerProcess) {
-  ScopedHome home;
+TEST_F(DialectsTest, TheUsersOwnCopyWinsAndIsReadOncePerTable) {
+  TempDir home;
   const std::string own = home.path() + "gedcom.ini";
   ASSERT_TRUE(platform::WriteWholeFile(own, "[Mine]\nOrdinal=6\nCode=1\n"));
-  EXPECT_TRUE(ReloadDialects());
-  EXPECT_EQ(ListDialects(), (Listing{{0, "Normal (Default)"}, {6, "Mine"}}));
-  // A later LoadDialects keeps the table although the file changed.
+  EXPECT_TRUE(table_.EnsureLoaded(platform::FindResource("gedcom.ini", home.path())));
+  EXPECT_EQ(ListDialects(table_), (Listing{{0, "Normal (Default)"}, {6, "Mine"}}));
+  // A later call keeps the table although the file changed.
   ASSERT_TRUE(platform::WriteWholeFile(own, "[Changed]\nOrdinal=7\n"));
-  EXPECT_TRUE(LoadDialects());
-  EXPECT_EQ(DialectCode(6), 1);
-  EXPECT_EQ(Dialects().Find(7), nullptr);
+  EXPECT_TRUE(table_.EnsureLoaded(platform::FindResource("gedcom.ini", home.path())));
+  EXPECT_EQ(table_.Code(6), 1);
+  EXPECT_EQ(table_.Find(7), nullptr);
 }
 
 /// The run's entry point, through the reader on a small file.
 class DialectRunTest : public ReaderTest {
  protected:
-  ~DialectRunTest() override { LoadDialectsFrom(""); }
-
   /// A run over the file last written: opens it, selects the option set's
   /// dialect and makes the reading pass, in the order of a generation run.
   int StartRun(int32_t special_processing) {
     options_.m_nSpecialProcessing = special_processing;
-    RunContext ctx{options_, reader_, store_, statistics_, progress_, RunFlags{}, 0};
+    RunContext ctx{test_env_.env, options_, reader_,    store_, statistics_,
+                   progress_,     table_,   RunFlags{}, 0};
     EXPECT_TRUE(reader_.Open(path_));
     int code = SelectDialectForRun(ctx);
     EXPECT_TRUE(reader_.ReadPass(true, &progress_, nullptr));
@@ -262,28 +263,29 @@ class DialectRunTest : public ReaderTest {
 
   COptions options_;
   RunStatistics statistics_;
+  DialectTable table_;
 };
 
 TEST_F(DialectRunTest, TheSelectedDialectTagsReachTheReaderAndTheCodeTheRun) {
-  ASSERT_TRUE(LoadDialectsFrom(Fixture("tags.ini")));
+  ASSERT_TRUE(table_.LoadFile(Fixture("tags.ini")));
   const std::string body =
       "0 @S1@ SOUR\r\n1 _SRCT [Author], [Title].\r\n1 _TMPLT x\r\n"
       "1 _FLD Author\r\n1 _EDATE 1850\r\n1 _ALBUM Y\r\n";
   EXPECT_EQ(StartRun(3, body), 1);
   EXPECT_EQ(SourceCodes(), (std::vector<TagCode>{kTagTemplate, kTagNonstandard, kTagField,
                                                  kTagDate, kTagScrapbook}));
-  EXPECT_EQ(CurrentDialect().name, "Renamed");
+  EXPECT_EQ(table_.current().name, "Renamed");
 }
 
 TEST_F(DialectRunTest, AnUnknownChoiceRunsWithTheBuiltInDialect) {
-  ASSERT_TRUE(LoadDialectsFrom(Fixture("tags.ini")));
+  ASSERT_TRUE(table_.LoadFile(Fixture("tags.ini")));
   EXPECT_EQ(StartRun(17, "0 @S1@ SOUR\r\n1 _TMPLT [Title]\r\n1 _SRCT x\r\n"), 0);
   EXPECT_EQ(SourceCodes(), (std::vector<TagCode>{kTagTemplate, kTagNonstandard}));
-  EXPECT_EQ(CurrentDialect().name, "Normal (Default)");
+  EXPECT_EQ(table_.current().name, "Normal (Default)");
 }
 
 TEST_F(DialectRunTest, ChangingTheDialectRereadsAnUnchangedFile) {
-  ASSERT_TRUE(LoadDialectsFrom(Fixture("tags.ini")));
+  ASSERT_TRUE(table_.LoadFile(Fixture("tags.ini")));
   StartRun(3, "0 @S1@ SOUR\r\n1 _SRCT [Title]\r\n1 _TMPLT x\r\n");
   ASSERT_EQ(SourceCodes(), (std::vector<TagCode>{kTagTemplate, kTagNonstandard}));
   // The same file with the built-in dialect: the cached record must not

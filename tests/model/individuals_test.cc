@@ -6,12 +6,14 @@
 #include <vector>
 
 #include "gedcom/gedcom_reader.h"
+#include "gedcom/record_store.h"
 #include "gedcom/tag_table.h"
-#include "logs/warning_log.h"
+#include "model/dialects.h"
 #include "model/privacy.h"
-#include "model/record_store.h"
 #include "model/selection.h"
 #include "options/options.h"
+#include "run/warning_log.h"
+#include "testing/test_environment.h"
 #include "testing/test_support.h"
 
 namespace vellix {
@@ -63,8 +65,7 @@ std::string Indi(const std::string& key, const std::string& name,
 // individuals pass with a run context built here.
 class IndividualsTest : public ::testing::Test {
  protected:
-  IndividualsTest() : reader_(store_) { Warnings().Reset(); }
-  ~IndividualsTest() override { Warnings().Reset(); }
+  IndividualsTest() : reader_(store_, test_env_.env) {}
 
   void Load(const std::string& records) {
     std::string text =
@@ -109,15 +110,17 @@ class IndividualsTest : public ::testing::Test {
     return lines;
   }
 
-  testing::ScopedHome home_;
+  testing::TestEnvironment test_env_;
+  testing::RecordingPrompter& prompter_ = test_env_.prompter;
   testing::TempDir dir_;
-  testing::RecordingPrompter prompter_;
   StoppingProgress progress_;
   RecordStore store_;
   GedcomReader reader_;
   COptions options_;
   RunStatistics statistics_;
-  RunContext ctx_{options_, reader_, store_, statistics_, progress_, {}, 0};
+  DialectTable dialects_;
+  RunContext ctx_{test_env_.env, options_,  reader_, store_, statistics_,
+                  progress_,     dialects_, {},      0};
   IndividualCollector sink_;
   RecordingGendex gendex_;
   IndividualSummary empty_;
@@ -307,7 +310,8 @@ TEST_F(IndividualsTest, ListModeHandsOverEveryoneWithoutGendex) {
   Load("0 @F1@ FAM\r\n1 HUSB @I1@\r\n" + Indi("I1", "Ann /Lee/", "1 FAMS @F1@\r\n") +
        Indi("I2", "Bob /Lee/", ""));
   PageIdSet ids;
-  FamilyPageId(*store_.Find(RecordKind::kFamily, "F1"), nullptr, options_, ids);
+  FamilyPageId(*store_.Find(RecordKind::kFamily, "F1"), nullptr, options_, ids,
+               test_env_.env.warnings());
   PrivacyFilter privacy(options_);
   ParseIndividuals(ctx_, privacy, sink_, &gendex_, true);
   EXPECT_EQ(Keys(), (Texts{"I1", "I2"}));

@@ -5,8 +5,9 @@
 #include <string>
 
 #include "gedcom/gedcom_reader.h"
-#include "model/record_store.h"
+#include "gedcom/record_store.h"
 #include "options/options.h"
+#include "testing/test_environment.h"
 #include "testing/test_support.h"
 
 namespace vellix {
@@ -16,7 +17,7 @@ namespace {
 // reader, as the selection loads them.
 class PrivacyTest : public ::testing::Test {
  protected:
-  PrivacyTest() : reader_(store_) {}
+  PrivacyTest() : reader_(store_, test_env_.env) {}
 
   // Reads a file holding one individual I1 with `lines` below it and
   // returns the loaded record (test failure when it does not load).
@@ -49,9 +50,9 @@ class PrivacyTest : public ::testing::Test {
     options_.m_nLivingYear = year;
   }
 
-  testing::ScopedHome home_;
+  testing::TestEnvironment test_env_;
+  testing::RecordingPrompter& prompter_ = test_env_.prompter;
   testing::TempDir dir_;
-  testing::RecordingPrompter prompter_;
   platform::NullProgress progress_;
   RecordStore store_;
   GedcomReader reader_;

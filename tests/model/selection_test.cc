@@ -8,13 +8,15 @@
 #include <vector>
 
 #include "gedcom/gedcom_reader.h"
-#include "logs/warning_log.h"
+#include "gedcom/record_store.h"
+#include "model/dialects.h"
 #include "model/privacy.h"
-#include "model/record_store.h"
 #include "options/options.h"
+#include "options/options_bridge.h"
 #include "platform/file_system.h"
+#include "run/warning_log.h"
+#include "testing/test_environment.h"
 #include "testing/test_support.h"
-#include "text/options_bridge.h"
 #include "text/paths.h"
 
 namespace vellix {
@@ -54,8 +56,7 @@ std::string Fam(const std::string& key, const std::string& lines) {
 // reader and selected with a run context built here.
 class SelectionTest : public ::testing::Test {
  protected:
-  SelectionTest() : reader_(store_) { Warnings().Reset(); }
-  ~SelectionTest() override { Warnings().Reset(); }
+  SelectionTest() : reader_(store_, test_env_.env) {}
 
   void Load(const std::string& records) {
     std::string text =
@@ -91,7 +92,7 @@ class SelectionTest : public ::testing::Test {
     std::vector<std::string> out;
     bool heading = false;
     std::string text;
-    while (Warnings().ReadNext(&heading, &text) && out.size() < 100) {
+    while (test_env_.env.warnings().ReadNext(&heading, &text) && out.size() < 100) {
       if (!heading) out.push_back(text);
     }
     return out;
@@ -107,15 +108,17 @@ class SelectionTest : public ::testing::Test {
     return keys;
   }
 
-  testing::ScopedHome home_;
+  testing::TestEnvironment test_env_;
+  testing::RecordingPrompter& prompter_ = test_env_.prompter;
   testing::TempDir dir_;
-  testing::RecordingPrompter prompter_;
   ScriptedProgress progress_;
   RecordStore store_;
   GedcomReader reader_;
   COptions options_;
   RunStatistics statistics_;
-  RunContext ctx_{options_, reader_, store_, statistics_, progress_, {}, 0};
+  DialectTable dialects_;
+  RunContext ctx_{test_env_.env, options_,  reader_, store_, statistics_,
+                  progress_,     dialects_, {},      0};
   GedcomRecord empty_;
   int files_ = 0;
 };
@@ -258,7 +261,7 @@ TEST_F(SelectionTest, RefnNumberingUsesThePrefixAndReportsMissingTagsOnce) {
   EXPECT_EQ(Family("F12").pageId, "fF12");
   EXPECT_EQ(Family("F3").pageId, "fF3");
   EXPECT_EQ(Family("F4").pageId, "fF4") << "an empty REFN names no page";
-  EXPECT_EQ(Warnings().GetTotal(), 1);
+  EXPECT_EQ(test_env_.env.warnings().GetTotal(), 1);
   EXPECT_EQ(WarningLines(),
             (Keys{"A total of 3 family records contained no alternate "
                   "reference tag. Used cross-reference identifier instead."}));
@@ -296,7 +299,7 @@ TEST_F(SelectionTest, CustomFactNumberingMatchesTheTypeExactlyWithoutWarning) {
   Select(true);
   EXPECT_EQ(Family("F1").pageId, "12");
   EXPECT_EQ(Family("F2").pageId, "xF2");
-  EXPECT_EQ(Warnings().GetTotal(), 0);
+  EXPECT_EQ(test_env_.env.warnings().GetTotal(), 0);
   EXPECT_TRUE(WarningLines().empty());
 }
 
@@ -315,7 +318,7 @@ TEST_F(SelectionTest, HostileIdentifiersNeverLeaveTheDestinationFolder) {
 
   const std::filesystem::path dest =
       std::filesystem::path(dir_.path() + "site").lexically_normal();
-  text::PageNameSettings names = text::PageNameSettingsFromOptions(options_);
+  text::PageNameSettings names = PageNameSettingsFromOptions(options_);
   std::set<std::string> files;
   for (const char* key : {"F1", "F2", "F3", "F4", "F5"}) {
     std::string stored = text::PageFileName(names, Family(key).pageId,

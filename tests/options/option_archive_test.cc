@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "gedcom/charset.h"
+#include "text/charset.h"
 
 namespace vellix::options {
 namespace {

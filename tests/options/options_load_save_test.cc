@@ -2,6 +2,7 @@
 // magic, the newer-version question and the once-per-load backup.
 #include <gtest/gtest.h>
 
+#include "options/current_option_set.h"
 #include "options/file_image.h"
 #include "options/options.h"
 #include "platform/app_paths.h"
@@ -21,15 +22,14 @@ constexpr char kCreated[] =
 
 class OptionFiles : public ::testing::Test {
  protected:
-  void SetUp() override { UseSetting(""); }
-  void TearDown() override {
-    DestroyCurrentOptions();
-    UseOptionsFileForThisRun("");
-  }
-
   // Makes `path` the current option set file through the application setting.
-  static void UseSetting(const std::string& path) {
-    platform::SetCurrentOptionSetPath(platform::SettingsStore::Application(), path);
+  void UseSetting(const std::string& path) {
+    platform::SetCurrentOptionSetPath(settings_, path);
+  }
+  // The file, backup folder and prompter of the current option set.
+  OptionFileContext File() const { return current_.file(); }
+  std::string SettingPath() {
+    return platform::CurrentOptionSetPath(settings_, home_.path());
   }
 
   std::string DefaultImage() {
@@ -37,13 +37,15 @@ class OptionFiles : public ::testing::Test {
     return defaults.WriteToString();
   }
 
-  testing::ScopedHome home_;
+  testing::TempDir home_;
   testing::TempDir elsewhere_;
   testing::RecordingPrompter prompter_;
+  platform::SettingsStore settings_{home_.path() + "settings.ini"};
+  CurrentOptionSet current_{prompter_, settings_, home_.path()};
 };
 
 TEST_F(OptionFiles, DefaultPathIsOptionsDatInTheApplicationFolder) {
-  EXPECT_EQ(CurrentOptionsPath(), platform::ApplicationFolder() + "Options.dat");
+  EXPECT_EQ(current_.path(), home_.path() + "Options.dat");
 }
 
 TEST_F(OptionFiles, MissingFileIsCreatedWithDefaults) {
@@ -51,21 +53,21 @@ TEST_F(OptionFiles, MissingFileIsCreatedWithDefaults) {
   UseSetting(path);
   COptions options;
   options.m_strDestFolder = "scratch";
-  EXPECT_TRUE(options.LoadOptions());
+  EXPECT_TRUE(options.LoadOptions(File()));
   EXPECT_EQ(options.m_strDestFolder, "");
   EXPECT_EQ(ReadFile(path), DefaultImage());
   ASSERT_EQ(prompter_.messages().size(), 1u);
   EXPECT_EQ(prompter_.messages()[0].icon, MessageIcon::kInformation);
   EXPECT_EQ(prompter_.messages()[0].text, kCreated);
   // The empty file created on the way is not worth a backup.
-  EXPECT_FALSE(platform::FileExists(platform::ApplicationFolder() + "new.old"));
+  EXPECT_FALSE(platform::FileExists(home_.path() + "new.old"));
 }
 
 TEST_F(OptionFiles, FileThatCannotBeCreatedIsReported) {
   const std::string path = elsewhere_.File("no-such-folder/x.dat");
   UseSetting(path);
   COptions options;
-  EXPECT_FALSE(options.LoadOptions());
+  EXPECT_FALSE(options.LoadOptions(File()));
   EXPECT_EQ(prompter_.Texts(),
             std::vector<std::string>{
                 "Error loading " + path +
@@ -77,7 +79,7 @@ TEST_F(OptionFiles, HandBuiltFileLoadsWithoutMessages) {
   const std::string path = elsewhere_.Write("club.dat", testing::SampleImage(39, 39));
   UseSetting(path);
   COptions options;
-  ASSERT_TRUE(options.LoadOptions());
+  ASSERT_TRUE(options.LoadOptions(File()));
   testing::ExpectSamples(options, 39);
   EXPECT_TRUE(prompter_.messages().empty());
   EXPECT_FALSE(options.m_bBackupDone);
@@ -90,7 +92,7 @@ TEST_F(OptionFiles, WrongMagicLeavesFileAndMemoryAlone) {
   UseSetting(path);
   COptions options;
   options.m_strDestFolder = "kept";
-  EXPECT_FALSE(options.LoadOptions());
+  EXPECT_FALSE(options.LoadOptions(File()));
   EXPECT_EQ(options.m_nLoadError, 1);
   EXPECT_EQ(options.m_strDestFolder, "kept");
   EXPECT_EQ(ReadFile(path), image);
@@ -108,8 +110,8 @@ TEST_F(OptionFiles, DamagedFileIsKeptAsBackupAndRebuilt) {
   const std::string path = elsewhere_.Write("club.dat", damaged);
   UseSetting(path);
   COptions options;
-  EXPECT_TRUE(options.LoadOptions());
-  EXPECT_EQ(ReadFile(platform::ApplicationFolder() + "club.old"), damaged);
+  EXPECT_TRUE(options.LoadOptions(File()));
+  EXPECT_EQ(ReadFile(home_.path() + "club.old"), damaged);
   EXPECT_EQ(ReadFile(path), DefaultImage());
   EXPECT_EQ(options.m_strFilePrefix, "grp");
   EXPECT_EQ(prompter_.Texts(), std::vector<std::string>{kCreated});
@@ -120,7 +122,7 @@ TEST_F(OptionFiles, DamagedNewerFileIsRebuiltWithoutTheNewerQuestion) {
       elsewhere_.Write("club.dat", std::string("\x28\0\0\0LQP45G21\0\0\x01", 15));
   UseSetting(path);
   COptions options;
-  EXPECT_TRUE(options.LoadOptions());
+  EXPECT_TRUE(options.LoadOptions(File()));
   EXPECT_EQ(prompter_.Texts(), std::vector<std::string>{kCreated});
   EXPECT_EQ(ReadFile(path), DefaultImage());
 }
@@ -128,23 +130,23 @@ TEST_F(OptionFiles, DamagedNewerFileIsRebuiltWithoutTheNewerQuestion) {
 TEST_F(OptionFiles, BackupIsMadeOncePerLoadFromTheContentBeforeTheFirstSave) {
   const std::string original = testing::SampleImage(39, 39);
   const std::string path = elsewhere_.Write("club.dat", original);
-  const std::string backup = platform::ApplicationFolder() + "club.old";
+  const std::string backup = home_.path() + "club.old";
   UseSetting(path);
   COptions options;
-  ASSERT_TRUE(options.LoadOptions());
+  ASSERT_TRUE(options.LoadOptions(File()));
   EXPECT_FALSE(platform::FileExists(backup));
   options.m_strAuthor = "first";
-  ASSERT_TRUE(options.SaveOptions());
+  ASSERT_TRUE(options.SaveOptions(File()));
   EXPECT_EQ(ReadFile(backup), original);
   const std::string first_save = ReadFile(path);
   options.m_strAuthor = "second";
-  ASSERT_TRUE(options.SaveOptions());
+  ASSERT_TRUE(options.SaveOptions(File()));
   EXPECT_EQ(ReadFile(backup), original);
   // A new load allows the next backup.
-  ASSERT_TRUE(options.LoadOptions());
+  ASSERT_TRUE(options.LoadOptions(File()));
   EXPECT_EQ(options.m_strAuthor, "second");
   const std::string second_save = ReadFile(path);
-  ASSERT_TRUE(options.SaveOptions());
+  ASSERT_TRUE(options.SaveOptions(File()));
   EXPECT_EQ(ReadFile(backup), second_save);
   EXPECT_NE(first_save, second_save);
   EXPECT_TRUE(prompter_.messages().empty());
@@ -155,12 +157,12 @@ TEST_F(OptionFiles, NewerFileAsksBeforeSavingAndNoKeepsIt) {
   const std::string path = elsewhere_.Write("new.dat", image);
   UseSetting(path);
   COptions options;
-  ASSERT_TRUE(options.LoadOptions());
+  ASSERT_TRUE(options.LoadOptions(File()));
   EXPECT_EQ(options.m_nFileVersion, 40);
   prompter_.QueueAnswers({false});
-  EXPECT_FALSE(options.SaveOptions());
+  EXPECT_FALSE(options.SaveOptions(File()));
   EXPECT_EQ(ReadFile(path), image);
-  EXPECT_FALSE(platform::FileExists(platform::ApplicationFolder() + "new.old"));
+  EXPECT_FALSE(platform::FileExists(home_.path() + "new.old"));
   ASSERT_EQ(prompter_.messages().size(), 1u);
   EXPECT_TRUE(prompter_.messages()[0].question);
   EXPECT_EQ(prompter_.messages()[0].icon, MessageIcon::kQuestion);
@@ -172,9 +174,9 @@ TEST_F(OptionFiles, NewerFileAsksBeforeSavingAndNoKeepsIt) {
                 "to avoid losing the settings made with that newer version.\n\n"
                 "Do you want to overwrite this options set with an older version?");
   // Nobody to ask: the default button is No.
-  EXPECT_FALSE(options.SaveOptions());
+  EXPECT_FALSE(options.SaveOptions(File()));
   prompter_.QueueAnswers({true});
-  EXPECT_TRUE(options.SaveOptions());
+  EXPECT_TRUE(options.SaveOptions(File()));
   EXPECT_EQ(ReadFile(path), testing::SampleImage(39, 39));
   EXPECT_EQ(options.m_nFileVersion, 39);
 }
@@ -184,7 +186,7 @@ TEST_F(OptionFiles, UnwritableFileIsReportedAndNothingChanges) {
   UseSetting(path);
   COptions options;
   options.m_nFileVersion = 37;
-  EXPECT_FALSE(options.SaveOptions());
+  EXPECT_FALSE(options.SaveOptions(File()));
   EXPECT_EQ(options.m_nFileVersion, 37);
   EXPECT_EQ(prompter_.Texts(),
             std::vector<std::string>{
@@ -200,9 +202,9 @@ TEST_F(OptionFiles, GreekAndPolishLabelsSurviveSaveAndLoad) {
   options.m_strLblMarried = "\xCE\x93\xCE\xAC\xCE\xBC\xCE\xBF\xCF\x82";  // Γάμος
   options.SetFactLabel(5, "Pochowany w \xC5\x81odzi");                   // Łodzi
   options.m_strDestFolder = "/home/zo\xC3\xAB/site";  // zoë, fits Windows-1252
-  ASSERT_TRUE(options.SaveOptions());
+  ASSERT_TRUE(options.SaveOptions(File()));
   COptions read;
-  ASSERT_TRUE(read.LoadOptions());
+  ASSERT_TRUE(read.LoadOptions(File()));
   EXPECT_EQ(read.GetFactLabel(59), "\xCE\x93\xCE\xAC\xCE\xBC\xCE\xBF\xCF\x82");
   EXPECT_EQ(read.GetFactLabel(5), "Pochowany w \xC5\x81odzi");
   EXPECT_EQ(read.m_strDestFolder, "\\home\\zo\xC3\xAB\\site");
@@ -212,34 +214,31 @@ TEST_F(OptionFiles, GreekAndPolishLabelsSurviveSaveAndLoad) {
 TEST_F(OptionFiles, CurrentSetIsCreatedOnFirstUse) {
   const std::string path = elsewhere_.File("current.dat");
   UseSetting(path);
-  COptions* current = GetCurrentOptions();
-  ASSERT_NE(current, nullptr);
-  EXPECT_EQ(GetCurrentOptions(), current);
+  COptions* current = &current_.options();
+  EXPECT_EQ(&current_.options(), current);
   EXPECT_TRUE(platform::FileExists(path));
   EXPECT_EQ(prompter_.Texts(), std::vector<std::string>{kCreated});
-  DestroyCurrentOptions();
-  COptions* again = GetCurrentOptions();
-  EXPECT_EQ(again->m_nFileVersion, 39);
+  CurrentOptionSet again(prompter_, settings_, home_.path());
+  EXPECT_EQ(again.options().m_nFileVersion, 39);
 }
 
 TEST_F(OptionFiles, ARunCanUseAnotherFileWithoutTouchingTheSetting) {
   const std::string setting = elsewhere_.Write("main.dat", DefaultImage());
   const std::string other = elsewhere_.Write("other.dat", testing::SampleImage(39, 39));
   UseSetting(setting);
-  EXPECT_EQ(GetCurrentOptions()->m_strFilePrefix, "grp");
-  ASSERT_TRUE(UseOptionsFileForThisRun(other));
-  EXPECT_EQ(CurrentOptionsPath(), other);
-  testing::ExpectSamples(*GetCurrentOptions(), 39);
-  EXPECT_EQ(platform::CurrentOptionSetPath(platform::SettingsStore::Application()),
-            setting);
-  ASSERT_TRUE(UseOptionsFileForThisRun(""));
-  EXPECT_EQ(CurrentOptionsPath(), setting);
-  EXPECT_EQ(GetCurrentOptions()->m_strFilePrefix, "grp");
+  EXPECT_EQ(current_.options().m_strFilePrefix, "grp");
+  ASSERT_TRUE(current_.UseFileForThisRun(other));
+  EXPECT_EQ(current_.path(), other);
+  testing::ExpectSamples(current_.options(), 39);
+  EXPECT_EQ(SettingPath(), setting);
+  ASSERT_TRUE(current_.UseFileForThisRun(""));
+  EXPECT_EQ(current_.path(), setting);
+  EXPECT_EQ(current_.options().m_strFilePrefix, "grp");
 }
 
 TEST_F(OptionFiles, ARunRefusesAMissingFile) {
   const std::string missing = elsewhere_.File("missing.dat");
-  EXPECT_FALSE(UseOptionsFileForThisRun(missing));
+  EXPECT_FALSE(current_.UseFileForThisRun(missing));
   EXPECT_FALSE(platform::FileExists(missing));
   EXPECT_EQ(prompter_.Texts(),
             std::vector<std::string>{
@@ -251,9 +250,9 @@ TEST_F(OptionFiles, SwitchingOffersToSaveThenLoadsTheOtherSet) {
   const std::string main = elsewhere_.Write("main.dat", DefaultImage());
   const std::string other = elsewhere_.Write("other.dat", testing::SampleImage(39, 39));
   UseSetting(main);
-  GetCurrentOptions()->m_strAuthor = "unsaved edit";
+  current_.options().m_strAuthor = "unsaved edit";
   prompter_.QueueAnswers({true});
-  ASSERT_TRUE(SwitchOptionSetFile(other, false));
+  ASSERT_TRUE(current_.Switch(other, false));
   EXPECT_EQ(prompter_.Texts(),
             (std::vector<std::string>{
                 main + "\n\nDo you want to save your current option settings?",
@@ -261,30 +260,29 @@ TEST_F(OptionFiles, SwitchingOffersToSaveThenLoadsTheOtherSet) {
   COptions saved;
   ASSERT_TRUE(saved.ReadFrom(ReadFile(main)));
   EXPECT_EQ(saved.m_strAuthor, "unsaved edit");
-  EXPECT_EQ(platform::CurrentOptionSetPath(platform::SettingsStore::Application()),
-            other);
-  testing::ExpectSamples(*GetCurrentOptions(), 39);
+  EXPECT_EQ(SettingPath(), other);
+  testing::ExpectSamples(current_.options(), 39);
 }
 
 TEST_F(OptionFiles, SwitchingWithoutSavingLeavesTheOldFile) {
   const std::string main = elsewhere_.Write("main.dat", DefaultImage());
   const std::string other = elsewhere_.Write("other.dat", DefaultImage());
   UseSetting(main);
-  GetCurrentOptions()->m_strAuthor = "dropped";
-  ASSERT_TRUE(SwitchOptionSetFile(other, false));  // default answer: No
+  current_.options().m_strAuthor = "dropped";
+  ASSERT_TRUE(current_.Switch(other, false));  // default answer: No
   EXPECT_EQ(ReadFile(main), DefaultImage());
-  EXPECT_EQ(GetCurrentOptions()->m_strAuthor, "");
+  EXPECT_EQ(current_.options().m_strAuthor, "");
 }
 
 TEST_F(OptionFiles, SwitchingRefusesAForeignFileBeforeChangingAnything) {
   const std::string main = elsewhere_.Write("main.dat", testing::SampleImage(39, 39));
   const std::string foreign = elsewhere_.Write("notes.dat", "not an option set at all");
   UseSetting(main);
-  GetCurrentOptions();
-  EXPECT_FALSE(SwitchOptionSetFile(foreign, false));
+  current_.options();
+  EXPECT_FALSE(current_.Switch(foreign, false));
   EXPECT_EQ(ReadFile(foreign), "not an option set at all");
-  EXPECT_EQ(platform::CurrentOptionSetPath(platform::SettingsStore::Application()), main);
-  testing::ExpectSamples(*GetCurrentOptions(), 39);
+  EXPECT_EQ(SettingPath(), main);
+  testing::ExpectSamples(current_.options(), 39);
   EXPECT_EQ(prompter_.Texts(),
             std::vector<std::string>{
                 foreign + "\n\nThis file is not a valid options set.\n"
@@ -295,17 +293,15 @@ TEST_F(OptionFiles, ANewSetIsCreatedWithDefaultsAndAnExistingOneRefused) {
   const std::string main = elsewhere_.Write("main.dat", testing::SampleImage(39, 39));
   UseSetting(main);
   const std::string fresh = elsewhere_.File("fresh.dat");
-  ASSERT_TRUE(SwitchOptionSetFile(fresh, true));
+  ASSERT_TRUE(current_.Switch(fresh, true));
   EXPECT_EQ(ReadFile(fresh), DefaultImage());
-  EXPECT_EQ(GetCurrentOptions()->m_strFilePrefix, "grp");
-  EXPECT_EQ(GetCurrentOptions()->m_indivAttributes.size(), 0u);
+  EXPECT_EQ(current_.options().m_strFilePrefix, "grp");
+  EXPECT_EQ(current_.options().m_indivAttributes.size(), 0u);
   EXPECT_EQ(prompter_.Texts().back(), kCreated);
-  EXPECT_FALSE(SwitchOptionSetFile(main, true));
-  EXPECT_EQ(platform::CurrentOptionSetPath(platform::SettingsStore::Application()),
-            fresh);
-  EXPECT_FALSE(SwitchOptionSetFile(elsewhere_.File("none/x.dat"), true));
-  EXPECT_EQ(platform::CurrentOptionSetPath(platform::SettingsStore::Application()),
-            fresh);
+  EXPECT_FALSE(current_.Switch(main, true));
+  EXPECT_EQ(SettingPath(), fresh);
+  EXPECT_FALSE(current_.Switch(elsewhere_.File("none/x.dat"), true));
+  EXPECT_EQ(SettingPath(), fresh);
 }
 
 }  // namespace

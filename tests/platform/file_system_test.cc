@@ -80,11 +80,11 @@ TEST(AppPathsTest, ApplicationFolderFollowsVellixHomeAndIsCreated) {
 }
 
 TEST(AppPathsTest, UsersOwnResourceCopyWinsOverTheInstalledOne) {
-  ScopedHome home;
-  EXPECT_EQ(FindResource("no-such-resource.ini"), "");
+  TempDir home;
+  EXPECT_EQ(FindResource("no-such-resource.ini", home.path()), "");
   std::string own = home.path() + "gedcom.ini";
   ASSERT_TRUE(WriteWholeFile(own, "[Mine]\n"));
-  EXPECT_EQ(FindResource("gedcom.ini"), own);
+  EXPECT_EQ(FindResource("gedcom.ini", home.path()), own);
 }
 
 }  // namespace

@@ -89,16 +89,16 @@ TEST(SupportFlagsTest, BitsFourToSevenAreFlagsOneTwoFourEight) {
 }
 
 TEST(CurrentOptionSetPathTest, EmptyValueBecomesOptionsDatInTheApplicationFolder) {
-  ScopedHome home;
+  TempDir home;
   SettingsStore store(home.path() + "settings.ini");
-  std::string path = CurrentOptionSetPath(store);
-  EXPECT_EQ(path, ApplicationFolder() + "Options.dat");
+  std::string path = CurrentOptionSetPath(store, home.path());
+  EXPECT_EQ(path, home.path() + "Options.dat");
   SettingsStore reread(home.path() + "settings.ini");
   reread.Load();
   EXPECT_EQ(reread.GetString("Options", "File"), path) << "the default is written back";
 
   SetCurrentOptionSetPath(store, "/data/other.dat");
-  EXPECT_EQ(CurrentOptionSetPath(store), "/data/other.dat");
+  EXPECT_EQ(CurrentOptionSetPath(store, home.path()), "/data/other.dat");
 }
 
 }  // namespace

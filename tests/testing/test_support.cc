@@ -47,16 +47,6 @@ ScopedHome::~ScopedHome() {
   }
 }
 
-RecordingPrompter::RecordingPrompter() : previous_(&platform::UserPrompter()) {
-  platform::SetUserPrompter(this);
-}
-
-RecordingPrompter::~RecordingPrompter() {
-  // Restore the silent default when the previous one was the default.
-  platform::SetUserPrompter(nullptr);
-  (void)previous_;
-}
-
 void RecordingPrompter::Show(platform::MessageIcon icon, const std::string& text) {
   messages_.push_back({icon, text, false});
 }

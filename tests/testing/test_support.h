@@ -44,8 +44,7 @@ class ScopedHome {
 };
 
 /// A prompter that records every message and answers questions from a
-/// queue (then with the default button). Installs itself as the user
-/// prompter while alive.
+/// queue (then with the default button).
 class RecordingPrompter : public platform::Prompter {
  public:
   struct Message {
@@ -54,13 +53,12 @@ class RecordingPrompter : public platform::Prompter {
     bool question;
   };
 
-  RecordingPrompter();
-  ~RecordingPrompter() override;
-
   void Show(platform::MessageIcon icon, const std::string& text) override;
   bool Ask(platform::MessageIcon icon, const std::string& text,
            bool default_yes) override;
 
+  /// Forgets the messages seen so far.
+  void Clear() { messages_.clear(); }
   /// Answers for the next questions, in order.
   void QueueAnswers(std::vector<bool> answers) { answers_ = std::move(answers); }
   const std::vector<Message>& messages() const { return messages_; }
@@ -70,7 +68,6 @@ class RecordingPrompter : public platform::Prompter {
  private:
   std::vector<Message> messages_;
   std::vector<bool> answers_;
-  Prompter* previous_;
 };
 
 /// Reads a whole file (test failure when unreadable).

@@ -6,10 +6,11 @@
 
 #include "engine/generator.h"
 #include "engine/site_phases.h"
-#include "logs/warning_log.h"
 #include "options/options.h"
 #include "platform/app_paths.h"
 #include "platform/file_system.h"
+#include "run/warning_log.h"
+#include "shell/cli/cli_session.h"
 #include "shell/cli/command_line.h"
 #include "shell/cli/commands.h"
 #include "shell/cli/one_line.h"
@@ -37,7 +38,8 @@ std::string StartPage(const COptions& options) {
 }
 
 // What the run made and where the user opens it.
-void PrintWhereToLook(const COptions& options, const RunStatistics& statistics) {
+void PrintWhereToLook(const COptions& options, const RunStatistics& statistics,
+                      const std::string& app_folder) {
   uint64_t files = 0;
   for (uint32_t count : statistics.filesWritten) files += count;
   std::printf(
@@ -52,8 +54,7 @@ void PrintWhereToLook(const COptions& options, const RunStatistics& statistics) 
     std::printf("Site folder: %s\n",
                 platform::NativePath(options.m_strDestFolder).c_str());
   }
-  std::printf("Run log: %svx-summary.html (vellix view)\n",
-              platform::ApplicationFolder().c_str());
+  std::printf("Run log: %svx-summary.html (vellix view)\n", app_folder.c_str());
 }
 
 }  // namespace
@@ -92,12 +93,12 @@ int RunGenerateCommand(const std::vector<std::string>& args) {
   if (line.Has("--no")) answer = false;
 
   TerminalPrompter prompter(answer, quiet);
-  platform::ScopedPrompter use_prompter(&prompter);
+  CliSession session(prompter);
 
   if (auto file = line.Value("--options")) {
-    if (!UseOptionsFileForThisRun(Absolute(*file))) return kExitUsage;
+    if (!session.option_set().UseFileForThisRun(Absolute(*file))) return kExitUsage;
   }
-  COptions* options = GetCurrentOptions();
+  COptions* options = &session.option_set().options();
   // A file that is no option set was left untouched; its message was shown.
   if (options->m_nLoadError == 1) return kExitUsage;
 
@@ -112,9 +113,13 @@ int RunGenerateCommand(const std::vector<std::string>& args) {
     options->m_strDestFolder = platform::StoredPath(platform::WithTrailingSlash(dest));
   }
 
-  Generator generator(std::make_unique<SitePhases>());
   TerminalProgressView view(quiet);
-  RunOutcome outcome = generator.Generate(mode, *options, view);
+  platform::SystemClock clock;
+  platform::LocalFileAccess files;
+  RunEnvironment env(prompter, view, clock, files, session.settings(),
+                     session.app_folder());
+  Generator generator(env, std::make_unique<SitePhases>());
+  RunOutcome outcome = generator.Generate(mode, *options, session.option_set().path());
   view.Close();
   if (!outcome.started) {
     // The messages speak of the window's Options button; say how it is done
@@ -131,9 +136,9 @@ int RunGenerateCommand(const std::vector<std::string>& args) {
   std::printf("%s\n", OneLine(outcome.status_line).c_str());
   if (outcome.warnings > 0) {
     std::printf("%d warning%s: see %s\n", outcome.warnings,
-                outcome.warnings == 1 ? "" : "s", Warnings().path().c_str());
+                outcome.warnings == 1 ? "" : "s", env.warnings().path().c_str());
   }
-  if (!quiet) PrintWhereToLook(*options, generator.statistics());
+  if (!quiet) PrintWhereToLook(*options, generator.statistics(), session.app_folder());
   if (outcome.cancelled) return kExitCancelled;
   return outcome.success ? kExitDone : kExitFailed;
 }

@@ -5,10 +5,11 @@
 #include <vector>
 
 #include "gedcom/gedcom_reader.h"
-#include "model/record_store.h"
+#include "gedcom/record_store.h"
 #include "options/options.h"
 #include "platform/file_system.h"
 #include "platform/settings_store.h"
+#include "shell/cli/cli_session.h"
 #include "shell/cli/commands.h"
 #include "shell/cli/terminal_prompter.h"
 
@@ -31,7 +32,7 @@ int RunInfoCommand(const std::vector<std::string>& args) {
     return kExitUsage;
   }
   TerminalPrompter prompter(false, false);
-  platform::ScopedPrompter use_prompter(&prompter);
+  CliSession session(prompter);
 
   const std::string& path = args[0];
   if (!platform::FileExists(path)) {
@@ -44,16 +45,21 @@ int RunInfoCommand(const std::vector<std::string>& args) {
 
   // The tag settings of the current option set, without creating one.
   ReaderSettings settings;
-  if (platform::FileExists(CurrentOptionsPath())) {
-    if (const COptions* options = GetCurrentOptions()) {
-      settings.medical_tag = options->m_strMedicalTag;
-      settings.process_nonstandard_tags = options->m_bNonstandardTags;
-    }
+  if (platform::FileExists(session.option_set().path())) {
+    const COptions& options = session.option_set().options();
+    settings.medical_tag = options.m_strMedicalTag;
+    settings.process_nonstandard_tags = options.m_bNonstandardTags;
   }
-  settings.support = platform::ReadSupportFlags(platform::SettingsStore::Application());
+  settings.support = platform::ReadSupportFlags(session.settings());
 
+  // Reading a file leaves the last run's warnings.txt and logs alone.
+  platform::NullProgressView no_progress;
+  platform::SystemClock clock;
+  platform::LocalFileAccess files;
+  RunEnvironment env(prompter, no_progress, clock, files, session.settings(),
+                     std::string());
   RecordStore store;
-  GedcomReader reader(store);
+  GedcomReader reader(store, env);
   reader.SetSettings(settings);
   if (!reader.Open(path)) return kExitFailed;
   const bool read = reader.ReadPass(true, nullptr, nullptr);

@@ -60,6 +60,5 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "vellix: unknown command '%s'\n\n%s", command.c_str(),
                  vellix::cli::UsageText().c_str());
   }
-  vellix::DestroyCurrentOptions();
   return status;
 }

@@ -6,6 +6,7 @@
 #include "options/option_keys.h"
 #include "options/options.h"
 #include "platform/prompter.h"
+#include "shell/cli/cli_session.h"
 #include "shell/cli/command_line.h"
 #include "shell/cli/commands.h"
 #include "shell/cli/terminal_prompter.h"
@@ -25,9 +26,9 @@ int BadUsage(const std::string& message) {
 
 // The current option set, or nullptr when its file did not load (the
 // message has been shown).
-COptions* LoadedOptions() {
-  COptions* options = GetCurrentOptions();
-  return options->m_nLoadError == 0 ? options : nullptr;
+COptions* LoadedOptions(CliSession& session) {
+  COptions& options = session.option_set().options();
+  return options.m_nLoadError == 0 ? &options : nullptr;
 }
 
 const options::Setting* KnownSetting(const std::string& key) {
@@ -40,38 +41,38 @@ const options::Setting* KnownSetting(const std::string& key) {
   return setting;
 }
 
-int Get(const std::string& key) {
+int Get(CliSession& session, const std::string& key) {
   const options::Setting* setting = KnownSetting(key);
   if (setting == nullptr) return kExitUsage;
-  COptions* options = LoadedOptions();
+  COptions* options = LoadedOptions(session);
   if (options == nullptr) return kExitUsage;
   std::printf("%s\n", options::SettingValue(*options, *setting).c_str());
   return kExitDone;
 }
 
-int Set(const std::string& key, const std::string& value) {
+int Set(CliSession& session, const std::string& key, const std::string& value) {
   const options::Setting* setting = KnownSetting(key);
   if (setting == nullptr) return kExitUsage;
-  COptions* options = LoadedOptions();
+  COptions* options = LoadedOptions(session);
   if (options == nullptr) return kExitUsage;
   std::string error;
   if (!options::SetSettingValue(*options, *setting, value, &error)) {
     std::fprintf(stderr, "vellix options: %s\n", error.c_str());
     return kExitUsage;
   }
-  return options->SaveOptions() ? kExitDone : kExitFailed;
+  return session.option_set().Save() ? kExitDone : kExitFailed;
 }
 
-int Reset() {
-  COptions* options = LoadedOptions();
+int Reset(CliSession& session, platform::Prompter& prompter) {
+  COptions* options = LoadedOptions(session);
   if (options == nullptr) return kExitUsage;
-  if (!platform::UserPrompter().Ask(platform::MessageIcon::kQuestion,
-                                    CurrentOptionsPath() + kResetQuestion, false)) {
+  if (!prompter.Ask(platform::MessageIcon::kQuestion,
+                    session.option_set().path() + kResetQuestion, false)) {
     std::fputs("The options set was not changed.\n", stderr);
     return kExitDone;
   }
   options->SetDefaults();
-  return options->SaveOptions() ? kExitDone : kExitFailed;
+  return session.option_set().Save() ? kExitDone : kExitFailed;
 }
 
 }  // namespace
@@ -109,27 +110,28 @@ int RunOptionsCommand(const std::vector<std::string>& args) {
   if (line.Has("--yes")) answer = true;
   if (line.Has("--no")) answer = false;
   TerminalPrompter prompter(answer, false);
-  platform::ScopedPrompter use_prompter(&prompter);
+  CliSession session(prompter);
 
   if (command == "help" && operands == 0) {
     std::fputs(OptionsUsage().c_str(), stdout);
     return kExitDone;
   }
   if (command == "path" && operands == 0) {
-    std::printf("%s\n", CurrentOptionsPath().c_str());
+    std::printf("%s\n", session.option_set().path().c_str());
     return kExitDone;
   }
   if (command == "list" && operands == 0) {
-    COptions* options = LoadedOptions();
+    COptions* options = LoadedOptions(session);
     if (options == nullptr) return kExitUsage;
     std::fputs(options::SettingsListing(*options).c_str(), stdout);
     return kExitDone;
   }
-  if (command == "get" && operands == 1) return Get(words[1]);
-  if (command == "set" && operands == 2) return Set(words[1], words[2]);
-  if (command == "reset" && operands == 0) return Reset();
+  if (command == "get" && operands == 1) return Get(session, words[1]);
+  if (command == "set" && operands == 2) return Set(session, words[1], words[2]);
+  if (command == "reset" && operands == 0) return Reset(session, prompter);
   if ((command == "use" || command == "new") && operands == 1) {
-    return SwitchOptionSetFile(words[1], command == "new") ? kExitDone : kExitUsage;
+    return session.option_set().Switch(words[1], command == "new") ? kExitDone
+                                                                   : kExitUsage;
   }
   return BadUsage("unknown command or wrong number of words: " + command);
 }

@@ -23,7 +23,7 @@ extern "C" void OnInterrupt(int) {
 }  // namespace
 
 TerminalProgressView::TerminalProgressView(bool quiet)
-    : enabled_(!quiet && isatty(STDERR_FILENO)) {
+    : enabled_(!quiet && isatty(STDERR_FILENO)), quiet_(quiet) {
   g_stop_requests = 0;
   std::signal(SIGINT, OnInterrupt);
 }
@@ -78,6 +78,10 @@ void TerminalProgressView::Draw(bool force) {
   std::fprintf(stderr, "\r\033[K%s [%s] %3d%%", phase.c_str(), bar.c_str(), percent);
   std::fflush(stderr);
   drawn_ = true;
+}
+
+void TerminalProgressView::Beep() {
+  if (!quiet_) std::fputc('\a', stderr);
 }
 
 }  // namespace vellix::cli

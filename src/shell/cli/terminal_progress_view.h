@@ -23,11 +23,14 @@ class TerminalProgressView : public platform::ProgressView {
   void ShowPosition(int64_t position) override;
   bool PollStopRequest() override;
   void Close() override;
+  /// The terminal bell after a long run, unless quiet.
+  void Beep() override;
 
  private:
   void Draw(bool force);
 
   bool enabled_;
+  bool quiet_;
   bool drawn_ = false;
   std::string phase_;
   int64_t low_ = 0;

@@ -3,7 +3,7 @@
 #include <unordered_set>
 
 #include "gedcom/gedcom_reader.h"
-#include "model/record_store.h"
+#include "gedcom/record_store.h"
 #include "options/options.h"
 #include "platform/settings_store.h"
 #include "text/paths.h"
@@ -41,14 +41,14 @@ std::string RefItemName(int refs, const std::string& tag) {
 }
 
 bool TakeFamilyRefCensus(const std::string& path, int refs, const std::string& tag,
-                         const COptions& options, platform::Progress* progress,
-                         RefCensus* census) {
+                         const COptions& options, RunEnvironment& env,
+                         platform::Progress* progress, RefCensus* census) {
   RecordStore store;
-  GedcomReader reader(store);
+  GedcomReader reader(store, env);
   ReaderSettings settings;
   settings.medical_tag = options.m_strMedicalTag;
   settings.process_nonstandard_tags = options.m_bNonstandardTags;
-  settings.support = platform::ReadSupportFlags(platform::SettingsStore::Application());
+  settings.support = platform::ReadSupportFlags(env.settings());
   reader.SetSettings(settings);
   if (!reader.Open(path)) return false;
   const bool read = reader.ReadPass(true, progress, nullptr);

@@ -5,6 +5,7 @@
 
 #include "options/options.h"
 #include "platform/progress.h"
+#include "run/run_environment.h"
 
 namespace vellix::gui {
 
@@ -31,9 +32,11 @@ std::string RefItemName(int refs, const std::string& tag);
 /// item `refs` (1 REFN, 2 RIN, 3 the EVEN whose TYPE is `tag`) over its
 /// family records. A value counts only when a page file name can be made of
 /// it, as generation counts it. False when the file cannot be read or the
-/// user stopped it. The reader follows the tag settings of `options`.
+/// user stopped it. The reader follows the tag settings of `options` and
+/// reports to `env`; give it an environment without an application folder,
+/// so the reading leaves the last run's warnings alone.
 bool TakeFamilyRefCensus(const std::string& path, int refs, const std::string& tag,
-                         const COptions& options, platform::Progress* progress,
-                         RefCensus* census);
+                         const COptions& options, RunEnvironment& env,
+                         platform::Progress* progress, RefCensus* census);
 
 }  // namespace vellix::gui

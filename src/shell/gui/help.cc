@@ -20,12 +20,13 @@ std::string HelpPageName(std::string_view topic) {
   return "hlp" + std::string(topic) + ".html";
 }
 
-std::string HelpPagePath(std::string_view topic) {
-  return platform::FindResource("help/" + HelpPageName(topic));
+std::string HelpPagePath(std::string_view topic, const std::string& app_folder) {
+  return platform::FindResource("help/" + HelpPageName(topic), app_folder);
 }
 
-void ShowHelp(Desktop& desktop, QWidget* parent, std::string_view topic) {
-  const std::string path = HelpPagePath(topic);
+void ShowHelp(Desktop& desktop, QWidget* parent, std::string_view topic,
+              const std::string& app_folder) {
+  const std::string path = HelpPagePath(topic, app_folder);
   if (path.empty() ||
       !desktop.OpenUrl(QUrl::fromLocalFile(QString::fromStdString(path)))) {
     const std::string shown = path.empty() ? HelpPageName(topic) : path;

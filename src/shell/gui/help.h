@@ -27,14 +27,16 @@ inline constexpr std::string_view kMaintain = "misc-maintain";
 /// The file name of a topic's page: "hlp" + topic + ".html".
 std::string HelpPageName(std::string_view topic);
 
-/// Full path of a topic's page among the program's resources (help/), or ""
-/// when it is not installed.
-std::string HelpPagePath(std::string_view topic);
+/// Full path of a topic's page among the program's resources (help/; a copy
+/// in the application folder `app_folder` wins), or "" when it is not
+/// installed.
+std::string HelpPagePath(std::string_view topic, const std::string& app_folder);
 
 /// Opens a topic's page in the browser. When the page is missing or cannot
 /// be opened: "%s\n\nThis file either does not exist, or it is not
 /// accessible." with the page's name.
-void ShowHelp(Desktop& desktop, QWidget* parent, std::string_view topic);
+void ShowHelp(Desktop& desktop, QWidget* parent, std::string_view topic,
+              const std::string& app_folder);
 
 /// Opens a local file in the browser or its viewer. On failure: "%s\n\nThis
 /// file either does not exist, it is not accessible, or there is no Internet

@@ -1,8 +1,10 @@
 // vellix-gui: starts the desktop program.
 #include <QApplication>
 #include <QIcon>
+#include <string>
 
-#include "options/options.h"
+#include "options/current_option_set.h"
+#include "platform/app_paths.h"
 #include "platform/history_lists.h"
 #include "platform/settings_store.h"
 #include "shell/gui/desktop.h"
@@ -17,20 +19,15 @@ int main(int argc, char** argv) {
 
   vellix::gui::QtDesktop desktop;
   vellix::gui::WindowPrompter prompter(desktop);
-  vellix::platform::ScopedPrompter use_prompter(&prompter);
-  vellix::platform::SettingsStore& settings =
-      vellix::platform::SettingsStore::Application();
+  vellix::platform::SettingsStore settings =
+      vellix::platform::SettingsStore::OpenUserSettings();
   vellix::platform::HistoryLists history(settings);
-  vellix::gui::AppServices services{desktop, settings, history};
+  const std::string app_folder = vellix::platform::ApplicationFolder();
+  vellix::CurrentOptionSet option_set(prompter, settings, app_folder);
+  vellix::gui::AppServices services{desktop, settings, history, option_set, app_folder};
 
-  int status = 0;
-  {
-    vellix::gui::MainWindow window(services);
-    prompter.set_parent(&window);
-    window.show();
-    status = QApplication::exec();
-    prompter.set_parent(nullptr);
-  }
-  vellix::DestroyCurrentOptions();
-  return status;
+  vellix::gui::MainWindow window(services);
+  prompter.set_parent(&window);
+  window.show();
+  return QApplication::exec();
 }

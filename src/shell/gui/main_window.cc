@@ -10,16 +10,17 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QThread>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "engine/site_phases.h"
 #include "logs/log_page.h"
-#include "options/options.h"
 #include "platform/app_paths.h"
 #include "platform/file_system.h"
 #include "shell/gui/about_box.h"
+#include "shell/gui/gui_thread.h"
 #include "shell/gui/help.h"
 #include "shell/gui/main_texts.h"
 #include "shell/gui/maintenance_dialog.h"
@@ -49,7 +50,9 @@ constexpr GenerateMode kMenuModes[] = {GenerateMode::kAll,
 MainWindow::MainWindow(AppServices& services, QWidget* parent)
     : QMainWindow(parent),
       services_(services),
-      generator_(std::make_unique<SitePhases>()),
+      prompter_(services.desktop, this),
+      env_(prompter_, run_view_, clock_, files_, services.settings, services.app_folder),
+      generator_(env_, std::make_unique<SitePhases>()),
       generate_(new QToolButton),
       modes_menu_(new QMenu(this)),
       view_(new QPushButton("View")),
@@ -57,7 +60,6 @@ MainWindow::MainWindow(AppServices& services, QWidget* parent)
       help_(new QPushButton("Help")),
       status_(new QLabel) {
   setWindowIcon(QIcon(":/vellix.svg"));
-  generator_.SetBeep([] { QApplication::beep(); });
 
   generate_->setText("Generate");
   generate_->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -107,18 +109,30 @@ MainWindow::MainWindow(AppServices& services, QWidget* parent)
   layout->addWidget(status_);
   setCentralWidget(central);
 
-  const COptions& options = *GetCurrentOptions();
-  SetStatus(StartStatusText(options));
+  SetStatus(StartStatusText(services_.option_set.options()));
   RefreshTitle();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // A run still working uses this window's generator and environment. It may
+  // be waiting for this thread (its title, a question), so keep handling
+  // events until it has ended.
+  if (run_thread_ != nullptr) {
+    QThread* thread = run_thread_;
+    run_thread_ = nullptr;  // its end is not reported to a window going away
+    run_view_.RequestStop();
+    while (!thread->wait(10)) QCoreApplication::processEvents();
+    delete thread;
+  }
+}
 
 QString MainWindow::status_text() const { return status_->text(); }
 
 void MainWindow::SetStatus(const QString& text) { status_->setText(text); }
 
-void MainWindow::RefreshTitle() { setWindowTitle(WindowTitle(*GetCurrentOptions())); }
+void MainWindow::RefreshTitle() {
+  setWindowTitle(WindowTitle(services_.option_set.options()));
+}
 
 void MainWindow::SetCommandsEnabled(bool enabled) {
   for (QWidget* command :
@@ -133,24 +147,43 @@ void MainWindow::Generate(GenerateMode mode) {
   last_mode_ = mode;
   running_ = true;
   SetCommandsEnabled(false);
-  RunProgressView view(this);
-  progress_ = &view;
-  view.set_on_started([this, &view] {
-    SetStatus("\nGenerating web pages...");
-    if (on_run_started_) on_run_started_(&view);
+  // The option set is loaded here, on the window's thread, before the run
+  // reads it; nothing edits it while the run lasts (Options is ignored).
+  COptions* options = &services_.option_set.options();
+  const std::string options_path = services_.option_set.path();
+  progress_ = new RunProgressView(this);
+  run_view_.Attach(progress_, [this] { RunStarted(); });
+  run_thread_ = QThread::create([this, mode, options, options_path] {
+    const RunOutcome outcome = generator_.Generate(mode, *options, options_path);
+    PostToThreadOf(this, [this, outcome] { RunFinished(outcome); });
   });
-  const RunOutcome outcome = generator_.Generate(mode, *GetCurrentOptions(), view);
-  view.Close();
+  run_thread_->start();
+}
+
+void MainWindow::RunStarted() {
+  SetStatus("\nGenerating web pages...");
+  if (on_run_started_) on_run_started_(progress_);
+}
+
+void MainWindow::RunFinished(const RunOutcome& outcome) {
+  if (run_thread_ == nullptr) return;
+  run_thread_->wait();
+  delete run_thread_;
+  run_thread_ = nullptr;
+  progress_->hide();
+  progress_->deleteLater();
   progress_ = nullptr;
   if (outcome.started) SetStatus(QString::fromStdString(outcome.status_line));
   SetCommandsEnabled(true);
   running_ = false;
+  if (on_run_finished_) on_run_finished_(outcome);
+  if (close_after_run_) close();
 }
 
 void MainWindow::View() {
   if (running_) return;
-  const std::string folder = platform::ApplicationFolder();
-  const std::string path = folder + std::string(LogPageFileName(LogPageKind::kSummary));
+  const std::string path =
+      services_.app_folder + std::string(LogPageFileName(LogPageKind::kSummary));
   if (!platform::FileExists(path)) {
     services_.desktop.Show(this, BoxIcon::kStop, kNoResults);
     return;
@@ -160,22 +193,26 @@ void MainWindow::View() {
 
 void MainWindow::Options() {
   if (running_) return;
-  SheetContext context{*GetCurrentOptions(), services_.desktop, services_.settings,
-                       services_.history};
+  SheetContext context{services_.option_set.options(),
+                       services_.desktop,
+                       services_.settings,
+                       services_.history,
+                       &services_.option_set,
+                       services_.app_folder};
   RunOptionsDialog(context, this);
-  SetStatus(AfterOptionsStatusText(*GetCurrentOptions()));
+  SetStatus(AfterOptionsStatusText(services_.option_set.options()));
   RefreshTitle();
 }
 
 void MainWindow::Help() {
   if (running_) return;
-  ShowHelp(services_.desktop, this, topic::kMain);
+  ShowHelp(services_.desktop, this, topic::kMain, services_.app_folder);
 }
 
 void MainWindow::Maintain() {
   if (running_) return;
   MaintenanceDialog dialog(services_.desktop, services_.settings, services_.history,
-                           this);
+                           services_.app_folder, this);
   dialog.exec();
 }
 
@@ -196,9 +233,10 @@ void MainWindow::About() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   // A run in progress keeps the window (and the Generator it uses) alive;
-  // closing asks it to stop instead.
+  // closing stops it, and the window closes when the run has ended.
   if (running_) {
-    if (progress_ != nullptr) progress_->stop_button()->click();
+    run_view_.RequestStop();
+    close_after_run_ = true;
     event->ignore();
     return;
   }

@@ -48,11 +48,13 @@ void CheckSaved(QButtonGroup* group, int value) {
 }  // namespace
 
 MaintenanceDialog::MaintenanceDialog(Desktop& desktop, platform::SettingsStore& settings,
-                                     platform::HistoryLists& history, QWidget* parent)
+                                     platform::HistoryLists& history,
+                                     std::string app_folder, QWidget* parent)
     : QDialog(parent),
       desktop_(desktop),
       settings_(settings),
       history_(history),
+      app_folder_(std::move(app_folder)),
       maximum_(new QSpinBox),
       clear_(new QPushButton("Clear All Lists")) {
   setWindowTitle(QString::fromUtf8(platform::kProductName) + " Maintenance");
@@ -85,7 +87,7 @@ MaintenanceDialog::MaintenanceDialog(Desktop& desktop, platform::SettingsStore& 
   buttons->addButton("Close", QDialogButtonBox::AcceptRole);
   QPushButton* help = buttons->addButton("&Help", QDialogButtonBox::HelpRole);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  auto show_help = [this] { ShowHelp(desktop_, this, topic::kMaintain); };
+  auto show_help = [this] { ShowHelp(desktop_, this, topic::kMaintain, app_folder_); };
   connect(help, &QPushButton::clicked, this, show_help);
   connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
           show_help);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
 
 #include "platform/history_lists.h"
 #include "platform/settings_store.h"
@@ -19,8 +20,10 @@ namespace vellix::gui {
 /// (shortening longer lists) and the two sort orders.
 class MaintenanceDialog : public QDialog {
  public:
+  /// `app_folder` is where the help page is looked up first.
   MaintenanceDialog(Desktop& desktop, platform::SettingsStore& settings,
-                    platform::HistoryLists& history, QWidget* parent = nullptr);
+                    platform::HistoryLists& history, std::string app_folder,
+                    QWidget* parent = nullptr);
 
   QSpinBox* maximum() const { return maximum_; }
   QPushButton* clear_button() const { return clear_; }
@@ -35,6 +38,7 @@ class MaintenanceDialog : public QDialog {
   Desktop& desktop_;
   platform::SettingsStore& settings_;
   platform::HistoryLists& history_;
+  std::string app_folder_;
   QSpinBox* maximum_;
   QPushButton* clear_;
   QButtonGroup* individuals_;

@@ -8,7 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "options/current_option_set.h"
 #include "options/options.h"
+#include "platform/clock.h"
 #include "platform/history_lists.h"
 #include "platform/settings_store.h"
 #include "shell/gui/desktop.h"
@@ -21,13 +23,21 @@ namespace vellix::gui {
 class PathCombo;
 
 /// What the pages of the options dialog work with: the option set being
-/// edited, the desktop services and the per-user settings with their
-/// history lists. Owned by the dialog's caller; outlives the dialog.
+/// edited, the desktop services, the per-user settings with their history
+/// lists, the program's current option set (whose file the Files tab
+/// switches; nullptr where there is none to switch) and the application
+/// folder (where resources are looked up first). Owned by the dialog's
+/// caller; outlives the dialog. When `option_set` is given, `options` is its
+/// option set.
 struct SheetContext {
   COptions& options;
   Desktop& desktop;
   platform::SettingsStore& settings;
   platform::HistoryLists& history;
+  CurrentOptionSet* option_set = nullptr;
+  std::string app_folder;
+  /// The clock for dates the pages fill in (the system clock when null).
+  const platform::Clock* clock = nullptr;
 };
 
 /// A page of the options dialog. It shows a working copy of its settings in

@@ -145,7 +145,9 @@ QWidget* CPageAttributes::MakeTags() {
   form.Row("Copyright Notice:", copyright_, copyright_default_);
   bindings_.Text(copyright_, &COptions::m_strCopyright);
   connect(copyright_default_, &QPushButton::clicked, this, [this] {
-    const int year = platform::AppClock().LocalNow().tm_year + 1900;
+    const platform::SystemClock system_clock;
+    const platform::Clock& clock = context_.clock ? *context_.clock : system_clock;
+    const int year = clock.LocalNow().tm_year + 1900;
     copyright_->setText(ToQt(DefaultCopyright(year, FromQt(author_->text()))));
   });
   form.Stretch();

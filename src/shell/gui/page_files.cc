@@ -61,13 +61,13 @@ CPageFiles::CPageFiles(SheetContext& context, CSheet* sheet, QWidget* parent)
   });
   connect(open_, &QPushButton::clicked, this, [this] {
     FileRequest request{"Select Options Set", kOptionSetFilter,
-                        FolderOf(ToQt(CurrentOptionsPath())), "dat"};
+                        FolderOf(ToQt(OptionSetPath())), "dat"};
     if (auto path = context_.desktop.OpenFile(this, request))
       SwitchOptionSet(*path, false);
   });
   connect(new_, &QPushButton::clicked, this, [this] {
     FileRequest request{"New Options Set", kOptionSetFilter,
-                        FolderOf(ToQt(CurrentOptionsPath())), "dat"};
+                        FolderOf(ToQt(OptionSetPath())), "dat"};
     request.confirm_overwrite = false;
     if (auto path = context_.desktop.SaveFile(this, request))
       SwitchOptionSet(*path, true);
@@ -95,10 +95,14 @@ void CPageFiles::BrowseGedcom() {
              dest_->NativeText().trimmed());
 }
 
+std::string CPageFiles::OptionSetPath() const {
+  return context_.option_set != nullptr ? context_.option_set->path() : std::string();
+}
+
 void CPageFiles::ShowOptionSets() {
   const QSignalBlocker block(option_set_);
   option_set_->clear();
-  const std::string current = CurrentOptionsPath();
+  const std::string current = OptionSetPath();
   option_set_->addItem(ToQt(current));
   for (const std::string& item : context_.history.Items(platform::HistoryList::kSet)) {
     const std::string native = platform::NativePath(item);
@@ -119,16 +123,17 @@ void CPageFiles::ExchangeToOptions(COptions& options) {
 }
 
 bool CPageFiles::SwitchOptionSet(const QString& path, bool create_new) {
+  if (context_.option_set == nullptr) return false;
   // The save question saves what the pages show now.
   for (int i = 0; i < sheet_->page_count(); ++i) {
     OptionsPage* page = sheet_->page(i);
     if (page->initialised()) page->ExchangeToOptions(context_.options);
   }
-  const std::string previous = CurrentOptionsPath();
-  const bool switched = SwitchOptionSetFile(FromQt(path), create_new);
+  const std::string previous = OptionSetPath();
+  const bool switched = context_.option_set->Switch(FromQt(path), create_new);
   if (switched) {
     context_.history.Remember(platform::HistoryList::kSet, previous);
-    context_.history.Remember(platform::HistoryList::kSet, CurrentOptionsPath());
+    context_.history.Remember(platform::HistoryList::kSet, OptionSetPath());
     sheet_->ReloadPages();
   }
   ShowOptionSets();

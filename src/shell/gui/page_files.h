@@ -34,11 +34,14 @@ class CPageFiles : public OptionsPage {
   QPushButton* new_button() const { return new_; }
 
   /// Makes `path` (native form) the current option set, as Open and New
-  /// do; `create_new` makes a new set with defaults.
+  /// do; `create_new` makes a new set with defaults. False without a current
+  /// option set in the context.
   bool SwitchOptionSet(const QString& path, bool create_new);
 
  private:
   void ShowOptionSets();
+  /// The current option set's file, or "" without a current option set.
+  std::string OptionSetPath() const;
   void BrowseGedcom();
 
   CSheet* sheet_;

@@ -12,6 +12,7 @@
 
 #include "model/dialects.h"
 #include "options/option_defaults.h"
+#include "platform/app_paths.h"
 #include "platform/file_system.h"
 #include "shell/gui/form.h"
 #include "shell/gui/help.h"
@@ -156,10 +157,11 @@ QWidget* CPageProgram::MakeGedcom() {
   form.Column();
   form.Group("Special Processing");
   special_ = new QComboBox;
-  LoadDialects();
+  DialectTable dialects;
+  dialects.LoadFile(platform::FindResource("gedcom.ini", context_.app_folder));
   int32_t ordinal = -1;
   std::string name;
-  while (NextDialect(ordinal, &ordinal, &name)) special_->addItem(ToQt(name), ordinal);
+  while (dialects.Next(ordinal, &ordinal, &name)) special_->addItem(ToQt(name), ordinal);
   form.Row("Special processing:", special_);
   QComboBox* special = special_;
   bindings_.Custom(

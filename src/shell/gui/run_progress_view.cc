@@ -1,22 +1,20 @@
 #include "shell/gui/run_progress_view.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFontMetrics>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "shell/gui/gui_thread.h"
+
 namespace vellix::gui {
 namespace {
 
 constexpr int kPathWidth = 420;
-// The bar works in thousandths whatever the phase's range, so ranges beyond
-// an int never overflow it.
-constexpr int kBarSteps = 1000;
 
 }  // namespace
 
@@ -45,44 +43,87 @@ RunProgressView::RunProgressView(QWidget* parent)
   layout->addWidget(phase_);
   layout->addWidget(bar_);
   layout->addWidget(stop_, 0, Qt::AlignRight);
-  connect(stop_, &QPushButton::clicked, this, [this] { stop_requested_ = true; });
 }
 
-void RunProgressView::SetPath(QLabel* label, const std::string& path) {
-  const QString full = QString::fromStdString(path);
-  label->setText(ShortenedPath(full, label->fontMetrics(), kPathWidth));
-  label->setToolTip(full);
+void RunProgressView::SetPath(QLabel* label, const QString& path) {
+  label->setText(ShortenedPath(path, label->fontMetrics(), kPathWidth));
+  label->setToolTip(path);
 }
 
-void RunProgressView::ShowTitle(const std::string& title, const std::string& gedcom_file,
-                                const std::string& dest_folder) {
-  setWindowTitle(QString::fromStdString(title));
+void RunProgressView::SetTitle(const QString& title, const QString& gedcom_file,
+                               const QString& dest_folder) {
+  setWindowTitle(title);
   SetPath(gedcom_, gedcom_file);
   SetPath(dest_, dest_folder);
-  stop_requested_ = false;
-  show();
-  if (on_started_) on_started_();
 }
 
-void RunProgressView::ShowPhase(const std::string& text, int64_t low, int64_t high) {
-  low_ = low;
-  high_ = std::max(high, low + 1);
-  phase_->setText(QString::fromStdString(text));
+void RunProgressView::SetPhase(const QString& text) {
+  phase_->setText(text);
   bar_->setValue(0);
 }
 
-void RunProgressView::ShowPosition(int64_t position) {
-  const int64_t done = (position - low_) * kBarSteps / (high_ - low_);
-  bar_->setValue(static_cast<int>(std::clamp<int64_t>(done, 0, kBarSteps)));
+void RunProgressView::SetBar(int thousandths) { bar_->setValue(thousandths); }
+
+WorkerProgressView::WorkerProgressView() = default;
+
+void WorkerProgressView::Attach(RunProgressView* window,
+                                std::function<void()> on_started) {
+  window_ = window;
+  on_started_ = std::move(on_started);
+  stop_ = false;
+  shown_ = -1;
+  if (window != nullptr) {
+    QObject::connect(window->stop_button(), &QPushButton::clicked, window,
+                     [this] { RequestStop(); });
+  }
 }
 
-bool RunProgressView::PollStopRequest() {
-  QCoreApplication::processEvents();
-  const bool requested = stop_requested_;
-  stop_requested_ = false;
-  return requested;
+void WorkerProgressView::ShowTitle(const std::string& title,
+                                   const std::string& gedcom_file,
+                                   const std::string& dest_folder) {
+  const QString shown_title = QString::fromStdString(title);
+  const QString gedcom = QString::fromStdString(gedcom_file);
+  const QString dest = QString::fromStdString(dest_folder);
+  RunOnThreadOf(&window_thread_, [&] {
+    if (window_) {
+      window_->SetTitle(shown_title, gedcom, dest);
+      window_->show();
+    }
+    if (on_started_) on_started_();
+  });
 }
 
-void RunProgressView::Close() { hide(); }
+void WorkerProgressView::ShowPhase(const std::string& text, int64_t low, int64_t high) {
+  low_ = low;
+  high_ = std::max(high, low + 1);
+  shown_ = 0;
+  const QString phase = QString::fromStdString(text);
+  PostToThreadOf(&window_thread_, [this, phase] {
+    if (window_) window_->SetPhase(phase);
+  });
+}
+
+void WorkerProgressView::ShowPosition(int64_t position) {
+  const int64_t done = (position - low_) * RunProgressView::kBarSteps / (high_ - low_);
+  const int thousandths =
+      static_cast<int>(std::clamp<int64_t>(done, 0, RunProgressView::kBarSteps));
+  if (thousandths == shown_) return;
+  shown_ = thousandths;
+  PostToThreadOf(&window_thread_, [this, thousandths] {
+    if (window_) window_->SetBar(thousandths);
+  });
+}
+
+bool WorkerProgressView::PollStopRequest() { return stop_.exchange(false); }
+
+void WorkerProgressView::Close() {
+  PostToThreadOf(&window_thread_, [this] {
+    if (window_) window_->hide();
+  });
+}
+
+void WorkerProgressView::Beep() {
+  PostToThreadOf(&window_thread_, [] { QApplication::beep(); });
+}
 
 }  // namespace vellix::gui

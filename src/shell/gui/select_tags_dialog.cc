@@ -9,8 +9,13 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "platform/clock.h"
+#include "platform/file_access.h"
+#include "platform/progress_view.h"
+#include "run/run_environment.h"
 #include "shell/gui/option_bindings.h"
 #include "shell/gui/options_page.h"
+#include "shell/gui/window_prompter.h"
 #include "shell/gui/work_progress.h"
 
 namespace vellix::gui {
@@ -122,13 +127,21 @@ void SelectTagsDialog::accept() {
 bool RunSelectTagsDialog(SheetContext& context, const std::string& gedcom,
                          FamilyRefChoice* choice, QWidget* parent) {
   const COptions& options = context.options;
+  // The reading keeps nothing on disk: the last run's warnings stay.
+  WindowPrompter prompter(context.desktop, parent);
+  platform::NullProgressView view;
+  platform::SystemClock clock;
+  platform::LocalFileAccess files;
+  RunEnvironment env(prompter, view, clock, files, context.settings, std::string());
+  QWidget* owner = parent;
   SelectTagsDialog dialog(
       context.desktop, *choice,
       [&](int refs, const std::string& tag, RefCensus* census) {
-        WorkProgress progress("Converting Family Reference Numbers", &dialog);
-        return TakeFamilyRefCensus(gedcom, refs, tag, options, &progress, census);
+        WorkProgress progress("Converting Family Reference Numbers", owner);
+        return TakeFamilyRefCensus(gedcom, refs, tag, options, env, &progress, census);
       },
       parent);
+  owner = &dialog;
   if (dialog.exec() != QDialog::Accepted) return false;
   *choice = dialog.choice();
   return true;

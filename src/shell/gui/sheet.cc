@@ -99,7 +99,8 @@ void CSheet::ReloadPages() {
 }
 
 void CSheet::ShowCurrentHelp() {
-  ShowHelp(context_.desktop, this, pages_[tabs_->currentIndex()]->help_topic());
+  ShowHelp(context_.desktop, this, pages_[tabs_->currentIndex()]->help_topic(),
+           context_.app_folder);
 }
 
 void CSheet::accept() {
@@ -113,18 +114,18 @@ void CSheet::accept() {
   QDialog::accept();
 }
 
-void FinishOptionsDialog(COptions& options, bool accepted) {
+void FinishOptionsDialog(CurrentOptionSet& option_set, bool accepted) {
   if (accepted) {
-    options.SaveOptions();
+    option_set.Save();
   } else {
-    options.LoadOptions();
+    option_set.options().LoadOptions(option_set.file());
   }
 }
 
 bool RunOptionsDialog(SheetContext& context, QWidget* parent) {
   CSheet sheet(context, parent);
   const bool accepted = sheet.exec() == QDialog::Accepted;
-  FinishOptionsDialog(context.options, accepted);
+  if (context.option_set != nullptr) FinishOptionsDialog(*context.option_set, accepted);
   return accepted;
 }
 

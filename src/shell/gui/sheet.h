@@ -65,12 +65,13 @@ class CSheet : public QDialog {
   bool destination_given_ = false;
 };
 
-/// The Options command: shows the dialog modally over `parent`; OK saves the
-/// option set, anything else reloads it from its file. Returns true for OK.
+/// The Options command: shows the dialog modally over `parent` on the
+/// context's current option set; OK saves it, anything else reloads it from
+/// its file. Returns true for OK.
 bool RunOptionsDialog(SheetContext& context, QWidget* parent);
 
-/// What happens after the dialog closed: SaveOptions after OK, else
-/// LoadOptions.
-void FinishOptionsDialog(COptions& options, bool accepted);
+/// What happens after the dialog closed: the option set is saved to its
+/// file after OK, else reloaded from it.
+void FinishOptionsDialog(CurrentOptionSet& option_set, bool accepted);
 
 }  // namespace vellix::gui

@@ -1,6 +1,10 @@
 // The engine's messages and questions as message boxes.
 #pragma once
 
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
 #include "platform/prompter.h"
 #include "shell/gui/desktop.h"
 
@@ -10,12 +14,13 @@ namespace vellix::gui {
 BoxIcon BoxIconOf(platform::MessageIcon icon);
 
 /// The prompter the engine talks to in the desktop program: every message
-/// and question becomes a message box over `parent` on the window's thread.
-/// `desktop` must outlive it.
+/// and question becomes a message box over the parent window, shown on the
+/// window's thread. Called from a run's worker thread, it waits there until
+/// the box was answered, so the run goes on with the user's answer.
+/// `desktop` must outlive it; it must be made on the window's thread.
 class WindowPrompter : public platform::Prompter {
  public:
-  explicit WindowPrompter(Desktop& desktop, QWidget* parent = nullptr)
-      : desktop_(desktop), parent_(parent) {}
+  explicit WindowPrompter(Desktop& desktop, QWidget* parent = nullptr);
 
   void set_parent(QWidget* parent) { parent_ = parent; }
 
@@ -25,7 +30,8 @@ class WindowPrompter : public platform::Prompter {
 
  private:
   Desktop& desktop_;
-  QWidget* parent_;
+  QPointer<QWidget> parent_;
+  QObject window_thread_;  // lives on the window's thread
 };
 
 }  // namespace vellix::gui

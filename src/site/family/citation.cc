@@ -2,7 +2,7 @@
 
 #include "gedcom/gedcom_reader.h"
 #include "gedcom/gedcom_record.h"
-#include "text/continuation_lines.h"
+#include "gedcom/continuation_lines.h"
 
 namespace vellix::site {
 namespace {
@@ -20,7 +20,7 @@ bool TagIs(const GedcomNode& node, std::string_view tag) {
 // The value of a line with its CONC and CONT lines, CONT lines after "\n".
 std::string JoinedWithNewlines(const GedcomNode& node) {
   std::vector<std::string> lines;
-  text::SplitContinuationLines(node, &lines);
+  SplitContinuationLines(node, &lines);
   std::string joined;
   for (size_t i = 0; i < lines.size(); ++i) {
     if (i > 0) joined += '\n';
@@ -34,13 +34,13 @@ std::string JoinedWithNewlines(const GedcomNode& node) {
 void AddNoteLines(const GedcomNode& note, GedcomReader* reader,
                   std::vector<std::string>* lines) {
   if (note.pointer.empty()) {
-    text::SplitContinuationLines(note, lines);
+    SplitContinuationLines(note, lines);
     return;
   }
   if (reader == nullptr) return;
   GedcomRecord* loaded = nullptr;
   reader->LoadRecord(RecordKind::kNote, note.pointer, false, &loaded);
-  if (loaded != nullptr) text::SplitContinuationLines(*loaded, lines);
+  if (loaded != nullptr) SplitContinuationLines(*loaded, lines);
 }
 
 void ReadData(const GedcomNode& data, Citation* citation) {
@@ -48,7 +48,7 @@ void ReadData(const GedcomNode& data, Citation* citation) {
     if (line.tagCode == kTagDate) {
       citation->date = line.value;
     } else if (line.tagCode == kTagText) {
-      text::SplitContinuationLines(line, &citation->text);
+      SplitContinuationLines(line, &citation->text);
     }
   }
 }
@@ -65,7 +65,7 @@ Citation ReadCitation(const GedcomNode& sour, GedcomReader* reader) {
   for (const GedcomNode& line : sour.children) {
     switch (line.tagCode) {
       case kTagPage:
-        text::JoinContinuationLines(line, &citation.page, false, true);
+        JoinContinuationLines(line, &citation.page, false, true);
         break;
       case kTagEven:
         citation.event = line.value;
@@ -77,7 +77,7 @@ Citation ReadCitation(const GedcomNode& sour, GedcomReader* reader) {
         ReadData(line, &citation);
         break;
       case kTagText:
-        text::SplitContinuationLines(line, &citation.text);
+        SplitContinuationLines(line, &citation.text);
         break;
       case kTagNote:
         AddNoteLines(line, reader, &citation.notes);
@@ -104,14 +104,14 @@ std::vector<Citation> ReadCitations(const std::vector<GedcomNode>& children,
 
 void ReadTemplate(const GedcomNode& line, std::string* template_text,
                   std::vector<TemplateField>* fields) {
-  text::JoinContinuationLines(line, template_text, false, true);
+  JoinContinuationLines(line, template_text, false, true);
   for (const GedcomNode& field : line.children) {
     if (field.tagCode != kTagField) continue;
     TemplateField pair;
     pair.first = field.value;
     for (const GedcomNode& sub : field.children) {
       if (sub.tagCode == kTagValue) {
-        text::JoinContinuationLines(sub, &pair.second, false, true);
+        JoinContinuationLines(sub, &pair.second, false, true);
       } else if (pair.first.empty() && sub.tagCode != kTagConc &&
                  sub.tagCode != kTagCont) {
         pair.first = sub.value;
@@ -133,11 +133,11 @@ SourceInfo ReadSourceInfo(GedcomReader& reader, std::string_view key,
   for (const GedcomNode& line : loaded->children) {
     switch (line.tagCode) {
       case kTagTitl:
-        text::JoinContinuationLines(line, &info.title, false, true);
+        JoinContinuationLines(line, &info.title, false, true);
         has_title = true;
         break;
       case kTagAbbr:
-        text::JoinContinuationLines(line, &abbreviation, false, true);
+        JoinContinuationLines(line, &abbreviation, false, true);
         break;
       case kTagTemplate:
         ReadTemplate(line, &info.template_text, &info.fields);
@@ -146,7 +146,7 @@ SourceInfo ReadSourceInfo(GedcomReader& reader, std::string_view key,
         if (TagIs(line, "AUTH")) {
           info.author = JoinedWithNewlines(line);
         } else if (TagIs(line, "PUBL")) {
-          text::JoinContinuationLines(line, &info.publication, false, true);
+          JoinContinuationLines(line, &info.publication, false, true);
         }
         break;
     }

@@ -2,10 +2,10 @@
 
 #include <utility>
 
-#include "gedcom/charset.h"
+#include "text/charset.h"
 #include "gedcom/gedcom_reader.h"
 #include "options/options.h"
-#include "text/continuation_lines.h"
+#include "gedcom/continuation_lines.h"
 
 namespace vellix::site {
 namespace {
@@ -118,7 +118,7 @@ std::string FactKindLabel(const COptions& options, int kind) {
 
 std::vector<std::string> InlineNoteLines(const GedcomNode& note) {
   std::vector<std::string> lines;
-  text::SplitContinuationLines(note, &lines);
+  SplitContinuationLines(note, &lines);
   return lines;
 }
 
@@ -151,15 +151,15 @@ Fact ReadFactLine(const GedcomNode& line, const NoteResolver& notes) {
   if (!line.pointer.empty()) {
     fact.person_key = line.pointer;
   } else if (line.value != "Y" && line.value != "y") {
-    text::JoinContinuationLines(line, &fact.description, true, true);
+    JoinContinuationLines(line, &fact.description, true, true);
   }
   for (const GedcomNode& child : line.children) {
     if (child.tagCode == kTagDate) {
-      text::JoinContinuationLines(child, &fact.date, false, true);
+      JoinContinuationLines(child, &fact.date, false, true);
     } else if (child.tagCode == kTagPlac) {
       fact.place = child.value;
     } else if (child.tagCode == kTagAddr) {
-      text::JoinContinuationLines(child, &fact.address, true, true);
+      JoinContinuationLines(child, &fact.address, true, true);
     } else if (child.tagCode == kTagType) {
       if (!child.value.empty()) {
         if (!fact.type_text.empty()) fact.type_text += ' ';

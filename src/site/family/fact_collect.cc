@@ -4,10 +4,10 @@
 #include <set>
 #include <utility>
 
-#include "logs/warning_log.h"
 #include "model/names.h"
 #include "model/privacy.h"
 #include "options/options.h"
+#include "run/warning_log.h"
 
 namespace vellix::site {
 namespace {
@@ -83,8 +83,11 @@ bool FamilyFacts::HasEndMaterial(const COptions& options) const {
 }
 
 FactCollector::FactCollector(const COptions& options, const PrivacyFilter& privacy,
-                             NoteResolver notes)
-    : options_(options), privacy_(privacy), notes_(std::move(notes)) {}
+                             NoteResolver notes, WarningLog& warnings)
+    : options_(options),
+      privacy_(privacy),
+      notes_(std::move(notes)),
+      warnings_(warnings) {}
 
 void FactCollector::AddNote(const GedcomNode& note,
                             std::vector<std::vector<std::string>>* out) const {
@@ -109,7 +112,7 @@ const GedcomNode* FactCollector::FollowShared(const GedcomNode& line,
     if (!seen.insert(KeyUpper(link->pointer)).second) {
       // The chain came back to a record it already passed: report it and
       // take the fact as it stands on the line where it began.
-      Warnings().Add(21, {}, ref);
+      warnings_.Add(WarningCode::kCircularReference, {}, ref);
       shared_key->clear();
       return &line;
     }
@@ -278,7 +281,8 @@ PersonFacts FactCollector::CollectPerson(const GedcomRecord& record, bool living
       int choice = options_.m_factInclude[static_cast<size_t>(fact.kind)];
       if (choice == kPlaceNone) {
         if (fact.kind >= kKindFirstUser && fact.kind <= kKindLastUser) {
-          Warnings().Add(11, fact.type_text, ref, p.display_name);
+          warnings_.Add(WarningCode::kUserFactExcluded, fact.type_text, ref,
+                        p.display_name);
         }
         continue;
       }
@@ -355,14 +359,16 @@ FamilyFacts FactCollector::CollectFamily(const GedcomRecord& record,
   return f;
 }
 
-void CheckMarriageSettings(const COptions& options) {
+void CheckMarriageSettings(const COptions& options, WarningLog& warnings) {
   if (!options.m_bOtherFacts) return;  // the first marriage always shows then
   const int married = options.m_factInclude[kKindMarried];
   if (married == kPlaceNone) {
-    Warnings().Add(2);
-    if (options.m_nAltBmdFacts != kPlaceNone) Warnings().Add(4);
+    warnings.Add(WarningCode::kMarriageFactsExcluded);
+    if (options.m_nAltBmdFacts != kPlaceNone) {
+      warnings.Add(WarningCode::kAlternateMarriageExcluded);
+    }
   } else if (married == kPlaceEnd && options.m_nAltBmdFacts == kPlaceWithin) {
-    Warnings().Add(3);
+    warnings.Add(WarningCode::kMarriageFactsSplit);
   }
 }
 

@@ -86,8 +86,9 @@ struct FamilyFacts {
 /// link to it).
 class FactCollector {
  public:
-  FactCollector(const COptions& options, const PrivacyFilter& privacy,
-                NoteResolver notes);
+  /// `warnings` receives warnings 11 and 21; it must outlive the collector.
+  FactCollector(const COptions& options, const PrivacyFilter& privacy, NoteResolver notes,
+                WarningLog& warnings);
 
   /// Loads the records a shared fact points at (individuals and families).
   /// Without one, "_SHAR" lines are not followed.
@@ -115,6 +116,9 @@ class FactCollector {
   /// it began). kKindNone kind for a line that is no fact.
   Fact BuildFact(const GedcomNode& line, bool family, const std::string& ref) const;
 
+  /// The run's warning list, for the loaders that work with the collector.
+  WarningLog& warnings() const { return warnings_; }
+
  private:
   void Place(Fact fact, int choice, std::vector<Fact>* within,
              std::vector<Fact>* end) const;
@@ -127,12 +131,13 @@ class FactCollector {
   NoteResolver notes_;
   RecordLoader loader_;
   NameOf name_of_;
+  WarningLog& warnings_;
 };
 
 /// Raises the run's warnings about the marriage settings, once per run before
 /// the family pages: 2 when marriage facts (kind 59) are excluded, 4 when
 /// alternate BMD facts are asked for then, 3 when the primary marriage goes
 /// to the end of the page while alternates go within the group sheet.
-void CheckMarriageSettings(const COptions& options);
+void CheckMarriageSettings(const COptions& options, WarningLog& warnings);
 
 }  // namespace vellix::site

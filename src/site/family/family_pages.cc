@@ -21,7 +21,7 @@ FamilySheetWriter& FamilyPages::WriterFor(RunContext& ctx, Bibliography* bibliog
   writer_->set_log_entries(&log_entries);
   if (!evaluate && !settings_checked_) {
     // The marriage settings are reported once, before the first page.
-    CheckMarriageSettings(ctx.options);
+    CheckMarriageSettings(ctx.options, ctx.warnings());
     settings_checked_ = true;
   }
   return *writer_;

@@ -3,38 +3,37 @@
 #include <algorithm>
 
 #include "gedcom/gedcom_reader.h"
-#include "logs/run_log_entries.h"
-#include "logs/warning_log.h"
 #include "model/dialects.h"
 #include "model/run_context.h"
 #include "options/options.h"
+#include "options/options_bridge.h"
 #include "platform/file_system.h"
 #include "platform/settings_store.h"
+#include "run/run_log_entries.h"
+#include "run/warning_log.h"
 #include "site/family/name_line.h"
 #include "site/family/notes.h"
 #include "site/frame/dividers.h"
 #include "site/frame/page_file.h"
 #include "text/html_escape.h"
-#include "text/options_bridge.h"
 
 namespace vellix::site {
 
 FamilySheetWriter::FamilySheetWriter(RunContext& ctx)
     : ctx_(ctx),
       options_(ctx.options),
-      privacy_(ctx.options,
-               platform::ReadSupportFlags(platform::SettingsStore::Application())),
-      converter_(text::TextSettingsFromOptions(ctx.options, ctx.flags.strictConformance)),
-      names_(text::PageNameSettingsFromOptions(ctx.options)),
+      privacy_(ctx.options, platform::ReadSupportFlags(ctx.env.settings())),
+      converter_(TextSettingsFromOptions(ctx.options, ctx.flags.strictConformance)),
+      names_(PageNameSettingsFromOptions(ctx.options)),
       page_writer_(ctx) {
-  converter_.SetDialect(&CurrentDialect().markers);
+  converter_.SetDialect(&ctx.dialects.current().markers);
   page_writer_.Prepare(false);
   fixed_ = options_.m_bMonoFont;
   footnotes_ = std::make_unique<FootnoteList>(options_, converter_, &ctx.reader);
-  footnotes_->set_template_mode(CurrentDialect().code == 1);
+  footnotes_->set_template_mode(ctx.dialects.current().code == 1);
   footnotes_->set_strict(ctx.flags.strictConformance);
-  collector_ =
-      std::make_unique<FactCollector>(options_, privacy_, ReaderNoteResolver(ctx.reader));
+  collector_ = std::make_unique<FactCollector>(
+      options_, privacy_, ReaderNoteResolver(ctx.reader), ctx.warnings());
   loader_ = std::make_unique<SheetLoader>(options_, ctx.reader, ctx.store, privacy_,
                                           *collector_);
   collector_->set_name_of(
@@ -191,9 +190,10 @@ bool FamilySheetWriter::WritePage(SheetFamily& family, bool evaluate) {
 
   const std::string ref = family.key;
   WritePageFile(
+      ctx_.env, ctx_.statistics,
       PageFile(id, framed ? text::PageLetter::kGroupSheet : text::PageLetter::kNone,
                loner, true),
-      page, FileGroup::kFamily, ctx_.statistics, ref);
+      page, FileGroup::kFamily, ref);
   if (framed) {
     std::string frameset = page_writer_.BuildHead(title, keywords, true, false, false);
     const std::string no_frames =
@@ -204,8 +204,9 @@ bool FamilySheetWriter::WritePage(SheetFamily& family, bool evaluate) {
                 "\"><frame name=\"fn\" src=\"" + notes_name + "\">" + no_frames +
                 "</frameset>";
     frameset += "</html>";
-    WritePageFile(PageFile(id, text::PageLetter::kNone, loner, true), frameset,
-                  FileGroup::kFamily, ctx_.statistics, ref);
+    WritePageFile(ctx_.env, ctx_.statistics,
+                  PageFile(id, text::PageLetter::kNone, loner, true), frameset,
+                  FileGroup::kFamily, ref);
 
     std::string notes;
     page_writer_.SetFileName(notes_name);
@@ -216,8 +217,9 @@ bool FamilySheetWriter::WritePage(SheetFamily& family, bool evaluate) {
       PageWriter::WritePage(&notes, page_writer_.FootnoteFrameBar(plain_name));
     }
     page_writer_.EndPage(&notes, kPageFootnotes, false);
-    WritePageFile(PageFile(id, text::PageLetter::kFootnotes, loner, true), notes,
-                  FileGroup::kFamily, ctx_.statistics, ref);
+    WritePageFile(ctx_.env, ctx_.statistics,
+                  PageFile(id, text::PageLetter::kFootnotes, loner, true), notes,
+                  FileGroup::kFamily, ref);
   }
   Record(family, plain_name);
   footnotes_->Clear();

@@ -3,11 +3,11 @@
 #include <unordered_set>
 
 #include "gedcom/gedcom_reader.h"
-#include "logs/warning_log.h"
+#include "gedcom/record_store.h"
 #include "model/names.h"
 #include "model/privacy.h"
-#include "model/record_store.h"
 #include "options/options.h"
+#include "run/warning_log.h"
 #include "text/string_ops.h"
 
 namespace vellix::site {
@@ -209,7 +209,7 @@ SheetFamily SheetLoader::LoadFamily(GedcomRecord& entry, const GedcomRecord& fam
     if (!sheet.circular) {
       // A member who is also spouse or child again would make the family
       // contain itself; the repeat is left out.
-      Warnings().Add(21, {}, sheet.page_id);
+      collector_.warnings().Add(WarningCode::kCircularReference, {}, sheet.page_id);
       sheet.circular = true;
     }
     return false;

@@ -4,12 +4,13 @@
 #include <algorithm>
 #include <cctype>
 
-#include "gedcom/charset.h"
-#include "logs/warning_log.h"
+#include "model/run_context.h"
 #include "options/options.h"
 #include "platform/file_system.h"
 #include "platform/image_size.h"
+#include "run/warning_log.h"
 #include "site/family/family_sheet_writer.h"
+#include "text/charset.h"
 #include "text/html_escape.h"
 #include "text/string_ops.h"
 #include "text/text_tidy.h"
@@ -92,7 +93,7 @@ std::string FamilySheetWriter::InDestination(std::string_view path) const {
 
 bool FamilySheetWriter::CustomFileExists(std::string_view folder,
                                          std::string_view name) const {
-  return platform::FileExists(
+  return ctx_.env.files().FileExists(
       platform::NativePath(InDestination(CustomFilePath(folder, name))));
 }
 
@@ -124,7 +125,7 @@ std::string FamilySheetWriter::GroupImage(const SheetFamily& family) const {
   if (!options_.m_bGroupImages || a.m_strImage.empty()) return {};
   const std::string path = CustomFilePath(options_.m_strGroupImageFolder, a.m_strImage);
   if (!CustomFileExists(options_.m_strGroupImageFolder, a.m_strImage)) {
-    Warnings().Add(7, path, family.page_id);
+    ctx_.warnings().Add(WarningCode::kGroupImageMissing, path, family.page_id);
   }
   const std::string alt = text::EscapeHtml(
       a.m_strCaption.empty() ? platform::FileNameOf(a.m_strImage) : a.m_strCaption);
@@ -142,7 +143,8 @@ std::string FamilySheetWriter::IndividualImage(const SheetPerson& person) const 
   if (a.m_strImage.empty()) return {};
   const std::string path = CustomFilePath(options_.m_strIndivImageFolder, a.m_strImage);
   if (!CustomFileExists(options_.m_strIndivImageFolder, a.m_strImage)) {
-    Warnings().Add(6, path, current_page_id_, person.facts.display_name);
+    ctx_.warnings().Add(WarningCode::kIndividualImageMissing, path, current_page_id_,
+                        person.facts.display_name);
   }
   const std::string alt = text::EscapeHtml(
       a.m_strCaption.empty() ? platform::FileNameOf(a.m_strImage) : a.m_strCaption);
@@ -161,8 +163,8 @@ std::string FamilySheetWriter::ImportedText(const SheetFamily& family) const {
   const std::string path = CustomFilePath(options_.m_strImportFolder, name);
   std::string data;
   std::string out = "<div class=\"vx-imp\">";
-  if (!platform::ReadWholeFile(platform::NativePath(path), &data)) {
-    Warnings().Add(8, path, family.page_id);
+  if (!ctx_.env.files().ReadWholeFile(platform::NativePath(path), &data)) {
+    ctx_.warnings().Add(WarningCode::kImportedTextMissing, path, family.page_id);
     return out + "</div>\r\n";
   }
   std::string_view content = data;
@@ -201,8 +203,9 @@ std::string FamilySheetWriter::BiographyLink(const SheetPerson& person) const {
   }
   const std::string path =
       LinkedFilePath(options_.m_strBioFolder, person.attributes.m_strLink);
-  if (!platform::FileExists(platform::NativePath(InDestination(path)))) {
-    Warnings().Add(9, path, current_page_id_, person.facts.display_name);
+  if (!ctx_.env.files().FileExists(platform::NativePath(InDestination(path)))) {
+    ctx_.warnings().Add(WarningCode::kBiographyMissing, path, current_page_id_,
+                        person.facts.display_name);
   }
   const std::string link = CustomLink(UrlOf(path), options_.m_strBioLinkPrompt,
                                       options_.m_strBioTarget, options_.m_strBioLinkLabel,
@@ -215,8 +218,8 @@ std::string FamilySheetWriter::NarrativeLink(const SheetFamily& family) const {
   if (!options_.m_bNarrative || family.attributes.m_strLink.empty()) return {};
   const std::string path =
       LinkedFilePath(options_.m_strNarrFolder, family.attributes.m_strLink);
-  if (!platform::FileExists(platform::NativePath(InDestination(path)))) {
-    Warnings().Add(10, path, family.page_id);
+  if (!ctx_.env.files().FileExists(platform::NativePath(InDestination(path)))) {
+    ctx_.warnings().Add(WarningCode::kNarrativeMissing, path, family.page_id);
   }
   const std::string link = CustomLink(
       UrlOf(path), options_.m_strNarrLinkPrompt, options_.m_strNarrTarget,

@@ -1,13 +1,14 @@
 #include "site/frame/page_file.h"
 
-#include "gedcom/charset.h"
-#include "logs/warning_log.h"
 #include "platform/file_system.h"
+#include "run/warning_log.h"
+#include "text/charset.h"
 
 namespace vellix::site {
 
-bool WritePageFile(const std::string& path, std::string_view page, FileGroup group,
-                   RunStatistics& statistics, std::string_view ref) {
+bool WritePageFile(RunEnvironment& env, RunStatistics& statistics,
+                   const std::string& path, std::string_view page, FileGroup group,
+                   std::string_view ref) {
   constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
   if (page.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
     page.remove_prefix(kByteOrderMark.size());
@@ -17,8 +18,8 @@ bool WritePageFile(const std::string& path, std::string_view page, FileGroup gro
     cleaned = charset::SanitizeUtf8(page);
     page = cleaned;
   }
-  if (!platform::WriteFileIfChanged(platform::NativePath(path), page)) {
-    Warnings().Add(5, path, ref);
+  if (!env.files().WriteFileIfChanged(platform::NativePath(path), page)) {
+    env.warnings().Add(WarningCode::kFileNotWritten, path, ref);
     return false;
   }
   statistics.CountFile(group, page.size());

@@ -1,12 +1,12 @@
 #include "site/frame/page_writer.h"
 
-#include "gedcom/charset.h"
 #include "model/run_context.h"
 #include "options/options.h"
 #include "platform/app_paths.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "site/frame/dividers.h"
+#include "text/charset.h"
 #include "text/paths.h"
 #include "text/string_ops.h"
 #include "text/text_tidy.h"
@@ -66,11 +66,12 @@ constexpr std::string_view kHideScript =
 
 }  // namespace
 
-PageWriter::PageWriter(const COptions& options, bool strict_doctype)
-    : options_(options), strict_(strict_doctype) {}
+PageWriter::PageWriter(const COptions& options, const platform::Clock& clock,
+                       bool strict_doctype)
+    : options_(options), clock_(clock), strict_(strict_doctype) {}
 
 PageWriter::PageWriter(const RunContext& ctx)
-    : PageWriter(ctx.options, ctx.flags.strictConformance) {}
+    : PageWriter(ctx.options, ctx.env.clock(), ctx.flags.strictConformance) {}
 
 void PageWriter::Prepare(bool media_pages) {
   const COptions& o = options_;
@@ -105,7 +106,7 @@ void PageWriter::Prepare(bool media_pages) {
   first_bibliography_file_ = o.m_strFilePrefix + "bib1" + ext;
   first_repository_file_ = o.m_strFilePrefix + "rep1" + ext;
 
-  const std::tm today = platform::AppClock().LocalNow();
+  const std::tm today = clock_.LocalNow();
   revised_value_ =
       FormatDatePicture(today, o.m_strRevisedFormat,
                         date_names_ != nullptr ? *date_names_ : DateNames::User());

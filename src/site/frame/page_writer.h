@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/clock.h"
 #include "site/frame/date_picture.h"
 
 namespace vellix {
@@ -56,9 +57,12 @@ enum class MediaBarLink {
 class PageWriter {
  public:
   /// `strict_doctype` is the run's strict-doctype flag (no target
-  /// attribute anywhere while it is set).
-  explicit PageWriter(const COptions& options, bool strict_doctype = false);
-  /// The writer of a generation run: its option set and strict-doctype flag.
+  /// attribute anywhere while it is set); `clock` tells the revision date
+  /// and must outlive the writer.
+  PageWriter(const COptions& options, const platform::Clock& clock,
+             bool strict_doctype = false);
+  /// The writer of a generation run: its option set, clock and
+  /// strict-doctype flag.
   explicit PageWriter(const RunContext& ctx);
 
   /// Month and day names for the revision date (default: DateNames::User()).
@@ -69,7 +73,7 @@ class PageWriter {
 
   /// Fills the per-run fields: relative prefix (for `media_pages`), fixed
   /// strings, dividers (reading divider image sizes), list page file names,
-  /// the revision date (from platform::AppClock()) and headers and footers.
+  /// the revision date (from the clock) and headers and footers.
   void Prepare(bool media_pages);
   /// "%file%" becomes the part of `full_path` after its last backslash or
   /// slash.
@@ -167,6 +171,7 @@ class PageWriter {
   const std::string& FooterOf(int kind) const;
 
   const COptions& options_;
+  const platform::Clock& clock_;
   bool strict_ = false;
   const DateNames* date_names_ = nullptr;
   std::string head_;

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "gedcom/charset.h"
 #include "model/run_context.h"
 #include "options/options.h"
 #include "site/frame/dividers.h"
 #include "site/frame/page_file.h"
 #include "site/frame/style_rules.h"
+#include "text/charset.h"
 #include "text/paths.h"
 #include "text/string_ops.h"
 
@@ -217,8 +217,8 @@ std::string StyleSheetPath(const COptions& options) {
 }
 
 bool WriteStyleSheet(RunContext& ctx, bool /*bibliographyOnly*/) {
-  return WritePageFile(StyleSheetPath(ctx.options), BuildStyleSheet(ctx.options),
-                       FileGroup::kOther, ctx.statistics);
+  return WritePageFile(ctx.env, ctx.statistics, StyleSheetPath(ctx.options),
+                       BuildStyleSheet(ctx.options), FileGroup::kOther);
 }
 
 }  // namespace vellix::site

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "logs/run_statistics.h"
+#include "run/run_statistics.h"
 
 namespace vellix {
 class COptions;

@@ -126,7 +126,7 @@ class IndexPagesWriter {
     page_ += writer_.div_close();
     writer_.WriteBottomLinks(&page_, "", strip_, bar_, true);
     writer_.EndPage(&page_, kPageIndex, false);
-    if (!WritePageFile(path_, page_, FileGroup::kIndex, ctx_.statistics)) {
+    if (!WritePageFile(ctx_.env, ctx_.statistics, path_, page_, FileGroup::kIndex)) {
       all_written_ = false;
     }
     page_.clear();

@@ -1,6 +1,6 @@
 #include "site/index/index_text.h"
 
-#include "gedcom/charset.h"
+#include "text/charset.h"
 #include "text/html_escape.h"
 
 namespace vellix::site {

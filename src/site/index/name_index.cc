@@ -4,14 +4,14 @@
 #include <cstdint>
 #include <numeric>
 
-#include "logs/run_log_entries.h"
+#include "run/run_log_entries.h"
 #include "model/privacy.h"
-#include "model/record_store.h"
+#include "gedcom/record_store.h"
 #include "options/options.h"
 #include "site/index/index_text.h"
 #include "site/index/lifespan.h"
 #include "site/index/pagination.h"
-#include "text/options_bridge.h"
+#include "options/options_bridge.h"
 #include "text/paths.h"
 
 namespace vellix::site {
@@ -217,7 +217,7 @@ void NameIndex::Paginate() {
 }
 
 void RecordLogEntries(const NameIndex& index, RunLogEntries* log) {
-  const text::PageNameSettings names = text::PageNameSettingsFromOptions(index.options());
+  const text::PageNameSettings names = PageNameSettingsFromOptions(index.options());
   for (const IndexEntry& entry : index.entries()) {
     IndividualLogEntry& row = log->Individual(entry.reference);
     // A run that writes no family pages (index pages only) still lists the

@@ -192,7 +192,7 @@ bool WriteSurnamePages(RunContext& ctx, const NameIndex& index, PageWriter& writ
     writer.WriteBottomLinks(&page, tabs, "", bar, true);
     if (first) page += PageWriter::GeneratedByLine();
     writer.EndPage(&page, kPageSurname, false);
-    if (WritePageFile(path, page, FileGroup::kSurname, ctx.statistics)) {
+    if (WritePageFile(ctx.env, ctx.statistics, path, page, FileGroup::kSurname)) {
       any = true;
     } else {
       every = false;

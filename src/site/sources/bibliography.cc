@@ -4,8 +4,8 @@
 #include <cctype>
 
 #include "gedcom/gedcom_reader.h"
+#include "gedcom/record_store.h"
 #include "model/dialects.h"
-#include "model/record_store.h"
 #include "model/run_context.h"
 #include "options/options.h"
 #include "site/sources/entry_parts.h"
@@ -88,7 +88,7 @@ void Bibliography::FillEntry(BibliographyEntry* entry, const GedcomRecord& recor
 
 bool Bibliography::Build(RunContext& ctx) {
   Reset();
-  per_citation_ = CurrentDialect().code == 1;
+  per_citation_ = ctx.dialects.current().code == 1;
   for (const RecordRef& ref : RecordsInFileOrder(ctx.store, RecordKind::kSource)) {
     auto entry = std::make_unique<BibliographyEntry>();
     entry->xref = ref.key;

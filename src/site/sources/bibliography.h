@@ -13,6 +13,7 @@
 
 #include "site/frame/page_writer.h"
 #include "site/sources/source_details.h"
+#include "text/dialect_markers.h"
 
 namespace vellix {
 class COptions;
@@ -208,6 +209,7 @@ class Bibliography {
   bool citations_numbered_ = false;
   bool per_citation_ = false;
   bool strict_ = false;  // the run's strict-doctype flag, for text links
+  const text::DialectMarkers* markers_ = nullptr;  // the run's dialect markers
   size_t cursor_ = 0;
   std::unique_ptr<PageWriter> writer_;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "gedcom/gedcom_reader.h"
+#include "model/dialects.h"
 #include "model/run_context.h"
 #include "options/options.h"
 #include "site/sources/bibliography.h"
@@ -92,7 +93,7 @@ std::string Bibliography::EntryHtml(const BibliographyEntry& entry,
                                     int32_t citation_index,
                                     const RepositoryIndex* repositories) const {
   const COptions& o = options_;
-  const text::TextConverter converter = EntryConverter(o, strict_);
+  const text::TextConverter converter = EntryConverter(o, strict_, markers_);
   std::string html = "<div class=\"vx-bibent\"><a name=\"" +
                      text::EscapeUrlPath(AnchorOf(entry.xref, citation_index)) +
                      "\"></a><div class=\"vx-bibnbr\">" + EntryNumberText(number) +
@@ -174,6 +175,7 @@ void Bibliography::WritePages(RunContext& ctx, const RepositoryIndex* repositori
   if (ctx.progress.IsCancelled()) return;
 
   strict_ = ctx.flags.strictConformance;
+  markers_ = &ctx.dialects.current().markers;
   // A file without sources still gets its first, empty page: every page of
   // the site links to it.
   const int32_t pages = std::max<int32_t>(1, PageOf(static_cast<int32_t>(items.size())));

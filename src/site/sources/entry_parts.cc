@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "gedcom/gedcom_reader.h"
+#include "gedcom/record_store.h"
 #include "model/dialects.h"
-#include "model/record_store.h"
 #include "model/run_context.h"
-#include "text/options_bridge.h"
+#include "options/options_bridge.h"
 
 namespace vellix::site {
 namespace {
@@ -37,9 +37,10 @@ bool FoldedLess(std::string_view a, std::string_view b) {
                                       });
 }
 
-text::TextConverter EntryConverter(const COptions& options, bool strict_doctype) {
-  text::TextConverter converter(text::TextSettingsFromOptions(options, strict_doctype));
-  converter.SetDialect(&CurrentDialect().markers);
+text::TextConverter EntryConverter(const COptions& options, bool strict_doctype,
+                                   const text::DialectMarkers* markers) {
+  text::TextConverter converter(TextSettingsFromOptions(options, strict_doctype));
+  converter.SetDialect(markers);
   return converter;
 }
 

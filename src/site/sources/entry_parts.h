@@ -35,7 +35,8 @@ bool FoldedLess(std::string_view a, std::string_view b);
 
 /// The converter entries are written with: link settings of `options`, the
 /// strict-doctype flag, the selected dialect's markers.
-text::TextConverter EntryConverter(const COptions& options, bool strict_doctype);
+text::TextConverter EntryConverter(const COptions& options, bool strict_doctype,
+                                   const text::DialectMarkers* markers);
 
 /// `label` + ": ", or "" when the label is empty.
 std::string LabelPrefix(std::string_view label);

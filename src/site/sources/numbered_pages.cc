@@ -94,7 +94,7 @@ void NumberedPageSet::Close(std::string_view content_end, std::string_view bar) 
   page_ += content_end;
   writer_.WriteBottomLinks(&page_, {}, strip_, bar, true);
   writer_.EndPage(&page_, kind_, false);
-  WritePageFile(path_, page_, group_, ctx_.statistics);
+  WritePageFile(ctx_.env, ctx_.statistics, path_, page_, group_);
   page_.clear();
   open_page_ = 0;
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "logs/run_statistics.h"
+#include "run/run_statistics.h"
 #include "site/frame/page_writer.h"
 
 namespace vellix {

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "gedcom/gedcom_reader.h"
+#include "gedcom/record_store.h"
 #include "model/dialects.h"
-#include "model/record_store.h"
 #include "model/run_context.h"
 #include "options/options.h"
 #include "site/sources/entry_parts.h"
@@ -82,7 +82,7 @@ std::string RepositoryIndex::ReferenceLink(std::string_view xref) const {
 
 std::string RepositoryIndex::EntryHtml(const RepositoryEntry& entry,
                                        const RepositoryDetails& d) const {
-  const text::TextConverter converter = EntryConverter(options_, strict_);
+  const text::TextConverter converter = EntryConverter(options_, strict_, markers_);
   const COptions& o = options_;
   std::string html =
       "<div class=\"vx-repent\"><a name=\"" + text::EscapeUrlPath(entry.xref) +
@@ -144,6 +144,7 @@ void RepositoryIndex::WritePages(RunContext& ctx) {
       std::max<int32_t>(1, PageOf(static_cast<int32_t>(entries_.size())));
   ctx.progress.SetPhase("Generating repository web pages...", 0, pages, false);
   strict_ = ctx.flags.strictConformance;
+  markers_ = &ctx.dialects.current().markers;
   PageWriter writer(ctx);
   writer.Prepare(false);
   const bool short_bar = ctx.mode == 6;

@@ -11,6 +11,7 @@
 
 #include "site/frame/page_writer.h"
 #include "site/sources/source_details.h"
+#include "text/dialect_markers.h"
 
 namespace vellix {
 class COptions;
@@ -85,6 +86,7 @@ class RepositoryIndex {
   std::unordered_map<std::string, RepositoryEntry*> by_xref_;  // upper-cased xref
   size_t cursor_ = 0;
   bool strict_ = false;  // the run's strict-doctype flag, for text links
+  const text::DialectMarkers* markers_ = nullptr;  // the run's dialect markers
 };
 
 }  // namespace vellix::site

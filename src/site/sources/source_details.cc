@@ -1,7 +1,7 @@
 #include "site/sources/source_details.h"
 
 #include "gedcom/gedcom_record.h"
-#include "text/continuation_lines.h"
+#include "gedcom/continuation_lines.h"
 
 namespace vellix::site {
 std::string JoinedValue(const GedcomNode& node) {
@@ -62,10 +62,10 @@ std::vector<std::string> NoteLines(const GedcomNode& note, const NoteLookup& not
   std::vector<std::string> lines;
   if (!note.pointer.empty()) {
     const GedcomRecord* record = notes ? notes(note.pointer) : nullptr;
-    if (record != nullptr) text::SplitContinuationLines(*record, &lines);
+    if (record != nullptr) SplitContinuationLines(*record, &lines);
     return lines;
   }
-  text::SplitContinuationLines(note, &lines);
+  SplitContinuationLines(note, &lines);
   return lines;
 }
 
@@ -74,7 +74,7 @@ SourceDetails ReadSourceDetails(const GedcomRecord& record, const NoteLookup& no
   for (const GedcomNode& line : record.children) {
     switch (line.tagCode) {
       case kTagText:
-        text::SplitContinuationLines(line, &details.textLines);
+        SplitContinuationLines(line, &details.textLines);
         break;
       case kTagNote:
         AppendLines(NoteLines(line, notes), &details.commentLines);

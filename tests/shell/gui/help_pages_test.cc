@@ -25,7 +25,7 @@ class HelpPagesTest : public QObject {
   }
   void EveryTopicHasAValidPage() {
     QFETCH(QString, topic);
-    const std::string path = HelpPagePath(topic.toStdString());
+    const std::string path = HelpPagePath(topic.toStdString(), std::string());
     QVERIFY2(!path.empty(), "no page");
     const std::vector<std::string> errors = vellix::testing::ValidateHtmlFile(path);
     QStringList lines;
@@ -35,7 +35,7 @@ class HelpPagesTest : public QObject {
 
   void LinksBetweenThePagesResolve() {
     const std::string folder =
-        QFileInfo(QString::fromStdString(HelpPagePath(topic::kMain)))
+        QFileInfo(QString::fromStdString(HelpPagePath(topic::kMain, std::string())))
             .absolutePath()
             .toStdString();
     const vellix::testing::SiteReport report = vellix::testing::CheckSiteLinks(folder);

@@ -80,7 +80,8 @@ class LayoutTest : public QObject {
     }
     COptions options;
     options.m_strDestFolder = "\\home\\ann\\site\\";
-    SheetContext context{options, desktop, settings, history};
+    SheetContext context{options, desktop,       settings, history,
+                         nullptr, std::string(), nullptr};
     CSheet sheet(context);
     const QSize hint = sheet.sizeHint();
     QVERIFY2(

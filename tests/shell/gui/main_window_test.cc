@@ -1,5 +1,5 @@
-// The main window: its commands, texts, the busy rule and generation runs
-// that complete or are stopped.
+// The main window: its commands, texts and the busy rule, and generation
+// runs on their own thread that complete, are stopped or ask a question.
 #include "shell/gui/main_window.h"
 
 #include <QAction>
@@ -7,16 +7,16 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QtTest>
 
 #include "logs/log_page.h"
+#include "options/current_option_set.h"
 #include "platform/app_paths.h"
+#include "platform/file_system.h"
 #include "platform/history_lists.h"
-#include "platform/prompter.h"
 #include "platform/settings_store.h"
 #include "shell/gui/about_box.h"
 #include "shell/gui/maintenance_dialog.h"
@@ -37,29 +37,43 @@ using testing::WhenModalOpens;
 
 const QString kExample = QString(VELLIX_SOURCE_DIR) + "/examples/kowalski-moreau.ged";
 
-// The window with a fake desktop that also answers the engine.
+// The window over an application folder and settings of the test's own,
+// with a fake desktop that also answers the engine.
 struct WindowFixture {
   WindowFixture()
       : prompter(desktop),
-        use(&prompter),
-        settings(platform::SettingsStore::Application()),
+        settings(home.filePath("settings.ini").toStdString()),
         history(settings),
-        services{desktop, settings, history},
-        window(services) {}
+        option_set(prompter, settings, app_folder()),
+        services{desktop, settings, history, option_set, app_folder()},
+        window(services) {
+    desktop.Clear();  // the new option set's "created" message
+  }
+
+  std::string app_folder() const { return home.path().toStdString() + "/"; }
+  std::string summary() const {
+    return app_folder() + std::string(LogPageFileName(LogPageKind::kSummary));
+  }
+  /// Names the example GEDCOM file and `dest` in the option set.
+  void UseExample(const QString& dest) {
+    COptions& options = option_set.options();
+    options.m_strGedcomFile = platform::StoredPath(kExample.toStdString());
+    options.m_strDestFolder = platform::StoredPath(dest.toStdString() + "/");
+  }
+  /// Lets the window's event loop run until the run has ended.
+  bool WaitForRun() {
+    return QTest::qWaitFor([this] { return !window.busy(); }, 60000);
+  }
 
   FakeDesktop desktop;
   WindowPrompter prompter;
-  platform::ScopedPrompter use;
-  platform::SettingsStore& settings;
+  QTemporaryDir home;
+  platform::SettingsStore settings;
   platform::HistoryLists history;
+  CurrentOptionSet option_set;
   AppServices services;
   MainWindow window;
 };
-
-std::string SummaryPath() {
-  return platform::ApplicationFolder() +
-         std::string(LogPageFileName(LogPageKind::kSummary));
-}
 
 }  // namespace
 
@@ -67,13 +81,6 @@ class MainWindowTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
-  void init() {
-    QFile::remove(QString::fromStdString(SummaryPath()));
-    COptions& options = *GetCurrentOptions();
-    options.m_strGedcomFile.clear();
-    options.m_strDestFolder.clear();
-  }
-
   void TheGenerateMenuOffersTheSevenModes() {
     WindowFixture fixture;
     QStringList texts;
@@ -103,17 +110,17 @@ class MainWindowTest : public QObject {
              QStringList{"There are no results to view!\n\nClick \"Generate\" before "
                          "selecting \"View.\""});
     QCOMPARE(fixture.desktop.messages()[0].icon, BoxIcon::kStop);
-    QVERIFY(platform::WriteWholeFile(SummaryPath(), "<html></html>"));
+    QVERIFY(platform::WriteWholeFile(fixture.summary(), "<html></html>"));
     fixture.window.View();
     QCOMPARE(fixture.desktop.opened().size(), size_t(1));
     QCOMPARE(fixture.desktop.opened()[0].toLocalFile(),
-             QString::fromStdString(SummaryPath()));
+             QString::fromStdString(fixture.summary()));
     // No browser: the document message names the file.
     fixture.desktop.set_open_url_result(false);
     fixture.window.View();
     QCOMPARE(
         fixture.desktop.Texts().last(),
-        QString::fromStdString(SummaryPath()) +
+        QString::fromStdString(fixture.summary()) +
             "\n\nThis file either does not exist, it is not accessible, or there is no "
             "Internet browser associated with files of this type.");
   }
@@ -135,35 +142,42 @@ class MainWindowTest : public QObject {
     WindowFixture fixture;
     const QString before = fixture.window.status_text();
     fixture.window.Generate(GenerateMode::kAll);
+    QVERIFY(fixture.WaitForRun());
     QCOMPARE(fixture.desktop.Texts(),
              QStringList{"You have not specified a GEDCOM Input File.\n\nPlease click "
                          "\"Options\" and specify a file."});
+    // Shown on the window's thread, although the run asked from its own.
+    QVERIFY(fixture.desktop.messages()[0].on_window_thread);
     QCOMPARE(fixture.window.status_text(), before);
-    QVERIFY(!fixture.window.busy());
   }
 
-  void ARunCompletesAndShowsItsProgress() {
+  void ARunWorksOnItsOwnThreadAndShowsItsProgress() {
     QTemporaryDir dir;
     const QString dest = dir.filePath(QString(120, 'd'));
     QVERIFY(QDir().mkpath(dest));
-    COptions& options = *GetCurrentOptions();
-    options.m_strGedcomFile = platform::StoredPath(kExample.toStdString());
-    options.m_strDestFolder = platform::StoredPath(dest.toStdString() + "/");
     WindowFixture fixture;
+    fixture.UseExample(dest);
     QString title;
     QString shown_dest;
     QString tip;
     QString status_during;
     bool commands_enabled = true;
+    bool window_thread = false;
     fixture.window.set_on_run_started([&](RunProgressView* view) {
       title = view->windowTitle();
       shown_dest = view->dest_label()->text();
       tip = view->dest_label()->toolTip();
       status_during = fixture.window.status_text();
       commands_enabled = fixture.window.options_button()->isEnabled();
+      window_thread = QThread::currentThread() == qApp->thread();
     });
     fixture.window.generate_menu()->actions()[int(GenerateMode::kSample)]->trigger();
+    // Generate has returned to the window's event loop; the run goes on.
+    QVERIFY(fixture.window.busy());
+    QVERIFY(fixture.window.progress() != nullptr);
+    QVERIFY(fixture.WaitForRun());
     QCOMPARE(fixture.window.last_mode(), GenerateMode::kSample);
+    QVERIFY(window_thread);
     QCOMPARE(title, QString("Generating Sample Web Pages Only"));
     QCOMPARE(tip, dest + "/");
     QVERIFY(shown_dest.contains(QChar(0x2026)));  // shortened with an ellipsis
@@ -173,39 +187,68 @@ class MainWindowTest : public QObject {
     QCOMPARE(
         fixture.window.status_text(),
         QString("Web page generation complete.\nClick \"View\" to see your results."));
-    QVERIFY(QFileInfo::exists(QString::fromStdString(SummaryPath())));
+    QVERIFY(QFileInfo::exists(QString::fromStdString(fixture.summary())));
     QVERIFY(!QDir(dest).entryList({"*.html"}).isEmpty());
     QVERIFY(fixture.window.options_button()->isEnabled());
+    QVERIFY(fixture.window.progress() == nullptr);
 
     // Generate repeats the mode used last; mode 3 has no closing text.
+    title.clear();
     fixture.window.generate_button()->click();
+    QVERIFY(fixture.WaitForRun());
     QCOMPARE(title, QString("Generating Sample Web Pages Only"));
     fixture.window.Generate(GenerateMode::kFamilies);
+    QVERIFY(fixture.WaitForRun());
     QCOMPARE(fixture.window.status_text(), QString("Web page generation complete.\n"));
     QVERIFY(fixture.desktop.messages().empty());
   }
 
   void StopEndsTheRun() {
     QTemporaryDir dir;
-    COptions& options = *GetCurrentOptions();
-    options.m_strGedcomFile = platform::StoredPath(kExample.toStdString());
-    options.m_strDestFolder = platform::StoredPath(dir.path().toStdString() + "/");
     WindowFixture fixture;
+    fixture.UseExample(dir.path());
     fixture.window.set_on_run_started(
         [](RunProgressView* view) { view->stop_button()->click(); });
     fixture.window.Generate(GenerateMode::kAll);
+    QVERIFY(fixture.WaitForRun());
     QCOMPARE(fixture.window.status_text(), QString("\nWeb page generation CANCELED."));
-    QVERIFY(!fixture.window.busy());
     // The stopped run still wrote its log.
-    QVERIFY(QFileInfo::exists(QString::fromStdString(SummaryPath())));
+    QVERIFY(QFileInfo::exists(QString::fromStdString(fixture.summary())));
+  }
+
+  void TheRunWaitsForTheAnswerToItsQuestion_data() {
+    QTest::addColumn<bool>("go_on");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("No") << false << "\nWeb page generation CANCELED.";
+    QTest::newRow("Yes")
+        << true << "Web page generation complete.\nClick \"View\" to see your results.";
+  }
+  void TheRunWaitsForTheAnswerToItsQuestion() {
+    QFETCH(bool, go_on);
+    QFETCH(QString, status);
+    QTemporaryDir dir;
+    WindowFixture fixture;
+    fixture.UseExample(dir.path());
+    // A nearly full destination volume makes the run ask whether to go on.
+    fixture.window.generator().env().disk_guard().set_query(
+        [](const std::string&) { return std::optional<uint64_t>(1024); });
+    fixture.desktop.QueueAnswers({go_on});
+    fixture.window.Generate(GenerateMode::kAll);
+    QVERIFY(fixture.WaitForRun());
+    QCOMPARE(fixture.desktop.messages().size(), size_t(1));
+    const FakeDesktop::Message& question = fixture.desktop.messages()[0];
+    QVERIFY(question.question);
+    QVERIFY(question.on_window_thread);
+    QCOMPARE(question.icon, BoxIcon::kStop);
+    QVERIFY(question.text.startsWith("Insufficient disk space on drive " + dir.path()));
+    QVERIFY(question.text.endsWith("\n\nDo you want to continue?"));
+    QCOMPARE(fixture.window.status_text(), status);
   }
 
   void EveryCommandIsIgnoredWhileARunIsInProgress() {
     QTemporaryDir dir;
-    COptions& options = *GetCurrentOptions();
-    options.m_strGedcomFile = platform::StoredPath(kExample.toStdString());
-    options.m_strDestFolder = platform::StoredPath(dir.path().toStdString() + "/");
     WindowFixture fixture;
+    fixture.UseExample(dir.path());
     QPointer<QWidget> opened;
     int runs = 0;
     fixture.window.set_on_run_started([&](RunProgressView*) {
@@ -224,15 +267,48 @@ class MainWindowTest : public QObject {
       fixture.window.Maintain();
       fixture.window.CheckForUpdates();
       fixture.window.About();
-      QVERIFY(fixture.window.busy());
     });
     fixture.window.Generate(GenerateMode::kAll);
+    QVERIFY(fixture.window.busy());
+    fixture.window.View();
+    fixture.window.generate_button()->click();
+    QVERIFY(fixture.WaitForRun());
     QTest::qWait(350);
     QCOMPARE(runs, 1);
     QCOMPARE(fixture.window.last_mode(), GenerateMode::kAll);
     QVERIFY(fixture.desktop.opened().empty());
     QVERIFY(fixture.desktop.messages().empty());
     QVERIFY(opened.isNull());
+  }
+
+  void ClosingDuringARunStopsItAndClosesWhenItHasEnded() {
+    QTemporaryDir dir;
+    WindowFixture fixture;
+    fixture.UseExample(dir.path());
+    fixture.window.show();
+    bool closed_at_once = true;
+    fixture.window.set_on_run_started([&](RunProgressView*) {
+      fixture.window.close();
+      closed_at_once = !fixture.window.isVisible();
+    });
+    fixture.window.Generate(GenerateMode::kAll);
+    QVERIFY(fixture.WaitForRun());
+    QVERIFY(!closed_at_once);
+    QCOMPARE(fixture.window.status_text(), QString("\nWeb page generation CANCELED."));
+    QVERIFY(!fixture.window.isVisible());
+  }
+
+  void AWindowGoingAwayStopsItsRunFirst() {
+    QTemporaryDir dir;
+    auto fixture = std::make_unique<WindowFixture>();
+    fixture->UseExample(dir.path());
+    int started = 0;
+    fixture->window.set_on_run_started([&](RunProgressView*) { ++started; });
+    fixture->window.Generate(GenerateMode::kAll);
+    // The run waits for the window's thread to show its title; the window
+    // lets it, stops it and waits for it before it goes.
+    fixture.reset();
+    QCOMPARE(started, 1);
   }
 
   void OptionsOkSavesAndRefreshesStatusAndTitle() {
@@ -252,18 +328,18 @@ class MainWindowTest : public QObject {
              QString("\nClick \"Generate\" to create web pages."));
     QCOMPARE(fixture.window.windowTitle(), QString("VELLIX 1.8.1 - Moreau.ged"));
     COptions saved;
-    QVERIFY(saved.LoadOptions());
+    QVERIFY(saved.LoadOptions(fixture.option_set.file()));
     QCOMPARE(saved.m_strGedcomFile, std::string("\\trees\\Moreau.ged"));
   }
 
   void MaintenanceShortensListsClearsThemAndKeepsSortOrders() {
     WindowFixture fixture;
     platform::HistoryLists& history = fixture.history;
-    history.SetMaximum(9);
     for (int i = 9; i >= 1; --i)
       history.Remember(platform::HistoryList::kIn, std::to_string(i));
     {
-      MaintenanceDialog dialog(fixture.desktop, fixture.settings, history);
+      MaintenanceDialog dialog(fixture.desktop, fixture.settings, history,
+                               fixture.app_folder());
       QCOMPARE(dialog.windowTitle(), QString("VELLIX Maintenance"));
       QCOMPARE(dialog.maximum()->value(), 9);
       dialog.maximum()->setValue(3);
@@ -280,7 +356,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(fixture.settings.GetInt("Options", "SortLogInd", -1), 1);
     QCOMPARE(fixture.settings.GetInt("Options", "SortLogFam", -1), 2);
     {
-      MaintenanceDialog dialog(fixture.desktop, fixture.settings, history);
+      MaintenanceDialog dialog(fixture.desktop, fixture.settings, history,
+                               fixture.app_folder());
       QVERIFY(dialog.individuals_sort()->button(1)->isChecked());
       fixture.desktop.QueueAnswers({true});
       dialog.clear_button()->click();
@@ -291,7 +368,6 @@ class MainWindowTest : public QObject {
         fixture.desktop.Texts().last(),
         QString("This action will delete all entries in all history lists.\nIt will not "
                 "delete the actual files or folders.\n\nClear all history list items?"));
-    history.SetMaximum(9);
   }
 };
 

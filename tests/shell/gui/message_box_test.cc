@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
+#include <atomic>
+#include <thread>
 
 #include "platform/prompter.h"
 #include "shell/gui/desktop.h"
@@ -63,18 +65,37 @@ class MessageBoxTest : public QObject {
     QFETCH(bool, answer);
     QtDesktop desktop;
     WindowPrompter prompter(desktop);
-    platform::ScopedPrompter use(&prompter);
     Seen seen;
     Press(static_cast<QMessageBox::StandardButton>(press), &seen);
     const std::string question =
         "/data/Options.dat\n\nDo you want to save your current option settings?";
-    QCOMPARE(platform::UserPrompter().Ask(platform::MessageIcon::kQuestion, question,
-                                          default_yes),
+    QCOMPARE(prompter.Ask(platform::MessageIcon::kQuestion, question, default_yes),
              answer);
     QCOMPARE(seen.title, QString("VELLIX"));
     QCOMPARE(seen.text, QString::fromStdString(question));
     QCOMPARE(seen.icon, QMessageBox::Question);
     QCOMPARE(seen.default_button, default_yes ? QMessageBox::Yes : QMessageBox::No);
+  }
+
+  void AQuestionFromAWorkerThreadWaitsForTheAnswerOnTheWindowsThread() {
+    QtDesktop desktop;
+    WindowPrompter prompter(desktop);
+    Seen seen;
+    Press(QMessageBox::No, &seen);
+    std::atomic<int> answer{-1};
+    // The run's thread asks; the box opens on this (the window's) thread,
+    // whose event loop QTRY keeps running, and the run waits for it.
+    std::thread run([&] {
+      answer = prompter.Ask(platform::MessageIcon::kQuestion,
+                            "There is very little disk space left.", true)
+                   ? 1
+                   : 0;
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(answer != -1, 5000);
+    run.join();
+    QCOMPARE(answer.load(), 0);
+    QCOMPARE(seen.text, QString("There is very little disk space left."));
+    QCOMPARE(seen.default_button, QMessageBox::Yes);
   }
 
   void MessagesShowTheirIconAndPlainText_data() {

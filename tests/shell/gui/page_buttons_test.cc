@@ -11,7 +11,10 @@
 #include <QtTest>
 
 #include "platform/clock.h"
+#include "platform/file_access.h"
 #include "platform/progress.h"
+#include "platform/progress_view.h"
+#include "run/run_environment.h"
 #include "shell/gui/color_field.h"
 #include "shell/gui/family_ref_census.h"
 #include "shell/gui/page_attributes.h"
@@ -21,6 +24,7 @@
 #include "shell/gui/page_labels.h"
 #include "shell/gui/page_program.h"
 #include "shell/gui/select_tags_dialog.h"
+#include "shell/gui/window_prompter.h"
 #include "support/gui_test_main.h"
 #include "support/sheet_fixture.h"
 
@@ -186,10 +190,10 @@ class PageButtonsTest : public QObject {
   // ---- Attributes tab ----------------------------------------------------------
 
   void DefaultButtonsFillTheirFields() {
-    platform::FixedClock clock(1939737600LL * 1000000000);  // 2031-06-20
-    platform::SetAppClock(&clock);
+    const platform::FixedClock clock(1939737600LL * 1000000000);  // 2031-06-20
     COptions options;
     SheetFixture fixture(&options);
+    fixture.context.clock = &clock;
     auto* attributes = OpenPage<CPageAttributes>(fixture, CSheet::kAttributes);
     attributes->copyright_default()->click();
     QCOMPARE(attributes->copyright()->text(),
@@ -201,7 +205,6 @@ class PageButtonsTest : public QObject {
     attributes->font_face()->setText("Georgia,serif");
     attributes->font_default()->click();
     QCOMPARE(attributes->font_face()->text(), QString("Arial,Helvetica,sans-serif"));
-    platform::SetAppClock(nullptr);
   }
 
   void ColourButtonsOpenTheChooserWithTheCustomColours() {
@@ -482,6 +485,13 @@ class PageButtonsTest : public QObject {
         "0 TRLR\n");
     file.close();
     COptions options;
+    FakeDesktop desktop;
+    WindowPrompter prompter(desktop);
+    platform::NullProgressView view;
+    platform::SystemClock clock;
+    platform::LocalFileAccess files;
+    platform::SettingsStore settings(dir.filePath("settings.ini").toStdString());
+    RunEnvironment env(prompter, view, clock, files, settings, std::string());
     struct Case {
       int refs;
       const char* tag;
@@ -496,10 +506,11 @@ class PageButtonsTest : public QObject {
     for (const Case& c : cases) {
       RefCensus census;
       platform::NullProgress progress;
-      QVERIFY(TakeFamilyRefCensus(path.toStdString(), c.refs, c.tag, options, &progress,
-                                  &census));
+      QVERIFY(TakeFamilyRefCensus(path.toStdString(), c.refs, c.tag, options, env,
+                                  &progress, &census));
       QCOMPARE(QString::fromStdString(CensusText(census)), QString(c.line));
     }
+    QVERIFY(desktop.messages().empty());
   }
 };
 

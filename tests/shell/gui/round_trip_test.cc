@@ -6,6 +6,7 @@
 #include "model/dialects.h"
 #include "options/option_defaults.h"
 #include "options/option_keys.h"
+#include "platform/app_paths.h"
 #include "platform/history_lists.h"
 #include "shell/gui/sheet.h"
 #include "support/fake_desktop.h"
@@ -33,10 +34,12 @@ std::string DistinctValue(const Setting& setting, int serial) {
     case SettingType::kNumber: {
       const int64_t value = std::stoll(current);
       if (setting.key == "nSpecialProcessing") {
+        DialectTable dialects;
+        dialects.LoadFile(platform::FindResource("gedcom.ini", std::string()));
         int32_t ordinal = 0;
         std::string name;
         // The first dialect after the built-in one.
-        if (NextDialect(0, &ordinal, &name)) return std::to_string(ordinal);
+        if (dialects.Next(0, &ordinal, &name)) return std::to_string(ordinal);
         return current;
       }
       if (setting.max - setting.min <= 7) {
@@ -66,8 +69,6 @@ class RoundTripTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
-  void initTestCase() { LoadDialects(); }
-
   void EveryControlTakesItsSettingAndGivesItBack() {
     COptions shown;
     int serial = 0;
@@ -86,7 +87,8 @@ class RoundTripTest : public QObject {
     QTemporaryDir dir;
     platform::SettingsStore settings(dir.filePath("settings.ini").toStdString());
     platform::HistoryLists history(settings);
-    SheetContext context{shown, desktop, settings, history};
+    SheetContext context{shown,   desktop,       settings, history,
+                         nullptr, std::string(), nullptr};
     CSheet sheet(context);
     COptions stored;
     for (int page = 0; page < sheet.page_count(); ++page) {
@@ -123,7 +125,8 @@ class RoundTripTest : public QObject {
     QTemporaryDir dir;
     platform::SettingsStore settings(dir.filePath("settings.ini").toStdString());
     platform::HistoryLists history(settings);
-    SheetContext context{shown, desktop, settings, history};
+    SheetContext context{shown,   desktop,       settings, history,
+                         nullptr, std::string(), nullptr};
     CSheet sheet(context);
     for (int page = 0; page < sheet.page_count(); ++page) {
       sheet.page(page)->Initialise(shown);
@@ -141,7 +144,8 @@ class RoundTripTest : public QObject {
     QTemporaryDir dir;
     platform::SettingsStore settings(dir.filePath("settings.ini").toStdString());
     platform::HistoryLists history(settings);
-    SheetContext context{shown, desktop, settings, history};
+    SheetContext context{shown,   desktop,       settings, history,
+                         nullptr, std::string(), nullptr};
     CSheet sheet(context);
     COptions stored;
     sheet.page(CSheet::kHeaders)->Initialise(shown);

@@ -31,10 +31,6 @@ class SheetTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
-  void init() {
-    platform::HistoryLists(platform::SettingsStore::Application()).ClearAll();
-  }
-
   void TabsHaveTheirCaptionsAndToolTips() {
     COptions options;
     SheetFixture fixture(&options);
@@ -124,28 +120,25 @@ class SheetTest : public QObject {
   }
 
   void OkSavesTheOptionSetAndCancelReloadsIt() {
-    COptions& current = *GetCurrentOptions();
+    SheetFixture fixture;
+    COptions& current = fixture.option_set.options();
     current.m_strGedcomFile = "\\data\\first.ged";
-    QVERIFY(current.SaveOptions());
-    {
-      SheetFixture fixture;
-      Files(fixture.sheet())->gedcom_field()->setEditText("/data/second.ged");
-      fixture.sheet().accept();
-      FinishOptionsDialog(current, true);
-    }
+    QVERIFY(fixture.option_set.Save());
+    Files(fixture.sheet())->gedcom_field()->setEditText("/data/second.ged");
+    fixture.sheet().accept();
+    FinishOptionsDialog(fixture.option_set, true);
     COptions reread;
-    QVERIFY(reread.LoadOptions());
+    QVERIFY(reread.LoadOptions(fixture.option_set.file()));
     QCOMPARE(reread.m_strGedcomFile, std::string("\\data\\second.ged"));
-    {
-      SheetFixture fixture;
-      fixture.Open(CSheet::kAttributes);  // leaves Files: the edit reaches the object
-      Files(fixture.sheet())->gedcom_field()->setEditText("/data/third.ged");
-      fixture.sheet().tabs()->setCurrentIndex(CSheet::kFiles);
-      fixture.sheet().tabs()->setCurrentIndex(CSheet::kAttributes);
-      QCOMPARE(current.m_strGedcomFile, std::string("\\data\\third.ged"));
-      fixture.sheet().reject();
-      FinishOptionsDialog(current, false);
-    }
+
+    fixture.CloseSheet();
+    fixture.Open(CSheet::kAttributes);  // leaves Files: the edit reaches the object
+    Files(fixture.sheet())->gedcom_field()->setEditText("/data/third.ged");
+    fixture.sheet().tabs()->setCurrentIndex(CSheet::kFiles);
+    fixture.sheet().tabs()->setCurrentIndex(CSheet::kAttributes);
+    QCOMPARE(current.m_strGedcomFile, std::string("\\data\\third.ged"));
+    fixture.sheet().reject();
+    FinishOptionsDialog(fixture.option_set, false);
     QCOMPARE(current.m_strGedcomFile, std::string("\\data\\second.ged"));
   }
 
@@ -187,7 +180,7 @@ class SheetTest : public QObject {
 
   void MissingHelpPageIsReported() {
     testing::FakeDesktop desktop;
-    ShowHelp(desktop, nullptr, "no-such-topic");
+    ShowHelp(desktop, nullptr, "no-such-topic", std::string());
     QCOMPARE(
         desktop.Texts(),
         QStringList{"hlpno-such-topic.html\n\nThis file either does not exist, or it "
@@ -322,10 +315,10 @@ class SheetTest : public QObject {
       saved.m_strAuthor = "Other Author";
       QVERIFY(platform::WriteWholeFile(other.toStdString(), saved.WriteToString()));
     }
-    COptions& current = *GetCurrentOptions();
-    current.m_strAuthor = "First Author";
-    const std::string first_path = CurrentOptionsPath();
     SheetFixture fixture;
+    COptions& current = fixture.option_set.options();
+    current.m_strAuthor = "First Author";
+    const std::string first_path = fixture.option_set.path();
     fixture.Open(CSheet::kAttributes);
     auto* attributes =
         static_cast<CPageAttributes*>(fixture.sheet().page(CSheet::kAttributes));
@@ -343,7 +336,7 @@ class SheetTest : public QObject {
              (QStringList{QString::fromStdString(first_path) +
                               "\n\nDo you want to save your current option settings?",
                           "Your current settings were saved."}));
-    QCOMPARE(QString::fromStdString(CurrentOptionsPath()), other);
+    QCOMPARE(QString::fromStdString(fixture.option_set.path()), other);
     // The pages show the new set.
     QCOMPARE(Files(fixture.sheet())->gedcom_field()->currentText(),
              QString("/trees/other.ged"));
@@ -364,7 +357,7 @@ class SheetTest : public QObject {
     QVERIFY(index > 0);
     sets->setCurrentIndex(index);
     Q_EMIT sets->activated(index);
-    QCOMPARE(CurrentOptionsPath(), first_path);
+    QCOMPARE(fixture.option_set.path(), first_path);
     QCOMPARE(fixture.desktop.Texts().size(), 1);
     QCOMPARE(attributes->author()->text(), QString("Edited Author"));
   }
@@ -372,17 +365,17 @@ class SheetTest : public QObject {
   void ANewOptionSetStartsWithDefaults() {
     QTemporaryDir dir;
     const QString fresh = dir.filePath("fresh.dat");
-    GetCurrentOptions()->m_strAuthor = "Someone";
     SheetFixture fixture;
+    fixture.option_set.options().m_strAuthor = "Someone";
     fixture.desktop.QueueAnswers({false});
     fixture.desktop.QueuePaths({fresh});
     Files(fixture.sheet())->new_button()->click();
     QCOMPARE(fixture.desktop.choosers().back().title, QString("New Options Set"));
-    QCOMPARE(QString::fromStdString(CurrentOptionsPath()), fresh);
+    QCOMPARE(QString::fromStdString(fixture.option_set.path()), fresh);
     QVERIFY(QFileInfo(fresh).size() > 0);
     QVERIFY(fixture.desktop.Texts().last().startsWith(
         "Program options have been created and assigned default values."));
-    QCOMPARE(GetCurrentOptions()->m_strAuthor, std::string());
+    QCOMPARE(fixture.option_set.options().m_strAuthor, std::string());
   }
 };
 

@@ -6,11 +6,12 @@
 #include <vector>
 
 #include "gedcom/gedcom_reader.h"
-#include "logs/warning_log.h"
+#include "gedcom/record_store.h"
 #include "model/privacy.h"
-#include "model/record_store.h"
 #include "options/options.h"
+#include "run/warning_log.h"
 #include "site/family/fact_collect.h"
+#include "testing/test_environment.h"
 #include "testing/test_support.h"
 
 namespace vellix::site {
@@ -20,11 +21,7 @@ namespace {
 // the family page writer reads them.
 class FactTest : public ::testing::Test {
  protected:
-  FactTest() : reader_(store_) {
-    Warnings().Reset();
-    options_.m_bOtherFacts = true;
-  }
-  ~FactTest() override { Warnings().Reset(); }
+  FactTest() : reader_(store_, test_env_.env) { options_.m_bOtherFacts = true; }
 
   void Read(const std::string& records) {
     std::string text =
@@ -44,7 +41,8 @@ class FactTest : public ::testing::Test {
   }
 
   FactCollector Collector() {
-    FactCollector c(options_, privacy_, ReaderNoteResolver(reader_));
+    FactCollector c(options_, privacy_, ReaderNoteResolver(reader_),
+                    test_env_.env.warnings());
     c.set_record_loader([this](std::string_view key) -> const GedcomRecord* {
       GedcomRecord* loaded = nullptr;
       reader_.LoadRecord(RecordKind::kIndividual, key, false, &loaded);
@@ -64,7 +62,7 @@ class FactTest : public ::testing::Test {
     std::vector<std::string> out;
     bool heading = false;
     std::string text;
-    while (Warnings().ReadNext(&heading, &text) && out.size() < 100) {
+    while (test_env_.env.warnings().ReadNext(&heading, &text) && out.size() < 100) {
       if (!heading) out.push_back(text);
     }
     return out;
@@ -76,9 +74,9 @@ class FactTest : public ::testing::Test {
     return out;
   }
 
-  testing::ScopedHome home_;
+  testing::TestEnvironment test_env_;
+  testing::RecordingPrompter& prompter_ = test_env_.prompter;
   testing::TempDir dir_;
-  testing::RecordingPrompter prompter_;
   platform::NullProgress progress_;
   RecordStore store_;
   GedcomReader reader_;
@@ -292,7 +290,7 @@ TEST_F(FactTest, SharedFactsTakeTheFieldsAtTheEndOfTheChain) {
   EXPECT_EQ(p.born[0].place, "Leeds");
   EXPECT_EQ(p.born[0].shared_key, "I3");
   EXPECT_EQ(p.born[0].label, "Born");
-  EXPECT_EQ(Warnings().GetTotal(), 0);
+  EXPECT_EQ(test_env_.env.warnings().GetTotal(), 0);
 }
 
 TEST_F(FactTest, ASharedChainThatReachesItselfRaisesWarning21) {
@@ -442,14 +440,14 @@ TEST_F(FamilyFactTest, LivingSpouseFiltersTheMarriage) {
 }
 
 TEST_F(FactTest, MarriageSettingWarnings) {
-  CheckMarriageSettings(options_);  // defaults: nothing to say
-  EXPECT_EQ(Warnings().GetTotal(), 0);
+  CheckMarriageSettings(options_, test_env_.env.warnings());  // defaults: nothing to say
+  EXPECT_EQ(test_env_.env.warnings().GetTotal(), 0);
   options_.m_factInclude[59] = 0;
   options_.m_nAltBmdFacts = 1;
-  CheckMarriageSettings(options_);
+  CheckMarriageSettings(options_, test_env_.env.warnings());
   options_.m_factInclude[59] = 1;
   options_.m_nAltBmdFacts = 2;
-  CheckMarriageSettings(options_);
+  CheckMarriageSettings(options_, test_env_.env.warnings());
   std::vector<std::string> lines = WarningLines();
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[0],

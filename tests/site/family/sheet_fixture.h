@@ -9,27 +9,27 @@
 #include <vector>
 
 #include "gedcom/gedcom_reader.h"
-#include "logs/run_log_entries.h"
-#include "logs/warning_log.h"
-#include "model/record_store.h"
+#include "gedcom/record_store.h"
+#include "model/dialects.h"
 #include "model/run_context.h"
 #include "model/selection.h"
 #include "options/options.h"
 #include "platform/progress.h"
+#include "run/run_log_entries.h"
+#include "run/warning_log.h"
 #include "site/family/family_sheet_writer.h"
+#include "testing/test_environment.h"
 #include "testing/test_support.h"
 
 namespace vellix::site {
 
 class SheetTest : public ::testing::Test {
  protected:
-  SheetTest() : reader_(store_) {
-    Warnings().Reset();
+  SheetTest() : reader_(store_, test_env_.env) {
     options_.m_strDestFolder = dir_.path() + "site";
     options_.m_strDtdPages = COptions::GetDefaultDtd(false);
     options_.m_bMonoFont = false;
   }
-  ~SheetTest() override { Warnings().Reset(); }
 
   /// Reads `records` (between a header and a trailer) and selects the
   /// families and loners.
@@ -105,7 +105,7 @@ class SheetTest : public ::testing::Test {
     std::vector<std::string> out;
     bool heading = false;
     std::string text;
-    while (Warnings().ReadNext(&heading, &text) && out.size() < 100) {
+    while (test_env_.env.warnings().ReadNext(&heading, &text) && out.size() < 100) {
       if (!heading) out.push_back(text);
     }
     return out;
@@ -119,15 +119,17 @@ class SheetTest : public ::testing::Test {
     return n;
   }
 
-  testing::ScopedHome home_;
+  testing::TestEnvironment test_env_;
+  testing::RecordingPrompter& prompter_ = test_env_.prompter;
   testing::TempDir dir_;
-  testing::RecordingPrompter prompter_;
   platform::NullProgress progress_;
   RecordStore store_;
   GedcomReader reader_;
   COptions options_;
   RunStatistics statistics_;
-  RunContext ctx_{options_, reader_, store_, statistics_, progress_, {}, 0};
+  DialectTable dialects_;
+  RunContext ctx_{test_env_.env, options_,  reader_, store_, statistics_,
+                  progress_,     dialects_, {},      0};
   RunLogEntries log_;
   std::unique_ptr<FamilySheetWriter> writer_;
   int files_ = 0;

@@ -7,9 +7,11 @@
 
 #include <string>
 
+#include "model/dialects.h"
 #include "options/options.h"
 #include "platform/clock.h"
 #include "site/frame/page_writer.h"
+#include "testing/test_environment.h"
 
 namespace vellix::site {
 
@@ -17,14 +19,11 @@ class FrameTest : public ::testing::Test {
  protected:
   static constexpr int64_t kNoonMarch5th2024 = 1709640000LL * 1000000000LL;
 
-  FrameTest() : clock_(kNoonMarch5th2024), names_(DateNames::English()) {
-    platform::SetAppClock(&clock_);
-  }
-  ~FrameTest() override { platform::SetAppClock(nullptr); }
+  FrameTest() : clock_(kNoonMarch5th2024), names_(DateNames::English()) {}
 
   /// A writer over options_, prepared for ordinary (or media) pages.
   PageWriter Prepared(bool media = false, bool strict = false) {
-    PageWriter writer(options_, strict);
+    PageWriter writer(options_, clock_, strict);
     writer.set_date_names(&names_);
     writer.Prepare(media);
     return writer;

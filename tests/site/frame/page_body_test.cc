@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "gedcom/gedcom_reader.h"
-#include "model/record_store.h"
+#include "gedcom/record_store.h"
+#include "model/dialects.h"
 #include "model/run_context.h"
 #include "platform/progress.h"
 #include "site/frame/frame_fixture.h"
+#include "testing/test_environment.h"
 
 namespace vellix::site {
 namespace {
@@ -130,11 +132,14 @@ TEST_F(PageBodyTest, LinksWithTargetsAndTitles) {
 }
 
 TEST_F(PageBodyTest, RunWritersTakeTheRunsStrictFlag) {
+  testing::TestEnvironment test_env;
   RecordStore store;
-  GedcomReader reader(store);
+  GedcomReader reader(store, test_env.env);
   RunStatistics statistics;
   platform::NullProgress progress;
-  RunContext ctx{options_, reader, store, statistics, progress, RunFlags{}, 0};
+  DialectTable dialects;
+  RunContext ctx{test_env.env, options_, reader,     store, statistics,
+                 progress,     dialects, RunFlags{}, 0};
   ctx.flags.strictConformance = true;
   EXPECT_TRUE(PageWriter(ctx).strict_doctype());
   ctx.flags.strictConformance = false;

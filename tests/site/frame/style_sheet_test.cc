@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "gedcom/gedcom_reader.h"
-#include "logs/warning_log.h"
-#include "model/record_store.h"
+#include "gedcom/record_store.h"
+#include "model/dialects.h"
 #include "model/run_context.h"
 #include "options/options.h"
 #include "platform/progress.h"
-#include "testing/test_support.h"
+#include "run/warning_log.h"
+#include "testing/test_environment.h"
 
 namespace vellix::site {
 namespace {
@@ -215,13 +216,12 @@ TEST_F(StyleSheetTest, EveryBlockSelectorAppearsOnce) {
 class WriteStyleSheetTest : public ::testing::Test {
  protected:
   WriteStyleSheetTest()
-      : reader_(store_), ctx_{options_,  reader_,    store_, statistics_,
-                              progress_, RunFlags{}, 0} {
-    Warnings().Reset();
-  }
-  ~WriteStyleSheetTest() override { Warnings().Reset(); }
+      : reader_(store_, test_env_.env), ctx_{test_env_.env, options_,    reader_,
+                                             store_,        statistics_, progress_,
+                                             dialects_,     RunFlags{},  0} {}
 
-  testing::ScopedHome home_;
+  testing::TestEnvironment test_env_;
+  DialectTable dialects_;
   COptions options_;
   RecordStore store_;
   GedcomReader reader_;
@@ -240,7 +240,7 @@ TEST_F(WriteStyleSheetTest, WritesPrefixBaseCssAndCountsIt) {
   EXPECT_EQ(statistics_.filesWritten[static_cast<size_t>(FileGroup::kOther)], 1u);
   EXPECT_EQ(statistics_.bytesWritten[static_cast<size_t>(FileGroup::kOther)],
             written.size());
-  EXPECT_EQ(Warnings().GetTotal(), 0);
+  EXPECT_EQ(test_env_.env.warnings().GetTotal(), 0);
 }
 
 TEST_F(WriteStyleSheetTest, UnwritableDestinationIsReportedAndNotCounted) {
@@ -248,7 +248,7 @@ TEST_F(WriteStyleSheetTest, UnwritableDestinationIsReportedAndNotCounted) {
   options_.m_strDestFolder = dest.File("missing/deeper");
   EXPECT_FALSE(WriteStyleSheet(ctx_, true));
   EXPECT_EQ(statistics_.filesWritten[static_cast<size_t>(FileGroup::kOther)], 0u);
-  EXPECT_EQ(Warnings().GetTotal(), 1);
+  EXPECT_EQ(test_env_.env.warnings().GetTotal(), 1);
 }
 
 }  // namespace

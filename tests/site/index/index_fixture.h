@@ -8,15 +8,17 @@
 #include <vector>
 
 #include "gedcom/gedcom_reader.h"
+#include "gedcom/record_store.h"
+#include "model/dialects.h"
 #include "model/individuals.h"
 #include "model/privacy.h"
-#include "model/record_store.h"
 #include "model/run_context.h"
 #include "options/options.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/progress.h"
 #include "site/index/name_index.h"
+#include "testing/test_environment.h"
 #include "testing/test_support.h"
 
 namespace vellix::site {
@@ -42,17 +44,16 @@ class IndexTest : public ::testing::Test {
   static constexpr int64_t kNoonMarch5th2024 = 1709640000LL * 1000000000LL;
 
   IndexTest()
-      : clock_(kNoonMarch5th2024),
-        reader_(store_),
+      : reader_(store_, test_env_.env),
         privacy_(options_),
         index_(options_, privacy_),
-        ctx_{options_, reader_, store_, statistics_, progress_, {}, 0} {
-    platform::SetAppClock(&clock_);
+        ctx_{test_env_.env, options_,  reader_, store_, statistics_,
+             progress_,     dialects_, {},      0} {
+    clock_.Set(kNoonMarch5th2024);
     options_.m_strDestFolder = platform::StoredPath(dir_.path());
     options_.m_strRevisedFormat = "d MMMM yyyy";
     ctx_.flags.strictConformance = options_.IsStrictDtd();
   }
-  ~IndexTest() override { platform::SetAppClock(nullptr); }
 
   /// A summary of `key` named by the GEDCOM name value `name` ("Given
   /// /Surname/"), indexed under the page `home` (default "F" + key).
@@ -104,9 +105,11 @@ class IndexTest : public ::testing::Test {
     return text;
   }
 
+  testing::TestEnvironment test_env_{testing::TestClock::kFixed};
+  platform::FixedClock& clock_ = test_env_.fixed_clock;
   testing::TempDir dir_;
-  platform::FixedClock clock_;
   COptions options_;
+  DialectTable dialects_;
   RecordStore store_;
   GedcomReader reader_;
   RunStatistics statistics_;

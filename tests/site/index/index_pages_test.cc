@@ -43,7 +43,7 @@ class IndexPagesTest : public IndexTest {
   }
 
   std::string Line(const IndexEntry& entry) {
-    PageWriter writer(options_);
+    PageWriter writer(options_, clock_);
     writer.Prepare(false);
     return IndexLine(options_, writer, entry);
   }

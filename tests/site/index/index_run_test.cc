@@ -7,12 +7,12 @@
 
 #include "../../../bench/gedcom_synth.h"
 #include "index_fixture.h"
-#include "logs/run_log_entries.h"
-#include "logs/warning_log.h"
 #include "model/selection.h"
+#include "options/options_bridge.h"
+#include "run/run_log_entries.h"
+#include "run/warning_log.h"
 #include "testing/html_validator.h"
 #include "testing/site_checker.h"
-#include "text/options_bridge.h"
 
 namespace vellix::site {
 namespace {
@@ -21,9 +21,6 @@ using Texts = std::vector<std::string>;
 
 class IndexRunTest : public IndexTest {
  protected:
-  IndexRunTest() { Warnings().Reset(); }
-  ~IndexRunTest() override { Warnings().Reset(); }
-
   void Load(const std::string& path) {
     ASSERT_TRUE(reader_.Open(path));
     ASSERT_TRUE(reader_.ReadPass(true, nullptr, nullptr));
@@ -41,7 +38,7 @@ class IndexRunTest : public IndexTest {
 
   /// An empty page for every family and loner the selection gave a page.
   void WriteStubPages() {
-    const text::PageNameSettings names = text::PageNameSettingsFromOptions(options_);
+    const text::PageNameSettings names = PageNameSettingsFromOptions(options_);
     const std::string stub =
         "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\">\n<title>f</title>\n";
     for (RecordKind kind : {RecordKind::kFamily, RecordKind::kIndividual}) {

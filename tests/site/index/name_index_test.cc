@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "index_fixture.h"
-#include "logs/run_log_entries.h"
+#include "run/run_log_entries.h"
 
 namespace vellix::site {
 namespace {

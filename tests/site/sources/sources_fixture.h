@@ -9,14 +9,15 @@
 #include <string>
 
 #include "gedcom/gedcom_reader.h"
-#include "logs/run_statistics.h"
-#include "logs/warning_log.h"
+#include "gedcom/record_store.h"
 #include "model/dialects.h"
-#include "model/record_store.h"
 #include "model/run_context.h"
 #include "options/options.h"
 #include "platform/clock.h"
 #include "platform/progress.h"
+#include "run/run_statistics.h"
+#include "run/warning_log.h"
+#include "testing/test_environment.h"
 #include "testing/test_support.h"
 
 namespace vellix::site {
@@ -45,20 +46,12 @@ class SourcesTest : public ::testing::Test {
   static constexpr int64_t kNoonMarch5th2024 = 1709640000LL * 1000000000LL;
 
   SourcesTest()
-      : reader_(store_), clock_(kNoonMarch5th2024), ctx_{options_,  reader_,
-                                                         store_,    statistics_,
-                                                         progress_, RunFlags{},
-                                                         0} {
-    platform::SetAppClock(&clock_);
-    Warnings().Reset();
-    SelectDialect(0);
+      : reader_(store_, test_env_.env), ctx_{test_env_.env, options_,    reader_,
+                                             store_,        statistics_, progress_,
+                                             dialects_,     RunFlags{},  0} {
+    clock_.Set(kNoonMarch5th2024);
     options_.m_strDestFolder = site_.path();
     options_.m_strRevisedFormat = "yyyy-MM-dd";
-  }
-  ~SourcesTest() override {
-    platform::SetAppClock(nullptr);
-    Warnings().Reset();
-    SelectDialect(0);
   }
 
   /// Writes a GEDCOM file holding `records` between a header and a trailer
@@ -87,14 +80,16 @@ class SourcesTest : public ::testing::Test {
   }
   bool PageExists(const std::string& name) const;
 
+  testing::TestEnvironment test_env_{testing::TestClock::kFixed};
+  platform::FixedClock& clock_ = test_env_.fixed_clock;
   testing::TempDir input_;
   testing::TempDir site_;
   COptions options_;
+  DialectTable dialects_;
   RecordStore store_;
   GedcomReader reader_;
   RunStatistics statistics_;
   StepProgress progress_;
-  platform::FixedClock clock_;
   RunContext ctx_;
   int files_ = 0;
 };

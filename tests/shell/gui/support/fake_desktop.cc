@@ -1,13 +1,23 @@
 #include "support/fake_desktop.h"
 
+#include <QCoreApplication>
+#include <QThread>
+
 namespace vellix::gui::testing {
+namespace {
+
+bool OnWindowThread() {
+  return QThread::currentThread() == QCoreApplication::instance()->thread();
+}
+
+}  // namespace
 
 void FakeDesktop::Show(QWidget*, BoxIcon icon, const QString& text) {
-  messages_.push_back({icon, text, false});
+  messages_.push_back({icon, text, false, OnWindowThread()});
 }
 
 bool FakeDesktop::Ask(QWidget*, BoxIcon icon, const QString& text, bool default_yes) {
-  messages_.push_back({icon, text, true});
+  messages_.push_back({icon, text, true, OnWindowThread()});
   if (answers_.empty()) return default_yes;
   const bool answer = answers_.front();
   answers_.pop_front();

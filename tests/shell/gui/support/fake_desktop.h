@@ -22,6 +22,7 @@ class FakeDesktop : public Desktop {
     BoxIcon icon;
     QString text;
     bool question;
+    bool on_window_thread;  // shown on the application's (window's) thread
   };
   struct Chooser {
     QString kind;  // "open", "save", "folder" or "color"

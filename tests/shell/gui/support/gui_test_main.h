@@ -6,11 +6,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "options/options.h"
-
 /// Runs the Qt Test object `TestClass` with the offscreen platform and
 /// VELLIX_HOME pointing at a temporary folder that is removed afterwards,
-/// so the program's settings, option set and logs are the test's own.
+/// so nothing the program does can reach the user's own settings.
 #define VX_GUI_TEST_MAIN(TestClass)                       \
   int main(int argc, char** argv) {                       \
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) { \
@@ -18,12 +16,7 @@
     }                                                     \
     QTemporaryDir home;                                   \
     qputenv("VELLIX_HOME", home.path().toUtf8());         \
-    int status = 0;                                       \
-    {                                                     \
-      QApplication app(argc, argv);                       \
-      TestClass test;                                     \
-      status = QTest::qExec(&test, argc, argv);           \
-    }                                                     \
-    vellix::DestroyCurrentOptions();                      \
-    return status;                                        \
+    QApplication app(argc, argv);                         \
+    TestClass test;                                       \
+    return QTest::qExec(&test, argc, argv);               \
   }

@@ -1,15 +1,15 @@
 // What a test of the options dialog needs around it.
 #pragma once
 
-#include <QAbstractButton>
 #include <QList>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <memory>
+#include <string>
 
+#include "options/current_option_set.h"
 #include "options/options.h"
 #include "platform/history_lists.h"
-#include "platform/prompter.h"
 #include "platform/settings_store.h"
 #include "shell/gui/sheet.h"
 #include "shell/gui/window_prompter.h"
@@ -17,31 +17,39 @@
 
 namespace vellix::gui::testing {
 
-/// A fake desktop that also answers the engine's messages, the
-/// application's settings store with its history lists, and a dialog over
-/// an option set of the test's choosing (the current one by default).
+/// A fake desktop (which also answers the engine's messages), an
+/// application folder and settings.ini of the test's own, the current
+/// option set kept there, and an options dialog over that option set or
+/// over one of the test's choosing.
 class SheetFixture {
  public:
   explicit SheetFixture(COptions* options = nullptr)
-      : options_(options ? options : GetCurrentOptions()),
-        prompter_(desktop),
-        use_prompter_(&prompter_),
-        settings(platform::SettingsStore::Application()),
+      : prompter(desktop),
+        settings(home.filePath("settings.ini").toStdString()),
         history(settings),
-        context{*options_, desktop, settings, history} {}
+        option_set(prompter, settings, app_folder()),
+        context{options ? *options : option_set.options(), desktop,     settings, history,
+                options ? nullptr : &option_set,           app_folder()} {}
+
+  /// The application folder, with a trailing slash.
+  std::string app_folder() const { return home.path().toStdString() + "/"; }
 
   /// Builds the dialog (once) and returns it.
   CSheet& sheet() {
     if (!sheet_) sheet_ = std::make_unique<CSheet>(context);
     return *sheet_;
   }
+  /// Closes the dialog; the next sheet() builds a new one.
+  void CloseSheet() { sheet_.reset(); }
+
   /// Gives the option set a destination folder and opens tab `index`.
   void Open(int index) {
-    options_->m_strDestFolder = "\\tmp\\vellix-site\\";
-    sheet().page(CSheet::kFiles)->ExchangeToPage(*options_);
+    options().m_strDestFolder = "\\tmp\\vellix-site\\";
+    sheet().page(CSheet::kFiles)->ExchangeToPage(options());
     sheet().tabs()->setCurrentIndex(index);
   }
-  /// The buttons captioned `text` on a page, in the order they were made.
+
+  /// The buttons captioned `text` on a page.
   static QList<QPushButton*> Buttons(QWidget* page, const QString& text) {
     QList<QPushButton*> found;
     for (QPushButton* button : page->findChildren<QPushButton*>()) {
@@ -50,18 +58,14 @@ class SheetFixture {
     return found;
   }
 
-  COptions& options() { return *options_; }
+  COptions& options() { return context.options; }
 
   FakeDesktop desktop;
-
- private:
-  COptions* options_;
-  WindowPrompter prompter_;
-  platform::ScopedPrompter use_prompter_;
-
- public:
-  platform::SettingsStore& settings;
+  WindowPrompter prompter;
+  QTemporaryDir home;
+  platform::SettingsStore settings;
   platform::HistoryLists history;
+  CurrentOptionSet option_set;
   SheetContext context;
 
  private:

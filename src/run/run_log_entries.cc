@@ -1,4 +1,4 @@
-#include "logs/run_log_entries.h"
+#include "run/run_log_entries.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
-#include "text/options_bridge.h"
+#include "options/options_bridge.h"
 
-namespace vellix::text {
+namespace vellix {
 
-TextSettings TextSettingsFromOptions(const COptions& options, bool strict_doctype) {
-  TextSettings settings;
+text::TextSettings TextSettingsFromOptions(const COptions& options, bool strict_doctype) {
+  text::TextSettings settings;
   settings.web_links = options.m_bWebLinks;
   settings.mail_links = options.m_bMailLinks;
   settings.hide_mail = options.m_bHideMail;
@@ -13,8 +13,8 @@ TextSettings TextSettingsFromOptions(const COptions& options, bool strict_doctyp
   return settings;
 }
 
-PageNameSettings PageNameSettingsFromOptions(const COptions& options) {
+text::PageNameSettings PageNameSettingsFromOptions(const COptions& options) {
   return {options.m_strDestFolder, options.m_strFilePrefix, options.m_strFileExt};
 }
 
-}  // namespace vellix::text
+}  // namespace vellix

@@ -15,7 +15,7 @@
 #include "gedcom/tag_table.h"
 #include "text/text_tidy.h"
 
-namespace vellix::text {
+namespace vellix {
 
 template <typename Node>
 concept ContinuedLine = requires(const Node& node) {
@@ -40,7 +40,7 @@ bool JoinContinuationLines(const Node& node, std::string* destination, bool with
       *destination += child.value;
       continued = true;
     } else if (child.tagCode == kTagCont) {
-      if (with_breaks) *destination += kLineBreakPlaceholder;
+      if (with_breaks) *destination += text::kLineBreakPlaceholder;
       *destination += child.value;
       continued = true;
     }
@@ -91,4 +91,4 @@ void SplitContinuationLines(std::span<const Node> siblings, size_t index,
   }
 }
 
-}  // namespace vellix::text
+}  // namespace vellix

@@ -1,10 +1,9 @@
-#include "logs/warning_log.h"
+#include "run/warning_log.h"
 
 #include <strings.h>
 
 #include <algorithm>
 
-#include "platform/app_paths.h"
 #include "platform/prompter.h"
 #include "text/html_escape.h"
 
@@ -112,7 +111,8 @@ bool WarningLog::NoCaseLess::operator()(const std::string& a,
   return a.size() < b.size();
 }
 
-WarningLog::WarningLog() : m_strPath(platform::ApplicationFolder() + "warnings.txt") {}
+WarningLog::WarningLog(platform::Prompter& prompter, std::string path)
+    : m_strPath(std::move(path)), prompter_(prompter) {}
 
 WarningLog::~WarningLog() { CloseFile(); }
 
@@ -124,7 +124,6 @@ void WarningLog::Reset() {
   m_counts.fill(0);
   m_nReadCategory = 0;
   CloseFile();
-  m_strPath = platform::ApplicationFolder() + "warnings.txt";
   m_reportedTags.clear();
   m_reportedFiles.clear();
 }
@@ -145,9 +144,7 @@ std::string WarningLog::LinkText(std::string_view ref) const {
 
 bool WarningLog::OpenForWriting() {
   if (m_file) return true;
-  // The application folder may change between runs (tests move it), so the
-  // path is taken afresh for every new file.
-  m_strPath = platform::ApplicationFolder() + "warnings.txt";
+  if (m_strPath.empty()) return false;
   // Read and write: the same handle later serves ReadNext.
   m_file = std::fopen(m_strPath.c_str(), "w+b");
   return m_file != nullptr;
@@ -184,8 +181,9 @@ void WarningLog::WriteLine(int category, const std::string& message) {
   if (read_position >= 0) std::fseek(m_file, read_position, SEEK_SET);
 }
 
-bool WarningLog::Add(int code, std::string_view text, std::string_view ref,
+bool WarningLog::Add(WarningCode warning, std::string_view text, std::string_view ref,
                      std::string_view record_name, std::string_view extra) {
+  const int code = static_cast<int>(warning);
   if (code < 0 || code > kHighestCode) return true;
   // The lines become HTML on the summary page; the texts are GEDCOM data
   // (tags, names, file names) and must not be able to add markup to it.
@@ -201,7 +199,7 @@ bool WarningLog::Add(int code, std::string_view text, std::string_view ref,
     case 1: {
       WriteLine(0, "Insufficient disk space on drive " + t +
                        ". One or more web pages may be incomplete.");
-      return platform::UserPrompter().Ask(
+      return prompter_.Ask(
           platform::MessageIcon::kStop,
           "Insufficient disk space on drive " + std::string(text) +
               ".\n\nThe amount of free disk space available is very low.  One "
@@ -334,7 +332,7 @@ int WarningLog::NextCategory(int category) const {
 
 bool WarningLog::ReadNext(bool* new_section, std::string* text) {
   *new_section = false;
-  if (m_nNoRefFamilies > 0) Add(19);
+  if (m_nNoRefFamilies > 0) Add(WarningCode::kFamiliesWithoutReference);
   if (m_nTotal == 0) {
     CloseFile();
     return false;
@@ -398,11 +396,6 @@ bool WarningLog::FindLine(std::string* text) {
     text->assign(line, comma + 1);
     return true;
   }
-}
-
-WarningLog& Warnings() {
-  static WarningLog log;
-  return log;
 }
 
 }  // namespace vellix

@@ -1,4 +1,4 @@
-#include "gedcom/charset.h"
+#include "text/charset.h"
 
 #include <gtest/gtest.h>
 

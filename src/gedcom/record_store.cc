@@ -1,4 +1,4 @@
-#include "model/record_store.h"
+#include "gedcom/record_store.h"
 
 #include <algorithm>
 

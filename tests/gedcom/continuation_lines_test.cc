@@ -1,4 +1,4 @@
-#include "text/continuation_lines.h"
+#include "gedcom/continuation_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 
 #include "gedcom/gedcom_node.h"
 
-namespace vellix::text {
+namespace vellix {
 namespace {
 
 static_assert(ContinuedLine<GedcomNode>, "loaded GEDCOM lines can be joined");
@@ -65,4 +65,4 @@ TEST(SplitContinuationLinesTest, FollowingSiblingsUntilAnotherTag) {
 }
 
 }  // namespace
-}  // namespace vellix::text
+}  // namespace vellix

@@ -1,4 +1,4 @@
-#include "logs/warning_log.h"
+#include "run/warning_log.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,10 @@ namespace {
 
 using testing::ReadFile;
 using testing::RecordingPrompter;
-using testing::ScopedHome;
+using testing::TempDir;
+
+// The warning of number `code` (the tests walk the numbered table).
+WarningCode Code(int code) { return static_cast<WarningCode>(code); }
 
 const char kGeneral[] = "<p><b>General:</b></p>\r\n";
 const char kMissingFiles[] =
@@ -46,8 +49,9 @@ class WarningLogTest : public ::testing::Test {
     return out;
   }
 
-  ScopedHome home_;
-  WarningLog log_;
+  TempDir home_;
+  RecordingPrompter prompter_;
+  WarningLog log_{prompter_, home_.path() + "warnings.txt"};
 };
 
 TEST_F(WarningLogTest, NoWarningsReadsNothing) {
@@ -60,16 +64,16 @@ TEST_F(WarningLogTest, NoWarningsReadsNothing) {
 }
 
 TEST_F(WarningLogTest, CodesOutsideTheTableChangeNothing) {
-  EXPECT_TRUE(log_.Add(27, "x"));
-  EXPECT_TRUE(log_.Add(-1, "x"));
+  EXPECT_TRUE(log_.Add(Code(27), "x"));
+  EXPECT_TRUE(log_.Add(Code(-1), "x"));
   EXPECT_EQ(log_.GetTotal(), 0);
   EXPECT_TRUE(ReadAll().empty());
 }
 
 TEST_F(WarningLogTest, WritesOneLineWithCategoryPerWarning) {
-  log_.Add(0);
-  log_.Add(12, "_UID");
-  log_.Add(5, "GENDEX.txt");
+  log_.Add(Code(0));
+  log_.Add(Code(12), "_UID");
+  log_.Add(Code(5), "GENDEX.txt");
   EXPECT_EQ(log_.path(), home_.path() + "warnings.txt");
   EXPECT_EQ(ReadFile(log_.path()),
             "0,Web page generation was CANCELED.\n"
@@ -78,57 +82,57 @@ TEST_F(WarningLogTest, WritesOneLineWithCategoryPerWarning) {
 }
 
 TEST_F(WarningLogTest, EveryCodeReadsBackUnderItsHeadingInCategoryOrder) {
-  RecordingPrompter prompter;
+  RecordingPrompter& prompter = prompter_;
   prompter.QueueAnswers({true});
   for (int code = 0; code <= 26; ++code) {
     switch (code) {
       case 1:
-        EXPECT_TRUE(log_.Add(1, "/data"));
+        EXPECT_TRUE(log_.Add(Code(1), "/data"));
         break;
       case 5:
-        log_.Add(5, "GENDEX.txt");
+        log_.Add(Code(5), "GENDEX.txt");
         break;
       case 6:
-        log_.Add(6, "john.jpg", "I1", "John Smith");
+        log_.Add(Code(6), "john.jpg", "I1", "John Smith");
         break;
       case 7:
-        log_.Add(7, "family.jpg", "F1");
+        log_.Add(Code(7), "family.jpg", "F1");
         break;
       case 8:
-        log_.Add(8, "story.txt", "F2");
+        log_.Add(Code(8), "story.txt", "F2");
         break;
       case 9:
-        log_.Add(9, "bio.htm", "I2", "Mary Jones");
+        log_.Add(Code(9), "bio.htm", "I2", "Mary Jones");
         break;
       case 10:
-        log_.Add(10, "narr.htm", "F3");
+        log_.Add(Code(10), "narr.htm", "F3");
         break;
       case 11:
-        log_.Add(11, "_MILT", "I3", "Carl Brown");
+        log_.Add(Code(11), "_MILT", "I3", "Carl Brown");
         break;
       case 12:
-        log_.Add(12, "_UID");
+        log_.Add(Code(12), "_UID");
         break;
       case 13:
-        log_.Add(13, "_MARNM");
+        log_.Add(Code(13), "_MARNM");
         break;
       case 17:
-        log_.Add(17, "1234");
+        log_.Add(Code(17), "1234");
         break;
       case 20:
-        log_.Add(20, "F7");
+        log_.Add(Code(20), "F7");
         break;
       case 21:
-        log_.Add(21, {}, "F8");
+        log_.Add(Code(21), {}, "F8");
         break;
       case 22:
-        log_.Add(22, "scan.tif", "F9");
+        log_.Add(Code(22), "scan.tif", "F9");
         break;
       case 23:
-        log_.Add(23, "pdf.gif", {}, {}, "pdf");
+        log_.Add(Code(23), "pdf.gif", {}, {}, "pdf");
         break;
       default:
-        log_.Add(code);
+        log_.Add(Code(code));
         break;
     }
   }
@@ -201,10 +205,10 @@ TEST_F(WarningLogTest, EveryCodeReadsBackUnderItsHeadingInCategoryOrder) {
 }
 
 TEST_F(WarningLogTest, InterleavedWarningsAreGroupedInArrivalOrder) {
-  log_.Add(12, "_B");
-  log_.Add(16);
-  log_.Add(13, "_A");
-  log_.Add(0);
+  log_.Add(Code(12), "_B");
+  log_.Add(Code(16));
+  log_.Add(Code(13), "_A");
+  log_.Add(Code(0));
   EXPECT_EQ(ReadAll(), (std::vector<std::string>{
                            std::string("H:") + kGeneral,
                            "The input GEDCOM file is not a GEDCOM version 5.5 file.",
@@ -220,9 +224,9 @@ TEST_F(WarningLogTest, InterleavedWarningsAreGroupedInArrivalOrder) {
 }
 
 TEST_F(WarningLogTest, TagsAreReportedOnceWhateverTheirCase) {
-  log_.Add(12, "_Milt");
-  log_.Add(12, "_MILT");
-  log_.Add(13, "_milt");
+  log_.Add(Code(12), "_Milt");
+  log_.Add(Code(12), "_MILT");
+  log_.Add(Code(13), "_milt");
   EXPECT_EQ(log_.GetTotal(), 1);
   EXPECT_EQ(ReadAll(), (std::vector<std::string>{std::string("H:") + kTags,
                                                  "Nonstandard tag _Milt ignored."}));
@@ -230,9 +234,9 @@ TEST_F(WarningLogTest, TagsAreReportedOnceWhateverTheirCase) {
 
 TEST_F(WarningLogTest, MediaFilesAreReportedOncePerReferenceAndFile) {
   log_.SetLinkResolver(nullptr);
-  log_.Add(22, "a.jpg", "F1");
-  log_.Add(22, "A.JPG", "f1");
-  log_.Add(22, "a.jpg", "F2");
+  log_.Add(Code(22), "a.jpg", "F1");
+  log_.Add(Code(22), "A.JPG", "f1");
+  log_.Add(Code(22), "a.jpg", "F2");
   EXPECT_EQ(log_.GetTotal(), 2);
   std::vector<std::string> lines = ReadAll();
   ASSERT_EQ(lines.size(), 3u);
@@ -242,9 +246,9 @@ TEST_F(WarningLogTest, MediaFilesAreReportedOncePerReferenceAndFile) {
 }
 
 TEST_F(WarningLogTest, FamiliesWithoutReferenceAreReportedAsOneBatch) {
-  log_.Add(18);
-  log_.Add(18);
-  log_.Add(18);
+  log_.Add(Code(18));
+  log_.Add(Code(18));
+  log_.Add(Code(18));
   EXPECT_EQ(log_.GetTotal(), 1);
   EXPECT_EQ(ReadFile(log_.path()), "");
   EXPECT_EQ(ReadAll(),
@@ -256,12 +260,12 @@ TEST_F(WarningLogTest, FamiliesWithoutReferenceAreReportedAsOneBatch) {
 }
 
 TEST_F(WarningLogTest, BatchReportWithoutFamiliesWritesNothing) {
-  log_.Add(19);
+  log_.Add(Code(19));
   EXPECT_EQ(log_.GetTotal(), 0);
-  log_.Add(18);
-  log_.Add(19);
-  log_.Add(18);
-  log_.Add(19);
+  log_.Add(Code(18));
+  log_.Add(Code(19));
+  log_.Add(Code(18));
+  log_.Add(Code(19));
   EXPECT_EQ(log_.GetTotal(), 2);
   EXPECT_EQ(ReadFile(log_.path()),
             "0,A total of 1 family records contained no alternate reference tag. "
@@ -271,8 +275,8 @@ TEST_F(WarningLogTest, BatchReportWithoutFamiliesWritesNothing) {
 }
 
 TEST_F(WarningLogTest, LineFeedsInMessagesReadBackAsLineBreaks) {
-  log_.Add(5, "first\nsecond", "F1");
-  log_.Add(5, "plain");
+  log_.Add(Code(5), "first\nsecond", "F1");
+  log_.Add(Code(5), "plain");
   EXPECT_EQ(ReadAll(), (std::vector<std::string>{
                            std::string("H:") + kMissingFiles,
                            "'first<br>second' (<a href=\"site/F1.htm\">F1</a>).",
@@ -282,17 +286,17 @@ TEST_F(WarningLogTest, LineFeedsInMessagesReadBackAsLineBreaks) {
 
 TEST_F(WarningLogTest, LongMessagesAreReadWhole) {
   const std::string name(3000, 'x');
-  log_.Add(5, name);
+  log_.Add(Code(5), name);
   std::vector<std::string> lines = ReadAll();
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[1], "'" + name + "' ().");
 }
 
 TEST_F(WarningLogTest, LowDiskSpaceAsksWhetherToContinue) {
-  RecordingPrompter prompter;
+  RecordingPrompter& prompter = prompter_;
   prompter.QueueAnswers({true});
-  EXPECT_TRUE(log_.Add(1, "/srv/www"));
-  EXPECT_FALSE(log_.Add(1, "/srv/www"));  // default button: No
+  EXPECT_TRUE(log_.Add(Code(1), "/srv/www"));
+  EXPECT_FALSE(log_.Add(Code(1), "/srv/www"));  // default button: No
   ASSERT_EQ(prompter.messages().size(), 2u);
   const auto& asked = prompter.messages()[0];
   EXPECT_TRUE(asked.question);
@@ -307,24 +311,24 @@ TEST_F(WarningLogTest, LowDiskSpaceAsksWhetherToContinue) {
 }
 
 TEST_F(WarningLogTest, ResetStartsAFreshRun) {
-  log_.Add(12, "_X");
-  log_.Add(16);
+  log_.Add(Code(12), "_X");
+  log_.Add(Code(16));
   log_.Reset();
   EXPECT_EQ(log_.GetTotal(), 0);
   EXPECT_TRUE(ReadAll().empty());
-  log_.Add(12, "_x");  // reported again in the new run
+  log_.Add(Code(12), "_x");  // reported again in the new run
   EXPECT_EQ(log_.GetTotal(), 1);
   EXPECT_EQ(ReadFile(log_.path()), "8,Nonstandard tag _x ignored.\n");
   EXPECT_EQ(ReadAll().size(), 2u);
 }
 
 TEST_F(WarningLogTest, WarningAddedWhileReadingIsStillRead) {
-  log_.Add(16);
+  log_.Add(Code(16));
   bool heading;
   std::string text;
   ASSERT_TRUE(log_.ReadNext(&heading, &text));
   EXPECT_TRUE(heading);
-  log_.Add(2);
+  log_.Add(Code(2));
   EXPECT_EQ(ReadAll(), (std::vector<std::string>{
                            "The input GEDCOM file is not a GEDCOM version 5.5 file.",
                            "Marriage facts have been excluded and are therefore "
@@ -333,9 +337,9 @@ TEST_F(WarningLogTest, WarningAddedWhileReadingIsStillRead) {
 }
 
 TEST_F(WarningLogTest, EmptiedFileGivesUpEveryCategory) {
-  log_.Add(16);
-  log_.Add(6, "a.jpg", "I1", "Ann");
-  log_.Add(0);
+  log_.Add(Code(16));
+  log_.Add(Code(6), "a.jpg", "I1", "Ann");
+  log_.Add(Code(0));
   std::filesystem::resize_file(log_.path(), 0);
   EXPECT_EQ(ReadAll(), (std::vector<std::string>{
                            std::string("H:") + kGeneral,
@@ -346,9 +350,9 @@ TEST_F(WarningLogTest, EmptiedFileGivesUpEveryCategory) {
 }
 
 TEST_F(WarningLogTest, ShortenedFileKeepsWhatRemains) {
-  log_.Add(16);
-  log_.Add(0);
-  log_.Add(5, "x.txt");
+  log_.Add(Code(16));
+  log_.Add(Code(0));
+  log_.Add(Code(5), "x.txt");
   const std::string first = "0,The input GEDCOM file is not a GEDCOM version 5.5 file.\n";
   std::filesystem::resize_file(log_.path(), first.size());
   EXPECT_EQ(ReadAll(), (std::vector<std::string>{
@@ -359,8 +363,8 @@ TEST_F(WarningLogTest, ShortenedFileKeepsWhatRemains) {
 }
 
 TEST_F(WarningLogTest, DeletedFileDoesNotHangTheReader) {
-  log_.Add(16);
-  log_.Add(12, "_X");
+  log_.Add(Code(16));
+  log_.Add(Code(12), "_X");
   std::filesystem::remove(log_.path());
   std::vector<std::string> lines = ReadAll();
   EXPECT_LE(lines.size(), 4u);
@@ -371,13 +375,11 @@ TEST_F(WarningLogTest, DeletedFileDoesNotHangTheReader) {
 
 TEST_F(WarningLogTest, UncreatableFileStillCountsWarnings) {
   std::filesystem::create_directory(home_.path() + "warnings.txt");
-  log_.Add(16);
-  log_.Add(0);
+  log_.Add(Code(16));
+  log_.Add(Code(0));
   EXPECT_EQ(log_.GetTotal(), 2);
   EXPECT_TRUE(ReadAll().empty());
 }
-
-TEST(Warnings, IsOneApplicationWideLog) { EXPECT_EQ(&Warnings(), &Warnings()); }
 
 }  // namespace
 }  // namespace vellix
@@ -386,12 +388,13 @@ namespace vellix {
 namespace {
 
 TEST(WarningLogEscapingTest, GedcomTextCannotAddMarkupToTheSummary) {
-  testing::ScopedHome home;
-  WarningLog log;
+  TempDir home;
+  RecordingPrompter prompter;
+  WarningLog log(prompter, home.path() + "warnings.txt");
   log.Reset();
-  log.Add(12, "<script>alert(1)</script>");
-  log.Add(9, "bio & more.html", "I1", "Ann \"Nan\" <Smith>");
-  log.Add(21, {}, "F<1>");
+  log.Add(Code(12), "<script>alert(1)</script>");
+  log.Add(Code(9), "bio & more.html", "I1", "Ann \"Nan\" <Smith>");
+  log.Add(Code(21), {}, "F<1>");
   bool section = false;
   std::string line;
   std::vector<std::string> lines;

@@ -1,12 +1,8 @@
-#include "logs/disk_space_guard.h"
+#include "run/disk_space_guard.h"
 
 #include <utility>
 
-#include "platform/file_system.h"
-
 namespace vellix {
-
-DiskSpaceGuard::DiskSpaceGuard() : query_(&platform::FreeDiskSpace) {}
 
 DiskSpaceGuard::DiskSpaceGuard(FreeSpaceQuery query) : query_(std::move(query)) {}
 
@@ -19,11 +15,6 @@ bool DiskSpaceGuard::HasRoom(const std::string& folder) {
   if (warned_) return true;
   warned_ = true;
   return false;
-}
-
-DiskSpaceGuard& ApplicationDiskSpaceGuard() {
-  static DiskSpaceGuard guard;
-  return guard;
 }
 
 }  // namespace vellix

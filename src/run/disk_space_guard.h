@@ -22,9 +22,7 @@ class DiskSpaceGuard {
   /// Space above this many KB (1024 bytes) counts as room.
   static constexpr uint64_t kMinimumFreeKb = 500;
 
-  /// A guard that asks the file system (platform::FreeDiskSpace).
-  DiskSpaceGuard();
-  /// A guard that asks `query` instead.
+  /// A guard that asks `query` (the run environment's file access).
   explicit DiskSpaceGuard(FreeSpaceQuery query);
 
   /// Starts a new run: the next shortage is reported again.
@@ -41,8 +39,5 @@ class DiskSpaceGuard {
   FreeSpaceQuery query_;
   bool warned_ = false;
 };
-
-/// The application's guard, reset by every generation run.
-DiskSpaceGuard& ApplicationDiskSpaceGuard();
 
 }  // namespace vellix

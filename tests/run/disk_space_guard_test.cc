@@ -1,4 +1,4 @@
-#include "logs/disk_space_guard.h"
+#include "run/disk_space_guard.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_access.h"
 #include "testing/test_support.h"
 
 namespace vellix {
@@ -68,7 +69,9 @@ TEST_F(DiskSpaceGuardTest, SpaceRecoveredBeforeTheShortageKeepsTheQuestion) {
 
 TEST(DiskSpaceGuard, RealFileSystemHasRoomInATemporaryFolder) {
   testing::TempDir dir;
-  DiskSpaceGuard guard;
+  platform::LocalFileAccess files;
+  DiskSpaceGuard guard(
+      [&files](const std::string& folder) { return files.FreeDiskSpace(folder); });
   // A machine that runs the tests has more than 500 KB free in its temp folder.
   EXPECT_TRUE(guard.HasRoom(dir.path()));
   EXPECT_FALSE(guard.HasRoom(dir.path() + "no/such/folder"));

@@ -10,15 +10,18 @@
 #include <string>
 #include <string_view>
 
+#include "platform/prompter.h"
+#include "run/warning_code.h"
+
 namespace vellix {
 
 /// Collects the warnings of one generation run (codes 0 to 26) into
 /// "warnings.txt" in the application folder, with a running total and a
-/// count per category, and hands them back through ReadNext. One instance
-/// serves the whole application (Warnings()); it is reset at the start and
-/// end of every run. Codes 12/13 are reported once per tag, code 22 once per
-/// reference and file, codes 18/19 batch the families without a reference tag
-/// (the whole batch counts as one warning, however it is reported).
+/// count per category, and hands them back through ReadNext. Each run
+/// environment owns one; the run resets it at its start and end. Codes 12/13 are reported
+/// once per tag, code 22 once per reference and file, codes 18/19 batch the families
+/// without a reference tag (the whole batch counts as one warning, however it is
+/// reported).
 class WarningLog {
  public:
   /// Turns a family or individual reference into the address of its page,
@@ -26,7 +29,11 @@ class WarningLog {
   /// (page file names belong to the text subsystem).
   using LinkResolver = std::function<std::string(const std::string& ref)>;
 
-  WarningLog();
+  /// A log that keeps its lines in the file at `path` (warnings.txt in the
+  /// application folder) and asks the low-disk-space question through
+  /// `prompter`, which must outlive the log. With an empty `path` the log
+  /// only counts (for commands that read a file without generating).
+  WarningLog(platform::Prompter& prompter, std::string path);
   ~WarningLog();
   WarningLog(const WarningLog&) = delete;
   WarningLog& operator=(const WarningLog&) = delete;
@@ -42,7 +49,7 @@ class WarningLog {
   /// the record concerned) and `extra` are used as the code's line format
   /// says. Returns false only for code 1 when the user answers No to the
   /// low-disk-space question.
-  bool Add(int code, std::string_view text = {}, std::string_view ref = {},
+  bool Add(WarningCode code, std::string_view text = {}, std::string_view ref = {},
            std::string_view record_name = {}, std::string_view extra = {});
 
   /// Hands back the next heading (`new_section` true) or warning line; false
@@ -51,8 +58,7 @@ class WarningLog {
 
   int32_t GetTotal() const { return m_nTotal; }
 
-  /// Full path of warnings.txt (in the application folder as it was at the
-  /// last Reset or first warning).
+  /// Full path of warnings.txt (empty for a log that only counts).
   const std::string& path() const { return m_strPath; }
 
   const std::string& dest_folder() const { return m_strDestFolder; }
@@ -87,11 +93,9 @@ class WarningLog {
   std::set<std::string, NoCaseLess> m_reportedTags;
   std::set<std::string, NoCaseLess> m_reportedFiles;
   LinkResolver link_resolver_;
+  platform::Prompter& prompter_;
   long category_start_ = 0;  // file position where the read category began
   bool category_wrapped_ = false;
 };
-
-/// The application-wide warning log.
-WarningLog& Warnings();
 
 }  // namespace vellix

@@ -6,13 +6,13 @@
 #include "text/paths.h"
 #include "text/text_settings.h"
 
-namespace vellix::text {
+namespace vellix {
 
 /// The link and note settings of `options`; `strict_doctype` is the run's
 /// strict-doctype flag (COptions::IsStrictDtd at the start of a run).
-TextSettings TextSettingsFromOptions(const COptions& options, bool strict_doctype);
+text::TextSettings TextSettingsFromOptions(const COptions& options, bool strict_doctype);
 
 /// Destination folder, file prefix and file extension of `options`.
-PageNameSettings PageNameSettingsFromOptions(const COptions& options);
+text::PageNameSettings PageNameSettingsFromOptions(const COptions& options);
 
-}  // namespace vellix::text
+}  // namespace vellix

@@ -1,4 +1,4 @@
-#include "logs/size_format.h"
+#include "text/size_format.h"
 
 #include <gtest/gtest.h>
 

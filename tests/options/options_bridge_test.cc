@@ -1,4 +1,4 @@
-#include "text/options_bridge.h"
+#include "options/options_bridge.h"
 
 #include <gtest/gtest.h>
 

@@ -1,1 +1,0 @@
-// Placeholder object for a module folder that has no sources yet.
