@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libgd-dev zlib1g-dev libinih-dev
   opensp w3c-sgml-lib
+  man-db groff-base zsh
   qt6-base-dev libqt6svg6 fonts-dejavu-core
 )
 

@@ -1,5 +1,7 @@
 #include "engine/progress_window.h"
 
+#include <algorithm>
+
 #include "run/disk_space_guard.h"
 #include "run/warning_log.h"
 
@@ -28,6 +30,8 @@ void ProgressWindow::SetPhase(const std::string& text, int64_t low, int64_t high
   high_ = scaled_ ? high / 10 : high;
   bar_ = low_;
   calls_ = 0;
+  items_ = 0;
+  item_total_ = high - low;
   view_.ShowPhase(text, low_, high_);
   view_.ShowPosition(bar_);
 }
@@ -35,12 +39,16 @@ void ProgressWindow::SetPhase(const std::string& text, int64_t low, int64_t high
 void ProgressWindow::Step(int64_t position) {
   if (view_.PollStopRequest()) cancelled_ = true;
   ++calls_;
+  // Only a loop that steps once per item counts items; positions given
+  // outright (bytes read, page numbers) are not items.
+  items_ = position == 0 && items_ >= 0 ? items_ + 1 : -1;
   if (scaled_ && calls_ % 11 != 0) return;
   if (position == 0) {
     if (bar_ < high_) ++bar_;
   } else {
     bar_ = scaled_ ? position / 10 : position;
   }
+  if (items_ >= 0) view_.ShowItems(std::min(items_, item_total_), item_total_);
   view_.ShowPosition(bar_);
   CheckDiskSpace();
 }

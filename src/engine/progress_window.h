@@ -57,6 +57,8 @@ class ProgressWindow : public platform::Progress {
   int64_t low_ = 0;
   int64_t high_ = 0;
   int64_t calls_ = 0;
+  int64_t items_ = 0;  // items stepped in this phase; -1 when it steps by position
+  int64_t item_total_ = 0;
   std::chrono::steady_clock::time_point next_disk_check_{};
 };
 

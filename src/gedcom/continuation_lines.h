@@ -24,15 +24,22 @@ concept ContinuedLine = requires(const Node& node) {
   { node.children.size() } -> std::convertible_to<size_t>;
 };
 
-/// Appends the node's value to `destination` (emptied first when
-/// `clear_first`), then its CONC children directly and its CONT children
-/// after kLineBreakPlaceholder ("%BR%") when `with_breaks`, directly
-/// otherwise. Other children are ignored. True when any CONC or CONT child
-/// was found.
+/// How JoinContinuationLines puts a value together.
+struct JoinOptions {
+  bool with_breaks = false;  // CONT lines start after kLineBreakPlaceholder
+  bool append = false;       // add to the destination instead of replacing it
+};
+
+/// Puts the node's value into `destination` (appended with
+/// `options.append`, else replacing what was there), then its CONC children
+/// directly and its CONT children after kLineBreakPlaceholder ("%BR%") with
+/// `options.with_breaks`, directly otherwise. Other children are ignored.
+/// True when any CONC or CONT child was found.
 template <ContinuedLine Node>
-bool JoinContinuationLines(const Node& node, std::string* destination, bool with_breaks,
-                           bool clear_first) {
-  if (clear_first) destination->clear();
+bool JoinContinuationLines(const Node& node, std::string* destination,
+                           const JoinOptions& options = {}) {
+  const bool with_breaks = options.with_breaks;
+  if (!options.append) destination->clear();
   *destination += node.value;
   bool continued = false;
   for (const auto& child : node.children) {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "text/charset.h"
 #include "model/privacy.h"
 #include "options/options.h"
+#include "text/charset.h"
 #include "text/html_escape.h"
 
 namespace vellix {
@@ -133,7 +133,9 @@ void GedcomName::ParseName(const GedcomNode& name, const COptions& options) {
 
 std::string GedcomName::DisplayName(const PrivacyFilter& privacy, bool living,
                                     std::string_view aliasText, int32_t* nameBreak,
-                                    bool surnameFirst, bool escape) {
+                                    const NameForm& form) {
+  const bool surnameFirst = form.surname_first;
+  const bool escape = form.escape;
   const COptions& options = privacy.options();
   size_t break_at = 0;
   std::string result;

@@ -26,6 +26,12 @@ std::string SurnameOf(std::string_view text);
 std::string SuffixOf(std::string_view text);
 
 /// The parts of an individual's name, taken from the first NAME line of the
+/// How DisplayName writes a name.
+struct NameForm {
+  bool surname_first = false;  // "Surname Given" instead of "Given Surname"
+  bool escape = false;         // HTML text instead of plain text
+};
+
 /// record, and its last formatted display form. Texts are UTF-8.
 struct GedcomName {
   bool parsed = false;        // some part of the name was found
@@ -52,11 +58,12 @@ struct GedcomName {
   /// name-form value used when there is no nickname. `nameBreak` (when
   /// given) receives the position in the result just after the given names
   /// (0 when the given names were filtered): the caller may set the two
-  /// halves apart. With `escape` the result is HTML text and nameBreak
-  /// counts in it. The result is also kept in `display`.
+  /// halves apart. With `form.escape` the result is HTML text and nameBreak
+  /// counts in it; `form.surname_first` puts the surname first. The result
+  /// is also kept in `display`.
   std::string DisplayName(const PrivacyFilter& privacy, bool living,
                           std::string_view aliasText, int32_t* nameBreak,
-                          bool surnameFirst, bool escape);
+                          const NameForm& form);
 };
 
 }  // namespace vellix

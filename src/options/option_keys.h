@@ -16,7 +16,7 @@ enum class SettingType {
   kBool,         // "yes" / "no"
   kNumber,       // int32 or byte, within [min, max]
   kString,       // UTF-8 text
-  kColor,        // one of the 16 custom colours
+  kColor,        // one of the 16 custom colours: "#rrggbb" or a number
   kFactInclude,  // display choice of one fact kind, 0..2
   kFactLabel,    // label of one fact kind
 };
@@ -26,7 +26,7 @@ enum class SettingType {
 /// ("customColors.0", "factInclude.49", "factLabels.8").
 struct Setting {
   std::string key;
-  std::string caption;  // as the summary listing shows it; may be empty
+  std::string caption;  // as the options dialog shows it (see option_catalog.h)
   SettingType type;
   const LayoutItem* item = nullptr;  // scalar members
   int index = -1;                    // array entries
@@ -43,16 +43,13 @@ const std::vector<Setting>& AllSettings();
 const Setting* FindSetting(std::string_view key);
 
 /// The setting's value as text: switches "yes"/"no", numbers in decimal,
-/// texts as they stand, fact labels as the pages show them.
+/// custom colours as "#rrggbb", texts as they stand, fact labels as the
+/// pages show them.
 std::string SettingValue(COptions& options, const Setting& setting);
 
 /// Sets the value from `text` after checking its type and range. False, with
 /// the reason in `error`, when the text does not fit; nothing changes then.
 bool SetSettingValue(COptions& options, const Setting& setting, std::string_view text,
                      std::string* error);
-
-/// Every setting on one line: key, caption and value separated by tabs
-/// (line breaks and tabs inside values shown as \n, \r and \t).
-std::string SettingsListing(COptions& options);
 
 }  // namespace vellix::options

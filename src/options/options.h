@@ -35,8 +35,8 @@ inline constexpr const char* kDtdStrict =
 inline constexpr const char* kDtdFrameset =
     "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Frameset//EN\">";
 
-/// The option set. One object is current for the life of the program
-/// (GetCurrentOptions); the generation run and the page writers only read
+/// The option set. A program keeps its current one in a CurrentOptionSet
+/// (current_option_set.h); the generation run and the page writers only read
 /// it, the options commands edit it and save it with SaveOptions.
 ///
 /// Texts are UTF-8. Switches are bool, small enumerations uint8_t, numbers

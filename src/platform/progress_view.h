@@ -20,6 +20,9 @@ class ProgressView {
   virtual void ShowPhase(const std::string& text, int64_t low, int64_t high) = 0;
   /// Moves the bar.
   virtual void ShowPosition(int64_t position) = 0;
+  /// Items done of the phase's items, for phases that step once per item
+  /// (the bar may move in larger units). Optional to show.
+  virtual void ShowItems(int64_t /*done*/, int64_t /*total*/) {}
   /// Handles pending user input; true when the user asked to stop the run
   /// since the last call (Stop button, Ctrl-C).
   virtual bool PollStopRequest() = 0;

@@ -96,8 +96,11 @@ std::string_view TextConverter::MarkerHtml(int id) {
   return kMarkerHtml[id];
 }
 
-std::string TextConverter::ConvertText(std::string_view text, bool linkify,
-                                       bool parent_target, bool apply_markers) const {
+std::string TextConverter::ConvertText(std::string_view text,
+                                       const ConvertOptions& options) const {
+  const bool linkify = options.linkify;
+  const bool parent_target = options.parent_target;
+  const bool apply_markers = options.apply_markers;
   if (apply_markers && settings_.html_notes) return std::string(text);
 
   std::string work(text);
@@ -229,9 +232,11 @@ void TextConverter::AppendLinkedWord(std::string_view word, bool parent_target,
 }
 
 void TextConverter::AppendSentence(std::string* destination, std::string_view text,
-                                   bool linkify, bool leading_space, bool period) const {
+                                   const SentenceOptions& options) const {
   if (text.empty()) return;
-  std::string converted = ConvertText(text, linkify, false, false);
+  const bool leading_space = options.leading_space;
+  const bool period = options.period;
+  std::string converted = ConvertText(text, {.linkify = options.linkify});
   if (leading_space && !destination->empty()) *destination += ' ';
   if (period) EndSentence(&converted, false);
   *destination += converted;
@@ -239,15 +244,20 @@ void TextConverter::AppendSentence(std::string* destination, std::string_view te
 
 bool TextConverter::AppendParagraphs(const std::vector<std::string>& lines,
                                      std::string* destination, std::string_view prefix,
-                                     std::string_view suffix, bool linkify,
-                                     bool parent_target, bool inline_text) const {
+                                     std::string_view suffix,
+                                     const ParagraphOptions& options) const {
+  const bool linkify = options.linkify;
+  const bool parent_target = options.parent_target;
+  const bool inline_text = options.inline_text;
   destination->clear();
   for (size_t i = 0; i < lines.size(); ++i) {
     if (i == 0) {
       if (!inline_text) *destination += "<p>";
       *destination += prefix;
     }
-    *destination += ConvertText(lines[i], linkify, parent_target, true);
+    *destination += ConvertText(
+        lines[i],
+        {.linkify = linkify, .parent_target = parent_target, .apply_markers = true});
     if (i + 1 == lines.size()) {
       *destination += suffix;
       if (!inline_text) *destination += "</p>\r\n";

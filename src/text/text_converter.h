@@ -18,6 +18,28 @@
 
 namespace vellix::text {
 
+/// How ConvertText treats a value.
+struct ConvertOptions {
+  bool linkify = false;        // web and mail addresses become links
+  bool parent_target = false;  // those links open in the parent frame
+  bool apply_markers = false;  // note text: the dialect's markers become elements
+};
+
+/// How AppendSentence adds a value.
+struct SentenceOptions {
+  bool linkify = false;        // web and mail addresses become links
+  bool leading_space = false;  // one space before it when the text is not empty
+  bool period = false;         // ended with a period
+};
+
+/// How AppendParagraphs converts note lines.
+struct ParagraphOptions {
+  bool linkify = false;        // web and mail addresses become links
+  bool parent_target = false;  // those links open in the parent frame
+  bool inline_text = false;    // no "<p>" and "</p>" around the lines
+};
+
+/// Turns GEDCOM text values into HTML (see the file comment).
 class TextConverter {
  public:
   /// Uses the built-in dialect (no markers) until SetDialect is called.
@@ -34,9 +56,10 @@ class TextConverter {
   /// A text value as HTML. With `apply_markers` (notes) the dialect's markers
   /// become elements, and under "Allow HTML in notes" the text is returned
   /// unchanged. With `linkify` and link conversion on, addresses become
-  /// links; otherwise the text is only escaped.
-  std::string ConvertText(std::string_view text, bool linkify, bool parent_target,
-                          bool apply_markers) const;
+  /// links (opening in the parent frame with `parent_target`); otherwise
+  /// the text is only escaped.
+  std::string ConvertText(std::string_view text,
+                          const ConvertOptions& options = {}) const;
 
   /// Treats `text` as words separated by spaces and turns words holding a
   /// web address ("http:/", "https:/", "ftp:/") or a "mailto:" address into
@@ -45,12 +68,12 @@ class TextConverter {
   /// With `escape` every piece of plain text is HTML-escaped.
   std::string LinkifyText(std::string_view text, bool parent_target, bool escape) const;
 
-  /// Appends ConvertText(text, linkify, false, false) to `destination`,
+  /// Appends ConvertText(text, {.linkify = linkify}) to `destination`,
   /// ended with a period when `period`, after one space when
   /// `leading_space` and the destination is not empty. An empty text adds
   /// nothing.
-  void AppendSentence(std::string* destination, std::string_view text, bool linkify,
-                      bool leading_space, bool period) const;
+  void AppendSentence(std::string* destination, std::string_view text,
+                      const SentenceOptions& options) const;
 
   /// Replaces `destination` with the lines converted as note text (markers
   /// applied), as one paragraph: "<p>" + prefix, the lines separated by
@@ -58,8 +81,8 @@ class TextConverter {
   /// "</p>\r\n" are left out. False (and an empty destination) when there
   /// are no lines.
   bool AppendParagraphs(const std::vector<std::string>& lines, std::string* destination,
-                        std::string_view prefix, std::string_view suffix, bool linkify,
-                        bool parent_target, bool inline_text) const;
+                        std::string_view prefix, std::string_view suffix,
+                        const ParagraphOptions& options) const;
 
   /// The element a marker becomes in a page.
   static std::string_view MarkerHtml(int id);

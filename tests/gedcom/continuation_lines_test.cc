@@ -32,16 +32,17 @@ Line NoteLine() {
 
 TEST(JoinContinuationLinesTest, WithAndWithoutBreaks) {
   std::string out = "old ";
-  EXPECT_TRUE(JoinContinuationLines(NoteLine(), &out, true, false));
+  EXPECT_TRUE(
+      JoinContinuationLines(NoteLine(), &out, {.with_breaks = true, .append = true}));
   EXPECT_EQ(out, "old Born in Kraków.%BR%Moved to Łódź%BR%%BR%End");
-  EXPECT_TRUE(JoinContinuationLines(NoteLine(), &out, false, true));
+  EXPECT_TRUE(JoinContinuationLines(NoteLine(), &out));
   EXPECT_EQ(out, "Born in Kraków.Moved to ŁódźEnd");
 }
 
 TEST(JoinContinuationLinesTest, NoContinuationReportsFalse) {
   std::string out;
   Line single{kTagNote, "Just one", {Other("x")}};
-  EXPECT_FALSE(JoinContinuationLines(single, &out, true, true));
+  EXPECT_FALSE(JoinContinuationLines(single, &out, {.with_breaks = true}));
   EXPECT_EQ(out, "Just one");
 }
 

@@ -146,7 +146,7 @@ TEST_F(DialectsTest, MarkersAndTheHasMarkersFlag) {
   text::TextConverter converter;
   converter.SetDialect(&table_.current().markers);
   std::string html;
-  converter.AppendParagraphs({"a b /c"}, &html, "", "", false, false, true);
+  converter.AppendParagraphs({"a b /c"}, &html, "", "", {.inline_text = true});
   EXPECT_EQ(html, "a b<i>c");
   EXPECT_FALSE(HasMarkers(*table_.Find(0)));
 }
@@ -185,10 +185,10 @@ TEST_F(DialectsTest, TheSelectedDialectStaysAtOneAddressForTheTextConverter) {
   converter.SetDialect(&table_.current().markers);
   const std::vector<std::string> note = {"[b]x<y[/b] and [sup]2[/sup]"};
   std::string html;
-  converter.AppendParagraphs(note, &html, "", "", false, false, false);
+  converter.AppendParagraphs(note, &html, "", "", {});
   EXPECT_EQ(html, "<p>[b]x&lt;y[/b] and [sup]2[/sup]</p>\r\n");
   table_.Select(5);
-  converter.AppendParagraphs(note, &html, "", "", false, false, false);
+  converter.AppendParagraphs(note, &html, "", "", {});
   EXPECT_EQ(html, "<p><b>x&lt;y</b> and <sup>2</sup></p>\r\n");
 }
 

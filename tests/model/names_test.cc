@@ -61,10 +61,10 @@ class NameTest : public ::testing::Test {
     name_.ParseName(line, options_);
   }
   std::string Given(bool living = false, std::string_view alias = {}) {
-    return name_.DisplayName(privacy_, living, alias, &break_, false, false);
+    return name_.DisplayName(privacy_, living, alias, &break_, {});
   }
   std::string SurnameFirst(bool living = false, std::string_view alias = {}) {
-    return name_.DisplayName(privacy_, living, alias, &break_, true, false);
+    return name_.DisplayName(privacy_, living, alias, &break_, {.surname_first = true});
   }
 
   COptions options_;
@@ -197,11 +197,12 @@ TEST_F(NameTest, ExcludedLivingShowOnlyTheMarker) {
 
 TEST_F(NameTest, EscapedTextAndItsBreak) {
   Parse("Tom & Jerry /<Cat>/");
-  std::string got = name_.DisplayName(privacy_, false, {}, &break_, false, true);
+  std::string got = name_.DisplayName(privacy_, false, {}, &break_, {.escape = true});
   EXPECT_EQ(got, "Tom &amp; Jerry &lt;Cat&gt;");
   EXPECT_EQ(got.substr(0, break_), "Tom &amp; Jerry");
   options_.m_bExcludeLiving = true;
-  EXPECT_EQ(name_.DisplayName(privacy_, true, {}, nullptr, false, true), "&gt;&gt;&gt;");
+  EXPECT_EQ(name_.DisplayName(privacy_, true, {}, nullptr, {.escape = true}),
+            "&gt;&gt;&gt;");
 }
 
 TEST_F(NameTest, BreakCountsBytesOfUtf8) {

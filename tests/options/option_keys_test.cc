@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <sstream>
 
 #include "options/options.h"
 
@@ -37,7 +36,7 @@ TEST(OptionKeys, FindsByKeyOrMemberNameIgnoringCase) {
   EXPECT_EQ(FindSetting("DestFolder"), nullptr);
   EXPECT_EQ(FindSetting("factInclude.62"), nullptr);
   ASSERT_NE(FindSetting("factInclude.61"), nullptr);
-  EXPECT_EQ(FindSetting("factLabels.8")->caption, "Customized Label: Census");
+  EXPECT_EQ(FindSetting("factLabels.8")->caption, "Census (individual)");
   EXPECT_EQ(FindSetting("bWebLinks")->caption, "Convert web addresses to actual links");
   EXPECT_EQ(FindSetting("nThumbSize")->caption, "Maximum thumbnail size");
 }
@@ -49,7 +48,9 @@ TEST(OptionKeys, ValuesAreShownAsText) {
   EXPECT_EQ(SettingValue(options, *FindSetting("nIndexPerPage")), "150");
   EXPECT_EQ(SettingValue(options, *FindSetting("nNameFilter")), "0");
   EXPECT_EQ(SettingValue(options, *FindSetting("strFilePrefix")), "grp");
-  EXPECT_EQ(SettingValue(options, *FindSetting("customColors.3")), "16777215");
+  EXPECT_EQ(SettingValue(options, *FindSetting("customColors.3")), "#ffffff");
+  options.m_customColors[3] = 0x0080FF;  // red in the lowest byte
+  EXPECT_EQ(SettingValue(options, *FindSetting("customColors.3")), "#ff8000");
   EXPECT_EQ(SettingValue(options, *FindSetting("factInclude.59")), "2");
   options.m_strLblMarried = "Wed";
   EXPECT_EQ(SettingValue(options, *FindSetting("factLabels.59")), "Wed");
@@ -111,6 +112,13 @@ TEST(OptionKeys, ColoursTakeNumbersOrHtmlCodes) {
   EXPECT_EQ(options.m_customColors[2], 255u);
   EXPECT_FALSE(SetSettingValue(options, setting, "16777216", &error));
   EXPECT_FALSE(SetSettingValue(options, setting, "#12345", &error));
+  // What is set is what is shown.
+  for (const char* code : {"#ff0000", "#00ff00", "#0000ff", "#a0b1c2"}) {
+    EXPECT_TRUE(SetSettingValue(options, setting, code, &error)) << code;
+    EXPECT_EQ(SettingValue(options, setting), code);
+  }
+  EXPECT_TRUE(SetSettingValue(options, setting, "#FF8000", &error));
+  EXPECT_EQ(SettingValue(options, setting), "#ff8000");
 }
 
 TEST(OptionKeys, TextsMustBeUtf8AndRedirectedLabelsAreRefused) {
@@ -127,24 +135,6 @@ TEST(OptionKeys, TextsMustBeUtf8AndRedirectedLabelsAreRefused) {
   EXPECT_FALSE(SetSettingValue(options, *FindSetting("factLabels.52"), "x", &error));
   EXPECT_TRUE(SetSettingValue(options, *FindSetting("factLabels.40"), "Militia", &error));
   EXPECT_EQ(options.GetFactLabel(40), "Militia");
-}
-
-TEST(OptionKeys, ListingShowsEverySettingOnOneLine) {
-  COptions options;
-  options.m_strFamilyHeader = "line one\nline\ttwo";
-  const std::string listing = SettingsListing(options);
-  std::istringstream lines(listing);
-  std::string line;
-  size_t count = 0;
-  while (std::getline(lines, line)) ++count;
-  EXPECT_EQ(count, AllSettings().size());
-  EXPECT_NE(listing.find("strDestFolder\tDestination Folder\t\n"), std::string::npos);
-  EXPECT_NE(listing.find("strFamilyHeader\tHeader\tline one\\nline\\ttwo\n"),
-            std::string::npos);
-  EXPECT_NE(listing.find("factInclude.49\tInclude: ... other facts\t1\n"),
-            std::string::npos);
-  EXPECT_NE(listing.find("bLinksBottom\tDisplay links at bottom of page\tyes\n"),
-            std::string::npos);
 }
 
 }  // namespace

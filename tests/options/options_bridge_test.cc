@@ -26,11 +26,11 @@ TEST(OptionsBridgeTest, CopiesLinkSettingsAndStrictFlag) {
   options.m_strDestFolder = "\\srv\\site";
   options.m_strFileExt = "htm";
   TextConverter converter(TextSettingsFromOptions(options, false));
-  EXPECT_EQ(converter.ConvertText("http://a.org", true, false, false),
+  EXPECT_EQ(converter.ConvertText("http://a.org", {.linkify = true}),
             "<a href=\"http://a.org\" target=\"main\">http://a.org</a>");
   EXPECT_TRUE(converter.settings().hide_mail);
   converter.SetSettings(TextSettingsFromOptions(options, true));
-  EXPECT_EQ(converter.ConvertText("http://a.org", true, false, false),
+  EXPECT_EQ(converter.ConvertText("http://a.org", {.linkify = true}),
             "<a href=\"http://a.org\">http://a.org</a>");
   EXPECT_EQ(PageFileName(PageNameSettingsFromOptions(options), "I1",
                          PageLetter::kFootnotes, true, "o"),

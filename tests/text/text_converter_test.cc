@@ -20,7 +20,7 @@ class TextConverterTest : public ::testing::Test {
   }
   TextConverter Converter() const { return TextConverter(settings_); }
   std::string Linked(std::string_view text, bool parent = false) const {
-    return Converter().ConvertText(text, true, parent, false);
+    return Converter().ConvertText(text, {.linkify = true, .parent_target = parent});
   }
   std::string Hidden(std::string_view user, std::string_view domain) const {
     return std::string(kHideScriptStart) + std::string(user) + "', '" +
@@ -31,11 +31,11 @@ class TextConverterTest : public ::testing::Test {
 };
 
 TEST_F(TextConverterTest, PlainConversionEscapesOnly) {
-  EXPECT_EQ(Converter().ConvertText("Fish & Chips <1900>", false, false, false),
+  EXPECT_EQ(Converter().ConvertText("Fish & Chips <1900>"),
             "Fish &amp; Chips &lt;1900&gt;");
-  EXPECT_EQ(Converter().ConvertText("a@@b", false, false, false), "a@b");
+  EXPECT_EQ(Converter().ConvertText("a@@b"), "a@b");
   // With linking requested but no link option on, spaces all stay.
-  EXPECT_EQ(Converter().ConvertText("  two  spaces  http://x.org ", true, false, false),
+  EXPECT_EQ(Converter().ConvertText("  two  spaces  http://x.org ", {.linkify = true}),
             "  two  spaces  http://x.org ");
 }
 
@@ -150,7 +150,7 @@ class MarkerTest : public TextConverterTest {
   std::string Note(std::string_view text, bool linkify = false) {
     TextConverter converter(settings_);
     converter.SetDialect(&markers_);
-    return converter.ConvertText(text, linkify, false, true);
+    return converter.ConvertText(text, {.linkify = linkify, .apply_markers = true});
   }
   MarkerSet markers_;
 };
@@ -161,13 +161,13 @@ TEST_F(MarkerTest, MarkersBecomeElementsInNotesOnly) {
             "<span class=\"vx-fntund\">a</span> E=mc<sup>2</sup>");
   TextConverter converter(settings_);
   converter.SetDialect(&markers_);
-  EXPECT_EQ(converter.ConvertText("[b]x<y[/b]", false, false, false), "[b]x&lt;y[/b]");
+  EXPECT_EQ(converter.ConvertText("[b]x<y[/b]"), "[b]x&lt;y[/b]");
 }
 
 TEST_F(MarkerTest, BuiltInDialectLeavesMarkersAsText) {
   TextConverter converter(settings_);
   EXPECT_FALSE(converter.dialect().HasMarkers());
-  EXPECT_EQ(converter.ConvertText("[b]x[/b]", false, false, true), "[b]x[/b]");
+  EXPECT_EQ(converter.ConvertText("[b]x[/b]", {.apply_markers = true}), "[b]x[/b]");
 }
 
 TEST_F(MarkerTest, HtmlNotesAreWrittenUnchanged) {
@@ -196,10 +196,12 @@ TEST_F(MarkerTest, BlankMarkersDoNotCount) {
 TEST_F(TextConverterTest, AppendSentenceBuildsCitation) {
   std::string citation;
   TextConverter converter = Converter();
-  converter.AppendSentence(&citation, "Parish Register", false, true, true);
-  converter.AppendSentence(&citation, "", false, true, true);
-  converter.AppendSentence(&citation, "Leeds & York", false, true, true);
-  converter.AppendSentence(&citation, "p. 3", false, false, false);
+  converter.AppendSentence(&citation, "Parish Register",
+                           {.leading_space = true, .period = true});
+  converter.AppendSentence(&citation, "", {.leading_space = true, .period = true});
+  converter.AppendSentence(&citation, "Leeds & York",
+                           {.leading_space = true, .period = true});
+  converter.AppendSentence(&citation, "p. 3", {});
   EXPECT_EQ(citation, "Parish Register. Leeds &amp; York.p. 3");
 }
 
@@ -207,21 +209,22 @@ TEST_F(TextConverterTest, AppendSentenceNeverDoublesPunctuation) {
   // The sentence is escaped before it is ended, so an escaped closing
   // quote must still take the period inside it.
   std::string citation = "Source:";
-  Converter().AppendSentence(&citation, "\"Who?\"", false, true, true);
+  Converter().AppendSentence(&citation, "\"Who?\"",
+                             {.leading_space = true, .period = true});
   EXPECT_EQ(citation, "Source: &#34;Who?&#34;");
-  Converter().AppendSentence(&citation, "'The Old Farm'", false, true, true);
+  Converter().AppendSentence(&citation, "'The Old Farm'",
+                             {.leading_space = true, .period = true});
   EXPECT_EQ(citation, "Source: &#34;Who?&#34; &#39;The Old Farm.&#39;");
 }
 
 TEST_F(TextConverterTest, ParagraphOfLinesWithBreaks) {
   std::string out = "old";
-  EXPECT_TRUE(Converter().AppendParagraphs({"one", "a<b", "three"}, &out, "[", "]", false,
-                                           false, false));
+  EXPECT_TRUE(Converter().AppendParagraphs({"one", "a<b", "three"}, &out, "[", "]", {}));
   EXPECT_EQ(out, "<p>[one<br>\r\na&lt;b<br>\r\nthree]</p>\r\n");
-  EXPECT_TRUE(Converter().AppendParagraphs({"solo"}, &out, "", "", false, false, true));
+  EXPECT_TRUE(
+      Converter().AppendParagraphs({"solo"}, &out, "", "", {.inline_text = true}));
   EXPECT_EQ(out, "solo");
-  EXPECT_FALSE(
-      Converter().AppendParagraphs({}, &out, "<x>", "</x>", false, false, false));
+  EXPECT_FALSE(Converter().AppendParagraphs({}, &out, "<x>", "</x>", {}));
   EXPECT_EQ(out, "");
 }
 
@@ -230,8 +233,8 @@ TEST_F(MarkerTest, ParagraphsApplyMarkersAndLinks) {
   TextConverter converter(settings_);
   converter.SetDialect(&markers_);
   std::string out;
-  converter.AppendParagraphs({"[b]Note[/b]", "see http://x.org"}, &out, "", "", true,
-                             true, false);
+  converter.AppendParagraphs({"[b]Note[/b]", "see http://x.org"}, &out, "", "",
+                             {.linkify = true, .parent_target = true});
   EXPECT_EQ(out,
             "<p><b>Note</b><br>\r\nsee <a href=\"http://x.org\" target=\"_parent\">"
             "http://x.org</a></p>\r\n");

@@ -7,15 +7,17 @@
 #include "engine/generator.h"
 #include "engine/site_phases.h"
 #include "options/options.h"
-#include "platform/app_paths.h"
 #include "platform/file_system.h"
 #include "run/warning_log.h"
 #include "shell/cli/cli_session.h"
 #include "shell/cli/command_line.h"
 #include "shell/cli/commands.h"
-#include "shell/cli/one_line.h"
+#include "shell/cli/generate_report.h"
+#include "shell/cli/path_checks.h"
+#include "shell/cli/phase_plan.h"
 #include "shell/cli/terminal_progress_view.h"
 #include "shell/cli/terminal_prompter.h"
+#include "shell/cli/usage_error.h"
 
 namespace vellix::cli {
 namespace {
@@ -27,75 +29,63 @@ std::string Absolute(const std::string& path) {
   return ec ? path : p.lexically_normal().string();
 }
 
-// The start page of the site: the first surname page.
-std::string StartPage(const COptions& options) {
-  std::string dest =
-      platform::WithTrailingSlash(platform::NativePath(options.m_strDestFolder));
-  if (options.m_bAltSurnameFile && !options.m_strAltSurnameFile.empty()) {
-    return dest + platform::NativePath(options.m_strAltSurnameFile);
+// The paths the run will use, checked before the engine sees them, so that
+// a folder given as the GEDCOM file or a file given as the destination is
+// named as such. A missing input file, or a missing destination named only
+// by the option set, is left to the run's own message.
+bool PathsUsable(const COptions& options, bool dest_from_command_line) {
+  PathCheck check;
+  if (!options.m_strGedcomFile.empty()) {
+    check = CheckInputFile(platform::NativePath(options.m_strGedcomFile));
+    if (check.problem == PathProblem::kMissing) check = {};
   }
-  return dest + options.m_strFilePrefix + "main" + options.GetPageExtension();
-}
-
-// What the run made and where the user opens it.
-void PrintWhereToLook(const COptions& options, const RunStatistics& statistics,
-                      const std::string& app_folder) {
-  uint64_t files = 0;
-  for (uint32_t count : statistics.filesWritten) files += count;
-  std::printf(
-      "%d families and %d individuals in the file; %d family pages, %d index "
-      "entries, %llu files written.\n",
-      statistics.familyRecords, statistics.individualRecords, statistics.familiesSelected,
-      statistics.indexEntries, static_cast<unsigned long long>(files));
-  const std::string start = StartPage(options);
-  if (platform::FileExists(start)) {
-    std::printf("Open the site: %s\n", start.c_str());
-  } else {
-    std::printf("Site folder: %s\n",
-                platform::NativePath(options.m_strDestFolder).c_str());
+  if (check.problem == PathProblem::kNone && !options.m_strDestFolder.empty() &&
+      !dest_from_command_line) {
+    check = CheckOutputFolder(platform::NativePath(options.m_strDestFolder));
+    if (check.problem == PathProblem::kMissing) check = {};
   }
-  std::printf("Run log: %svx-summary.html (vellix view)\n", app_folder.c_str());
+  if (check.problem == PathProblem::kNone) return true;
+  UsageError("generate", DescribePathCheck(check));
+  return false;
 }
 
 }  // namespace
 
 int RunGenerateCommand(const std::vector<std::string>& args) {
-  CommandLine line({"-o", "--out", "-m", "--mode", "--options"},
-                   {"--yes", "--no", "-q", "--quiet", "-h", "--help"});
+  CommandLine line({{'o', "out", OptionArgument::kRequired},
+                    {'m', "mode", OptionArgument::kRequired},
+                    {0, "options", OptionArgument::kRequired},
+                    {'y', "yes"},
+                    {'n', "no"},
+                    {'q', "quiet"},
+                    {'h', "help"}});
   std::string error;
-  if (!line.Parse(args, &error) || line.positional().size() > 1) {
-    if (error.empty()) error = "give at most one GEDCOM file";
-    std::fprintf(stderr, "vellix generate: %s\n\n%s", error.c_str(),
-                 GenerateUsage().c_str());
-    return kExitUsage;
-  }
-  if (line.Has("-h") || line.Has("--help")) {
+  if (!line.Parse(args, &error)) return UsageError("generate", error);
+  if (line.Has("help")) {
     std::fputs(GenerateUsage().c_str(), stdout);
     return kExitDone;
   }
-  if (line.Has("--yes") && line.Has("--no")) {
-    std::fprintf(stderr, "vellix generate: --yes and --no exclude each other\n");
-    return kExitUsage;
+  if (line.positional().size() > 1) {
+    return UsageError("generate", "give at most one GEDCOM file");
+  }
+  if (line.Has("yes") && line.Has("no")) {
+    return UsageError("generate", "--yes and --no exclude each other");
   }
   GenerateMode mode = GenerateMode::kAll;
-  if (auto text = line.Value("-m") ? line.Value("-m") : line.Value("--mode")) {
+  if (auto text = line.Value("mode")) {
     auto parsed = ParseGenerateMode(*text);
-    if (!parsed) {
-      std::fprintf(stderr, "vellix generate: unknown mode '%s'\n\n%s", text->c_str(),
-                   GenerateUsage().c_str());
-      return kExitUsage;
-    }
+    if (!parsed) return UsageError("generate", "unknown mode '" + *text + "'");
     mode = *parsed;
   }
-  const bool quiet = line.Has("-q") || line.Has("--quiet");
+  const bool quiet = line.Has("quiet");
   std::optional<bool> answer;
-  if (line.Has("--yes")) answer = true;
-  if (line.Has("--no")) answer = false;
+  if (line.Has("yes")) answer = true;
+  if (line.Has("no")) answer = false;
 
-  TerminalPrompter prompter(answer, quiet);
+  TerminalPrompter prompter(answer, quiet ? Verbosity::kQuiet : Verbosity::kNormal);
   CliSession session(prompter);
 
-  if (auto file = line.Value("--options")) {
+  if (auto file = line.Value("options")) {
     if (!session.option_set().UseFileForThisRun(Absolute(*file))) return kExitUsage;
   }
   COptions* options = &session.option_set().options();
@@ -106,14 +96,19 @@ int RunGenerateCommand(const std::vector<std::string>& args) {
   if (!line.positional().empty()) {
     options->m_strGedcomFile = platform::StoredPath(Absolute(line.positional()[0]));
   }
-  auto out = line.Value("-o") ? line.Value("-o") : line.Value("--out");
+  const auto out = line.Value("out");
   if (out) {
-    std::string dest = Absolute(*out);
-    platform::CreateFolders(dest);
+    const std::string dest = Absolute(*out);
+    const PathCheck check = PrepareOutputFolder(dest);
+    if (check.problem != PathProblem::kNone) {
+      return UsageError("generate", DescribePathCheck(check));
+    }
     options->m_strDestFolder = platform::StoredPath(platform::WithTrailingSlash(dest));
   }
+  if (!PathsUsable(*options, out.has_value())) return kExitUsage;
 
-  TerminalProgressView view(quiet);
+  TerminalProgressView view(ProgressStyleForStderr(quiet),
+                            ExpectedPhaseCount(mode, *options));
   platform::SystemClock clock;
   platform::LocalFileAccess files;
   RunEnvironment env(prompter, view, clock, files, session.settings(),
@@ -121,26 +116,9 @@ int RunGenerateCommand(const std::vector<std::string>& args) {
   Generator generator(env, std::make_unique<SitePhases>());
   RunOutcome outcome = generator.Generate(mode, *options, session.option_set().path());
   view.Close();
-  if (!outcome.started) {
-    // The messages speak of the window's Options button; say how it is done
-    // here.
-    if (options->m_strGedcomFile.empty() || options->m_strDestFolder.empty()) {
-      std::fprintf(stderr,
-                   "vellix: name them on the command line (vellix generate GEDCOM -o "
-                   "DEST) or in the option set (vellix options set strGedcomFile PATH, "
-                   "vellix options set strDestFolder PATH).\n");
-    }
-    return kExitUsage;
-  }
-
-  std::printf("%s\n", OneLine(outcome.status_line).c_str());
-  if (outcome.warnings > 0) {
-    std::printf("%d warning%s: see %s\n", outcome.warnings,
-                outcome.warnings == 1 ? "" : "s", env.warnings().path().c_str());
-  }
-  if (!quiet) PrintWhereToLook(*options, generator.statistics(), session.app_folder());
-  if (outcome.cancelled) return kExitCancelled;
-  return outcome.success ? kExitDone : kExitFailed;
+  // The checks' messages (in the terminal's wording) said what to do.
+  if (!outcome.started) return kExitUsage;
+  return ReportRun(outcome, *options, generator.statistics(), env, quiet);
 }
 
 }  // namespace vellix::cli

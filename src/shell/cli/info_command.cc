@@ -10,8 +10,11 @@
 #include "platform/file_system.h"
 #include "platform/settings_store.h"
 #include "shell/cli/cli_session.h"
+#include "shell/cli/command_line.h"
 #include "shell/cli/commands.h"
+#include "shell/cli/path_checks.h"
 #include "shell/cli/terminal_prompter.h"
+#include "shell/cli/usage_error.h"
 
 namespace vellix::cli {
 namespace {
@@ -23,19 +26,24 @@ void Line(const char* caption, const std::string& value) {
 }  // namespace
 
 int RunInfoCommand(const std::vector<std::string>& args) {
-  if (args.size() == 1 && (args[0] == "-h" || args[0] == "--help")) {
+  CommandLine line({{'h', "help"}});
+  std::string error;
+  if (!line.Parse(args, &error)) return UsageError("info", error);
+  if (line.Has("help")) {
     std::fputs(InfoUsage().c_str(), stdout);
     return kExitDone;
   }
-  if (args.size() != 1) {
-    std::fprintf(stderr, "vellix info: name one GEDCOM file\n\n%s", InfoUsage().c_str());
-    return kExitUsage;
-  }
-  TerminalPrompter prompter(false, false);
+  if (line.positional().size() != 1) return UsageError("info", "name one GEDCOM file");
+  TerminalPrompter prompter(std::nullopt, Verbosity::kNormal);
   CliSession session(prompter);
 
-  const std::string& path = args[0];
-  if (!platform::FileExists(path)) {
+  const std::string& path = line.positional()[0];
+  const PathCheck check = CheckInputFile(path);
+  if (check.problem == PathProblem::kIsDirectory ||
+      check.problem == PathProblem::kPermissionDenied) {
+    return UsageError("info", DescribePathCheck(check));
+  }
+  if (check.problem != PathProblem::kNone) {
     prompter.Show(platform::MessageIcon::kStop,
                   path +
                       "\n\nThis input GEDCOM file does not exist or is not "

@@ -9,7 +9,10 @@
 #include "shell/cli/cli_session.h"
 #include "shell/cli/command_line.h"
 #include "shell/cli/commands.h"
+#include "shell/cli/options_listing.h"
+#include "shell/cli/options_transfer.h"
 #include "shell/cli/terminal_prompter.h"
+#include "shell/cli/usage_error.h"
 
 namespace vellix::cli {
 namespace {
@@ -18,25 +21,17 @@ constexpr char kResetQuestion[] =
     "\n\nThis action will reset every option of this options set to its "
     "default value.\n\nDo you want to reset all options?";
 
-int BadUsage(const std::string& message) {
-  std::fprintf(stderr, "vellix options: %s\n\n%s", message.c_str(),
-               OptionsUsage().c_str());
-  return kExitUsage;
-}
-
 // The current option set, or nullptr when its file did not load (the
 // message has been shown).
 COptions* LoadedOptions(CliSession& session) {
-  COptions& options = session.option_set().options();
-  return options.m_nLoadError == 0 ? &options : nullptr;
+  COptions* options = &session.option_set().options();
+  return options->m_nLoadError == 0 ? options : nullptr;
 }
 
 const options::Setting* KnownSetting(const std::string& key) {
   const options::Setting* setting = options::FindSetting(key);
   if (setting == nullptr) {
-    std::fprintf(stderr,
-                 "vellix options: unknown setting '%s' (see 'vellix options list')\n",
-                 key.c_str());
+    UsageError("options", "unknown setting '" + key + "' (see 'vellix options list')");
   }
   return setting;
 }
@@ -57,8 +52,7 @@ int Set(CliSession& session, const std::string& key, const std::string& value) {
   if (options == nullptr) return kExitUsage;
   std::string error;
   if (!options::SetSettingValue(*options, *setting, value, &error)) {
-    std::fprintf(stderr, "vellix options: %s\n", error.c_str());
-    return kExitUsage;
+    return UsageError("options", error);
   }
   return session.option_set().Save() ? kExitDone : kExitFailed;
 }
@@ -78,62 +72,119 @@ int Reset(CliSession& session, platform::Prompter& prompter) {
 }  // namespace
 
 std::string OptionsUsage() {
-  return R"(Usage: vellix options COMMAND [--yes|--no]
+  return R"(Usage: vellix options COMMAND [ARGUMENTS] [--yes|--no]
+
+Shows and changes the current option set: the file of every setting that
+decides what the generated site shows and how.
 
 Commands:
   path              show the path of the current option set file
-  list              every setting: key, caption, value (tab-separated)
+  list [--changed] [--json]
+                    every setting, tab by tab: its key, value and caption,
+                    with the meaning of each numbered choice; --changed only
+                    those that differ from the defaults; --json as JSON
   get KEY           show one setting's value
   set KEY VALUE     change one setting and save the option set
+  export FILE       write the whole option set to FILE ("-": stdout) as
+                    commented INI text, to keep, read, diff and restore
+  import FILE       set every setting FILE names ("-": stdin) and save
   reset             put every setting back to its default (asks first)
   use FILE          make an existing option set file the current one
   new FILE          create a new option set file with defaults and use it
+  keys              every key, one per line
   help              this text
 
-Keys are member names without "m_", for example strDestFolder, bCitations,
-nDateWidth; array entries add an index: factInclude.49, factLabels.8,
-customColors.0. Switches take yes/no (or 1/0, true/false, on/off).
-  --yes, --no       answer every question in advance
+  -y, --yes, -n, --no  answer every question in advance
+  -h, --help           show this text (also after any command)
+
+Each setting has a key, shown by 'vellix options list' beside the caption
+the options dialog gives it, for example strDestFolder (Files › Destination
+Folder) or bExcludeLiving (Features › Privacy Filters › Exclude living
+individuals). Switches take yes or no (also 1/0, true/false, on/off);
+numbered choices take their number; custom colours (customColors.0 to .15)
+take #rrggbb; the display choice and label of each fact kind are
+factInclude.N and factLabels.N. A negative number needs no "--".
+
+The command saves the option set after set, import and reset, keeping the
+previous file as a .old backup in the application folder.
 )";
 }
 
 int RunOptionsCommand(const std::vector<std::string>& args) {
-  CommandLine line({}, {"--yes", "--no"});
+  CommandLine line(
+      {{'y', "yes"}, {'n', "no"}, {'h', "help"}, {0, "changed"}, {0, "json"}});
   std::string error;
-  if (!line.Parse(args, &error)) return BadUsage(error);
+  if (!line.Parse(args, &error)) return UsageError("options", error);
   const std::vector<std::string>& words = line.positional();
-  if (words.empty()) return BadUsage("name a command");
-  const std::string& command = words[0];
-  const size_t operands = words.size() - 1;
-
-  std::optional<bool> answer;
-  if (line.Has("--yes")) answer = true;
-  if (line.Has("--no")) answer = false;
-  TerminalPrompter prompter(answer, false);
-  CliSession session(prompter);
-
-  if (command == "help" && operands == 0) {
+  if (line.Has("help") || (!words.empty() && words[0] == "help" && words.size() == 1)) {
     std::fputs(OptionsUsage().c_str(), stdout);
     return kExitDone;
   }
-  if (command == "path" && operands == 0) {
+  if (words.empty()) return UsageError("options", "name a command, for example list");
+  const std::string& command = words[0];
+  const size_t operands = words.size() - 1;
+  if ((line.Has("changed") || line.Has("json")) && command != "list") {
+    return UsageError("options", "--changed and --json go with list");
+  }
+  if (line.Has("yes") && line.Has("no")) {
+    return UsageError("options", "--yes and --no exclude each other");
+  }
+
+  std::optional<bool> answer;
+  if (line.Has("yes")) answer = true;
+  if (line.Has("no")) answer = false;
+  TerminalPrompter prompter(answer, Verbosity::kNormal);
+  CliSession session(prompter);
+
+  struct Shape {
+    const char* command;
+    size_t operands;
+    const char* usage;
+  };
+  static constexpr Shape kShapes[] = {
+      {"path", 0, "path"},          {"list", 0, "list"},
+      {"keys", 0, "keys"},          {"get", 1, "get KEY"},
+      {"set", 2, "set KEY VALUE"},  {"reset", 0, "reset"},
+      {"use", 1, "use FILE"},       {"new", 1, "new FILE"},
+      {"export", 1, "export FILE"}, {"import", 1, "import FILE"}};
+  const Shape* shape = nullptr;
+  for (const Shape& s : kShapes) {
+    if (command == s.command) shape = &s;
+  }
+  if (shape == nullptr) return UsageError("options", "unknown command '" + command + "'");
+  if (operands != shape->operands) {
+    return UsageError("options", std::string("usage: vellix options ") + shape->usage);
+  }
+
+  if (command == "path") {
     std::printf("%s\n", session.option_set().path().c_str());
     return kExitDone;
   }
-  if (command == "list" && operands == 0) {
-    COptions* options = LoadedOptions(session);
-    if (options == nullptr) return kExitUsage;
-    std::fputs(options::SettingsListing(*options).c_str(), stdout);
+  if (command == "keys") {
+    for (const options::Setting& setting : options::AllSettings()) {
+      std::printf("%s\n", setting.key.c_str());
+    }
     return kExitDone;
   }
-  if (command == "get" && operands == 1) return Get(session, words[1]);
-  if (command == "set" && operands == 2) return Set(session, words[1], words[2]);
-  if (command == "reset" && operands == 0) return Reset(session, prompter);
-  if ((command == "use" || command == "new") && operands == 1) {
+  if (command == "get") return Get(session, words[1]);
+  if (command == "set") return Set(session, words[1], words[2]);
+  if (command == "reset") return Reset(session, prompter);
+  if (command == "use" || command == "new") {
     return session.option_set().Switch(words[1], command == "new") ? kExitDone
                                                                    : kExitUsage;
   }
-  return BadUsage("unknown command or wrong number of words: " + command);
+  COptions* options = LoadedOptions(session);
+  if (options == nullptr) return kExitUsage;
+  if (command == "list") {
+    const ListingScope scope =
+        line.Has("changed") ? ListingScope::kChanged : ListingScope::kAll;
+    const std::string listing =
+        line.Has("json") ? ListingJson(*options, scope) : ListingText(*options, scope);
+    std::fputs(listing.c_str(), stdout);
+    return kExitDone;
+  }
+  if (command == "export") return ExportOptions(session.option_set(), words[1]);
+  return ImportOptions(session.option_set(), words[1]);
 }
 
 }  // namespace vellix::cli

@@ -6,41 +6,38 @@
 #include <iostream>
 #include <string>
 
+#include "shell/cli/terminal_wording.h"
+
 namespace vellix::cli {
 namespace {
 
-const char* Prefix(platform::MessageIcon icon) {
-  switch (icon) {
-    case platform::MessageIcon::kStop:
-      return "vellix: error: ";
-    case platform::MessageIcon::kInformation:
-      return "vellix: ";
-    case platform::MessageIcon::kQuestion:
-    case platform::MessageIcon::kNone:
-      return "vellix: ";
-  }
-  return "vellix: ";
+void Print(platform::MessageIcon icon, const std::string& text) {
+  std::fputs(TerminalMessage(icon, TerminalWording(text)).c_str(), stderr);
 }
 
 }  // namespace
 
 void TerminalPrompter::Show(platform::MessageIcon icon, const std::string& text) {
   if (quiet_ && icon == platform::MessageIcon::kInformation) return;
-  std::fprintf(stderr, "%s%s\n", Prefix(icon), text.c_str());
+  Print(icon, text);
 }
 
 bool TerminalPrompter::Ask(platform::MessageIcon icon, const std::string& text,
                            bool default_yes) {
-  std::fprintf(stderr, "%s%s\n", Prefix(icon), text.c_str());
-  if (fixed_answer_) {
-    std::fprintf(stderr, "  -> %s\n", *fixed_answer_ ? "Yes" : "No");
-    return *fixed_answer_;
+  const bool on_terminal = !fixed_answer_ && isatty(STDIN_FILENO);
+  if (!on_terminal) {
+    const bool answer = fixed_answer_ ? *fixed_answer_ : default_yes;
+    if (quiet_) return answer;
+    Print(icon, text);
+    if (fixed_answer_) {
+      std::fprintf(stderr, "  -> %s\n", answer ? "Yes" : "No");
+    } else {
+      std::fprintf(stderr, "  -> %s (the default; answer with --yes or --no)\n",
+                   answer ? "Yes" : "No");
+    }
+    return answer;
   }
-  if (!isatty(STDIN_FILENO)) {
-    std::fprintf(stderr, "  -> %s (default; use --yes or --no to choose)\n",
-                 default_yes ? "Yes" : "No");
-    return default_yes;
-  }
+  Print(icon, text);
   for (;;) {
     std::fprintf(stderr, "  [%s/%s] ", default_yes ? "Y" : "y", default_yes ? "n" : "N");
     std::fflush(stderr);

@@ -9,25 +9,29 @@ std::string GenerateUsage() {
 
 Turns a GEDCOM file into a web site in the destination folder.
 
-  GEDCOM            the GEDCOM file to read (default: the option set's input file)
-  -o, --out DEST    the destination folder (default: the option set's folder);
-                    created when it does not exist
-  -m, --mode MODE   what to generate (default: all):
-                      0 all           all pages
-                      1 copy-media    all pages, copying multimedia again
-                      2 skip-media    all pages, skipping multimedia
-                      3 families      family pages only
-                      4 index         index and surname pages only
-                      5 sample        all pages for the first 5 families
-                      6 bibliography  standalone bibliography and repository pages
-  --options FILE    use this option set file for this run only
-  --yes, --no       answer every question of the run with Yes or No
-                    (otherwise questions are asked on the terminal, or take
-                    their default answer when there is none)
-  -q, --quiet       no progress line and no information messages
+  GEDCOM                the GEDCOM file to read (default: the option set's
+                        input file, strGedcomFile)
+  -o, --out DEST        the destination folder (default: the option set's,
+                        strDestFolder); created when it does not exist
+  -m, --mode MODE       what to generate (default: all):
+                          0 all           all pages
+                          1 copy-media    all pages, copying multimedia again
+                          2 skip-media    all pages, skipping multimedia
+                          3 families      family pages only
+                          4 index         index and surname pages only
+                          5 sample        all pages for the first 5 families
+                          6 bibliography  standalone bibliography and
+                                          repository pages
+  --options FILE        use this option set file for this run only
+  -y, --yes, -n, --no   answer every question of the run with Yes or No
+                        (otherwise questions are asked on the terminal, or
+                        take their default answer when there is none)
+  -q, --quiet           print nothing on success (errors still go to stderr)
+  -h, --help            show this text
 
 GEDCOM and DEST given here override the option set for this run only; the
-option set file is not changed.
+option set file is not changed. The progress goes to stderr: one line
+redrawn on a terminal, one line per phase otherwise (or with TERM=dumb).
 
 Exit status: 0 done, 1 the run failed, 2 bad command line or settings,
 130 cancelled (Ctrl-C stops the run; its logs are still written).
@@ -40,6 +44,8 @@ std::string InfoUsage() {
 Reads a GEDCOM file and prints the facts of its header (the program that
 wrote it, GEDCOM version, character set, ...) and the number of families
 and individuals it holds.
+
+  -h, --help            show this text
 )";
 }
 
@@ -55,9 +61,11 @@ Commands:
                      generate the web site
   info GEDCOM        show the header facts and record counts of a GEDCOM file
   view [--print]     open the summary log of the last run in the browser
-  options ...        show, change and switch option sets ("vellix options help")
+  options COMMAND    show, change, export and import option sets
   help [COMMAND]     show this text, or the help of one command
   --version          show the version
+
+Every command takes -h or --help. See also the manual page, vellix(1).
 
 Files: the program keeps its option sets, backups, run logs and
 warnings.txt in the application folder ($VELLIX_HOME, else

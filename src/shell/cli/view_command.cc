@@ -11,6 +11,10 @@
 #include "logs/log_page.h"
 #include "platform/app_paths.h"
 #include "platform/file_system.h"
+#include "platform/prompter.h"
+#include "shell/cli/command_line.h"
+#include "shell/cli/terminal_wording.h"
+#include "shell/cli/usage_error.h"
 
 namespace vellix::cli {
 namespace {
@@ -21,6 +25,12 @@ constexpr const char* kCannotOpen =
     "%s\n\nThis file either does not exist, it is not accessible, or there is no "
     "Internet "
     "browser associated with files of this type.\n";
+
+std::string FillPath(const char* format, const std::string& path) {
+  std::string text(format);
+  text.replace(text.find("%s"), 2, path);
+  return text;
+}
 
 bool HasDisplay() {
   const char* x11 = std::getenv("DISPLAY");
@@ -49,29 +59,31 @@ bool OpenDocument(const std::string& path, const std::string& folder) {
 }  // namespace
 
 std::string ViewUsage() {
-  return "usage: vellix view [--print]\n\n"
+  return "Usage: vellix view [--print]\n\n"
          "Opens the summary log page of the last run in the browser. Without a\n"
-         "display, or with --print, prints the page's path instead.\n";
+         "display, or with --print, prints the page's path instead.\n\n"
+         "  --print               print the path of the page\n"
+         "  -h, --help            show this text\n";
 }
 
 int RunViewCommand(const std::vector<std::string>& args) {
-  bool print_only = false;
-  for (const std::string& arg : args) {
-    if (arg == "--print") {
-      print_only = true;
-    } else if (arg == "-h" || arg == "--help") {
-      std::fputs(ViewUsage().c_str(), stdout);
-      return 0;
-    } else {
-      std::fprintf(stderr, "vellix view: unexpected argument '%s'\n\n%s", arg.c_str(),
-                   ViewUsage().c_str());
-      return 2;
-    }
+  CommandLine line({{0, "print"}, {'h', "help"}});
+  std::string error;
+  if (!line.Parse(args, &error)) return UsageError("view", error);
+  if (line.Has("help")) {
+    std::fputs(ViewUsage().c_str(), stdout);
+    return 0;
   }
+  if (!line.positional().empty()) {
+    return UsageError("view", "unexpected argument '" + line.positional()[0] + "'");
+  }
+  const bool print_only = line.Has("print");
   const std::string folder = platform::ApplicationFolder();
   const std::string path = folder + std::string(LogPageFileName(LogPageKind::kSummary));
   if (!platform::FileExists(path)) {
-    std::fprintf(stderr, "%s\n", kNoResults);
+    std::fputs(TerminalMessage(platform::MessageIcon::kStop, TerminalWording(kNoResults))
+                   .c_str(),
+               stderr);
     return 1;
   }
   if (print_only || !HasDisplay()) {
@@ -79,7 +91,9 @@ int RunViewCommand(const std::vector<std::string>& args) {
     return 0;
   }
   if (!OpenDocument(path, folder)) {
-    std::fprintf(stderr, kCannotOpen, path.c_str());
+    std::fputs(TerminalMessage(platform::MessageIcon::kStop, FillPath(kCannotOpen, path))
+                   .c_str(),
+               stderr);
     std::printf("%s\n", path.c_str());
     return 1;
   }

@@ -1,8 +1,8 @@
 #include "site/family/citation.h"
 
+#include "gedcom/continuation_lines.h"
 #include "gedcom/gedcom_reader.h"
 #include "gedcom/gedcom_record.h"
-#include "gedcom/continuation_lines.h"
 
 namespace vellix::site {
 namespace {
@@ -65,7 +65,7 @@ Citation ReadCitation(const GedcomNode& sour, GedcomReader* reader) {
   for (const GedcomNode& line : sour.children) {
     switch (line.tagCode) {
       case kTagPage:
-        JoinContinuationLines(line, &citation.page, false, true);
+        JoinContinuationLines(line, &citation.page);
         break;
       case kTagEven:
         citation.event = line.value;
@@ -104,14 +104,14 @@ std::vector<Citation> ReadCitations(const std::vector<GedcomNode>& children,
 
 void ReadTemplate(const GedcomNode& line, std::string* template_text,
                   std::vector<TemplateField>* fields) {
-  JoinContinuationLines(line, template_text, false, true);
+  JoinContinuationLines(line, template_text);
   for (const GedcomNode& field : line.children) {
     if (field.tagCode != kTagField) continue;
     TemplateField pair;
     pair.first = field.value;
     for (const GedcomNode& sub : field.children) {
       if (sub.tagCode == kTagValue) {
-        JoinContinuationLines(sub, &pair.second, false, true);
+        JoinContinuationLines(sub, &pair.second);
       } else if (pair.first.empty() && sub.tagCode != kTagConc &&
                  sub.tagCode != kTagCont) {
         pair.first = sub.value;
@@ -133,11 +133,11 @@ SourceInfo ReadSourceInfo(GedcomReader& reader, std::string_view key,
   for (const GedcomNode& line : loaded->children) {
     switch (line.tagCode) {
       case kTagTitl:
-        JoinContinuationLines(line, &info.title, false, true);
+        JoinContinuationLines(line, &info.title);
         has_title = true;
         break;
       case kTagAbbr:
-        JoinContinuationLines(line, &abbreviation, false, true);
+        JoinContinuationLines(line, &abbreviation);
         break;
       case kTagTemplate:
         ReadTemplate(line, &info.template_text, &info.fields);
@@ -146,7 +146,7 @@ SourceInfo ReadSourceInfo(GedcomReader& reader, std::string_view key,
         if (TagIs(line, "AUTH")) {
           info.author = JoinedWithNewlines(line);
         } else if (TagIs(line, "PUBL")) {
-          JoinContinuationLines(line, &info.publication, false, true);
+          JoinContinuationLines(line, &info.publication);
         }
         break;
     }

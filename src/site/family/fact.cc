@@ -2,10 +2,10 @@
 
 #include <utility>
 
-#include "text/charset.h"
+#include "gedcom/continuation_lines.h"
 #include "gedcom/gedcom_reader.h"
 #include "options/options.h"
-#include "gedcom/continuation_lines.h"
+#include "text/charset.h"
 
 namespace vellix::site {
 namespace {
@@ -151,15 +151,15 @@ Fact ReadFactLine(const GedcomNode& line, const NoteResolver& notes) {
   if (!line.pointer.empty()) {
     fact.person_key = line.pointer;
   } else if (line.value != "Y" && line.value != "y") {
-    JoinContinuationLines(line, &fact.description, true, true);
+    JoinContinuationLines(line, &fact.description, {.with_breaks = true});
   }
   for (const GedcomNode& child : line.children) {
     if (child.tagCode == kTagDate) {
-      JoinContinuationLines(child, &fact.date, false, true);
+      JoinContinuationLines(child, &fact.date);
     } else if (child.tagCode == kTagPlac) {
       fact.place = child.value;
     } else if (child.tagCode == kTagAddr) {
-      JoinContinuationLines(child, &fact.address, true, true);
+      JoinContinuationLines(child, &fact.address, {.with_breaks = true});
     } else if (child.tagCode == kTagType) {
       if (!child.value.empty()) {
         if (!fact.type_text.empty()) fact.type_text += ' ';

@@ -182,8 +182,8 @@ Fact FactCollector::BuildFact(const GedcomNode& line, bool family,
         if (const GedcomNode* name = person->FirstChild(kTagName)) {
           GedcomName parsed;
           parsed.ParseName(*name, options_);
-          fact.person_name = parsed.DisplayName(privacy_, privacy_.IsLiving(*person), {},
-                                                nullptr, false, false);
+          fact.person_name =
+              parsed.DisplayName(privacy_, privacy_.IsLiving(*person), {}, nullptr, {});
         }
       }
     }
@@ -221,7 +221,7 @@ PersonFacts FactCollector::CollectPerson(const GedcomRecord& record, bool living
   if (first_name != nullptr) {
     GedcomName name;
     name.ParseName(*first_name, options_);
-    p.display_name = name.DisplayName(privacy_, living, alias, nullptr, false, false);
+    p.display_name = name.DisplayName(privacy_, living, alias, nullptr, {});
   }
   for (const GedcomNode& child : individual.children) {
     if (IsTag(child, "SEX") && !child.value.empty()) {
@@ -245,7 +245,7 @@ PersonFacts FactCollector::CollectPerson(const GedcomRecord& record, bool living
       GedcomName name;
       name.ParseName(child, options_);
       AlternateName alt;
-      alt.display = name.DisplayName(privacy_, living, {}, nullptr, false, false);
+      alt.display = name.DisplayName(privacy_, living, {}, nullptr, {});
       if (alt.display.empty()) continue;
       alt.line = CloneNode(child);
       alt.citations = CitationsOf(*alt.line);

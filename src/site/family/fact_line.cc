@@ -69,8 +69,10 @@ std::string NoteParagraphsOf(const text::TextConverter& converter,
   // Each note is a paragraph of its own (inline: separated by a break).
   for (const auto& note : notes) {
     std::string one;
-    if (converter.AppendParagraphs(note, &one, {}, {}, true, parent_target,
-                                   inline_form)) {
+    if (converter.AppendParagraphs(note, &one, {}, {},
+                                   {.linkify = true,
+                                    .parent_target = parent_target,
+                                    .inline_text = inline_form})) {
       if (inline_form && !out.empty()) out += "<br>\r\n";
       out += one;
     }

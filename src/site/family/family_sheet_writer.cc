@@ -179,8 +179,7 @@ bool FamilySheetWriter::WritePage(SheetFamily& family, bool evaluate) {
   std::string page;
   const std::string first_file = framed ? sheet_name : plain_name;
   page_writer_.SetFileName(first_file);
-  page_writer_.BeginPage(&page, kPageFamily,
-                         page_writer_.BuildHead(title, keywords, false, false, false));
+  page_writer_.BeginPage(&page, kPageFamily, page_writer_.BuildHead(title, keywords));
   const std::string bar = page_writer_.FamilyBar(parent_target_, with_bibliography);
   page_writer_.WriteTopLinks(&page, bar, options_.m_bPageDividers);
   PageWriter::WritePage(&page, sheet);
@@ -195,7 +194,7 @@ bool FamilySheetWriter::WritePage(SheetFamily& family, bool evaluate) {
                loner, true),
       page, FileGroup::kFamily, ref);
   if (framed) {
-    std::string frameset = page_writer_.BuildHead(title, keywords, true, false, false);
+    std::string frameset = page_writer_.BuildHead(title, keywords, {.frameset = true});
     const std::string no_frames =
         "<noframes>" + options_.m_strNoFramesMessage + "<p><a href=\"" + sheet_name +
         "\">" + options_.m_strNoFramesSheetLink + "</a><br><a href=\"" + notes_name +
@@ -211,7 +210,7 @@ bool FamilySheetWriter::WritePage(SheetFamily& family, bool evaluate) {
     std::string notes;
     page_writer_.SetFileName(notes_name);
     page_writer_.BeginPage(&notes, kPageFootnotes,
-                           page_writer_.BuildHead(title, keywords, false, false, false));
+                           page_writer_.BuildHead(title, keywords));
     footnotes_->WriteFootnotes(&notes, true);
     if (options_.m_bLinksBottom) {
       PageWriter::WritePage(&notes, page_writer_.FootnoteFrameBar(plain_name));

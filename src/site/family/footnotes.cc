@@ -30,7 +30,7 @@ void AppendLabelled(const text::TextConverter& converter, std::string* out,
   std::string sentence(label);
   sentence += ": ";
   sentence += value;
-  converter.AppendSentence(out, sentence, false, true, true);
+  converter.AppendSentence(out, sentence, {.leading_space = true, .period = true});
 }
 
 }  // namespace
@@ -124,7 +124,8 @@ bool FootnoteList::SameSource(const Footnote& a, const Footnote& b) const {
 }
 
 std::string FootnoteList::Convert(std::string_view value, bool parent_target) const {
-  std::string converted = converter_.ConvertText(value, true, parent_target, false);
+  std::string converted =
+      converter_.ConvertText(value, {.linkify = true, .parent_target = parent_target});
   text::ReplaceAll(&converted, "\n", "<br>\r\n");
   return converted;
 }
@@ -148,7 +149,8 @@ std::string FootnoteList::MainText(const Footnote& note, bool parent_target) con
   const SourceInfo& source = *note.source;
   std::string out;
   if (template_mode_ && !note.template_text.empty()) {
-    out = converter_.ConvertText(note.template_text, true, parent_target, false);
+    out = converter_.ConvertText(note.template_text,
+                                 {.linkify = true, .parent_target = parent_target});
     RestoreEmphasis(&out);
   } else {
     if (!source.author.empty()) out = Convert(source.author, parent_target);
@@ -210,8 +212,8 @@ bool FootnoteList::NextFootnoteText(bool parent_target, std::string* text) {
     out += "\r\n<div class=\"vx-fttxt\">";
     if (!citation.date.empty()) out += "(" + text::EscapeHtml(citation.date) + ")";
     std::string paragraphs;
-    if (converter_.AppendParagraphs(citation.text, &paragraphs, {}, {}, true,
-                                    parent_target, false)) {
+    if (converter_.AppendParagraphs(citation.text, &paragraphs, {}, {},
+                                    {.linkify = true, .parent_target = parent_target})) {
       if (!citation.date.empty()) out += ' ';
       out += paragraphs;
     }
@@ -219,8 +221,8 @@ bool FootnoteList::NextFootnoteText(bool parent_target, std::string* text) {
   }
   if (options_.m_bCitationComments && !citation.notes.empty()) {
     std::string paragraphs;
-    converter_.AppendParagraphs(citation.notes, &paragraphs, "[", "]", true,
-                                parent_target, false);
+    converter_.AppendParagraphs(citation.notes, &paragraphs, "[", "]",
+                                {.linkify = true, .parent_target = parent_target});
     out += "\r\n<div class=\"vx-ftcmt\">\r\n" + paragraphs + "</div>";
   }
   *text = std::move(out);

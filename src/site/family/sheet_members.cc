@@ -81,7 +81,7 @@ std::string SheetLoader::DisplayNameOf(std::string_view key) {
   for (const GedcomNode& line : loaded->children) {
     if (line.tag == "ALIA" && line.pointer.empty()) alias = line.value;
   }
-  return name.DisplayName(privacy_, living, alias, nullptr, false, false);
+  return name.DisplayName(privacy_, living, alias, nullptr, {});
 }
 
 std::string SheetLoader::PageOfFamily(std::string_view key) const {

@@ -116,8 +116,10 @@ std::string PageWriter::SurnameBar(bool parent_target, bool with_bibliography) c
              {home, index, bibliography});
 }
 
-std::string PageWriter::BibliographyBar(bool short_form, bool with_repository,
-                                        bool parent_target) const {
+std::string PageWriter::BibliographyBar(const BibliographyBarOptions& options) const {
+  const bool short_form = options.short_form;
+  const bool with_repository = options.with_repository;
+  const bool parent_target = options.parent_target;
   const COptions& o = options_;
   const std::string home = HomeLink(parent_target);
   const std::string repository =

@@ -180,7 +180,10 @@ void PageWriter::SetTitle(int kind, std::string_view text, int count1, int count
 }
 
 std::string PageWriter::BuildHead(std::string_view title, std::string_view extra_keywords,
-                                  bool frameset, bool is_start_page, bool media) {
+                                  const HeadOptions& options) {
+  const bool frameset = options.frameset;
+  const bool is_start_page = options.is_start_page;
+  const bool media = options.media;
   const COptions& o = options_;
   std::string doctype;
   std::string before_html, after_html, after_head, before_head_end;

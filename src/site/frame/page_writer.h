@@ -43,6 +43,20 @@ enum class MediaBarLink {
   kGallery,       // a gallery page the caller names
 };
 
+/// What kind of page a head is built for.
+struct HeadOptions {
+  bool frameset = false;       // the frameset page of framed footnotes
+  bool is_start_page = false;  // the first surname page: the Generator meta element
+  bool media = false;          // gallery and slide pages, one folder down
+};
+
+/// Which bibliography bar a page gets.
+struct BibliographyBarOptions {
+  bool short_form = false;       // standalone bibliography run: fewer links
+  bool with_repository = false;  // the repository link, when those pages exist
+  bool parent_target = false;    // links open in the parent frame
+};
+
 /// Builds the frame of the site's pages from the option set. Each
 /// page-producing subsystem owns one writer, calls Prepare once per run and
 /// then, per page: SetTitle, SetFileName, BuildHead, BeginPage,
@@ -84,7 +98,7 @@ class PageWriter {
   void SetTitle(int kind, std::string_view text, int count1 = 0, int count2 = 0);
   /// The head of the page up to "</head>"; remembered as head().
   std::string BuildHead(std::string_view title, std::string_view extra_keywords,
-                        bool frameset, bool is_start_page, bool media);
+                        const HeadOptions& options = {});
   std::string BodyTag(int kind) const;
   std::string Closing(bool media) const;
   /// `text` with "%file%", "%title%" and "%revised%" (any letter case)
@@ -119,8 +133,7 @@ class PageWriter {
   std::string SurnameBar(bool parent_target, bool with_bibliography) const;
   /// `with_repository`: the caller wants the repository link (shown when
   /// repository pages are generated).
-  std::string BibliographyBar(bool short_form, bool with_repository,
-                              bool parent_target) const;
+  std::string BibliographyBar(const BibliographyBarOptions& options) const;
   std::string RepositoryBar(bool short_form, bool parent_target) const;
   /// The bar of the footnotes frame: back to the frameset `family_page_file`.
   std::string FootnoteFrameBar(std::string_view family_page_file) const;

@@ -111,8 +111,7 @@ class IndexPagesWriter {
     strip_ = IndexNavigationStrip(o_, page, pages_);
     writer_.SetTitle(kPageIndex, "", index_.count(), ctx_.statistics.familiesSelected);
     writer_.SetFileName(path_);
-    const std::string head =
-        writer_.BuildHead(o_.m_strTitleIndex, "", false, false, false);
+    const std::string head = writer_.BuildHead(o_.m_strTitleIndex, "");
     writer_.BeginPage(&page_, kPageIndex, head, jump_tabs_, strip_);
     writer_.WriteTopLinks(&page_, bar_, true);
     if (page == 1 && !o_.m_strIndexIntro.empty()) {

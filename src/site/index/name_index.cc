@@ -4,14 +4,14 @@
 #include <cstdint>
 #include <numeric>
 
-#include "run/run_log_entries.h"
-#include "model/privacy.h"
 #include "gedcom/record_store.h"
+#include "model/privacy.h"
 #include "options/options.h"
+#include "options/options_bridge.h"
+#include "run/run_log_entries.h"
 #include "site/index/index_text.h"
 #include "site/index/lifespan.h"
 #include "site/index/pagination.h"
-#include "options/options_bridge.h"
 #include "text/paths.h"
 
 namespace vellix::site {
@@ -134,7 +134,7 @@ bool NameIndex::AddIndividual(const IndividualSummary& summary, uint8_t flags) {
   GedcomName name = summary.name;
   int32_t name_break = 0;
   entry.name = name.DisplayName(privacy_, summary.living, summary.alias, &name_break,
-                                /*surnameFirst=*/true, /*escape=*/false);
+                                {.surname_first = true});
   entry.givenEnd = name_break;
   entry.pageName = summary.homePageId;
   entry.reference = summary.key;

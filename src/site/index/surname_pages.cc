@@ -178,7 +178,7 @@ bool WriteSurnamePages(RunContext& ctx, const NameIndex& index, PageWriter& writ
     writer.SetTitle(kPageSurname, "", index.count(), ctx.statistics.familiesSelected);
     writer.SetFileName(path);
     const std::string head =
-        writer.BuildHead(o.m_strTitleSurname, "", false, first, false);
+        writer.BuildHead(o.m_strTitleSurname, "", {.is_start_page = first});
     writer.BeginPage(&page, kPageSurname, head, tabs);
     writer.WriteTopLinks(&page, bar, true);
     if (first && !o.m_strSurnameIntro.empty()) {

@@ -21,7 +21,7 @@ namespace {
 void AppendLabelled(const text::TextConverter& converter, std::string* line,
                     std::string_view label, std::string_view value, bool linkify) {
   if (value.empty()) return;
-  std::string converted = converter.ConvertText(value, linkify, false, false);
+  std::string converted = converter.ConvertText(value, {.linkify = linkify});
   text::EndSentence(&converted, false);
   if (!line->empty()) *line += ' ';
   *line += LabelPrefix(label) + converted;
@@ -31,7 +31,7 @@ std::string Paragraphs(const text::TextConverter& converter,
                        const std::vector<std::string>& lines, std::string_view prefix,
                        std::string_view suffix) {
   std::string paragraphs;
-  converter.AppendParagraphs(lines, &paragraphs, prefix, suffix, true, false, false);
+  converter.AppendParagraphs(lines, &paragraphs, prefix, suffix, {.linkify = true});
   return paragraphs;
 }
 
@@ -50,16 +50,16 @@ std::string RepositoriesHtml(const text::TextConverter& converter,
                                             ? repositories->Find(reference.xref)
                                             : nullptr;
     if (repository != nullptr) {
-      std::string item = converter.ConvertText(repository->name, true, false, false);
+      std::string item = converter.ConvertText(repository->name, {.linkify = true});
       const std::string link = repositories->ReferenceLink(reference.xref);
       if (!link.empty()) item += " [" + link + "]";
       add_item(item);
     }
     for (const CallNumber& call : reference.callNumbers) {
-      std::string item = converter.ConvertText(call.number, true, false, false);
+      std::string item = converter.ConvertText(call.number, {.linkify = true});
       if (!call.mediaType.empty()) {
         if (!item.empty()) item += ' ';
-        item += "(" + converter.ConvertText(call.mediaType, false, false, false) + ")";
+        item += "(" + converter.ConvertText(call.mediaType) + ")";
       }
       if (item.empty()) continue;
       text::EndSentence(&item, false);
@@ -100,7 +100,8 @@ std::string Bibliography::EntryHtml(const BibliographyEntry& entry,
                      "</div>";
 
   std::string title_line;
-  converter.AppendSentence(&title_line, entry.author, true, true, true);
+  converter.AppendSentence(&title_line, entry.author,
+                           {.linkify = true, .leading_space = true, .period = true});
   if (citation_index > 0 &&
       citation_index <= static_cast<int32_t>(entry.citations.size())) {
     // Citation texts come fully formed (and marked up) from source templates.
@@ -113,9 +114,11 @@ std::string Bibliography::EntryHtml(const BibliographyEntry& entry,
                         : citation;
     }
   } else {
-    converter.AppendSentence(&title_line, entry.title, true, true, true);
+    converter.AppendSentence(&title_line, entry.title,
+                             {.linkify = true, .leading_space = true, .period = true});
   }
-  converter.AppendSentence(&title_line, entry.publication, true, true, true);
+  converter.AppendSentence(&title_line, entry.publication,
+                           {.linkify = true, .leading_space = true, .period = true});
   html += title_line + "</div>\r\n<div class=\"vx-bibbdy\">\r\n";
 
   if (!d.textLines.empty()) {
@@ -184,7 +187,8 @@ void Bibliography::WritePages(RunContext& ctx, const RepositoryIndex* repositori
   writer_->Prepare(false);
   NumberedPageSet set(ctx, *writer_, kPageBibliography, "bib", options_.m_strTitleBiblio,
                       "vx-bibnav", FileGroup::kBibliography, pages);
-  const std::string bar = writer_->BibliographyBar(standalone, true, false);
+  const std::string bar =
+      writer_->BibliographyBar({.short_form = standalone, .with_repository = true});
   const NoteLookup notes = NoteLookupOf(ctx);
   int32_t written = 0;
   auto open_page = [&](int32_t page) {

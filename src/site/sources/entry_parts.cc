@@ -65,10 +65,9 @@ std::string UserReferencesHtml(const text::TextConverter& converter,
   std::string html = "<div class=\"" + std::string(div_class) + "\">";
   for (size_t i = 0; i < references.size(); ++i) {
     if (i > 0) html += "<br>\r\n";
-    html += LabelPrefix(label) +
-            converter.ConvertText(references[i].value, false, false, false);
+    html += LabelPrefix(label) + converter.ConvertText(references[i].value);
     if (!references[i].type.empty()) {
-      html += " (" + converter.ConvertText(references[i].type, false, false, false) + ")";
+      html += " (" + converter.ConvertText(references[i].type) + ")";
     }
   }
   html += "</div>\r\n";
@@ -82,9 +81,9 @@ std::string ChangeHtml(const text::TextConverter& converter, std::string_view di
   if (!when.empty() && !change.time.empty()) when += ' ';
   when += change.time;
   std::string notes;
-  converter.AppendParagraphs(change.notes, &notes, "", "", true, false, false);
+  converter.AppendParagraphs(change.notes, &notes, "", "", {.linkify = true});
   return "<div class=\"" + std::string(div_class) + "\">" + LabelPrefix(label) +
-         converter.ConvertText(when, false, false, false) + notes + "</div>\r\n";
+         converter.ConvertText(when) + notes + "</div>\r\n";
 }
 
 }  // namespace vellix::site

@@ -82,7 +82,7 @@ void NumberedPageSet::Open(int32_t page, std::string_view bar) {
   page_.clear();
   writer_.SetTitle(kind_, {});
   writer_.SetFileName(path_);
-  const std::string head = writer_.BuildHead(title_, {}, false, false, false);
+  const std::string head = writer_.BuildHead(title_, {});
   writer_.BeginPage(&page_, kind_, head, {}, strip_);
   writer_.WriteTopLinks(&page_, bar, true);
   prior_file_ = file;

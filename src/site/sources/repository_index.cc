@@ -91,7 +91,7 @@ std::string RepositoryIndex::EntryHtml(const RepositoryEntry& entry,
     html += "&nbsp;";
   } else {
     std::string name;
-    converter.AppendSentence(&name, entry.name, true, false, true);
+    converter.AppendSentence(&name, entry.name, {.linkify = true, .period = true});
     html += name;
   }
   html += "</div>\r\n<div class=\"vx-repbdy\">\r\n";
@@ -99,7 +99,7 @@ std::string RepositoryIndex::EntryHtml(const RepositoryEntry& entry,
     html += "<div class=\"vx-repadr\">";
     for (size_t i = 0; i < d.addressLines.size(); ++i) {
       if (i > 0) html += "<br>\r\n";
-      html += converter.ConvertText(d.addressLines[i], true, false, false);
+      html += converter.ConvertText(d.addressLines[i], {.linkify = true});
     }
     html += "</div>\r\n";
   }
@@ -120,13 +120,13 @@ std::string RepositoryIndex::EntryHtml(const RepositoryEntry& entry,
     for (size_t i = 0; i < group.items.size(); ++i) {
       if (i > 0) html += "<br>\r\n";
       html += LabelPrefix(group.label) +
-              converter.ConvertText(group.items[i], true, false, false);
+              converter.ConvertText(group.items[i], {.linkify = true});
     }
     html += "</div>\r\n";
   }
   if (o.m_bRepositoryComments && !d.commentLines.empty()) {
     std::string paragraphs;
-    converter.AppendParagraphs(d.commentLines, &paragraphs, "[", "]", true, false, false);
+    converter.AppendParagraphs(d.commentLines, &paragraphs, "[", "]", {.linkify = true});
     html += "<div class=\"vx-repcmt\">\r\n" + paragraphs + "</div>";
   }
   html +=

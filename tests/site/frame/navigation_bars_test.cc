@@ -141,9 +141,9 @@ TEST_F(NavigationBarsTest, BibliographyAndRepositoryBarsLongAndShort) {
   options_.m_bRepositoryPages = true;
   const std::string home = "<a href=\"home.html\" target=\"_self\">Home</a>";
   PageWriter writer = Prepared();
-  EXPECT_EQ(writer.BibliographyBar(false, true, false),
+  EXPECT_EQ(writer.BibliographyBar({.with_repository = true}),
             Div("vx-lnkbib", home + kSep + kSurnames + kSep + kIndex + kSep + kRepo));
-  EXPECT_EQ(writer.BibliographyBar(true, true, false),
+  EXPECT_EQ(writer.BibliographyBar({.short_form = true, .with_repository = true}),
             Div("vx-lnkbib", home + kSep + kRepo));
   EXPECT_EQ(writer.RepositoryBar(false, false),
             Div("vx-lnkrep", home + kSep + kSurnames + kSep + kIndex + kSep + kBiblio));
@@ -151,8 +151,9 @@ TEST_F(NavigationBarsTest, BibliographyAndRepositoryBarsLongAndShort) {
 
   options_.m_bRepositoryPages = false;
   options_.m_strHomePage.clear();
-  EXPECT_EQ(Prepared().BibliographyBar(true, true, false), "");
-  EXPECT_EQ(Prepared().BibliographyBar(false, true, false),
+  EXPECT_EQ(Prepared().BibliographyBar({.short_form = true, .with_repository = true}),
+            "");
+  EXPECT_EQ(Prepared().BibliographyBar({.with_repository = true}),
             Div("vx-lnkbib", std::string(kSurnames) + kSep + kIndex));
 }
 
@@ -195,7 +196,8 @@ TEST_F(NavigationBarsTest, StrictDoctypeWritesNoTargetInAnyBar) {
   PageWriter writer = Prepared(true, /*strict=*/true);
   const std::string all =
       writer.FamilyBar(true, true) + writer.IndexBar(false, true) +
-      writer.SurnameBar(true, true) + writer.BibliographyBar(false, true, true) +
+      writer.SurnameBar(true, true) +
+      writer.BibliographyBar({.with_repository = true, .parent_target = true}) +
       writer.RepositoryBar(false, true) + writer.FootnoteFrameBar("grpf1.html") +
       writer.MediaBar(MediaBarLink::kGroupSheet, true, "grpf1.html");
   EXPECT_NE(all.find("<a href=\"home.html\">Home</a>"), std::string::npos) << all;

@@ -110,7 +110,7 @@ TEST_F(PageBodyTest, RevisionDateUsesTheConfiguredPicture) {
 TEST_F(PageBodyTest, TemplateReplacesPlaceholdersInAnyLetterCase) {
   PageWriter writer = Prepared();
   writer.SetFileName("C:\\site\\grpf12.html");
-  writer.BuildHead("Smith Family", "", false, false, false);
+  writer.BuildHead("Smith Family", "");
   EXPECT_EQ(writer.ApplyTemplate("%FILE% | %Title% | %revised% | 100% sure"),
             "grpf12.html | Smith Family | March 05, 2024 | 100% sure");
   EXPECT_EQ(writer.ApplyTemplate("no placeholders"), "no placeholders");
@@ -194,8 +194,7 @@ TEST_F(PageBodyTest, WholeFamilyPageInCallingOrder) {
   writer.SetFileName("C:\\site\\grpf1.html");
   std::string page;
   const std::string bar = writer.FamilyBar(false, false);
-  writer.BeginPage(&page, kPageFamily, writer.BuildHead("J", "", false, false, false), "",
-                   "");
+  writer.BeginPage(&page, kPageFamily, writer.BuildHead("J", ""), "", "");
   writer.WriteTopLinks(&page, bar, true);
   PageWriter::WritePage(&page, "<p>content</p>");
   writer.WriteBottomLinks(&page, "", "", bar, true);

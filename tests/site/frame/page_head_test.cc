@@ -15,8 +15,7 @@ using PageHeadTest = FrameTest;
 
 TEST_F(PageHeadTest, FamilyPageHeadWithDefaultOptions) {
   PageWriter writer = Prepared();
-  const std::string head =
-      writer.BuildHead("Smith &amp; Jones", "Smith", false, false, false);
+  const std::string head = writer.BuildHead("Smith &amp; Jones", "Smith");
   EXPECT_EQ(
       head,
       std::string(kStrictDoctype) +
@@ -37,7 +36,7 @@ TEST_F(PageHeadTest, FamilyPageHeadWithDefaultOptions) {
 TEST_F(PageHeadTest, TransitionalDoctypeStartsThePageWithItsLineAndHtmlHead) {
   options_.m_strDtdPages = kDtdTransitional;
   PageWriter writer = Prepared();
-  const std::string head = writer.BuildHead("T", "", false, false, false);
+  const std::string head = writer.BuildHead("T", "");
   EXPECT_EQ(
       head.rfind(std::string(kDtdTransitional) +
                      "\r\n<html><head>\r\n<meta http-equiv=\"Content-Type\" "
@@ -51,14 +50,14 @@ TEST_F(PageHeadTest, EmptyDoctypeAndKeywordsLeaveNoBlankLine) {
   options_.m_strDtdPages.clear();
   options_.m_strKeywords.clear();
   PageWriter writer = Prepared();
-  const std::string head = writer.BuildHead("T", "Extra", false, false, false);
+  const std::string head = writer.BuildHead("T", "Extra");
   EXPECT_EQ(head.rfind("<html><head>\r\n", 0), 0u);
   EXPECT_NE(head.find("<meta name=\"Keywords\" content=\"Extra\">"), std::string::npos);
 }
 
 TEST_F(PageHeadTest, StartPageHasGeneratorMetaAndNoStartLink) {
   PageWriter writer = Prepared();
-  const std::string head = writer.BuildHead("Surnames", "", false, true, false);
+  const std::string head = writer.BuildHead("Surnames", "", {.is_start_page = true});
   EXPECT_NE(head.find("<meta name=\"Author\" content=\"\">\r\n"
                       "<meta name=\"Generator\" content=\"VELLIX 1.8.1\">\r\n"
                       "<link rel=\"StyleSheet\""),
@@ -71,12 +70,11 @@ TEST_F(PageHeadTest, EveryOtherPageLinksTheStartPageIncludingTheAlternateName) {
   options_.m_bAltSurnameFile = true;
   options_.m_strAltSurnameFile = "index.htm";
   PageWriter writer = Prepared();
-  EXPECT_NE(writer.BuildHead("Index", "", false, false, false)
+  EXPECT_NE(writer.BuildHead("Index", "")
                 .find("<link rel=\"Start\" type=\"text/html\" title=\"Surnames\" "
                       "href=\"index.htm\">\r\n"),
             std::string::npos);
-  EXPECT_EQ(writer.BuildHead("Index", "", false, false, false).find("Generator"),
-            std::string::npos);
+  EXPECT_EQ(writer.BuildHead("Index", "").find("Generator"), std::string::npos);
 }
 
 TEST_F(PageHeadTest, FramesetHeadHasFramesDoctypeAndNoBlocksOrLinks) {
@@ -84,7 +82,7 @@ TEST_F(PageHeadTest, FramesetHeadHasFramesDoctypeAndNoBlocksOrLinks) {
   options_.m_bHideMail = true;
   options_.m_strExternalCss = "my.css";
   PageWriter writer = Prepared();
-  const std::string head = writer.BuildHead("F1", "", true, false, false);
+  const std::string head = writer.BuildHead("F1", "", {.frameset = true});
   EXPECT_EQ(
       head.rfind(std::string(kDtdFrameset) + "\r\n<html><head>\r\n<meta http-equiv", 0),
       0u);
@@ -102,7 +100,7 @@ TEST_F(PageHeadTest, UserBlocksStandAtTheirPlacesWithTheTitleFilledIn) {
   options_.m_strStdBeforeHeadEnd = "<!-- end %Title% -->\r\n";
   options_.m_strDtdPages.clear();
   PageWriter writer = Prepared();
-  const std::string head = writer.BuildHead("Page One", "", false, false, false);
+  const std::string head = writer.BuildHead("Page One", "");
   EXPECT_EQ(head.rfind("<!-- before html --><html><!-- after html --><head>\r\n"
                        "<!-- Page One -->\r\n<meta http-equiv",
                        0),
@@ -116,7 +114,7 @@ TEST_F(PageHeadTest, MediaPagesUseTheirOwnBlocks) {
   options_.m_strStdAfterHead = "<!-- std -->";
   options_.m_strMediaAfterHead = "<!-- media -->";
   PageWriter writer = Prepared(true);
-  const std::string head = writer.BuildHead("G", "", false, false, true);
+  const std::string head = writer.BuildHead("G", "", {.media = true});
   EXPECT_NE(head.find("<!-- media -->"), std::string::npos);
   EXPECT_EQ(head.find("<!-- std -->"), std::string::npos);
 }
@@ -126,15 +124,14 @@ TEST_F(PageHeadTest, MediaPagesReachStyleSheetAndStartThroughTheRelativePrefix) 
   options_.m_strExternalCss = "extra.css";
   PageWriter writer = Prepared(true);
   EXPECT_EQ(writer.relative_prefix(), "../");
-  const std::string head = writer.BuildHead("G", "", false, false, true);
+  const std::string head = writer.BuildHead("G", "", {.media = true});
   EXPECT_NE(head.find("href=\"../grpmain.html\""), std::string::npos);
   EXPECT_NE(
       head.find("<link rel=\"StyleSheet\" type=\"text/css\" href=\"../grpbase.css\">"),
       std::string::npos);
   EXPECT_NE(head.find("href=\"../extra.css\""), std::string::npos);
   // The same writer's ordinary (non-media) head needs no prefix.
-  EXPECT_NE(writer.BuildHead("G", "", false, false, false).find("href=\"grpbase.css\""),
-            std::string::npos);
+  EXPECT_NE(writer.BuildHead("G", "").find("href=\"grpbase.css\""), std::string::npos);
 }
 
 TEST_F(PageHeadTest, RelativePrefixClimbsOutOfDeeperMediaFolders) {
@@ -149,7 +146,7 @@ TEST_F(PageHeadTest, RelativePrefixClimbsOutOfDeeperMediaFolders) {
 TEST_F(PageHeadTest, ExternalStyleSheetsSplitAtSemicolonsWithDoubledOnesKept) {
   options_.m_strExternalCss = "first.css; css\\second sheet.css";
   PageWriter writer = Prepared();
-  std::string head = writer.BuildHead("T", "", false, false, false);
+  std::string head = writer.BuildHead("T", "");
   EXPECT_NE(head.find("href=\"grpbase.css\">\r\n"
                       "<link rel=\"StyleSheet\" type=\"text/css\" href=\"first.css\">\r\n"
                       "<link rel=\"StyleSheet\" type=\"text/css\" "
@@ -158,7 +155,7 @@ TEST_F(PageHeadTest, ExternalStyleSheetsSplitAtSemicolonsWithDoubledOnesKept) {
       << head;
 
   options_.m_strExternalCss = "a;;b.css;c.css; ;";
-  head = Prepared().BuildHead("T", "", false, false, false);
+  head = Prepared().BuildHead("T", "");
   EXPECT_NE(head.find("href=\"a;b.css\">\r\n<link rel=\"StyleSheet\" type=\"text/css\" "
                       "href=\"c.css\">\r\n</head>"),
             std::string::npos)
@@ -168,7 +165,7 @@ TEST_F(PageHeadTest, ExternalStyleSheetsSplitAtSemicolonsWithDoubledOnesKept) {
 
 TEST_F(PageHeadTest, HiddenMailScriptDefinesHide) {
   options_.m_bHideMail = true;
-  const std::string head = Prepared().BuildHead("T", "", false, false, false);
+  const std::string head = Prepared().BuildHead("T", "");
   EXPECT_NE(head.find("grpbase.css\">\r\n"
                       "<script type=\"text/javascript\">\r\n"
                       "<!--\r\n"

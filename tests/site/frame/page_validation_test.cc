@@ -20,8 +20,7 @@ class PageValidationTest : public FrameTest {
     std::string page;
     const std::string bar = writer.FamilyBar(false, true);
     writer.BeginPage(&page, kPageFamily,
-                     writer.BuildHead("John Smith &amp; Mary Jones", "Smith,Jones", false,
-                                      false, false));
+                     writer.BuildHead("John Smith &amp; Mary Jones", "Smith,Jones"));
     writer.WriteTopLinks(&page, bar, true);
     PageWriter::WritePage(&page, writer.family_div_open() + "\r\n" +
                                      writer.OpenClassed("vx-lbl") + "Husband" +
@@ -106,7 +105,7 @@ TEST_F(PageValidationTest, SurnameStartPageAndGalleryPageValidate) {
   writer.SetTitle(kPageSurname, "", 12, 5);
   std::string surname;
   writer.BeginPage(&surname, kPageSurname,
-                   writer.BuildHead("Surnames", "", false, true, false));
+                   writer.BuildHead("Surnames", "", {.is_start_page = true}));
   writer.WriteTopLinks(&surname, writer.SurnameBar(false, true), true);
   PageWriter::WritePage(&surname, "<div class=\"vx-sur\"><a href=\"#A\">Adams</a></div>");
   writer.WriteBottomLinks(&surname, "", "", writer.SurnameBar(false, true), true);
@@ -118,7 +117,7 @@ TEST_F(PageValidationTest, SurnameStartPageAndGalleryPageValidate) {
   writer.SetTitle(kPageGallery, "Gallery of John Smith", 0, 0);
   std::string gallery;
   writer.BeginPage(&gallery, kPageGallery,
-                   writer.BuildHead("Gallery", "", false, false, true));
+                   writer.BuildHead("Gallery", "", {.media = true}));
   PageWriter::WritePage(&gallery,
                         "<table class=\"vx-thmgal\"><tr><td>x</td></tr></table>");
   PageWriter::WritePage(&gallery,
