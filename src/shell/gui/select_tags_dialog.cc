@@ -121,7 +121,13 @@ bool SelectTagsDialog::CheckChoice() {
 }
 
 void SelectTagsDialog::accept() {
-  if (CheckChoice()) QDialog::accept();
+  // The census lets the window handle events while it reads the file; a
+  // second OK meanwhile is ignored.
+  if (checking_) return;
+  checking_ = true;
+  const bool accepted = CheckChoice();
+  checking_ = false;
+  if (accepted) QDialog::accept();
 }
 
 bool RunSelectTagsDialog(SheetContext& context, const std::string& gedcom,

@@ -57,6 +57,7 @@ class SelectTagsDialog : public QDialog {
   QButtonGroup* choices_;
   QLineEdit* tag_;
   QLineEdit* prefix_;
+  bool checking_ = false;
 };
 
 /// Runs the dialog for the GEDCOM file at `gedcom` (native form), taking the
