@@ -10,6 +10,7 @@ packages=(
   opensp w3c-sgml-lib
   man-db groff-base zsh
   clang libclang-rt-14-dev
+  qt6-base-dev libqt6svg6 fonts-dejavu-core
 )
 
 missing=()
