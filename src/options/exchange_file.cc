@@ -174,7 +174,10 @@ std::string ExchangeFileText(const CAttributesList& individuals,
 std::string EncodeExchangeFile(std::string_view utf8) {
   bool all_fit = false;
   std::string narrow = charset::Utf8ToWindows1252(utf8, &all_fit);
-  if (all_fit) return narrow;
+  // Windows-1252 bytes that also read as UTF-8 ("Ã©" is C3 A9, the UTF-8
+  // form of "é") would be read back as UTF-8 and change the text: such a
+  // text is written as UTF-8 with its mark.
+  if (all_fit && !charset::IsUtf8WithMultiByte(narrow)) return narrow;
   std::string out(kUtf8Mark);
   out.append(utf8);
   return out;

@@ -60,6 +60,16 @@ TEST(ExchangeFileText, AnEmptyListHasNoSectionAtAll) {
 TEST(ExchangeFileEncoding, Windows1252WhenEverythingFitsElseUtf8WithMark) {
   EXPECT_EQ(EncodeExchangeFile("Zoë \xE2\x82\xAC"), "Zo\xEB \x80");  // ë and the euro
   EXPECT_EQ(EncodeExchangeFile("Łódź"), "\xEF\xBB\xBF\xC5\x81\xC3\xB3\x64\xC5\xBA");
+  // "Ã©" fits Windows-1252 as C3 A9, which reads back as UTF-8 "é": it keeps
+  // its UTF-8 form and mark, and each encoded text decodes to itself.
+  EXPECT_EQ(EncodeExchangeFile("\xC3\x83\xC2\xA9"), "\xEF\xBB\xBF\xC3\x83\xC2\xA9");
+  for (const std::string text :
+       {"Zo\xC3\xAB", "\xC3\x83\xC2\xA9", "x \xC3\x82\xC2\xA0 y", "plain"}) {
+    std::string back;
+    ExchangeFileError error;
+    ASSERT_TRUE(DecodeExchangeFile(EncodeExchangeFile(text), &back, &error)) << text;
+    EXPECT_EQ(back, text);
+  }
 
   struct Case {
     std::string bytes;
