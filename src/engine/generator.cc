@@ -220,6 +220,7 @@ RunOutcome Generator::Generate(GenerateMode mode, COptions& options,
   statistics_.familyRecords = store_.familyCount();
   statistics_.individualRecords = store_.individualCount();
 
+  phases_->FinishPages(ctx);
   const int64_t elapsed = clock.NowSeconds() - start_seconds;
   const bool cancelled = progress.IsCancelled();
   const int32_t not_written = warnings.FilesNotWritten();

@@ -44,6 +44,10 @@ class RunPhases {
   /// Bibliography pages; `standalone` in mode 6.
   virtual void WriteBibliography(RunContext&, bool /*standalone*/) {}
   virtual void WriteRepositories(RunContext&) {}
+  /// After the last page: ends what the pages used (the media files) and
+  /// names its files in the run's statistics, before the site's list of
+  /// written files is brought up to date.
+  virtual void FinishPages(RunContext&) {}
   /// The log pages, each followed by one progress step by the run. The run
   /// started at `start_seconds` (platform::AppClock) and took
   /// `elapsed_seconds`; `success` and `cancelled` are its outcome.

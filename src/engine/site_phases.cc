@@ -105,11 +105,15 @@ int32_t SitePhases::WriteIndex(RunContext& ctx, bool write_pages) {
   return site::WriteIndexPages(ctx, index, write_pages, &run_->log_entries);
 }
 
+void SitePhases::FinishPages(RunContext&) {
+  // The media phase ends with the pages: its record of derived files is
+  // saved, its files join the site's list and its figures go to the summary.
+  if (run_->media) run_->media->Finish();
+}
+
 void SitePhases::WriteSummaryLog(RunContext& ctx, bool success, bool cancelled,
                                  int64_t start_seconds, int64_t elapsed_seconds) {
-  // The media phase ends with the pages: its record of derived files is
-  // saved and its figures go to the summary.
-  if (run_->media) run_->media->Finish();
+  FinishPages(ctx);  // a run that stopped before the end of its pages
   vellix::WriteSummaryLog(ctx, RunResultOf(success, cancelled), start_seconds,
                           elapsed_seconds);
 }

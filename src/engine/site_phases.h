@@ -30,6 +30,7 @@ class SitePhases : public RunPhases {
   void WriteLonerPage(RunContext& ctx, GedcomRecord& entry, GedcomRecord& individual,
                       bool evaluate) override;
   int32_t WriteIndex(RunContext& ctx, bool write_pages) override;
+  void FinishPages(RunContext& ctx) override;
   void WriteSummaryLog(RunContext& ctx, bool success, bool cancelled,
                        int64_t start_seconds, int64_t elapsed_seconds) override;
   void WriteIndividualLog(RunContext& ctx, int64_t start_seconds) override;

@@ -390,6 +390,11 @@ PortraitResult MediaDeriver::Portrait(MediaItem* item, PortraitKind kind) {
   return portrait;
 }
 
+bool MediaDeriver::Made(const std::string& target) {
+  LoadRecord();
+  return record_.Find(target) != nullptr;
+}
+
 bool MediaDeriver::Finish() {
   if (!record_.changed()) return true;
   return writer_.Write(DerivedRecord::kFileName, record_.Serialize());

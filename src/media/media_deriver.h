@@ -112,6 +112,11 @@ class MediaDeriver {
   /// the portrait width) or a family (fitted to the portrait size).
   PortraitResult Portrait(MediaItem* item, PortraitKind kind);
 
+  /// True when the record of derived files names `target` (relative to the
+  /// media folder): a file this program made, as opposed to one the user put
+  /// there (an icon of their own).
+  bool Made(const std::string& target);
+
   /// Writes the record of derived files when it changed. False when it could
   /// not be written (the next run then makes the files again).
   bool Finish();

@@ -186,11 +186,18 @@ void MediaRun::Finish() {
   if (finished_) return;
   finished_ = true;
   deriver_->Finish();
+  RunStatistics& s = ctx_.statistics;
   uint64_t total_bytes = 0;
   for (const std::string& relative : used_) {
     total_bytes += StatFile(media_folder_ + relative).size;
+    // The derived files the pages use join the site's list of written
+    // files, so that a later run that no longer shows them (a person now
+    // excluded, a picture taken out of the tree) removes them with the
+    // pages; the user's own files in the media folder are never listed.
+    if (deriver_->Made(relative)) s.RecordSiteFile(media_folder_ + relative);
   }
-  RunStatistics& s = ctx_.statistics;
+  const std::string record = media_folder_ + std::string(DerivedRecord::kFileName);
+  if (IsFile(record)) s.RecordSiteFile(record);
   s.mediaProcessed = static_cast<uint32_t>(processed_files_);
   s.mediaProcessedBytes = static_cast<uint32_t>(processed_bytes_);
   s.mediaTotal = static_cast<uint32_t>(used_.size());

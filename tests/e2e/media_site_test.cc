@@ -57,8 +57,8 @@ const char kTree[] =
 class MediaSiteTest : public ::testing::Test {
  protected:
   MediaSiteTest() {
-    for (const char* folder : {"tree", "tree/photos", "tree/docs", "tree/sounds",
-                               "tree/scans"}) {
+    for (const char* folder :
+         {"tree", "tree/photos", "tree/docs", "tree/sounds", "tree/scans"}) {
       mkdir(work_.File(folder).c_str(), 0755);
     }
     Put("photos/Józef \"Joe\" 1930.jpg", MakeJpeg(640, 480));
@@ -184,6 +184,54 @@ TEST_F(MediaSiteTest, EveryLinkAndImageOfAMediaSiteResolves) {
   EXPECT_NE(testing::ReadFile(home_.File("vx-summary.html"))
                 .find("<b>Multimedia Items Processed</b></td><td align=\"right\">0<"),
             std::string::npos);
+}
+
+// The derived files of a picture the site no longer shows go with its pages,
+// as a person's pages do when the person is now left out; the user's own
+// files in the media folder stay, and --keep-stale keeps ours too.
+TEST_F(MediaSiteTest, DerivedFilesOfAPictureNoLongerShownAreRemovedWithThePages) {
+  for (const char* setting : {"bGalleries yes", "bIgnoreScrapbookFlag yes",
+                              "bIndivPortraits yes", "bSlideLinkOriginal yes"}) {
+    Set(setting);
+  }
+  const std::string site = work_.File("site");
+  ASSERT_EQ(Vellix("generate '" + gedcom_ + "' -o '" + site + "' -q"), 0) << Output();
+  const std::vector<std::string> annas = {"media/thumb/anna.png", "media/slide/anna.png",
+                                          "media/orig/anna.png", "media/port/anna.png"};
+  const std::string manifest = testing::ReadFile(site + "/.vellix-manifest");
+  for (const std::string& file : annas) {
+    EXPECT_TRUE(fs::exists(site + "/" + file)) << file;
+    EXPECT_NE(manifest.find("\n" + file + "\n"), std::string::npos) << file;
+  }
+  EXPECT_NE(manifest.find("\nmedia/vx-media.txt\n"), std::string::npos);
+  const std::string own = site + "/media/thumb/my-scan.jpg";
+  work_.Write("site/media/thumb/my-scan.jpg", "the user's own file");
+
+  // Anna's photograph taken out of the tree; with --keep-stale nothing goes.
+  std::string tree = kTree;
+  const std::string anna = "1 OBJE\n2 FILE photos/anna.png\n";
+  tree.erase(tree.find(anna), anna.size());
+  work_.Write("tree/tree.ged", tree);
+  ASSERT_EQ(Vellix("generate '" + gedcom_ + "' -o '" + site + "' -q --keep-stale"), 0)
+      << Output();
+  for (const std::string& file : annas)
+    EXPECT_TRUE(fs::exists(site + "/" + file)) << file;
+
+  ASSERT_EQ(Vellix("generate '" + gedcom_ + "' -o '" + site + "' -q"), 0) << Output();
+  for (const std::string& file : annas)
+    EXPECT_FALSE(fs::exists(site + "/" + file)) << file;
+  EXPECT_EQ(testing::ReadFile(own), "the user's own file");
+  for (const char* file : {"media/thumb/wedding.jpg", "media/port/Józef \"Joe\" 1930.jpg",
+                           "media/thumb/icon-pdf.jpg", "media/vx-media.txt"}) {
+    EXPECT_TRUE(fs::exists(site + "/" + file)) << file;
+  }
+  EXPECT_EQ(testing::CheckSiteLinks(site).broken, std::vector<std::string>{});
+
+  // Skipping multimedia keeps every derived file the pages still use.
+  ASSERT_EQ(Vellix("generate '" + gedcom_ + "' -o '" + site + "' -m skip-media -q"), 0)
+      << Output();
+  EXPECT_TRUE(fs::exists(site + "/media/thumb/wedding.jpg"));
+  EXPECT_EQ(testing::CheckSiteLinks(site).broken, std::vector<std::string>{});
 }
 
 }  // namespace
