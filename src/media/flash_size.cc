@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/file_system.h"
+
 namespace vellix::media {
 namespace {
 
@@ -118,6 +120,7 @@ bool InflateBodyStart(FILE* file, uint64_t expected, std::vector<unsigned char>*
 bool ReadFlashSize(const std::string& path, int32_t* width, int32_t* height) {
   *width = 0;
   *height = 0;
+  if (!platform::IsRegularFile(path)) return false;  // a pipe would block the open
   File file(std::fopen(path.c_str(), "rb"));
   if (!file) return false;
   unsigned char header[8];

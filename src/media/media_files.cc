@@ -77,7 +77,7 @@ FileStamp StatFile(const std::string& path) {
   return stamp;
 }
 
-bool IsFile(const std::string& path) { return platform::FileExists(path); }
+bool IsFile(const std::string& path) { return platform::IsRegularFile(path); }
 
 std::string AbsolutePath(std::string_view path) {
   if (!path.empty() && path.front() == '/') return std::string(path);
@@ -100,10 +100,10 @@ ReadFailure ReadSourceFile(const std::string& path, uint64_t limit, std::string*
 }
 
 std::optional<std::string> ReadFilePrefix(const std::string& path, size_t limit) {
-  Descriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  Descriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (fd.get() < 0) return std::nullopt;
   struct stat st;
-  if (fstat(fd.get(), &st) != 0 || S_ISDIR(st.st_mode)) return std::nullopt;
+  if (fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
   std::string data(limit, '\0');
   size_t filled = 0;
   while (filled < limit) {
@@ -196,10 +196,12 @@ bool MediaFolderWriter::Copy(std::string_view relative, const std::string& sourc
                              uint64_t* bytes) {
   *bytes = 0;
   if (!PrepareFolder(relative)) return false;
-  Descriptor in(open(source.c_str(), O_RDONLY | O_CLOEXEC));
+  // Opened without waiting (a named pipe would block the open) and copied
+  // only when a regular file: a device such as /dev/zero never ends.
+  Descriptor in(open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (in.get() < 0) return false;
   struct stat st;
-  if (fstat(in.get(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+  if (fstat(in.get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
   const std::string target = PathOf(relative);
   std::string temp;
   int fd = CreateTemporary(target, &temp);

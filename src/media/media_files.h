@@ -21,7 +21,7 @@ struct FileStamp {
 /// The status of the file at the native path `path`.
 FileStamp StatFile(const std::string& path);
 
-/// True when a file (not a folder) exists at `path`.
+/// True when a regular file (not a folder, pipe or device) is at `path`.
 bool IsFile(const std::string& path);
 
 /// `path` made absolute against the current folder when it is relative

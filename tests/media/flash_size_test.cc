@@ -1,6 +1,7 @@
 #include "media/flash_size.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <zlib.h>
 
 #include <vector>
@@ -110,6 +111,10 @@ TEST(FlashSizeTest, EveryDamagedMovieGivesFalseAndZeroSizes) {
   EXPECT_FALSE(ReadFlashSize(dir.File("missing.swf"), &width, &height));
   EXPECT_EQ(width, 0);
   EXPECT_FALSE(ReadFlashSize(dir.path(), &width, &height));  // a folder
+  // A named pipe would block the open for ever; a device is no movie.
+  ASSERT_EQ(mkfifo(dir.File("pipe.swf").c_str(), 0644), 0);
+  EXPECT_FALSE(ReadFlashSize(dir.File("pipe.swf"), &width, &height));
+  EXPECT_FALSE(ReadFlashSize("/dev/zero", &width, &height));
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 
 #include <filesystem>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "media/image_header.h"
 #include "media/media_catalogue.h"
@@ -99,6 +101,30 @@ TEST_F(HostileMediaTest, AMissingFileIsReportedByItsPathAsReferenced) {
     for (char& c : referenced) c = c == '/' ? '\\' : c;
     EXPECT_EQ(result.subject, referenced);
   }
+}
+
+// A device, a named pipe or a folder is no media file: copying /dev/zero
+// would fill the disk, opening a pipe would wait for ever.
+TEST_F(HostileMediaTest, WhatIsNoRegularFileIsMissingNeverReadOrCopied) {
+  ASSERT_EQ(mkfifo(dir_.File("tree/photos/pipe.jpg").c_str(), 0644), 0);
+  ASSERT_EQ(mkfifo(dir_.File("tree/pipe.pdf").c_str(), 0644), 0);
+  mkdir(dir_.File("tree/folder.png").c_str(), 0755);
+  for (const std::string& value :
+       std::vector<std::string>{"/dev/zero", "/dev/null", "photos/pipe.jpg", "pipe.pdf",
+                                "folder.png", dir_.File("tree/pipe.pdf")}) {
+    const DeriveResult result = Derive(value);
+    EXPECT_EQ(result.warning, MediaWarning::kCannotAccess) << value;
+    EXPECT_EQ(result.failure, MediaFailure::kMissing) << value;
+  }
+  EXPECT_EQ(FilesBelow(settings_.media_folder + "/orig"), std::set<std::string>{});
+  EXPECT_EQ(FilesBelow(settings_.media_folder + "/slide"), std::set<std::string>{});
+
+  // Met by the copier itself (a file replaced by a pipe after it was found).
+  MediaFolderWriter writer(settings_.media_folder);
+  uint64_t bytes = 0;
+  EXPECT_FALSE(writer.Copy("orig/zero", "/dev/zero", &bytes));
+  EXPECT_FALSE(writer.Copy("orig/pipe.pdf", dir_.File("tree/pipe.pdf"), &bytes));
+  EXPECT_FALSE(IsFile(settings_.media_folder + "/orig/zero"));
 }
 
 TEST_F(HostileMediaTest, AGifOfTenThousandFramesIsCopiedNotDecoded) {
