@@ -45,7 +45,9 @@ run gedcom_reader 20000 "-dict=$here/gedcom.dict -max_len=65536" "${gedcom_seeds
 run whole_run 600 "-dict=$here/gedcom.dict -max_len=8192" "${gedcom_seeds[@]}"
 run option_set 5000 "-max_len=16384" "$here/corpus/option_set"
 run option_ini 5000 "-max_len=16384" "$here/corpus/option_ini"
+run exchange_file 20000 "-max_len=8192" "$here/corpus/exchange_file"
 run dates_names 20000 "-max_len=512" "$here/corpus/dates_names"
 run text_html 20000 "-max_len=4096" "$here/corpus/text_html"
+run media 5000 "-max_len=65536" "$here/corpus/media" "$root/examples/media"
 echo "fuzz-smoke: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
