@@ -59,7 +59,7 @@ ConfigureDialog::ConfigureDialog(SheetContext& context, AttributesConfigure& ses
   list_->setFont(fixed);
   list_->setUniformItemSizes(true);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
-  list_->setMinimumSize(QFontMetrics(fixed).horizontalAdvance(QString(56, 'M')), 220);
+  list_->setMinimumSize(QFontMetrics(fixed).horizontalAdvance(QString(60, 'M')), 300);
 
   auto* sort_row = new QHBoxLayout();
   sort_row->addWidget(new QLabel("Sort by:"));
@@ -84,8 +84,10 @@ ConfigureDialog::ConfigureDialog(SheetContext& context, AttributesConfigure& ses
   sort_row->addStretch(1);
   connect(sort_, &QButtonGroup::idClicked, this, [this] { Resort(); });
 
-  entry_line_ = new QLabel(this);
-  entry_line_->setTextFormat(Qt::PlainText);
+  // A read-only field: a long name scrolls instead of widening the window.
+  entry_line_ = new QLineEdit(this);
+  entry_line_->setReadOnly(true);
+  entry_line_->setFrame(false);
   auto* grid = new QGridLayout();
   const QStringList captions =
       families ? QStringList{"Narrative web page:", "Imported text file:",
@@ -253,6 +255,7 @@ void ConfigureDialog::ShowEntry() {
       row >= 0 && !current_.empty()
           ? ToQt(current_ + "  " + session_.EntryText(session_.entries()[row]))
           : QString());
+  entry_line_->setCursorPosition(0);
 }
 
 void ConfigureDialog::CommitFields() {

@@ -84,7 +84,7 @@ class ConfigureDialog : public QDialog {
   QPushButton* purge_ = nullptr;
   QPushButton* help_ = nullptr;
   QLabel* status_ = nullptr;
-  QLabel* entry_line_ = nullptr;
+  QLineEdit* entry_line_ = nullptr;
   QButtonGroup* sort_ = nullptr;
   QCheckBox* aliases_ = nullptr;
   int reference_width_ = 0;

@@ -5,7 +5,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeySequence>
-#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -36,9 +36,12 @@ GedcomInfoDialog::GedcomInfoDialog(SheetContext& context, const GedcomFileInfo& 
     auto* form = new QFormLayout(group);
     lines_ << title;
     for (const Row& row : rows) {
-      auto* value = new QLabel(ToQt(row.second), group);
-      value->setTextFormat(Qt::PlainText);
-      value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+      // Read-only fields: long header texts scroll instead of widening the
+      // window, and can be copied.
+      auto* value = new QLineEdit(ToQt(row.second), group);
+      value->setReadOnly(true);
+      value->setCursorPosition(0);
+      value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QString(28, 'x')));
       form->addRow(row.first, value);
       lines_ << row.first + " " + value->text();
     }
@@ -82,7 +85,9 @@ GedcomInfoDialog::GedcomInfoDialog(SheetContext& context, const GedcomFileInfo& 
   layout->addLayout(census);
 
   auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton("Close", QDialogButtonBox::RejectRole);
+  QPushButton* close = buttons->addButton("Close", QDialogButtonBox::RejectRole);
+  close->setDefault(true);
+  close->setFocus();
   help_ = buttons->addButton("&Help", QDialogButtonBox::HelpRole);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto show_help = [this, &context] {
