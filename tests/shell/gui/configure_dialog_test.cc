@@ -156,6 +156,9 @@ class ConfigureDialogTest : public QObject {
     dialog.clear_all_button()->click();
     QVERIFY(dialog.field(ConfigureDialog::kLink)->text().isEmpty());
     QCOMPARE(dialog.status()->text(), QString("Attributes are defined for 0 entries"));
+    dialog.help_button()->click();
+    QCOMPARE(fixture.desktop.opened().size(), size_t(1));
+    QVERIFY(fixture.desktop.opened()[0].toString().endsWith("/hlpcuscfgind.html"));
   }
 
   void LeavingWithChangesAsksFirst() {
