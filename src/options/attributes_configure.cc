@@ -103,6 +103,11 @@ void AttributesConfigure::Recount() {
   extra_count_ = list_.CountUnmatched();
 }
 
+void AttributesConfigure::SetSort(const ConfigureSortSettings& sort) {
+  sort_ = sort;
+  SortConfigureEntries(owner_, sort_, &entries_);
+}
+
 std::string AttributesConfigure::Title() const {
   std::string title = owner_ == AttributeOwner::kIndividuals ? "Configure Individuals"
                                                              : "Configure Families";

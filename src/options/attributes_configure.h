@@ -77,6 +77,11 @@ class AttributesConfigure {
   /// "Clear attributes for entries not in" and the GEDCOM file's name quoted.
   std::string PurgeToolTip() const;
 
+  /// The list order and alias display in use.
+  const ConfigureSortSettings& sort() const { return sort_; }
+  /// Orders the entries anew as `sort` says; the edits stay as they are.
+  void SetSort(const ConfigureSortSettings& sort);
+
   /// The GEDCOM file's entries in list order.
   const std::vector<ConfigureEntry>& entries() const { return entries_; }
   /// The entry's display line: its name (for families husband and wife),

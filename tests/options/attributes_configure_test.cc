@@ -215,6 +215,24 @@ TEST(AttributesConfigureTest, EntriesSortAsTheSettingsSayAndNavigationSkipsToAtt
   EXPECT_EQ(f.EntryText(f.entries()[0]), "Adams, Bob & Zeller, Eve");
 }
 
+TEST(AttributesConfigureTest, ResortingKeepsTheEditsAndFollowsTheNewOrder) {
+  COptions options;
+  AttributesConfigure configure(AttributeOwner::kIndividuals, options, People(),
+                                {0, 0, false});
+  CAttributes values;
+  values.m_strLink = "zofia.htm";
+  configure.Set("I3", values);
+  configure.SetSort({1, 0, true});
+  EXPECT_EQ(References(configure), (std::vector<std::string>{"I1", "I10", "I2", "I3"}));
+  EXPECT_EQ(configure.EntryText(configure.entries()[3]), "Nowak, Zofia (Zosia)");
+  EXPECT_EQ(configure.NextWithAttributes(std::nullopt), std::optional<size_t>(3));
+  EXPECT_TRUE(configure.modified());
+  ASSERT_NE(configure.Find("I3"), nullptr);
+  EXPECT_EQ(configure.Find("I3")->m_strLink, "zofia.htm");
+  configure.SetSort({0, 0, false});
+  EXPECT_EQ(References(configure), (std::vector<std::string>{"I10", "I1", "I2", "I3"}));
+}
+
 class FileChoiceTest : public ::testing::Test {
  protected:
   FileChoiceTest() {

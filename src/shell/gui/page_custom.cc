@@ -8,15 +8,20 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "options/attributes_exchange.h"
 #include "shell/gui/browse.h"
+#include "shell/gui/configure_dialog.h"
 #include "shell/gui/form.h"
 #include "shell/gui/help.h"
 #include "shell/gui/path_combo.h"
+#include "shell/gui/window_prompter.h"
 
 namespace vellix::gui {
 namespace {
 
 using platform::HistoryList;
+
+constexpr char kExchangeFilter[] = "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||";
 
 }  // namespace
 
@@ -65,20 +70,22 @@ QWidget* CPageCustom::MakeMethod() {
   form.Stretch();
   form.Column();
   form.Group("Stored Configuration");
-  // The Configure dialog and the exchange file work on the custom attribute
-  // lists, which this program cannot edit yet.
   auto* buttons = new QWidget;
   auto* row = new QHBoxLayout(buttons);
   row->setContentsMargins(0, 0, 0, 0);
   configure_indiv_ = new QPushButton("Individuals...", buttons);
-  auto* configure_families = new QPushButton("Families...", buttons);
-  auto* export_button = new QPushButton("Export...", buttons);
-  auto* import_button = new QPushButton("Import...", buttons);
-  for (QPushButton* button :
-       {configure_indiv_, configure_families, export_button, import_button}) {
-    button->setEnabled(false);
+  configure_families_ = new QPushButton("Families...", buttons);
+  export_ = new QPushButton("Export...", buttons);
+  import_ = new QPushButton("Import...", buttons);
+  for (QPushButton* button : {configure_indiv_, configure_families_, export_, import_}) {
     row->addWidget(button);
   }
+  connect(configure_indiv_, &QPushButton::clicked, this,
+          [this] { Configure(options::AttributeOwner::kIndividuals); });
+  connect(configure_families_, &QPushButton::clicked, this,
+          [this] { Configure(options::AttributeOwner::kFamilies); });
+  connect(export_, &QPushButton::clicked, this, [this] { ExportAttributes(); });
+  connect(import_, &QPushButton::clicked, this, [this] { ImportAttributes(); });
   row->addStretch(1);
   form.Wide(buttons);
   form.Stretch();
@@ -194,6 +201,41 @@ QWidget* CPageCustom::MakeIcons() {
   connect(kind, &QButtonGroup::idToggled, this, update);
   AddEnablingRule(update);
   return page;
+}
+
+std::string CPageCustom::OptionSetPath() const {
+  return context_.option_set != nullptr ? context_.option_set->path() : std::string();
+}
+
+void CPageCustom::Configure(options::AttributeOwner owner) {
+  ExchangeToOptions(context_.options);
+  if (!RunConfigureDialog(context_, owner, this)) return;
+  ExchangeToPage(context_.options);
+  RememberHistory();
+  RefreshHistory();
+}
+
+void CPageCustom::ExportAttributes() {
+  ExchangeToOptions(context_.options);
+  FileRequest request{"Select export file", kExchangeFilter,
+                      FolderOf(ToQt(OptionSetPath())), "csv"};
+  // The export asks its own question before it replaces a file that is not
+  // an exchange file, and replaces an exchange file without asking.
+  request.confirm_overwrite = false;
+  const std::optional<QString> file = context_.desktop.SaveFile(this, request);
+  if (!file) return;
+  WindowPrompter prompter(context_.desktop, this);
+  options::ExportAttributes(context_.options, OptionSetPath(), FromQt(*file), prompter);
+}
+
+void CPageCustom::ImportAttributes() {
+  ExchangeToOptions(context_.options);
+  const FileRequest request{"Select import file", kExchangeFilter,
+                            FolderOf(ToQt(OptionSetPath())), "csv"};
+  const std::optional<QString> file = context_.desktop.OpenFile(this, request);
+  if (!file) return;
+  WindowPrompter prompter(context_.desktop, this);
+  options::ImportAttributes(context_.options, OptionSetPath(), FromQt(*file), prompter);
 }
 
 }  // namespace vellix::gui

@@ -1,6 +1,7 @@
 // The Custom tab: images, relationships and biographies.
 #pragma once
 
+#include "options/attribute_files.h"
 #include "shell/gui/options_page.h"
 
 class QLabel;
@@ -26,12 +27,23 @@ class CPageCustom : public OptionsPage {
   /// The buttons of the stored configuration: Configure individuals and
   /// families, export and import.
   QPushButton* configure_individuals() const { return configure_indiv_; }
+  QPushButton* configure_families() const { return configure_families_; }
+  QPushButton* export_button() const { return export_; }
+  QPushButton* import_button() const { return import_; }
 
  private:
   QWidget* MakeMethod();
   QWidget* MakeIndividuals();
   QWidget* MakeFamilies();
   QWidget* MakeIcons();
+  /// "Individuals..." and "Families...": the Configure window on what the
+  /// page shows; after OK the kind's folders come back into the page.
+  void Configure(options::AttributeOwner owner);
+  /// "Export..." and "Import...": the exchange file of the attribute lists.
+  void ExportAttributes();
+  void ImportAttributes();
+  /// The option set's file, or "" where there is no current option set.
+  std::string OptionSetPath() const;
   /// A folder field with its chooser; relative folders are kept relative to
   /// the destination folder shown on the Files tab.
   void AddFolder(class Form& form, const QString& caption, std::string COptions::*member,
@@ -40,6 +52,9 @@ class CPageCustom : public OptionsPage {
   QTabWidget* tabs_;
   QLabel* icon_caption_ = nullptr;
   QPushButton* configure_indiv_ = nullptr;
+  QPushButton* configure_families_ = nullptr;
+  QPushButton* export_ = nullptr;
+  QPushButton* import_ = nullptr;
 };
 
 /// The caption of an icon text field: "Alternate text for icon images:"

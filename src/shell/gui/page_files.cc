@@ -7,18 +7,33 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "model/dialects.h"
+#include "options/option_listing.h"
+#include "platform/app_paths.h"
+#include "platform/clock.h"
 #include "platform/file_system.h"
 #include "shell/gui/browse.h"
 #include "shell/gui/form.h"
+#include "shell/gui/gedcom_info_dialog.h"
 #include "shell/gui/help.h"
 #include "shell/gui/path_combo.h"
 #include "shell/gui/sheet.h"
+#include "shell/gui/window_prompter.h"
 
 namespace vellix::gui {
 namespace {
 
 constexpr char kGedcomFilter[] = "GECCOM Files (*.ged)|*.ged|All Files (*.*)|*.*||";
 constexpr char kOptionSetFilter[] = "Option Sets (*.dat)|*.dat|All Files (*.*)|*.*||";
+
+// The name of the GEDCOM dialect the option set picks for a run.
+std::string DialectName(int32_t ordinal, const std::string& app_folder) {
+  DialectTable table;
+  const std::string ini = platform::FindResource("gedcom.ini", app_folder);
+  if (!ini.empty()) table.LoadFile(ini);
+  const GedcomDialect* dialect = table.Find(ordinal);
+  return dialect != nullptr ? dialect->name : std::string(kDefaultDialectName);
+}
 
 }  // namespace
 
@@ -75,16 +90,18 @@ CPageFiles::CPageFiles(SheetContext& context, CSheet* sheet, QWidget* parent)
 
   form.Group("Other");
   form.Text("Secure File Path:", &COptions::m_strSecureFilePath);
-  // The summary listing and the GEDCOM File Information need the custom
-  // attribute model and the file census, which this program does not have yet.
   auto* info = new QWidget;
   auto* info_row = new QHBoxLayout(info);
   info_row->setContentsMargins(0, 0, 0, 0);
-  for (const char* caption : {"Summary", "&Info"}) {
-    auto* button = new QPushButton(caption, info);
-    button->setEnabled(false);
-    info_row->addWidget(button);
-  }
+  summary_ = new QPushButton("Summary", info);
+  info_ = new QPushButton("&Info", info);
+  info_row->addWidget(summary_);
+  info_row->addWidget(info_);
+  connect(summary_, &QPushButton::clicked, this, [this] { WriteSummary(); });
+  connect(info_, &QPushButton::clicked, this, [this] {
+    ExchangeToOptions(context_.options);
+    RunGedcomInfoDialog(context_, this);
+  });
   info_row->addStretch(1);
   form.Wide(info);
   form.Stretch();
@@ -93,6 +110,23 @@ CPageFiles::CPageFiles(SheetContext& context, CSheet* sheet, QWidget* parent)
 void CPageFiles::BrowseGedcom() {
   BrowseFile(context_.desktop, this, gedcom_, "Select GEDCOM File", kGedcomFilter,
              dest_->NativeText().trimmed());
+}
+
+void CPageFiles::WriteSummary() {
+  sheet_->ExchangePagesToOptions();
+  options::ListingInputs inputs;
+  inputs.option_set_path = OptionSetPath();
+  inputs.dialect_name =
+      DialectName(context_.options.m_nSpecialProcessing, context_.app_folder);
+  inputs.app = options::ReadListingAppSettings(context_.settings);
+  const platform::SystemClock system_clock;
+  inputs.now = (context_.clock != nullptr ? *context_.clock : system_clock).LocalNow();
+  WindowPrompter prompter(context_.desktop, this);
+  std::string path;
+  if (options::WriteOptionListing(context_.options, inputs, context_.app_folder, prompter,
+                                  &path) == options::ListingResult::kWritten) {
+    OpenDocument(context_.desktop, this, path);
+  }
 }
 
 std::string CPageFiles::OptionSetPath() const {

@@ -32,6 +32,8 @@ class CPageFiles : public OptionsPage {
   QPushButton* dest_browse() const { return dest_browse_; }
   QPushButton* open_button() const { return open_; }
   QPushButton* new_button() const { return new_; }
+  QPushButton* summary_button() const { return summary_; }
+  QPushButton* info_button() const { return info_; }
 
   /// Makes `path` (native form) the current option set, as Open and New
   /// do; `create_new` makes a new set with defaults. False without a current
@@ -43,6 +45,9 @@ class CPageFiles : public OptionsPage {
   /// The current option set's file, or "" without a current option set.
   std::string OptionSetPath() const;
   void BrowseGedcom();
+  /// "Summary": writes the option set's summary listing into the
+  /// application folder and opens it.
+  void WriteSummary();
 
   CSheet* sheet_;
   PathCombo* gedcom_ = nullptr;
@@ -52,6 +57,8 @@ class CPageFiles : public OptionsPage {
   QComboBox* option_set_ = nullptr;
   QPushButton* open_ = nullptr;
   QPushButton* new_ = nullptr;
+  QPushButton* summary_ = nullptr;
+  QPushButton* info_ = nullptr;
 };
 
 }  // namespace vellix::gui

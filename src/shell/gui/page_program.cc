@@ -15,6 +15,7 @@
 #include "platform/app_paths.h"
 #include "platform/file_system.h"
 #include "shell/gui/form.h"
+#include "shell/gui/gedcom_input.h"
 #include "shell/gui/help.h"
 #include "shell/gui/select_tags_dialog.h"
 
@@ -62,13 +63,6 @@ constexpr Member kOtherTexts[] = {
     &COptions::m_strDividerText,       &COptions::m_strImageText,
     &COptions::m_strDtdFrames,         &COptions::m_strDtdPages,
 };
-
-constexpr char kNoGedcomFile[] =
-    "You have not yet specified a GEDCOM Input File.\n\nPlease click the \"Files\" tab "
-    "and specify a GEDCOM file.";
-constexpr char kGedcomMissing[] =
-    "%1\n\nThis GEDCOM file does not exist or is not accessible.  Ensure it is spelled "
-    "correctly on the \"Files\" tab.";
 
 }  // namespace
 
@@ -246,19 +240,11 @@ void CPageProgram::Reset() {
 }
 
 void CPageProgram::ChangeFamilyRefs() {
-  const std::string& gedcom = context_.options.m_strGedcomFile;
-  if (gedcom.empty()) {
-    context_.desktop.Show(this, BoxIcon::kStop, kNoGedcomFile);
-    return;
-  }
-  const std::string native = platform::NativePath(gedcom);
-  if (!platform::FileExists(native)) {
-    context_.desktop.Show(this, BoxIcon::kStop,
-                          QString(kGedcomMissing).arg(ToQt(native)));
-    return;
-  }
+  const std::optional<std::string> native =
+      CheckedGedcomFile(context_, this, kTabGedcomMessages);
+  if (!native) return;
   FamilyRefChoice choice{family_refs_, family_ref_tag_, no_ref_prefix_};
-  if (!RunSelectTagsDialog(context_, native, &choice, this)) return;
+  if (!RunSelectTagsDialog(context_, *native, &choice, this)) return;
   family_refs_ = choice.refs;
   family_ref_tag_ = choice.tag;
   no_ref_prefix_ = choice.prefix;

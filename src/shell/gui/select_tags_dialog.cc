@@ -9,14 +9,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "platform/clock.h"
-#include "platform/file_access.h"
-#include "platform/progress_view.h"
-#include "run/run_environment.h"
+#include "shell/gui/gedcom_input.h"
 #include "shell/gui/option_bindings.h"
 #include "shell/gui/options_page.h"
-#include "shell/gui/window_prompter.h"
-#include "shell/gui/work_progress.h"
 
 namespace vellix::gui {
 namespace {
@@ -40,6 +35,12 @@ constexpr char kOnlySome[] =
     "using the Cross-reference Identifier?";
 
 }  // namespace
+
+std::string RefItemName(int refs, const std::string& tag) {
+  if (refs == 1) return "User Reference Number (REFN tag)";
+  if (refs == 2) return "Record ID Number (RIN tag)";
+  return "Custom \"" + tag + "\" Fact tag";
+}
 
 SelectTagsDialog::SelectTagsDialog(Desktop& desktop, const FamilyRefChoice& current,
                                    Census census, QWidget* parent)
@@ -101,10 +102,10 @@ bool SelectTagsDialog::CheckChoice() {
     return false;
   }
   if (chosen.refs == 0) return true;
-  RefCensus census;
+  FamilyRefCensus census;
   if (!census_(chosen.refs, tag, &census)) return false;
   const QString item = ToQt(RefItemName(chosen.refs, tag));
-  if (!census.in_all && !census.in_some) {
+  if (census.found_in_none()) {
     desktop_.Show(this, BoxIcon::kStop, QString(kNotFound).arg(item));
     return false;
   }
@@ -112,7 +113,7 @@ bool SelectTagsDialog::CheckChoice() {
     desktop_.Show(this, BoxIcon::kStop, QString(kNotUnique).arg(item));
     return false;
   }
-  if (!census.in_all &&
+  if (!census.found_in_all() &&
       !desktop_.Ask(this, BoxIcon::kQuestion, QString(kOnlySome).arg(item), true)) {
     return false;
   }
@@ -132,19 +133,17 @@ void SelectTagsDialog::accept() {
 
 bool RunSelectTagsDialog(SheetContext& context, const std::string& gedcom,
                          FamilyRefChoice* choice, QWidget* parent) {
-  const COptions& options = context.options;
-  // The reading keeps nothing on disk: the last run's warnings stay.
-  WindowPrompter prompter(context.desktop, parent);
-  platform::NullProgressView view;
-  platform::SystemClock clock;
-  platform::LocalFileAccess files;
-  RunEnvironment env(prompter, view, clock, files, context.settings, std::string());
   QWidget* owner = parent;
   SelectTagsDialog dialog(
       context.desktop, *choice,
-      [&](int refs, const std::string& tag, RefCensus* census) {
-        WorkProgress progress("Converting Family Reference Numbers", owner);
-        return TakeFamilyRefCensus(gedcom, refs, tag, options, env, &progress, census);
+      [&](int refs, const std::string& tag, FamilyRefCensus* census) {
+        return ReadGedcomFile(
+            context, gedcom, "Converting Family Reference Numbers", owner,
+            [&](GedcomReader& reader, RecordStore& store, platform::Progress& progress) {
+              const FamilyRefCensusSet set =
+                  TakeFamilyRefCensus(reader, store, refs == 3 ? tag : "", &progress);
+              *census = refs == 1 ? set.refn : refs == 2 ? set.rin : set.custom;
+            });
       },
       parent);
   owner = &dialog;

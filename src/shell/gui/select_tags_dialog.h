@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "model/family_ref_census.h"
 #include "shell/gui/desktop.h"
-#include "shell/gui/family_ref_census.h"
 
 class QButtonGroup;
 class QLineEdit;
@@ -25,6 +25,11 @@ struct FamilyRefChoice {
   std::string prefix;
 };
 
+/// The name of the item of family page reference choice `refs` (1 REFN, 2
+/// RIN, 3 custom tag) as the messages give it: "User Reference Number (REFN
+/// tag)", "Record ID Number (RIN tag)", "Custom \"<tag>\" Fact tag".
+std::string RefItemName(int refs, const std::string& tag);
+
 /// The "Select Tags" dialog. OK checks the choice against the GEDCOM file
 /// before it closes: a custom choice needs a tag; the chosen item must occur
 /// in some family, its values must be distinct, and when only some families
@@ -34,7 +39,8 @@ class SelectTagsDialog : public QDialog {
  public:
   /// Takes the census of item `refs` with `tag`; false when the file could
   /// not be read (or the reading was stopped).
-  using Census = std::function<bool(int refs, const std::string& tag, RefCensus* census)>;
+  using Census =
+      std::function<bool(int refs, const std::string& tag, FamilyRefCensus* census)>;
 
   SelectTagsDialog(Desktop& desktop, const FamilyRefChoice& current, Census census,
                    QWidget* parent = nullptr);

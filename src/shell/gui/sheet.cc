@@ -90,6 +90,12 @@ void CSheet::TabChanged(int index) {
   ShowTab(index);
 }
 
+void CSheet::ExchangePagesToOptions() {
+  for (OptionsPage* page : pages_) {
+    if (page->initialised()) page->ExchangeToOptions(context_.options);
+  }
+}
+
 void CSheet::ReloadPages() {
   for (OptionsPage* page : pages_) {
     if (!page->initialised()) continue;

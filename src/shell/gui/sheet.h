@@ -41,6 +41,10 @@ class CSheet : public QDialog {
   /// Set by the Files tab when it is left.
   void set_destination_given(bool given) { destination_given_ = given; }
 
+  /// Every initialised page exchanges its values to the option set (before
+  /// something works on the whole option set: saving it, listing it).
+  void ExchangePagesToOptions();
+
   /// After the option set was switched to another file: every initialised
   /// page exchanges to the page again and its path fields are refreshed.
   void ReloadPages();

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,8 @@
 #include <QtTest>
 
 #include "platform/history_lists.h"
+#include "shell/gui/configure_dialog.h"
+#include "shell/gui/gedcom_info_dialog.h"
 #include "shell/gui/sheet.h"
 #include "support/fake_desktop.h"
 #include "support/gui_test_main.h"
@@ -62,6 +65,54 @@ void Reveal(QTabWidget* tabs, int index) {
   }
 }
 
+// Adds to `faults` every visible control of `top` that lies outside the
+// visible area or is squeezed below its minimum size.
+void CheckControls(QWidget* top, QStringList* faults) {
+  for (QWidget* widget : top->findChildren<QWidget*>()) {
+    if (!widget->isVisibleTo(top) || !IsControl(widget)) continue;
+    // The edit fields inside spin boxes and drop-downs are sized by them.
+    if (qobject_cast<QAbstractSpinBox*>(widget->parentWidget()) ||
+        qobject_cast<QComboBox*>(widget->parentWidget())) {
+      continue;
+    }
+    const QRect rect(widget->mapTo(top, QPoint(0, 0)), widget->size());
+    QRect visible = top->rect();
+    for (QWidget* w = widget->parentWidget(); w != top; w = w->parentWidget()) {
+      visible &= QRect(w->mapTo(top, QPoint(0, 0)), w->size());
+    }
+    const QSize wanted = widget->minimumSizeHint();
+    if (!visible.contains(rect)) {
+      *faults << WhereIs(widget, top) + " lies outside the visible area";
+    } else if (wanted.isValid() &&
+               (widget->width() < wanted.width() || widget->height() < wanted.height())) {
+      *faults << WhereIs(widget, top) + QString(" is squeezed to %1 x %2 (needs %3 x %4)")
+                                            .arg(widget->width())
+                                            .arg(widget->height())
+                                            .arg(wanted.width())
+                                            .arg(wanted.height());
+    }
+  }
+}
+
+// Shows `dialog` at the size it asks for, which must fit the screen, and
+// checks its controls; saves a picture when VELLIX_SCREENSHOTS names a folder.
+QStringList CheckDialog(QDialog* dialog, const QString& name) {
+  const QSize hint = dialog->sizeHint();
+  if (hint.width() > kScreenWidth || hint.height() > kUsableHeight) {
+    return {name + QString(" wants %1 x %2").arg(hint.width()).arg(hint.height())};
+  }
+  dialog->resize(hint);
+  dialog->show();
+  if (!QTest::qWaitForWindowExposed(dialog)) return {name + " was not shown"};
+  const QPixmap shot = dialog->grab();
+  const QString shots = qEnvironmentVariable("VELLIX_SCREENSHOTS");
+  if (!shots.isEmpty()) shot.save(QDir(shots).filePath(name + ".png"));
+  QStringList faults;
+  CheckControls(dialog, &faults);
+  dialog->hide();
+  return faults;
+}
+
 }  // namespace
 
 class LayoutTest : public QObject {
@@ -110,38 +161,48 @@ class LayoutTest : public QObject {
           if (!shots.isEmpty()) {
             shot.save(QDir(shots).filePath(QString("options-%1.png").arg(views)));
           }
-          for (QWidget* widget : sheet.findChildren<QWidget*>()) {
-            if (!widget->isVisibleTo(&sheet) || !IsControl(widget)) continue;
-            // The edit fields inside spin boxes and drop-downs are sized by them.
-            if (qobject_cast<QAbstractSpinBox*>(widget->parentWidget()) ||
-                qobject_cast<QComboBox*>(widget->parentWidget())) {
-              continue;
-            }
-            const QRect rect(widget->mapTo(&sheet, QPoint(0, 0)), widget->size());
-            QRect visible = sheet.rect();
-            for (QWidget* w = widget->parentWidget(); w != &sheet;
-                 w = w->parentWidget()) {
-              visible &= QRect(w->mapTo(&sheet, QPoint(0, 0)), w->size());
-            }
-            const QSize wanted = widget->minimumSizeHint();
-            if (!visible.contains(rect)) {
-              faults << WhereIs(widget, &sheet) + " lies outside the visible area";
-            } else if (wanted.isValid() && (widget->width() < wanted.width() ||
-                                            widget->height() < wanted.height())) {
-              faults << WhereIs(widget, &sheet) +
-                            QString(" is squeezed to %1 x %2 (needs %3 x %4)")
-                                .arg(widget->width())
-                                .arg(widget->height())
-                                .arg(wanted.width())
-                                .arg(wanted.height());
-            }
-          }
+          CheckControls(&sheet, &faults);
         }
       }
     }
     faults.removeDuplicates();
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     QVERIFY(views > 40);
+  }
+
+  void TheConfigureAndInformationWindowsFitToo() {
+    testing::FakeDesktop desktop;
+    QTemporaryDir dir;
+    platform::SettingsStore settings(dir.filePath("settings.ini").toStdString());
+    platform::HistoryLists history(settings);
+    COptions options;
+    SheetContext context{options, desktop,       settings, history,
+                         nullptr, std::string(), nullptr};
+    const std::string long_name = "Wolff-Kowalska-" + std::string(120, 'x') + ", Jan";
+    std::vector<options::ConfigureEntry> people;
+    for (int i = 1; i <= 400; ++i) {
+      people.push_back({"I" + std::to_string(i), long_name, long_name, "Janek"});
+    }
+    CAttributes* entry = options.m_indivAttributes.Add("I7");
+    entry->m_strReference = "I7";
+    entry->m_strLink = std::string(200, 'b') + ".htm";
+    QStringList faults;
+    for (options::AttributeOwner owner :
+         {options::AttributeOwner::kIndividuals, options::AttributeOwner::kFamilies}) {
+      options::AttributesConfigure session(owner, options, people, {0, 0, true},
+                                           "/home/ann/" + std::string(150, 't') + ".ged");
+      ConfigureDialog dialog(context, session);
+      faults << CheckDialog(&dialog, owner == options::AttributeOwner::kFamilies
+                                         ? "configure-families"
+                                         : "configure-individuals");
+    }
+    GedcomFileInfo info;
+    info.header.sourceName = std::string(150, 'p');
+    info.header.fileName = std::string(150, 'f');
+    info.census.custom_tag = "_FAMNO";
+    GedcomInfoDialog information(context, info);
+    faults << CheckDialog(&information, "gedcom-information");
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
   }
 };
 

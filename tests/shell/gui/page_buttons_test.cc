@@ -16,7 +16,6 @@
 #include "platform/progress_view.h"
 #include "run/run_environment.h"
 #include "shell/gui/color_field.h"
-#include "shell/gui/family_ref_census.h"
 #include "shell/gui/page_attributes.h"
 #include "shell/gui/page_custom.h"
 #include "shell/gui/page_facts.h"
@@ -26,6 +25,7 @@
 #include "shell/gui/select_tags_dialog.h"
 #include "shell/gui/window_prompter.h"
 #include "support/gui_test_main.h"
+#include "support/modal.h"
 #include "support/sheet_fixture.h"
 
 namespace vellix::gui {
@@ -392,9 +392,9 @@ class PageButtonsTest : public QObject {
 
   void SelectTagsChecksTheChoiceBeforeClosing() {
     FakeDesktop desktop;
-    RefCensus answer;
+    FamilyRefCensus answer;
     QStringList asked;
-    auto census = [&](int refs, const std::string& tag, RefCensus* out) {
+    auto census = [&](int refs, const std::string& tag, FamilyRefCensus* out) {
       asked << QString("%1 %2").arg(refs).arg(QString::fromStdString(tag));
       *out = answer;
       return true;
@@ -426,7 +426,7 @@ class PageButtonsTest : public QObject {
                   "family web page files."));
       QVERIFY(asked.isEmpty());
 
-      answer = {false, false, true};
+      answer = {3, 0, true};
       choose(dialog, 1, "");
       dialog.accept();
       QCOMPARE(dialog.result(), int(QDialog::Rejected));
@@ -436,7 +436,7 @@ class PageButtonsTest : public QObject {
                   "your genealogy software program and re-export a GEDCOM file. Or, "
                   "choose a different reference numbering option."));
 
-      answer = {false, true, false};
+      answer = {3, 2, false};
       choose(dialog, 2, "");
       dialog.accept();
       QCOMPARE(dialog.result(), int(QDialog::Rejected));
@@ -447,7 +447,7 @@ class PageButtonsTest : public QObject {
                   "genealogy software program and re-export a GEDCOM file."));
       QCOMPARE(desktop.messages().back().icon, BoxIcon::kStop);
 
-      answer = {false, true, true};
+      answer = {3, 2, true};
       desktop.QueueAnswers({false, true});
       choose(dialog, 3, " _FAMNO ");
       dialog.accept();
@@ -472,7 +472,7 @@ class PageButtonsTest : public QObject {
     QCOMPARE(asked, (QStringList{"1 ", "2 ", "3 _FAMNO", "3 _FAMNO"}));
   }
 
-  void CensusCountsTheFamilyRecords() {
+  void SelectTagsReadsTheGedcomFileForItsCensus() {
     QTemporaryDir dir;
     const QString path = dir.filePath("refs.ged");
     QFile file(path);
@@ -481,36 +481,32 @@ class PageButtonsTest : public QObject {
         "0 HEAD\n1 SOUR TEST\n1 GEDC\n2 VERS 5.5\n1 CHAR UTF-8\n"
         "0 @F1@ FAM\n1 REFN 10\n1 RIN 7\n1 EVEN A\n2 TYPE _FAMNO\n"
         "0 @F2@ FAM\n1 REFN 11\n1 RIN 7\n1 EVEN B\n2 TYPE _FAMNO\n"
-        "0 @F3@ FAM\n1 RIN 8\n1 REFN ../..\n1 EVEN C\n2 TYPE _OTHER\n"
+        "0 @F3@ FAM\n1 RIN 8\n1 EVEN C\n2 TYPE _OTHER\n"
         "0 TRLR\n");
     file.close();
     COptions options;
-    FakeDesktop desktop;
-    WindowPrompter prompter(desktop);
-    platform::NullProgressView view;
-    platform::SystemClock clock;
-    platform::LocalFileAccess files;
-    platform::SettingsStore settings(dir.filePath("settings.ini").toStdString());
-    RunEnvironment env(prompter, view, clock, files, settings, std::string());
-    struct Case {
-      int refs;
-      const char* tag;
-      const char* line;
-    };
-    const Case cases[] = {
-        {1, "", "In SOME records and values are UNIQUE"},  // "../.." names no file
-        {2, "", "In ALL records but values are NOT unique"},
-        {3, "_FAMNO", "In SOME records and values are UNIQUE"},
-        {3, "_NONE", "Not found in any records"},
-    };
-    for (const Case& c : cases) {
-      RefCensus census;
-      platform::NullProgress progress;
-      QVERIFY(TakeFamilyRefCensus(path.toStdString(), c.refs, c.tag, options, env,
-                                  &progress, &census));
-      QCOMPARE(QString::fromStdString(CensusText(census)), QString(c.line));
-    }
-    QVERIFY(desktop.messages().empty());
+    SheetFixture fixture(&options);
+    // RIN: in every family but 7 twice; then the custom tag, in two of three
+    // families, which the user accepts.
+    fixture.desktop.QueueAnswers({true});
+    testing::WhenModalOpens([](QWidget* modal) {
+      auto* dialog = static_cast<SelectTagsDialog*>(modal);
+      dialog->choices()->button(2)->click();
+      dialog->accept();
+      QCOMPARE(dialog->result(), int(QDialog::Rejected));
+      dialog->choices()->button(3)->click();
+      dialog->tag_field()->setText("_FAMNO");
+      dialog->accept();
+    });
+    FamilyRefChoice choice{0, "", "x"};
+    QVERIFY(RunSelectTagsDialog(fixture.context, path.toStdString(), &choice, nullptr));
+    QCOMPARE(choice.refs, 3);
+    QCOMPARE(choice.tag, std::string("_FAMNO"));
+    const QStringList texts = fixture.desktop.Texts();
+    QCOMPARE(texts.size(), 2);
+    QVERIFY(texts[0].startsWith("Not all Record ID Number (RIN tag) values are unique!"));
+    QVERIFY(texts[1].startsWith(
+        "Not every family record contains a Custom \"_FAMNO\" Fact tag."));
   }
 };
 

@@ -67,7 +67,9 @@ std::string DistinctValue(const Setting& setting, int serial) {
   }
   // A part of the names of the site's files holds no folder separator.
   if (options::RuleOf(setting.key) == options::ValueRule::kFileNamePart) {
-    return setting.key + "\xC5\x81\xC3\xB3" "d\xC5\xBA";
+    return setting.key +
+           "\xC5\x81\xC3\xB3"
+           "d\xC5\xBA";
   }
   // Backslashes as the option set keeps paths.
   return "dir\\" + setting.key +

@@ -6,13 +6,13 @@
 #include "shell/gui/color_field.h"
 #include "shell/gui/desktop.h"
 #include "shell/gui/fact_choices.h"
-#include "shell/gui/family_ref_census.h"
 #include "shell/gui/file_filter.h"
 #include "shell/gui/main_texts.h"
 #include "shell/gui/option_bindings.h"
 #include "shell/gui/page_attributes.h"
 #include "shell/gui/page_labels.h"
 #include "shell/gui/page_program.h"
+#include "shell/gui/select_tags_dialog.h"
 #include "support/gui_test_main.h"
 
 namespace vellix::gui {
@@ -162,29 +162,6 @@ class RulesTest : public QObject {
     QCOMPARE(options.m_strDtdPages, std::string(kDtdStrict));
     QVERIFY(!options.m_bFormatDates);
     QCOMPARE(options.m_nFamilyRefs, 2);
-  }
-
-  void CensusLines_data() {
-    QTest::addColumn<bool>("all");
-    QTest::addColumn<bool>("some");
-    QTest::addColumn<bool>("unique");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("none") << false << false << true << "Not found in any records";
-    QTest::newRow("all unique")
-        << true << false << true << "In ALL records and values are UNIQUE";
-    QTest::newRow("all repeated")
-        << true << false << false << "In ALL records but values are NOT unique";
-    QTest::newRow("some unique")
-        << false << true << true << "In SOME records and values are UNIQUE";
-    QTest::newRow("some repeated")
-        << false << true << false << "In SOME records but values are NOT unique";
-  }
-  void CensusLines() {
-    QFETCH(bool, all);
-    QFETCH(bool, some);
-    QFETCH(bool, unique);
-    QFETCH(QString, text);
-    QCOMPARE(ToQt(CensusText(RefCensus{all, some, unique})), text);
   }
 
   void ReferenceTexts() {

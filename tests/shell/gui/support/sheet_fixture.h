@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <memory>
 #include <string>
