@@ -187,6 +187,18 @@ TEST_F(CliTest, SettingsProblemsSpeakInCommandLineTerms) {
       std::string::npos)
       << no_dest.err;
 
+  // The option set's destination has gone: an error, in paths a shell reads.
+  ASSERT_EQ(Vellix("options set strDestFolder '" + work_.File("gone") + "'").status, 0);
+  EXPECT_EQ(Vellix("options get strDestFolder").out, work_.File("gone") + "\n");
+  Result dest_gone = Vellix("generate tree.ged");
+  EXPECT_EQ(dest_gone.status, 2);
+  EXPECT_EQ(dest_gone.err,
+            "vellix: error: " + work_.File("gone") +
+                "\n  The destination folder path does not exist or is not accessible."
+                "\n  Check the folder given with '-o DIR', or the option set's with "
+                "'vellix options get strDestFolder'.\n");
+  ASSERT_EQ(Vellix("options set strDestFolder ''").status, 0);
+
   Result gone = Vellix("generate gone.ged -o site");
   EXPECT_EQ(gone.status, 2);
   EXPECT_EQ(gone.err,
@@ -523,9 +535,11 @@ TEST_F(CliTest, OptionsThatWouldWriteOutsideTheSiteAreRefused) {
     std::string setting;
     const char* expected_error;
   } cases[] = {
-      {"strFilePrefix ../esc", "vellix: error: strFilePrefix: \"../esc\" is not part of a file name"},
+      {"strFilePrefix ../esc",
+       "vellix: error: strFilePrefix: \"../esc\" is not part of a file name"},
       {"strAltSurnameFile ../../alt.html",
-       "vellix: error: strAltSurnameFile: \"../../alt.html\" leaves the destination folder"},
+       "vellix: error: strAltSurnameFile: \"../../alt.html\" leaves the destination "
+       "folder"},
       {"strAltSurnameFile '~/.bashrc'", ""},  // a folder named "~" in the site
       {"strAltSurnameFile " + std::string("'") + home_.File(".bashrc") + "'",
        "vellix: error: strAltSurnameFile: \""},
@@ -561,10 +575,11 @@ TEST_F(CliTest, AStoredPrefixThatLeavesTheSiteStopsTheRun) {
   work_.Write("elsewhere.dat", options.WriteToString());
   Result run = Vellix("generate tree.ged -o site --options elsewhere.dat");
   EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.err.rfind("vellix: error: The option \"File Prefix\" (strFilePrefix) holds "
-                          "\"..\\esc\", which is not part of a file name",
-                          0),
-            0u)
+  EXPECT_EQ(
+      run.err.rfind("vellix: error: The option \"File Prefix\" (strFilePrefix) holds "
+                    "\"..\\esc\", which is not part of a file name",
+                    0),
+      0u)
       << run.err;
   EXPECT_NE(run.err.find("Correct it with 'vellix options set KEY VALUE'."),
             std::string::npos)
