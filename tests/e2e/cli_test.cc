@@ -510,7 +510,7 @@ TEST_F(CliTest, ExportAndImportRestoreTheOptionSet) {
   EXPECT_EQ(broken.status, 2);
   EXPECT_EQ(broken.err,
             "vellix: error: broken.ini:2: nDividerTop: 9 is outside 0..2\n"
-            "The options set was not changed.\n");
+            "vellix: the options set was not changed.\n");
   EXPECT_EQ(Vellix("options get bCitations").out, "no\n");
 }
 

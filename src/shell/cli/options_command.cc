@@ -63,7 +63,7 @@ int Reset(CliSession& session, platform::Prompter& prompter) {
   if (options == nullptr) return kExitUsage;
   if (!prompter.Ask(platform::MessageIcon::kQuestion,
                     session.option_set().path() + kResetQuestion, false)) {
-    std::fputs("The options set was not changed.\n", stderr);
+    std::fputs("vellix: the options set was not changed.\n", stderr);
     return kExitDone;
   }
   options->SetDefaults();
