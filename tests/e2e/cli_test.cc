@@ -514,6 +514,28 @@ TEST_F(CliTest, ExportAndImportRestoreTheOptionSet) {
   EXPECT_EQ(Vellix("options get bCitations").out, "no\n");
 }
 
+// Every command saves what it changes, so switching option sets has nothing
+// to offer to save: it asks nothing.
+TEST_F(CliTest, SwitchingOptionSetsAsksNothing) {
+  ASSERT_EQ(Vellix("options set strAuthor Anna").status, 0);
+  const std::string first = home_.File("Options.dat");
+  Result made = Vellix("options new second.dat");
+  EXPECT_EQ(made.status, 0);
+  EXPECT_EQ(made.err,
+            "vellix: Program options have been created and assigned default values.\n"
+            "  Please review or change these settings to suit your needs. List them with "
+            "'vellix options list'; change one with 'vellix options set KEY VALUE'.\n");
+  EXPECT_EQ(Vellix("options path").out, work_.File("second.dat") + "\n");
+  EXPECT_EQ(Vellix("options get strAuthor").out, "\n");
+
+  Result back = Vellix("options use '" + first + "'");
+  EXPECT_EQ(back.status, 0);
+  EXPECT_EQ(back.err, "");
+  EXPECT_EQ(Vellix("options get strAuthor").out, "Anna\n");
+  EXPECT_EQ(Vellix("options new second.dat").status, 2);
+  EXPECT_EQ(Vellix("options path").out, first + "\n");
+}
+
 // `generate --options todo.txt` once turned the text into an option set,
 // and the next save lost its backup too.
 TEST_F(CliTest, AFileOfAnotherKindIsNeverTurnedIntoAnOptionSet) {
