@@ -141,7 +141,9 @@ TEST_F(AttributesCliTest, RefusalsChangeNothingAndSayWhy) {
       {"attributes import plain.csv", 1,
        "The import file is not a VELLIX custom attributes file."},
       {"attributes import missing.csv", 1, "This file does not exist."},
-      {"attributes set I99 --caption x", 2, "I99 is not an individual of tree.ged"},
+      {"attributes set I99 --caption x", 2,
+       "vellix: error: I99 is not an individual of tree.ged (for a family, add "
+       "--families)\nTry 'vellix help attributes'.\n"},
       {"attributes set I1 --image nowhere.jpg", 2, "nowhere.jpg: no such file"},
       {"attributes set I1", 2, "set needs at least one of"},
       {"attributes show I3", 1, "I3 has no custom attributes"},

@@ -219,10 +219,13 @@ int Set(const Context& c, const CommandLine& line, const std::string& reference)
   std::optional<AttributesConfigure> session = OpenSession(c, &have_gedcom);
   if (!session) return kExitFailed;
   if (have_gedcom && !session->InGedcom(reference)) {
-    PrintError(reference +
-               (IsFamilies(c) ? " is not a family of " : " is not an individual of ") +
-               platform::FileNameOf(c.gedcom));
-    return kExitUsage;
+    // The individuals' list is the default: a family's reference typed
+    // without --families lands here.
+    return BadUsage(
+        reference +
+        (IsFamilies(c) ? " is not a family of " : " is not an individual of ") +
+        platform::FileNameOf(c.gedcom) +
+        (IsFamilies(c) ? "" : " (for a family, add --families)"));
   }
   CAttributes values;
   if (const CAttributes* current = session->Find(reference)) values.CopyFrom(*current);
