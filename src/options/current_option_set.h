@@ -48,8 +48,9 @@ class CurrentOptionSet {
   bool UseFileForThisRun(const std::string& path);
 
   /// Makes `path` the option set file, as choosing another option set does:
-  /// first offers to save the current settings (and confirms when they were
-  /// saved), then empties the current set (ResetForNewFile), records the new
+  /// first offers to save the current settings when they were loaded (and
+  /// confirms when they were saved; a set not loaded yet is neither read nor
+  /// offered), then empties the current set (ResetForNewFile), records the new
   /// path in settings.ini and loads it. With `create_new` the file must not
   /// exist yet and is created with defaults; otherwise it must exist and be
   /// an option set. A file of the wrong kind or a missing one is refused

@@ -9,7 +9,9 @@
 
 #include "options/fact_kinds.h"
 #include "options/option_catalog.h"
+#include "options/option_layout.h"
 #include "options/option_values.h"
+#include "platform/file_system.h"
 #include "text/charset.h"
 
 namespace vellix::options {
@@ -208,6 +210,12 @@ const Setting* FindSetting(std::string_view key) {
   return found == by_key.end() ? nullptr : found->second;
 }
 
+bool IsPathSetting(const Setting& setting) {
+  if (setting.type != SettingType::kString || setting.item == nullptr) return false;
+  const auto paths = PathSettings();
+  return std::find(paths.begin(), paths.end(), setting.item->s) != paths.end();
+}
+
 std::string SettingValue(COptions& options, const Setting& setting) {
   switch (setting.type) {
     case SettingType::kBool:
@@ -218,7 +226,8 @@ std::string SettingValue(COptions& options, const Setting& setting) {
       }
       return std::to_string(options.*setting.item->i);
     case SettingType::kString:
-      return options.*setting.item->s;
+      return IsPathSetting(setting) ? platform::NativePath(options.*setting.item->s)
+                                    : options.*setting.item->s;
     case SettingType::kColor:
       return HtmlColor(options.m_customColors[setting.index]);
     case SettingType::kFactInclude:
@@ -277,8 +286,9 @@ bool SetSettingValue(COptions& options, const Setting& setting, std::string_view
       }
       if (setting.type == SettingType::kString) {
         const ValueRule rule = RuleOf(setting.key);
-        const std::string value =
-            rule == ValueRule::kColor ? NormalizedColor(text) : std::string(text);
+        const std::string value = rule == ValueRule::kColor ? NormalizedColor(text)
+                                  : IsPathSetting(setting)  ? platform::StoredPath(text)
+                                                            : std::string(text);
         if (auto problem = ValueProblem(rule, value)) {
           *error = setting.key + ": " + quoted + " " + *problem;
           return false;

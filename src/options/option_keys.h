@@ -42,9 +42,15 @@ const std::vector<Setting>& AllSettings();
 /// as "m_strDestFolder" is accepted too), or nullptr.
 const Setting* FindSetting(std::string_view key);
 
+/// True for the settings that hold a file or folder path. The option set
+/// keeps them in its stored form (backslashes); as text they read natively.
+bool IsPathSetting(const Setting& setting);
+
 /// The setting's value as text: switches "yes"/"no", numbers in decimal,
-/// custom colours as "#rrggbb", texts as they stand, fact labels as the
-/// pages show them.
+/// custom colours as "#rrggbb", paths in the native form ("/home/a/b.ged"
+/// for the stored "\home\a\b.ged"), other texts as they stand, fact
+/// labels as the pages show them. SetSettingValue takes paths in either
+/// form and stores them in the stored form.
 std::string SettingValue(COptions& options, const Setting& setting);
 
 /// Sets the value from `text` after checking its type and range. False, with

@@ -335,14 +335,17 @@ bool CurrentOptionSet::Switch(const std::string& path, bool create_new) {
       return false;
     }
   }
-  COptions& current = options();
-  // A set that never loaded (wrong magic) holds nothing of the user's, and
-  // saving it would overwrite the file it failed to read.
-  if (current.m_nLoadError == 0 &&
+  // A set this program has not loaded holds no unsaved settings (the command
+  // line switches without reading the current set), and a set that never
+  // loaded (wrong magic) holds nothing of the user's: saving it would
+  // overwrite the file it failed to read. Only otherwise is saving offered.
+  if (options_ && options_->m_nLoadError == 0 &&
       prompter.Ask(MessageIcon::kQuestion, Format(kSaveCurrent, this->path()), false) &&
-      current.SaveOptions(file())) {
+      options_->SaveOptions(file())) {
     prompter.Show(MessageIcon::kInformation, kSaved);
   }
+  if (!options_) options_ = std::make_unique<COptions>();
+  COptions& current = *options_;
   run_override_.clear();
   current.ResetForNewFile();
   platform::SetCurrentOptionSetPath(settings_, full);

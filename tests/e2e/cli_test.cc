@@ -187,6 +187,18 @@ TEST_F(CliTest, SettingsProblemsSpeakInCommandLineTerms) {
       std::string::npos)
       << no_dest.err;
 
+  // The option set's destination has gone: an error, in paths a shell reads.
+  ASSERT_EQ(Vellix("options set strDestFolder '" + work_.File("gone") + "'").status, 0);
+  EXPECT_EQ(Vellix("options get strDestFolder").out, work_.File("gone") + "\n");
+  Result dest_gone = Vellix("generate tree.ged");
+  EXPECT_EQ(dest_gone.status, 2);
+  EXPECT_EQ(dest_gone.err,
+            "vellix: error: " + work_.File("gone") +
+                "\n  The destination folder path does not exist or is not accessible."
+                "\n  Check the folder given with '-o DIR', or the option set's with "
+                "'vellix options get strDestFolder'.\n");
+  ASSERT_EQ(Vellix("options set strDestFolder ''").status, 0);
+
   Result gone = Vellix("generate gone.ged -o site");
   EXPECT_EQ(gone.status, 2);
   EXPECT_EQ(gone.err,
@@ -498,8 +510,30 @@ TEST_F(CliTest, ExportAndImportRestoreTheOptionSet) {
   EXPECT_EQ(broken.status, 2);
   EXPECT_EQ(broken.err,
             "vellix: error: broken.ini:2: nDividerTop: 9 is outside 0..2\n"
-            "The options set was not changed.\n");
+            "vellix: the options set was not changed.\n");
   EXPECT_EQ(Vellix("options get bCitations").out, "no\n");
+}
+
+// Every command saves what it changes, so switching option sets has nothing
+// to offer to save: it asks nothing.
+TEST_F(CliTest, SwitchingOptionSetsAsksNothing) {
+  ASSERT_EQ(Vellix("options set strAuthor Anna").status, 0);
+  const std::string first = home_.File("Options.dat");
+  Result made = Vellix("options new second.dat");
+  EXPECT_EQ(made.status, 0);
+  EXPECT_EQ(made.err,
+            "vellix: Program options have been created and assigned default values.\n"
+            "  Please review or change these settings to suit your needs. List them with "
+            "'vellix options list'; change one with 'vellix options set KEY VALUE'.\n");
+  EXPECT_EQ(Vellix("options path").out, work_.File("second.dat") + "\n");
+  EXPECT_EQ(Vellix("options get strAuthor").out, "\n");
+
+  Result back = Vellix("options use '" + first + "'");
+  EXPECT_EQ(back.status, 0);
+  EXPECT_EQ(back.err, "");
+  EXPECT_EQ(Vellix("options get strAuthor").out, "Anna\n");
+  EXPECT_EQ(Vellix("options new second.dat").status, 2);
+  EXPECT_EQ(Vellix("options path").out, first + "\n");
 }
 
 // `generate --options todo.txt` once turned the text into an option set,
@@ -523,9 +557,11 @@ TEST_F(CliTest, OptionsThatWouldWriteOutsideTheSiteAreRefused) {
     std::string setting;
     const char* expected_error;
   } cases[] = {
-      {"strFilePrefix ../esc", "vellix: error: strFilePrefix: \"../esc\" is not part of a file name"},
+      {"strFilePrefix ../esc",
+       "vellix: error: strFilePrefix: \"../esc\" is not part of a file name"},
       {"strAltSurnameFile ../../alt.html",
-       "vellix: error: strAltSurnameFile: \"../../alt.html\" leaves the destination folder"},
+       "vellix: error: strAltSurnameFile: \"../../alt.html\" leaves the destination "
+       "folder"},
       {"strAltSurnameFile '~/.bashrc'", ""},  // a folder named "~" in the site
       {"strAltSurnameFile " + std::string("'") + home_.File(".bashrc") + "'",
        "vellix: error: strAltSurnameFile: \""},
@@ -561,10 +597,11 @@ TEST_F(CliTest, AStoredPrefixThatLeavesTheSiteStopsTheRun) {
   work_.Write("elsewhere.dat", options.WriteToString());
   Result run = Vellix("generate tree.ged -o site --options elsewhere.dat");
   EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.err.rfind("vellix: error: The option \"File Prefix\" (strFilePrefix) holds "
-                          "\"..\\esc\", which is not part of a file name",
-                          0),
-            0u)
+  EXPECT_EQ(
+      run.err.rfind("vellix: error: The option \"File Prefix\" (strFilePrefix) holds "
+                    "\"..\\esc\", which is not part of a file name",
+                    0),
+      0u)
       << run.err;
   EXPECT_NE(run.err.find("Correct it with 'vellix options set KEY VALUE'."),
             std::string::npos)

@@ -56,6 +56,40 @@ TEST(OptionKeys, ValuesAreShownAsText) {
   EXPECT_EQ(SettingValue(options, *FindSetting("factLabels.59")), "Wed");
 }
 
+TEST(OptionKeys, PathsReadNativelyAndAreStoredWithBackslashes) {
+  struct Case {
+    const char* key;
+    const char* typed;
+    const char* stored;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"strGedcomFile", "/home/a/tree.ged", "\\home\\a\\tree.ged", "/home/a/tree.ged"},
+      {"strDestFolder", "\\srv\\site\\", "\\srv\\site\\", "/srv/site/"},
+      {"strBioFolder", "../bios/", "..\\bios\\", "../bios/"},
+      {"strAltSurnameFile", "sub/start.html", "sub\\start.html", "sub/start.html"},
+      // Texts that are not paths keep their slashes and backslashes.
+      {"strHomeTarget", "a/b\\c", "a/b\\c", "a/b\\c"},
+      {"strFamilyHeader", "<a href=\"x/y\">", "<a href=\"x/y\">", "<a href=\"x/y\">"},
+  };
+  for (const Case& c : cases) {
+    COptions options;
+    const Setting* setting = FindSetting(c.key);
+    ASSERT_NE(setting, nullptr) << c.key;
+    std::string error;
+    ASSERT_TRUE(SetSettingValue(options, *setting, c.typed, &error)) << c.key << error;
+    EXPECT_EQ(options.*setting->item->s, c.stored) << c.key;
+    EXPECT_EQ(SettingValue(options, *setting), c.shown) << c.key;
+  }
+  // A name that would leave the destination is refused in either form.
+  COptions options;
+  std::string error;
+  EXPECT_FALSE(
+      SetSettingValue(options, *FindSetting("strAltSurnameFile"), "../x.html", &error));
+  EXPECT_FALSE(
+      SetSettingValue(options, *FindSetting("strAltSurnameFile"), "..\\x.html", &error));
+}
+
 TEST(OptionKeys, SetChecksTypeAndRange) {
   COptions options;
   std::string error;

@@ -447,6 +447,17 @@ TEST_F(OptionFiles, SwitchingWithoutSavingLeavesTheOldFile) {
   EXPECT_EQ(current_.options().m_strAuthor, "");
 }
 
+TEST_F(OptionFiles, SwitchingBeforeTheCurrentSetIsLoadedNeitherReadsNorOffersIt) {
+  const std::string main = elsewhere_.File("main.dat");  // not there yet
+  const std::string other = elsewhere_.Write("other.dat", testing::SampleImage(39, 39));
+  UseSetting(main);
+  ASSERT_TRUE(current_.Switch(other, false));
+  EXPECT_EQ(prompter_.Texts(), std::vector<std::string>{});
+  EXPECT_FALSE(std::filesystem::exists(main));
+  EXPECT_EQ(SettingPath(), other);
+  testing::ExpectSamples(current_.options(), 39);
+}
+
 TEST_F(OptionFiles, SwitchingRefusesAForeignFileBeforeChangingAnything) {
   const std::string main = elsewhere_.Write("main.dat", testing::SampleImage(39, 39));
   const std::string foreign = elsewhere_.Write("notes.dat", "not an option set at all");

@@ -219,10 +219,13 @@ int Set(const Context& c, const CommandLine& line, const std::string& reference)
   std::optional<AttributesConfigure> session = OpenSession(c, &have_gedcom);
   if (!session) return kExitFailed;
   if (have_gedcom && !session->InGedcom(reference)) {
-    PrintError(reference +
-               (IsFamilies(c) ? " is not a family of " : " is not an individual of ") +
-               platform::FileNameOf(c.gedcom));
-    return kExitUsage;
+    // The individuals' list is the default: a family's reference typed
+    // without --families lands here.
+    return BadUsage(
+        reference +
+        (IsFamilies(c) ? " is not a family of " : " is not an individual of ") +
+        platform::FileNameOf(c.gedcom) +
+        (IsFamilies(c) ? "" : " (for a family, add --families)"));
   }
   CAttributes values;
   if (const CAttributes* current = session->Find(reference)) values.CopyFrom(*current);
@@ -397,6 +400,36 @@ int RunAttributesCommand(const std::vector<std::string>& args) {
   const std::string& command = words[0];
   const size_t operands = words.size() - 1;
 
+  // Each command with the number of words it takes after it (-1: one or
+  // more) and its usage, for a precise error.
+  struct Shape {
+    const char* command;
+    int operands;
+    const char* usage;
+  };
+  static constexpr Shape kShapes[] = {
+      {"list", 0, "list"},
+      {"show", 1, "show REF"},
+      {"set", 1, "set REF [--link FILE] [--text TEXT] [--image FILE] [--caption TEXT]"},
+      {"clear", -1, "clear REF... | clear --all"},
+      {"purge", 0, "purge"},
+      {"export", 1, "export FILE"},
+      {"import", 1, "import FILE"}};
+  const Shape* shape = nullptr;
+  for (const Shape& s : kShapes) {
+    if (command == s.command) shape = &s;
+  }
+  if (shape == nullptr) return BadUsage("unknown command '" + command + "'");
+  const bool fits = command == "clear" ? (line.Has("all") ? operands == 0 : operands >= 1)
+                                       : operands == static_cast<size_t>(shape->operands);
+  if (!fits) return BadUsage(std::string("usage: vellix attributes ") + shape->usage);
+  if (line.Has("all") && command != "clear") return BadUsage("--all goes with clear");
+  const bool values =
+      line.Has("link") || line.Has("text") || line.Has("image") || line.Has("caption");
+  if (values && command != "set") {
+    return BadUsage("--link, --text, --image and --caption go with set");
+  }
+
   std::optional<bool> answer;
   if (line.Has("yes")) answer = true;
   if (line.Has("no")) answer = false;
@@ -429,7 +462,7 @@ int RunAttributesCommand(const std::vector<std::string>& args) {
   if ((command == "export" || command == "import") && operands == 1) {
     return Exchange(c, command, words[1]);
   }
-  return BadUsage("unknown command or wrong number of words: " + command);
+  return BadUsage("unknown command '" + command + "'");
 }
 
 }  // namespace vellix::cli

@@ -51,6 +51,27 @@ bool PathsUsable(const COptions& options, bool dest_from_command_line) {
   return false;
 }
 
+// The run's messages on the terminal. The window shows the missing
+// destination folder in a box without an icon, yet it stops the run like
+// every other check of the run's inputs; the terminal reports every message
+// of the run that has no icon as an error, as no other such message is shown
+// by a run.
+class RunPrompter : public platform::Prompter {
+ public:
+  explicit RunPrompter(platform::Prompter& terminal) : terminal_(terminal) {}
+  void Show(platform::MessageIcon icon, const std::string& text) override {
+    terminal_.Show(
+        icon == platform::MessageIcon::kNone ? platform::MessageIcon::kStop : icon, text);
+  }
+  bool Ask(platform::MessageIcon icon, const std::string& text,
+           bool default_yes) override {
+    return terminal_.Ask(icon, text, default_yes);
+  }
+
+ private:
+  platform::Prompter& terminal_;
+};
+
 }  // namespace
 
 int RunGenerateCommand(const std::vector<std::string>& args) {
@@ -121,7 +142,8 @@ int RunGenerateCommand(const std::vector<std::string>& args) {
                             ExpectedPhaseCount(mode, *options));
   platform::SystemClock clock;
   platform::LocalFileAccess files;
-  RunEnvironment env(prompter, view, clock, files, session.settings(),
+  RunPrompter run_prompter(prompter);
+  RunEnvironment env(run_prompter, view, clock, files, session.settings(),
                      session.app_folder());
   Generator generator(env, std::make_unique<SitePhases>());
   // The phase texts are the window's; the family count is worded here,

@@ -145,7 +145,7 @@ std::vector<ReportLine> RunReport(const RunFacts& facts, Verbosity verbosity) {
   // Publishing living people's details is the user's choice, but one they
   // should not make unknowingly: said on stderr whatever the outcome.
   if (!quiet && outcome.living_published > 0) {
-    err("vellix: " + LivingPublishedNotice(outcome.living_published));
+    err("vellix: " + TerminalWording(LivingPublishedNotice(outcome.living_published)));
   }
   return lines;
 }

@@ -63,7 +63,7 @@ int Reset(CliSession& session, platform::Prompter& prompter) {
   if (options == nullptr) return kExitUsage;
   if (!prompter.Ask(platform::MessageIcon::kQuestion,
                     session.option_set().path() + kResetQuestion, false)) {
-    std::fputs("The options set was not changed.\n", stderr);
+    std::fputs("vellix: the options set was not changed.\n", stderr);
     return kExitDone;
   }
   options->SetDefaults();
@@ -105,8 +105,8 @@ Each setting has a key, shown by 'vellix options list' beside the caption
 the options dialog gives it, for example strDestFolder (Files › Destination
 Folder) or bExcludeLiving (Features › Privacy Filters › Exclude living
 individuals). Switches take yes or no (also 1/0, true/false, on/off);
-numbered choices take their number; custom colours (customColors.0 to .15)
-take #rrggbb; the display choice and label of each fact kind are
+numbered choices take their number; paths read and are typed as usual
+paths; custom colours (customColors.0 to .15) take #rrggbb; the display choice and label of each fact kind are
 factInclude.N and factLabels.N. A negative number needs no "--".
 
 The command saves the option set after set, import and reset, keeping the

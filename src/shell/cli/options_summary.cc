@@ -8,6 +8,7 @@
 #include "platform/clock.h"
 #include "shell/cli/commands.h"
 #include "shell/cli/open_document.h"
+#include "shell/cli/terminal_wording.h"
 
 namespace vellix::cli {
 namespace {
@@ -48,7 +49,9 @@ int WriteOptionsSummary(const SummaryRequest& request, platform::Prompter& promp
   std::printf("%s\n", path.c_str());
   if (request.print_only || !HasDisplay()) return kExitDone;
   if (!OpenDocument(path, request.app_folder)) {
-    std::fprintf(stderr, kCannotOpen, path.c_str());
+    std::string message = kCannotOpen;
+    message.replace(message.find("%s"), 2, path);
+    std::fputs(TerminalMessage(platform::MessageIcon::kStop, message).c_str(), stderr);
     return kExitFailed;
   }
   return kExitDone;

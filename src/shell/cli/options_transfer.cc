@@ -56,7 +56,7 @@ int ImportOptions(CurrentOptionSet& option_set, const std::string& file) {
     for (const options::IniProblem& problem : problems) {
       PrintError(name + ":" + std::to_string(problem.line) + ": " + problem.message);
     }
-    std::fputs("The options set was not changed.\n", stderr);
+    std::fputs("vellix: the options set was not changed.\n", stderr);
     return kExitUsage;
   }
   return option_set.Save() ? kExitDone : kExitFailed;

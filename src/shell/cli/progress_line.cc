@@ -39,7 +39,28 @@ std::string Fit(const std::string& text, size_t columns) {
     head.resize(space);
   }
   // "file... (3 KB)" cut after "file..." reads "file...", not "file......".
-  while (!head.empty() && (head.back() == ' ' || head.back() == '.')) head.pop_back();
+  auto trim = [&head] {
+    while (!head.empty() && (head.back() == ' ' || head.back() == '.')) head.pop_back();
+  };
+  trim();
+  // A joining word, or a count after one, left at the end reads as
+  // something else: "1422 families and 3..." would count 3 families.
+  auto drop_last_word_if = [&head, &trim](auto test) {
+    const size_t word = head.rfind(' ');
+    if (word == std::string::npos || !test(head.substr(word + 1))) return false;
+    head.resize(word);
+    trim();
+    return true;
+  };
+  auto is_joining = [](const std::string& word) { return word == "and" || word == "of"; };
+  const std::string kept = head;
+  if (drop_last_word_if([](const std::string& word) {
+        return word.find_first_not_of("0123456789") == std::string::npos;
+      }) &&
+      !drop_last_word_if(is_joining)) {
+    head = kept;
+  }
+  drop_last_word_if(is_joining);
   return head + "...";
 }
 

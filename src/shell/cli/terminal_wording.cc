@@ -51,6 +51,11 @@ constexpr Rewording kRewordings[] = {
      "Ensure it is spelled correctly ('vellix options get strGedcomFile')."},
     {"If you intended that every family have a %s, click \"No\" now and use",
      "If you intended that every family have a %s, answer No now and use"},
+    // The run's notice that living people are published with their details
+    // names the dialog's group; the terminal adds the keys that decide it.
+    {"see Features \u203a Privacy Filters",
+     "see Features \u203a Privacy Filters in 'vellix options list' (bExcludeLiving, "
+     "bLivingDetails)"},
 };
 
 // Replaces every occurrence of `from` in `text`; a "%s" in `from` matches

@@ -114,6 +114,18 @@ TEST(GenerateReport, EveryVariantOnItsStream) {
        Verbosity::kNormal,
        {kResultOut, kContentOut, kOpenOut, kRunLogOut,
         Out("1 page written, 6 unchanged, 3 stale removed.")}},
+      {"living people published",
+       [](RunFacts& f) { f.outcome.living_published = 2; },
+       Verbosity::kNormal,
+       {kResultOut, kContentOut, kOpenOut, kRunLogOut,
+        Out("7 pages written, 0 unchanged."),
+        Err("vellix: 2 living individuals are published with their details; see "
+            "Features \u203a Privacy Filters in 'vellix options list' "
+            "(bExcludeLiving, bLivingDetails)")}},
+      {"living people published, quiet",
+       [](RunFacts& f) { f.outcome.living_published = 2; },
+       Verbosity::kQuiet,
+       {}},
       {"no start page",
        [](RunFacts& f) { f.start_page.clear(); },
        Verbosity::kNormal,

@@ -67,6 +67,21 @@ TEST(ProgressLine, ACutTextEndsInOneEllipsis) {
   s.steps = 7;
   s.phase = "Reading GEDCOM file... (3.10 KB)";
   EXPECT_EQ(RenderProgressLine(s, 34), "[1/7] Reading GEDCOM file... 0:00");
+  // No count or joining word dangles before the mark.
+  s.phase =
+      "Generating web pages for 1422 families and 3 individuals outside families...";
+  const struct {
+    int width;
+    const char* line;
+  } cuts[] = {
+      {68, "[1/7] Generating web pages for 1422 families... 0:00"},
+      {65, "[1/7] Generating web pages for 1422 families... 0:00"},
+      {60, "[1/7] Generating web pages for 1422 families... 0:00"},
+      {50, "[1/7] Generating web pages for 1422... 0:00"},
+  };
+  for (const auto& cut : cuts) {
+    EXPECT_EQ(RenderProgressLine(s, cut.width), cut.line) << cut.width;
+  }
 }
 
 TEST(ProgressLine, ShowsOnlyWhatIsKnown) {
