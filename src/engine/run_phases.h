@@ -44,6 +44,9 @@ class RunPhases {
   /// Bibliography pages; `standalone` in mode 6.
   virtual void WriteBibliography(RunContext&, bool /*standalone*/) {}
   virtual void WriteRepositories(RunContext&) {}
+  /// The files an opt-in extra adds to a site once its pages are written
+  /// (sitemap, robots.txt); called after runs that write the whole site.
+  virtual void WriteSiteExtras(RunContext&) {}
   /// The log pages, each followed by one progress step by the run. The run
   /// started at `start_seconds` (platform::AppClock) and took
   /// `elapsed_seconds`; `success` and `cancelled` are its outcome.

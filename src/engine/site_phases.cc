@@ -12,6 +12,7 @@
 #include "options/options.h"
 #include "platform/settings_store.h"
 #include "run/run_log_entries.h"
+#include "site/extras/sitemap.h"
 #include "site/family/bibliography_gallery.h"
 #include "site/family/family_pages.h"
 #include "site/frame/style_sheet.h"
@@ -84,6 +85,10 @@ void SitePhases::WriteBibliography(RunContext& ctx, bool standalone) {
 
 void SitePhases::WriteRepositories(RunContext& ctx) {
   run_->sources.WriteRepositories(ctx);
+}
+
+void SitePhases::WriteSiteExtras(RunContext& ctx) {
+  site::extras::WriteSearchEngineFiles(ctx);
 }
 
 void SitePhases::SelectFamilies(RunContext& ctx, bool sample) {
