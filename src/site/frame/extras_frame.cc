@@ -1,5 +1,7 @@
 #include "site/frame/extras_frame.h"
 
+#include <string>
+
 #include "options/options.h"
 #include "text/html_escape.h"
 
@@ -52,6 +54,49 @@ std::string SearchBox(const COptions& options) {
          "\" method=\"get\"><div><input type=\"text\" name=\"q\" size=\"24\" "
          "title=\"Surname, given name, year or place\"> <input type=\"submit\" "
          "value=\"Search\"></div></form>\r\n";
+}
+
+std::string DecimalDegrees(std::string_view value, double limit) {
+  while (!value.empty() && value.front() == ' ') value.remove_prefix(1);
+  while (!value.empty() && value.back() == ' ') value.remove_suffix(1);
+  bool negative = false;
+  if (!value.empty()) {
+    const char hemisphere = value.front();
+    if (hemisphere == 'S' || hemisphere == 's' || hemisphere == 'W' ||
+        hemisphere == 'w' || hemisphere == '-') {
+      negative = true;
+      value.remove_prefix(1);
+    } else if (hemisphere == 'N' || hemisphere == 'n' || hemisphere == 'E' ||
+               hemisphere == 'e' || hemisphere == '+') {
+      value.remove_prefix(1);
+    }
+  }
+  // Digits with at most one decimal point, at least one digit before it.
+  size_t digits_before = 0, points = 0;
+  for (char c : value) {
+    if (c == '.') {
+      ++points;
+    } else if (c >= '0' && c <= '9') {
+      if (points == 0) ++digits_before;
+    } else {
+      return {};
+    }
+  }
+  if (digits_before == 0 || points > 1 || value.back() == '.' || digits_before > 3)
+    return {};
+  if (std::stod(std::string(value)) > limit) return {};
+  return (negative ? "-" : "") + std::string(value);
+}
+
+std::string MapLink(const COptions& options, std::string_view latitude,
+                    std::string_view longitude) {
+  if (!options.extras.maps) return {};
+  const std::string lat = DecimalDegrees(latitude, 90);
+  const std::string lon = DecimalDegrees(longitude, 180);
+  if (lat.empty() || lon.empty()) return {};
+  return " <a class=\"vx-map\" href=\"https://www.openstreetmap.org/?mlat=" + lat +
+         "&amp;mlon=" + lon + "#map=12/" + lat + "/" + lon + "\" title=\"" + lat + ", " +
+         lon + "\">map</a>";
 }
 
 std::string PhoneStyleRules(const COptions& options) {

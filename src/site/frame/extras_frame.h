@@ -28,6 +28,15 @@ std::string SearchPageName(const COptions& options);
 /// a form that sends the query to the search page, which reads it.
 std::string SearchBox(const COptions& options);
 
+/// A coordinate of a MAP line ("N50.9", "W1.8", "-1.8") as signed decimal
+/// degrees; empty when it is no number or lies beyond `limit` degrees.
+std::string DecimalDegrees(std::string_view value, double limit);
+
+/// The small map link put beside a place whose MAP line gives `latitude`
+/// and `longitude` (maps on, both coordinates valid; else empty).
+std::string MapLink(const COptions& options, std::string_view latitude,
+                    std::string_view longitude);
+
 /// The narrow-screen rules appended to the style sheet (phones on).
 std::string PhoneStyleRules(const COptions& options);
 
