@@ -10,6 +10,7 @@
 #include <map>
 #include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -35,7 +36,9 @@ constexpr char kTree[] =
     "2 PLAC Kraków, Poland\n3 MAP\n4 LATI N50.0614\n4 LONG E19.9366\n"
     "1 DEAT\n2 DATE 1990\n2 PLAC Nowhere Town\n3 MAP\n4 LATI N95.5\n4 LONG E1.0\n"
     "1 FAMS @F1@\n"
-    "0 @I2@ INDI\n1 NAME Greta /Kessler/\n1 SEX F\n1 DEAT Y\n1 FAMS @F1@\n"
+    "0 @I2@ INDI\n1 NAME Greta /Kessler/\n1 SEX F\n1 DEAT\n2 DATE 1977\n"
+    "2 PLAC Sankt Johann im Pongau, Salzburg, Austria, in the old parish of Saint Mary "
+    "and Saint John\n1 FAMS @F1@\n"
     "0 @I3@ INDI\n1 NAME Lisbeth /Kessler/\n1 SEX F\n1 BIRT\n2 DATE 3 MAY 1985\n"
     "2 PLAC Lisbethtown\n3 MAP\n4 LATI N10.5\n4 LONG W20.25\n1 FAMC @F1@\n1 FAMS @F2@\n"
     "0 @I4@ INDI\n1 NAME Marisol /Quintero/\n1 SEX M\n1 BIRT\n2 DATE 1987\n1 FAMS @F2@\n"
@@ -173,7 +176,9 @@ TEST_F(ExtrasSiteTest, SearchDataHoldsTheIndexedPeopleAndNoExcludedLivingOne) {
                    "\"Kraków, Poland; Nowhere Town\",\"grpf1.html\"]"),
             std::string::npos)
       << k;
-  EXPECT_NE(k.find("[\"Kessler\",\"Greta\",\"K246\""), std::string::npos) << k;
+  EXPECT_NE(k.find("[\"Kessler\",\"Greta\",\"K246\",\"( - 1977)\",\"Sankt Johann"),
+            std::string::npos)
+      << k;
   for (const auto& [name, text] : files) {
     for (const char* secret : {"Lisbeth", "1985", "Marisol", "Quintero", "1987"}) {
       EXPECT_EQ(text.find(secret), std::string::npos) << secret << " in " << name;
@@ -204,12 +209,67 @@ TEST_F(ExtrasSiteTest, MapLinkBesidePlacesWithValidCoordinates) {
   EXPECT_TRUE(testing::ValidateHtmlFile(site + "/grpf1.html").empty());
 }
 
+bool HaveChromium() { return std::system("command -v chromium >/dev/null 2>&1") == 0; }
+
+// Loads `page` into a frame `width` pixels wide in headless Chromium and
+// returns the page's scroll width and client width, "W C" ("" on failure).
+std::string MeasuredWidths(const std::string& page, int width, const std::string& work) {
+  const std::string probe = work + "/probe.html";
+  std::FILE* file = std::fopen(probe.c_str(), "w");
+  if (file == nullptr) return {};
+  std::fprintf(
+      file,
+      "<html><body style=\"margin:0\"><iframe id=\"f\" src=\"file://%s\" "
+      "style=\"width:%dpx;height:800px;border:0\"></iframe><pre id=\"out\"></pre>"
+      "<script>document.getElementById('f').onload = function () {"
+      "var d = this.contentDocument.documentElement;"
+      "document.getElementById('out').textContent = d.scrollWidth + ' ' + "
+      "d.clientWidth; };</script></body></html>",
+      page.c_str(), width);
+  std::fclose(file);
+  const std::string dom = work + "/probe-dom.html";
+  const std::string command =
+      "timeout 120 chromium --headless --disable-gpu --no-sandbox "
+      "--allow-file-access-from-files --user-data-dir='" +
+      work + "/profile' --virtual-time-budget=5000 --dump-dom 'file://" + probe + "' >'" +
+      dom + "' 2>/dev/null";
+  if (std::system(command.c_str()) != 0) return {};
+  const std::string text = testing::ReadFile(dom);
+  const std::string open = "<pre id=\"out\">";
+  const size_t at = text.find(open);
+  if (at == std::string::npos) return {};
+  const size_t from = at + open.size();
+  return text.substr(from, text.find('<', from) - from);
+}
+
+// Below 600 px the pages fit the screen: no page is wider than a phone's
+// 390 px frame (or a desktop's 1280 px one), where without the phone rules
+// the long place of the family page runs out of it.
+TEST_F(ExtrasSiteTest, PagesFitAPhoneScreen) {
+  if (!HaveChromium()) GTEST_SKIP() << "chromium is not installed";
+  const std::string site = Generate();
+  const auto fits = [&](const std::string& page, int width) {
+    std::istringstream widths(MeasuredWidths(site + "/" + page, width, work_.path()));
+    int scroll = -1, client = -1;
+    widths >> scroll >> client;
+    EXPECT_GT(client, 0) << page;
+    return client > 0 && scroll <= client;
+  };
+  EXPECT_FALSE(fits("grpf1.html", 390)) << "the probe sees an overflowing page";
+  Set("extras.phones", "yes");
+  Set("extras.search", "yes");
+  Generate();
+  for (const auto& [name, text] : SiteFiles(site)) {
+    if (!name.ends_with(".html")) continue;
+    EXPECT_TRUE(fits(name, 390)) << name << " at 390 px";
+    EXPECT_TRUE(fits(name, 1280)) << name << " at 1280 px";
+  }
+}
+
 // The page in a real browser: a query in the address, as the search boxes
 // send it, gives links to the right family pages.
 TEST_F(ExtrasSiteTest, SearchRunsInABrowser) {
-  if (std::system("command -v chromium >/dev/null 2>&1") != 0) {
-    GTEST_SKIP() << "chromium is not installed";
-  }
+  if (!HaveChromium()) GTEST_SKIP() << "chromium is not installed";
   AllExtrasOn();
   Set("bExcludeLiving", "yes");
   const std::string site = Generate();
