@@ -7,6 +7,7 @@ packages=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libgd-dev zlib1g-dev libinih-dev
+  libexpat1-dev chromium
   opensp w3c-sgml-lib
   man-db groff-base zsh
   clang libclang-rt-14-dev

@@ -284,6 +284,7 @@ void Generator::Dispatch(GenerateMode mode, RunContext& ctx, int dialect_code) {
       if (!progress.IsCancelled()) WriteFamilyPages(ctx, false);
       if (!progress.IsCancelled()) WriteIndexPages(ctx, true);
       if (!progress.IsCancelled()) WriteSourcePages(ctx, false);
+      if (!progress.IsCancelled()) phases_->WriteSiteExtras(ctx);
       return;
     case GenerateMode::kFamilies:
       if (progress.IsCancelled()) return;

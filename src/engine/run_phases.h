@@ -44,6 +44,9 @@ class RunPhases {
   /// Bibliography pages; `standalone` in mode 6.
   virtual void WriteBibliography(RunContext&, bool /*standalone*/) {}
   virtual void WriteRepositories(RunContext&) {}
+  /// The files an opt-in extra adds to a site once its pages are written
+  /// (sitemap, robots.txt); called after runs that write the whole site.
+  virtual void WriteSiteExtras(RunContext&) {}
   /// After the last page: ends what the pages used (the media files) and
   /// names its files in the run's statistics, before the site's list of
   /// written files is brought up to date.

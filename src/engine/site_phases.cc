@@ -12,6 +12,8 @@
 #include "options/options.h"
 #include "platform/settings_store.h"
 #include "run/run_log_entries.h"
+#include "site/extras/search_page.h"
+#include "site/extras/sitemap.h"
 #include "site/family/bibliography_gallery.h"
 #include "site/family/family_pages.h"
 #include "site/frame/style_sheet.h"
@@ -86,6 +88,10 @@ void SitePhases::WriteRepositories(RunContext& ctx) {
   run_->sources.WriteRepositories(ctx);
 }
 
+void SitePhases::WriteSiteExtras(RunContext& ctx) {
+  site::extras::WriteSearchEngineFiles(ctx);
+}
+
 void SitePhases::SelectFamilies(RunContext& ctx, bool sample) {
   vellix::SelectFamilies(ctx, !sample);
 }
@@ -96,13 +102,24 @@ int32_t SitePhases::WriteIndex(RunContext& ctx, bool write_pages) {
   site::NameIndex index(ctx.options, privacy);
   index.set_record_store(&ctx.store);
   index.Reserve(static_cast<size_t>(ctx.store.individualCount()));
+  // The search extra keeps the places of the individuals on their way to
+  // the index.
+  site::extras::SearchPlaces search_places(index);
+  IndividualSink& sink = ctx.options.extras.search
+                             ? static_cast<IndividualSink&>(search_places)
+                             : static_cast<IndividualSink&>(index);
   if (ctx.options.m_bGendex) {
     GendexFile gendex(ctx.env, ctx.options.m_strDestFolder, ctx.statistics);
-    ParseIndividuals(ctx, privacy, index, &gendex, false);
+    ParseIndividuals(ctx, privacy, sink, &gendex, false);
   } else {
-    ParseIndividuals(ctx, privacy, index, nullptr, false);
+    ParseIndividuals(ctx, privacy, sink, nullptr, false);
   }
-  return site::WriteIndexPages(ctx, index, write_pages, &run_->log_entries);
+  const int32_t entries =
+      site::WriteIndexPages(ctx, index, write_pages, &run_->log_entries);
+  if (write_pages && !ctx.progress.IsCancelled()) {
+    site::extras::WriteSearchFiles(ctx, index, search_places);
+  }
+  return entries;
 }
 
 void SitePhases::FinishPages(RunContext&) {

@@ -24,6 +24,7 @@ class SitePhases : public RunPhases {
   void FinishEvaluation(RunContext& ctx) override;
   void WriteBibliography(RunContext& ctx, bool standalone) override;
   void WriteRepositories(RunContext& ctx) override;
+  void WriteSiteExtras(RunContext& ctx) override;
   void SelectFamilies(RunContext& ctx, bool sample) override;
   void WriteFamilyPage(RunContext& ctx, GedcomRecord& entry, GedcomRecord& family,
                        bool evaluate) override;

@@ -21,6 +21,7 @@ COptions::COptions() {
 
 void COptions::SetDefaults() {
   const COptions& defaults = options::DefaultOptions();
+  extras = {};
   // General settings, label texts and date words.
   for (const options::LayoutItem& item : options::FileLayout()) {
     if (item.version > 30 || item.kind == options::ItemKind::kVersion) continue;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "options/attributes.h"
+#include "options/extras_settings.h"
 #include "platform/file_access.h"
 #include "platform/prompter.h"
 #include "platform/settings_store.h"
@@ -60,6 +61,9 @@ class COptions {
   int32_t m_nFileVersion = 0;  // layout version of the file last loaded
   bool m_bBackupDone = false;  // the .old copy was made since the last load
   int32_t m_nLoadError = 0;    // 1 when the last load found a wrong magic
+  /// The opt-in extras, kept beside the option set file (LoadOptions and
+  /// SaveOptions read and write that file too); not part of the file layout.
+  options::ExtrasSettings extras;
   /// Display choice per fact kind: 0 not shown, 1 at the end of the page,
   /// 2 within the group sheet.
   std::array<uint8_t, kFactKindCount> m_factInclude{};

@@ -200,6 +200,7 @@ bool COptions::LoadOptions(const OptionFileContext& file) {
         loaded.ReadFrom(data);
         *this = std::move(loaded);
         m_bBackupDone = false;
+        extras = options::LoadExtras(*files.operator->(), path);
         return true;
       }
       case ImageKind::kForeign:
@@ -232,6 +233,7 @@ bool COptions::LoadOptions(const OptionFileContext& file) {
   // rebuilt with the default option set.
   SetDefaults();
   m_nFileVersion = 0;
+  extras = options::LoadExtras(*files.operator->(), path);
   // Only a set that reached its file was "created" (a failed save has shown
   // its own message).
   if (SaveOptions(file)) prompter.Show(MessageIcon::kInformation, kCreated);
@@ -261,6 +263,10 @@ bool COptions::SaveOptions(const OptionFileContext& file) {
     m_nFileVersion = file_version;
     m_nLoadError = load_error;
     prompter.Show(MessageIcon::kStop, Format(kCannotSave, path));
+    return false;
+  }
+  if (!options::SaveExtras(*files.operator->(), path, extras)) {
+    prompter.Show(MessageIcon::kStop, Format(kCannotSave, options::ExtrasPathFor(path)));
     return false;
   }
   return true;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "options/extras_settings.h"
 #include "options/option_keys.h"
 #include "options/options.h"
 #include "platform/prompter.h"
@@ -37,7 +38,30 @@ const options::Setting* KnownSetting(const std::string& key) {
   return setting;
 }
 
+// `get` and `set` of an "extras." key: the extras kept beside the option set.
+int GetExtra(CliSession& session, const std::string& key) {
+  COptions* options = LoadedOptions(session);
+  if (options == nullptr) return kExitUsage;
+  std::optional<std::string> value = options::ExtrasValue(options->extras, key);
+  if (!value) {
+    return UsageError("options", "unknown setting '" + key + "' (see 'vellix options list')");
+  }
+  std::printf("%s\n", value->c_str());
+  return kExitDone;
+}
+
+int SetExtra(CliSession& session, const std::string& key, const std::string& value) {
+  COptions* options = LoadedOptions(session);
+  if (options == nullptr) return kExitUsage;
+  std::string error;
+  if (!options::SetExtrasValue(&options->extras, key, value, &error)) {
+    return UsageError("options", error);
+  }
+  return session.option_set().Save() ? kExitDone : kExitFailed;
+}
+
 int Get(CliSession& session, const std::string& key) {
+  if (options::IsExtrasKey(key)) return GetExtra(session, key);
   const options::Setting* setting = KnownSetting(key);
   if (setting == nullptr) return kExitUsage;
   COptions* options = LoadedOptions(session);
@@ -47,6 +71,7 @@ int Get(CliSession& session, const std::string& key) {
 }
 
 int Set(CliSession& session, const std::string& key, const std::string& value) {
+  if (options::IsExtrasKey(key)) return SetExtra(session, key, value);
   const options::Setting* setting = KnownSetting(key);
   if (setting == nullptr) return kExitUsage;
   COptions* options = LoadedOptions(session);
@@ -108,6 +133,11 @@ individuals). Switches take yes or no (also 1/0, true/false, on/off);
 numbered choices take their number; paths read and are typed as usual
 paths; custom colours (customColors.0 to .15) take #rrggbb; the display choice and label of each fact kind are
 factInclude.N and factLabels.N. A negative number needs no "--".
+
+The extras (all off by default) are kept beside the option set file, in
+NAME.extras.ini: extras.search (search page), extras.phones (pages for
+phones), extras.maps (map links beside places) and extras.base-url (the
+site's address: sitemap.xml, robots.txt and canonical links).
 
 The command saves the option set after set, import and reset, keeping the
 previous file as a .old backup in the application folder.
@@ -179,6 +209,9 @@ int RunOptionsCommand(const std::vector<std::string>& args) {
   if (command == "keys") {
     for (const options::Setting& setting : options::AllSettings()) {
       std::printf("%s\n", setting.key.c_str());
+    }
+    for (const options::ExtrasKey& key : options::AllExtrasKeys()) {
+      std::printf("%.*s\n", static_cast<int>(key.key.size()), key.key.data());
     }
     return kExitDone;
   }

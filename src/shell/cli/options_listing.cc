@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "options/extras_settings.h"
 #include "options/option_catalog.h"
 #include "options/option_ini.h"
 #include "options/option_keys.h"
@@ -66,6 +67,19 @@ const char* TypeName(const Setting& setting) {
   }
 }
 
+// Calls `visit` for each extras key the scope selects: key, caption, value,
+// default value and whether it is a switch.
+template <typename Visit>
+void ForEachExtra(const COptions& options, ListingScope scope, Visit visit) {
+  const options::ExtrasSettings defaults;
+  for (const options::ExtrasKey& key : options::AllExtrasKeys()) {
+    const std::string value = *options::ExtrasValue(options.extras, key.key);
+    const std::string default_value = *options::ExtrasValue(defaults, key.key);
+    if (scope == ListingScope::kChanged && value == default_value) continue;
+    visit(key, value, default_value, key.key != "extras.base-url");
+  }
+}
+
 }  // namespace
 
 std::string ListingText(COptions& options, ListingScope scope) {
@@ -92,6 +106,24 @@ std::string ListingText(COptions& options, ListingScope scope) {
                   }
                   out += line + "\n";
                 });
+  ForEachExtra(options, scope,
+               [&](const options::ExtrasKey& key, const std::string& value,
+                   const std::string& default_value, bool is_switch) {
+                 if (path != "Extras") {
+                   if (!path.empty()) out += '\n';
+                   path = "Extras";
+                   out += "# " + path + "\n";
+                 }
+                 std::string line = std::string(key.key) + " = " +
+                                    (is_switch ? value : options::QuotedText(value));
+                 line.resize(std::max(line.size() + 1, kCommentColumn), ' ');
+                 line += "# " + std::string(key.caption);
+                 if (scope == ListingScope::kChanged) {
+                   line += "; default " +
+                           (is_switch ? default_value : options::QuotedText(default_value));
+                 }
+                 out += line + "\n";
+               });
   return out;
 }
 
@@ -123,6 +155,21 @@ std::string ListingJson(COptions& options, ListingScope scope) {
         }
         out += "}";
       });
+  ForEachExtra(options, scope,
+               [&](const options::ExtrasKey& key, const std::string& value,
+                   const std::string& default_value, bool is_switch) {
+                 auto json = [&](const std::string& v) {
+                   return is_switch ? std::string(v == "yes" ? "true" : "false")
+                                    : JsonString(v);
+                 };
+                 out += first ? "\n" : ",\n";
+                 first = false;
+                 out += "{\"key\": " + JsonString(std::string(key.key)) +
+                        ", \"tab\": \"Extras\", \"path\": \"Extras\", \"caption\": " +
+                        JsonString(std::string(key.caption)) + ", \"type\": \"" +
+                        (is_switch ? "switch" : "text") + "\", \"value\": " + json(value) +
+                        ", \"default\": " + json(default_value) + "}";
+               });
   return out + "\n]\n";
 }
 

@@ -36,6 +36,17 @@ bool IsTag(const GedcomNode& node, std::string_view tag) {
   return text::EqualsNoCase(node.tag, tag);
 }
 
+// The LATI and LONG of the MAP line below a PLAC line.
+void ReadCoordinates(const GedcomNode& place, Fact* fact) {
+  for (const GedcomNode& map : place.children) {
+    if (!IsTag(map, "MAP")) continue;
+    for (const GedcomNode& part : map.children) {
+      if (IsTag(part, "LATI")) fact->latitude = part.value;
+      if (IsTag(part, "LONG")) fact->longitude = part.value;
+    }
+  }
+}
+
 }  // namespace
 
 std::unique_ptr<GedcomNode> CloneNode(const GedcomNode& node) {
@@ -152,6 +163,7 @@ Fact ReadFactLine(const GedcomNode& line, const NoteResolver& notes) {
       JoinContinuationLines(child, &fact.date);
     } else if (child.tagCode == kTagPlac) {
       fact.place = child.value;
+      ReadCoordinates(child, &fact);
     } else if (child.tagCode == kTagAddr) {
       JoinContinuationLines(child, &fact.address, {.with_breaks = true});
     } else if (child.tagCode == kTagType) {

@@ -46,6 +46,9 @@ struct Fact {
   std::string date;
   bool date_is_html = false;
   std::string place;
+  /// The LATI and LONG values of the place's MAP line, as written.
+  std::string latitude;
+  std::string longitude;
   /// ADDR with its continuation lines joined by "%BR%".
   std::string address;
   /// The line's own value with its continuation lines joined by "%BR%"

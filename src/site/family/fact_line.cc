@@ -6,6 +6,7 @@
 #include "model/dates.h"
 #include "options/options.h"
 #include "site/family/fact_collect.h"
+#include "site/frame/extras_frame.h"
 #include "site/frame/page_writer.h"
 #include "text/html_escape.h"
 #include "text/paths.h"
@@ -245,6 +246,7 @@ std::string FactFormatter::FactLine(const FactLineArgs& a) const {
       if (!place.empty()) {
         if (a.in_place) p += options_.m_strLblIn + " ";
         p += place;
+        p += MapLink(options_, fact.latitude, fact.longitude);
       }
       if (!place.empty() || has_date) {
         p += a.after;

@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "site/frame/dividers.h"
+#include "site/frame/extras_frame.h"
 #include "text/charset.h"
 #include "text/html_escape.h"
 #include "text/paths.h"
@@ -69,6 +70,7 @@ PageWriter::PageWriter(const RunContext& ctx)
 void PageWriter::Prepare(bool media_pages) {
   const COptions& o = options_;
   relative_prefix_.clear();
+  media_folder_path_.clear();
   if (media_pages) {
     std::string dest = o.m_strDestFolder;
     text::AddBackslash(&dest, false);
@@ -76,6 +78,8 @@ void PageWriter::Prepare(bool media_pages) {
     std::string back = text::RelativePath(media_folder, dest);
     text::AddBackslash(&back, true);
     relative_prefix_ = text::UrlForm(back, false);
+    media_folder_path_ = text::RelativePath(dest, media_folder);
+    text::AddBackslash(&media_folder_path_, true);
   }
   link_separator_ = o.m_strNavSeparator;
   line_break_ = o.m_bMonoFont ? "\r\n" : "<br>";
@@ -251,6 +255,9 @@ std::string PageWriter::BuildHead(std::string_view title, std::string_view extra
     }
     if (o.m_bHideMail) head += kHideScript;
   }
+  if (!frameset) {
+    head += ExtrasHeadLines(o, (media ? media_folder_path_ : std::string()) + file_value_);
+  }
   head += ApplyTemplate(before_head_end);
   head += "</head>\r\n";
   head_ = head;
@@ -373,6 +380,7 @@ void PageWriter::BeginPage(std::string* page, int kind, std::string_view head,
   if (kind == kPageFootnotes) return;
   WritePage(page, ApplyTemplate(HeaderOf(kind)));
   WritePage(page, title_block_);
+  if (kind == kPageSurname || kind == kPageIndex) WritePage(page, SearchBox(options_));
   WritePage(page, extra1);
   if (!extra2.empty()) {
     WritePage(page, extra2);

@@ -202,6 +202,7 @@ class PageWriter {
   std::string family_div_open_, index_div_open_, div_close_;
   std::string link_separator_;
   std::string relative_prefix_;
+  std::string media_folder_path_;  // media pages: their folder below the site
   std::string file_value_, title_value_, revised_value_;
 };
 

@@ -6,6 +6,7 @@
 #include "model/run_context.h"
 #include "options/options.h"
 #include "site/frame/dividers.h"
+#include "site/frame/extras_frame.h"
 #include "site/frame/page_file.h"
 #include "site/frame/style_rules.h"
 #include "text/charset.h"
@@ -207,6 +208,7 @@ std::string BuildStyleSheet(const COptions& o) {
         break;
     }
   }
+  css += PhoneStyleRules(o);
   return css;
 }
 

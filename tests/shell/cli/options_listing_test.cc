@@ -5,6 +5,7 @@
 
 #include <sstream>
 
+#include "options/extras_settings.h"
 #include "options/option_keys.h"
 #include "options/options.h"
 
@@ -34,7 +35,8 @@ TEST(OptionsListing, TextShowsCaptionsChoicesAndQuotedTexts) {
   for (std::string line; std::getline(lines, line);) {
     if (!line.empty() && line[0] != '#') ++settings;
   }
-  EXPECT_EQ(settings, options::AllSettings().size());
+  // Every setting of the option set, then the extras kept beside it.
+  EXPECT_EQ(settings, options::AllSettings().size() + options::AllExtrasKeys().size());
 }
 
 TEST(OptionsListing, ChangedShowsOnlyWhatDiffersWithItsDefault) {
