@@ -93,4 +93,29 @@ inline std::string MakeGedcom(int individuals) {
   return out;
 }
 
+/// A file in which one man (@I1@) married `spouses` wives, one family each
+/// with one child: the case whose Spouses lines grow with the square of the
+/// number of spouses when each family page rebuilds the list.
+inline std::string MakeManySpousesGedcom(int spouses) {
+  std::string out =
+      "0 HEAD\r\n1 SOUR VELLIX-BENCH\r\n1 GEDC\r\n2 VERS 5.5.1\r\n"
+      "2 FORM LINEAGE-LINKED\r\n1 CHAR UTF-8\r\n"
+      "0 @I1@ INDI\r\n1 NAME Adam /Many/\r\n1 SEX M\r\n";
+  char line[256];
+  auto add = [&](int n) { out.append(line, static_cast<size_t>(n)); };
+  for (int f = 1; f <= spouses; ++f) {
+    add(std::snprintf(line, sizeof line, "1 FAMS @F%d@\r\n", f));
+  }
+  for (int f = 1; f <= spouses; ++f) {
+    add(std::snprintf(line, sizeof line,
+                      "0 @W%d@ INDI\r\n1 NAME Wife%d /Other/\r\n1 SEX F\r\n"
+                      "1 FAMS @F%d@\r\n0 @C%d@ INDI\r\n1 NAME Child%d /Many/\r\n"
+                      "1 FAMC @F%d@\r\n0 @F%d@ FAM\r\n1 HUSB @I1@\r\n1 WIFE @W%d@\r\n"
+                      "1 CHIL @C%d@\r\n",
+                      f, f, f, f, f, f, f, f, f));
+  }
+  out += "0 TRLR\r\n";
+  return out;
+}
+
 }  // namespace vellix::bench

@@ -1,22 +1,30 @@
-// Writes a synthetic GEDCOM file: make_gedcom_tool INDIVIDUALS OUTPUT.ged
+// Writes a synthetic GEDCOM file:
+//   make_gedcom_tool INDIVIDUALS OUTPUT.ged
+//   make_gedcom_tool --spouses N OUTPUT.ged   (one man with N wives)
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "gedcom_synth.h"
 #include "platform/file_system.h"
 
 int main(int argc, char** argv) {
-  if (argc != 3 || std::atoi(argv[1]) <= 0) {
-    std::fprintf(stderr, "usage: %s INDIVIDUALS OUTPUT.ged\n", argv[0]);
+  const bool spouses = argc == 4 && std::strcmp(argv[1], "--spouses") == 0;
+  const int first = spouses ? 2 : 1;
+  if (argc != first + 2 || std::atoi(argv[first]) <= 0) {
+    std::fprintf(stderr, "usage: %s [--spouses] COUNT OUTPUT.ged\n", argv[0]);
     return 2;
   }
-  const std::string text = vellix::bench::MakeGedcom(std::atoi(argv[1]));
+  const int count = std::atoi(argv[first]);
+  const std::string text = spouses ? vellix::bench::MakeManySpousesGedcom(count)
+                                   : vellix::bench::MakeGedcom(count);
+  const char* path = argv[first + 1];
   std::string error;
-  if (!vellix::platform::WriteWholeFile(argv[2], text, &error)) {
-    std::fprintf(stderr, "%s: %s\n", argv[2], error.c_str());
+  if (!vellix::platform::WriteWholeFile(path, text, &error)) {
+    std::fprintf(stderr, "%s: %s\n", path, error.c_str());
     return 1;
   }
-  std::printf("%s: %zu bytes\n", argv[2], text.size());
+  std::printf("%s: %zu bytes\n", path, text.size());
   return 0;
 }

@@ -80,11 +80,30 @@ bool AddToTree(std::vector<GedcomNode>* children, GedcomNode line) {
   }
 }
 
-void DestroyTree(std::vector<GedcomNode>* children) {
+namespace {
+
+// Records are shallow: a few levels are freed in place by bounded recursion,
+// with no node moved; only a subtree deeper than this is flattened.
+constexpr int kInPlaceDepth = 16;
+
+void FlattenTree(std::vector<GedcomNode>* children);
+
+void FreeLevels(std::vector<GedcomNode>* children, int depth) {
+  for (GedcomNode& node : *children) {
+    if (node.children.empty()) continue;
+    if (depth < kInPlaceDepth) {
+      FreeLevels(&node.children, depth + 1);
+    } else {
+      FlattenTree(&node.children);
+    }
+  }
+  children->clear();  // every node's own list is empty by now
+}
+
+void FlattenTree(std::vector<GedcomNode>* children) {
   // Flattening: every grandchild list is moved onto one work list before its
   // parent dies, so no destructor ever finds a non-empty child list and the
   // stack depth stays constant whatever the nesting.
-  if (children->empty()) return;
   std::vector<GedcomNode> work = std::move(*children);
   children->clear();
   while (!work.empty()) {
@@ -93,6 +112,13 @@ void DestroyTree(std::vector<GedcomNode>* children) {
     for (GedcomNode& child : node.children) work.push_back(std::move(child));
     node.children.clear();
   }
+}
+
+}  // namespace
+
+void DestroyTree(std::vector<GedcomNode>* children) {
+  if (children->empty()) return;
+  FreeLevels(children, 0);
 }
 
 }  // namespace vellix

@@ -36,7 +36,9 @@ bool IsBlank(std::string_view line) {
 }  // namespace
 
 GedcomReader::GedcomReader(RecordStore& store, RunEnvironment& env)
-    : store_(store), env_(env) {}
+    : store_(store), env_(env) {
+  SetCacheBudget(kDefaultCacheBudget);
+}
 
 GedcomReader::~GedcomReader() { CloseOutputs(); }
 
@@ -361,6 +363,14 @@ std::string GedcomReader::ConvertText(std::string_view raw) const {
   }
 }
 
+void GedcomReader::SetCacheBudget(size_t bytes) {
+  // Individuals are loaded most often (selection, pages, index); families
+  // and the other kinds share the rest.
+  individuals_.SetByteBudget(bytes / 2);
+  families_.SetByteBudget(bytes / 4);
+  others_.SetByteBudget(bytes / 4);
+}
+
 GedcomRecord* GedcomReader::LoadRecord(RecordKind kind, std::string_view key, bool pin,
                                        GedcomRecord** loaded) {
   if (loaded) *loaded = nullptr;
@@ -399,6 +409,8 @@ GedcomRecord* GedcomReader::LoadRecord(RecordKind kind, std::string_view key, bo
       ConvertText(fields.value), entry->fileOffset);
 
   TreeBuilder builder(record.get());
+  // What the cache is charged for the record: its nodes and their texts.
+  size_t bytes = sizeof(GedcomRecord) + record->key.size() + record->value.size();
   bool skipping = false;
   int32_t skip_level = 0;
   while (cursor.Next(&line, &offset, &cut)) {
@@ -421,11 +433,12 @@ GedcomRecord* GedcomReader::LoadRecord(RecordKind kind, std::string_view key, bo
       continue;
     }
     if (fields.level == 0) break;
+    bytes += sizeof(GedcomNode) + fields.value.size();
     builder.Add(GedcomNode(fields.level, code, std::string(fields.tag),
                            ConvertText(fields.value)));
   }
 
-  GedcomRecord* result = cache.Put(key, std::move(record), pin);
+  GedcomRecord* result = cache.Put(key, std::move(record), pin, bytes);
   result->flags =
       static_cast<uint8_t>((result->flags & ~kRunMarks) | (entry->flags & kMarkSelected));
   if (entry->flags & kMarkLivingTested) {

@@ -55,6 +55,11 @@ class GedcomReader {
   /// Lines longer than this are handed out in pieces with warning 17.
   static constexpr size_t kMaxLineLength = 16u << 20;
 
+  /// What the record caches may hold by default: a file of some tens of
+  /// thousands of people stays parsed for the whole run, while a run of a
+  /// million people adds no more than this to its peak memory.
+  static constexpr size_t kDefaultCacheBudget = 64u << 20;
+
   GedcomReader(RecordStore& store, RunEnvironment& env);
   ~GedcomReader();
   GedcomReader(const GedcomReader&) = delete;
@@ -89,6 +94,11 @@ class GedcomReader {
   /// when the last line handled was not filed. `outReadCount` (when given)
   /// receives the number of passes made.
   bool ReadPass(bool indexOnly, platform::Progress* progress, int* outReadCount);
+
+  /// Memory the record caches may fill beyond their counts (split between
+  /// individuals, families and the other kinds); 0 keeps exactly 25
+  /// families, 20 individuals and 10 other records.
+  void SetCacheBudget(size_t bytes);
 
   /// The index entry of (kind, key), or nullptr; `loaded` (when given)
   /// receives the whole record from the cache (nullptr when there is no

@@ -36,6 +36,7 @@ enum class WarningCode : int {
   kMonoFontNeedsStrict = 26,       // non-proportional font, transitional pages
   kRecordDropped = 27,             // text: record ("@I5@ INDI"), extra: line number
   kMemberRepeated = 28,            // text: individual, ref: family
+  kSpousesCut = 29,  // text: spouse count, ref: page, record name, extra: spouses listed
 };
 
 }  // namespace vellix

@@ -12,7 +12,7 @@ namespace {
 
 constexpr int kCategories = 10;
 constexpr int kFinished = kCategories;  // read category past the last one
-constexpr int kHighestCode = 28;
+constexpr int kHighestCode = 29;
 
 constexpr char kEnsureEnding[] =
     " Ensure they exist prior to publishing your website.</p>\r\n";
@@ -355,6 +355,11 @@ bool WarningLog::Add(WarningCode warning, std::string_view text, std::string_vie
       WriteLine(0, "Family " + text::EscapeNamedEntities(ref) + " (" + link +
                        ") names individual " + t +
                        " more than once. The repeat was left out.");
+      break;
+    case 29:
+      WriteLine(0, "Individual " + name + " (" + link + ") has " + t +
+                       " spouses. Each Spouses line lists the first " +
+                       text::EscapeNamedEntities(extra) + " of them.");
       break;
   }
   return true;

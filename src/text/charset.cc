@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace vellix::charset {
 namespace {
@@ -398,6 +399,15 @@ bool IsValidUtf8(std::string_view text) {
   size_t pos = 0;
   char32_t cp;
   while (pos < text.size()) {
+    // Pages are mostly ASCII: eight plain bytes at a time.
+    if (text.size() - pos >= 8) {
+      uint64_t word;
+      std::memcpy(&word, text.data() + pos, sizeof word);
+      if ((word & 0x8080808080808080ull) == 0) {
+        pos += 8;
+        continue;
+      }
+    }
     size_t len = DecodeUtf8(text, pos, &cp);
     if (len == 0) return false;
     pos += len;

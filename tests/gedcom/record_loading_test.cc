@@ -138,6 +138,7 @@ TEST_F(RecordLoadingTest, FileChangedOrGoneAfterThePass) {
 }
 
 TEST_F(RecordLoadingTest, CacheKeepsTwentyFiveFamiliesFirstInFirstOut) {
+  reader_.SetCacheBudget(0);
   ReadFamilies(27);
   GedcomRecord* first = Load(RecordKind::kFamily, "F1");
   ASSERT_NE(first, nullptr);
@@ -149,6 +150,7 @@ TEST_F(RecordLoadingTest, CacheKeepsTwentyFiveFamiliesFirstInFirstOut) {
 }
 
 TEST_F(RecordLoadingTest, PinnedRecordSurvivesEviction) {
+  reader_.SetCacheBudget(0);
   ReadFamilies(30);
   Load(RecordKind::kFamily, "F1", /*pin=*/true)->markValue = 5;
   for (int i = 2; i <= 30; ++i) Load(RecordKind::kFamily, "F" + std::to_string(i));
@@ -161,6 +163,7 @@ TEST_F(RecordLoadingTest, PinnedRecordSurvivesEviction) {
 }
 
 TEST_F(RecordLoadingTest, OtherKindsShareACacheOfTen) {
+  reader_.SetCacheBudget(0);
   std::string body;
   for (int i = 1; i <= 11; ++i) {
     body += "0 @N" + std::to_string(i) + "@ NOTE text " + std::to_string(i) + "\r\n0 @S" +
@@ -172,6 +175,39 @@ TEST_F(RecordLoadingTest, OtherKindsShareACacheOfTen) {
   EXPECT_EQ(Load(RecordKind::kNote, "N1")->markValue, 3);
   Load(RecordKind::kSource, "S10");
   EXPECT_EQ(Load(RecordKind::kNote, "N1")->markValue, 0);
+}
+
+// A byte budget keeps records past the count while they fit in it; a budget
+// too small for one more record leaves the count in charge.
+TEST_F(RecordLoadingTest, ByteBudgetKeepsRecordsPastTheCount) {
+  struct Case {
+    size_t budget;
+    int loads_after_first;  // further families loaded after F1
+    bool first_kept;
+  };
+  const Case cases[] = {
+      {0, 24, true},
+      {0, 25, false},
+      {1, 24, true},
+      {1, 25, false},
+      {1u << 20, 99, true},
+      {GedcomReader::kDefaultCacheBudget, 99, true},
+      // Families get a quarter of the budget, a few hundred bytes each.
+      {64 * 1024, 99, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.budget << " " << c.loads_after_first);
+    reader_.Close(/*discard=*/true);
+    reader_.SetCacheBudget(c.budget);
+    ReadFamilies(100);
+    GedcomRecord* first = Load(RecordKind::kFamily, "F1");
+    ASSERT_NE(first, nullptr);
+    first->markValue = 9;
+    for (int i = 2; i <= c.loads_after_first + 1; ++i) {
+      Load(RecordKind::kFamily, "F" + std::to_string(i));
+    }
+    EXPECT_EQ(Load(RecordKind::kFamily, "F1")->markValue, c.first_kept ? 9 : 0);
+  }
 }
 
 TEST_F(RecordLoadingTest, LoadedRecordTakesMarksAndPageIdOfItsEntry) {

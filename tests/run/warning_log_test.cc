@@ -65,7 +65,7 @@ TEST_F(WarningLogTest, NoWarningsReadsNothing) {
 }
 
 TEST_F(WarningLogTest, CodesOutsideTheTableChangeNothing) {
-  EXPECT_TRUE(log_.Add(Code(29), "x"));
+  EXPECT_TRUE(log_.Add(Code(30), "x"));
   EXPECT_TRUE(log_.Add(Code(-1), "x"));
   EXPECT_EQ(log_.GetTotal(), 0);
   EXPECT_TRUE(ReadAll().empty());
@@ -85,7 +85,7 @@ TEST_F(WarningLogTest, WritesOneLineWithCategoryPerWarning) {
 TEST_F(WarningLogTest, EveryCodeReadsBackUnderItsHeadingInCategoryOrder) {
   RecordingPrompter& prompter = prompter_;
   prompter.QueueAnswers({true});
-  for (int code = 0; code <= 28; ++code) {
+  for (int code = 0; code <= 29; ++code) {
     switch (code) {
       case 1:
         EXPECT_TRUE(log_.Add(Code(1), "/data"));
@@ -140,14 +140,17 @@ TEST_F(WarningLogTest, EveryCodeReadsBackUnderItsHeadingInCategoryOrder) {
       case 28:
         log_.Add(Code(28), "I3", "F4");
         break;
+      case 29:
+        log_.Add(Code(29), "1001", "F5", "Adam Many", "100");
+        break;
       default:
         log_.Add(Code(code));
         break;
     }
   }
-  // 31 warnings of 29 codes, but the batch of families without a reference
+  // 32 warnings of 30 codes, but the batch of families without a reference
   // counts once.
-  EXPECT_EQ(log_.GetTotal(), 30);
+  EXPECT_EQ(log_.GetTotal(), 31);
   const std::vector<std::string> expected = {
       std::string("H:") + kGeneral,
       "Web page generation was CANCELED.",
@@ -183,6 +186,8 @@ TEST_F(WarningLogTest, EveryCodeReadsBackUnderItsHeadingInCategoryOrder) {
       "earlier record of its kind.",
       "Family F4 (<a href=\"site/F4.htm\">F4</a>) names individual I3 more than "
       "once. The repeat was left out.",
+      "Individual Adam Many (<a href=\"site/F5.htm\">F5</a>) has 1001 spouses. Each "
+      "Spouses line lists the first 100 of them.",
       std::string("H:") + kMissingFiles,
       "'GENDEX.txt' ().",
       std::string("H:<p><b>Individual Images:</b> These images of individuals are "

@@ -348,12 +348,17 @@ std::string FactFormatter::BmdLines(const FamilyFacts& family, bool parent_targe
 }
 
 std::string FactFormatter::RelativesLine(std::string_view label,
-                                         const std::vector<Relative>& relatives) const {
+                                         const std::vector<Relative>& relatives,
+                                         size_t more) const {
   std::string names;
   for (const Relative& r : relatives) {
     if (!names.empty()) names += "; ";
     std::string name = text::EscapeHtml(r.name);
     names += (!r.page_id.empty() && link_) ? link_(r.page_id, name) : name;
+  }
+  if (more > 0) {
+    if (!names.empty()) names += "; ";
+    names += "and " + std::to_string(more) + " more";
   }
   FactLineArgs a;
   a.label = label;

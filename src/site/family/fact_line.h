@@ -116,9 +116,11 @@ class FactFormatter {
   std::string BmdLines(const PersonFacts& person, BmdKind kind, bool parent_target) const;
   std::string BmdLines(const FamilyFacts& family, bool parent_target) const;
 
-  /// Father, Mother and Spouses lines.
+  /// Father, Mother and Spouses lines; `more` relatives left off the list
+  /// end it with "and N more".
   std::string RelativesLine(std::string_view label,
-                            const std::vector<Relative>& relatives) const;
+                            const std::vector<Relative>& relatives,
+                            size_t more = 0) const;
 
   /// One fact as a paragraph of the additional-information section.
   std::string EventParagraph(const Fact& fact, bool parent_target) const;

@@ -48,7 +48,8 @@ void FamilySheetWriter::WritePersonDetails(std::string* out, SheetPerson& person
     *out += formatter_->RelativesLine(options_.m_strLblFather, person.fathers);
     *out += formatter_->RelativesLine(options_.m_strLblMother, person.mothers);
   }
-  *out += formatter_->RelativesLine(options_.m_strLblSpouses, person.spouses);
+  *out += formatter_->RelativesLine(options_.m_strLblSpouses, person.spouses,
+                                    person.more_spouses);
   *out += formatter_->OtherFactLines(person.facts, parent_target_);
   if (page_media_ != nullptr) {
     const std::string link = page_media_->Link(page_media_->Of(person), parent_target_);

@@ -1,5 +1,6 @@
 #include "site/family/sheet_members.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "gedcom/gedcom_reader.h"
@@ -145,26 +146,82 @@ void SheetLoader::ReadRelatives(const std::vector<std::string>& parent_families,
       pending.push_back({key, page, &person->mothers});
     }
   }
-  for (const std::string& fams : own_families) {
-    if (ResolvedKey(RecordKind::kFamily, fams) == family_key) continue;
-    const std::string page = PageOfFamily(fams);
-    if (person->own_family_page.empty()) person->own_family_page = page;
-    GedcomRecord* loaded = nullptr;
-    reader_.LoadRecord(RecordKind::kFamily, fams, false, &loaded);
-    if (loaded == nullptr) continue;
-    std::vector<std::string> partners = PointersOf(*loaded, kTagHusb);
-    for (std::string& key : PointersOf(*loaded, kTagWife))
-      partners.push_back(std::move(key));
-    for (const std::string& key : partners) {
-      if (ResolvedKey(RecordKind::kIndividual, key) != person->key) {
-        pending.push_back({key, page, &person->spouses});
-      }
-    }
-  }
   for (const Pending& p : pending) {
     std::string name = DisplayNameOf(p.key);
     if (name.empty()) continue;
     p.list->push_back(Relative{std::move(name), p.page});
+  }
+  OwnFamilies scratch;
+  TakeSpouses(OwnFamiliesOf(*person, own_families, &scratch), family_key, person);
+}
+
+const SheetLoader::OwnFamilies& SheetLoader::OwnFamiliesOf(
+    const SheetPerson& person, const std::vector<std::string>& own_families,
+    OwnFamilies* scratch) {
+  // One or two families cost little to gather again; more are gathered once.
+  constexpr size_t kKeptFrom = 3;
+  const bool keep = own_families.size() >= kKeptFrom;
+  if (keep) {
+    if (auto it = own_families_.find(person.key); it != own_families_.end()) {
+      return *it->second;
+    }
+  }
+  OwnFamilies own;
+  std::vector<std::string> partner_keys;
+  for (const std::string& fams : own_families) {
+    OwnFamilies::Family family;
+    family.key = ResolvedKey(RecordKind::kFamily, fams);
+    family.page = PageOfFamily(fams);
+    // Keys first, names after: loading names may push the family out of
+    // the cache.
+    partner_keys.clear();
+    GedcomRecord* loaded = nullptr;
+    reader_.LoadRecord(RecordKind::kFamily, fams, false, &loaded);
+    if (loaded != nullptr) {
+      partner_keys = PointersOf(*loaded, kTagHusb);
+      for (std::string& key : PointersOf(*loaded, kTagWife))
+        partner_keys.push_back(std::move(key));
+    }
+    for (const std::string& key : partner_keys) {
+      if (ResolvedKey(RecordKind::kIndividual, key) == person.key) continue;
+      std::string name = DisplayNameOf(key);
+      if (name.empty()) continue;
+      family.partners.push_back(Relative{std::move(name), family.page});
+    }
+    own.partners += family.partners.size();
+    own.families.push_back(std::move(family));
+  }
+  if (own.partners > kSpouseBound) {
+    collector_.warnings().Add(WarningCode::kSpousesCut, std::to_string(own.partners),
+                              own.families.front().page, DisplayNameOf(person.key),
+                              std::to_string(kSpousesShown));
+  }
+  if (!keep) {
+    *scratch = std::move(own);
+    return *scratch;
+  }
+  auto& kept = own_families_[person.key];
+  kept = std::make_unique<OwnFamilies>(std::move(own));
+  return *kept;
+}
+
+void SheetLoader::TakeSpouses(const OwnFamilies& own, std::string_view family_key,
+                              SheetPerson* person) const {
+  size_t count = own.partners;
+  for (const OwnFamilies::Family& family : own.families) {
+    if (family.key == family_key) count -= family.partners.size();
+  }
+  const size_t shown =
+      own.partners > kSpouseBound ? std::min(count, kSpousesShown) : count;
+  person->more_spouses = count - shown;
+  for (const OwnFamilies::Family& family : own.families) {
+    if (family.key == family_key) continue;
+    if (person->own_family_page.empty()) person->own_family_page = family.page;
+    for (const Relative& partner : family.partners) {
+      if (person->spouses.size() == shown) break;
+      person->spouses.push_back(partner);
+    }
+    if (person->spouses.size() == shown && !person->own_family_page.empty()) break;
   }
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "gedcom/gedcom_record.h"
@@ -34,6 +35,8 @@ struct SheetPerson {
   std::vector<Relative> fathers;
   std::vector<Relative> mothers;
   std::vector<Relative> spouses;  // of the person's other families
+  /// Spouses left off the list past the bound (kSpouseBound).
+  size_t more_spouses = 0;
   /// The page of the first selected family the person is a child in (a
   /// spouse's name links there).
   std::string parent_family_page;
@@ -64,6 +67,11 @@ struct SheetFamily {
   std::vector<std::shared_ptr<const GedcomNode>> objects;
 };
 
+/// A person with more spouses than this (over his other families) gets a
+/// shortened Spouses line: the first kSpousesShown and "and N more".
+inline constexpr size_t kSpouseBound = 1000;
+inline constexpr size_t kSpousesShown = 100;
+
 /// Loads the members of a family (or a loner) for the page writer.
 class SheetLoader {
  public:
@@ -81,6 +89,28 @@ class SheetLoader {
   std::string DisplayNameOf(std::string_view key);
 
  private:
+  /// The families a person is a spouse in, with the other spouses of each:
+  /// what the Spouses line of each of those families' pages is made from.
+  struct OwnFamilies {
+    struct Family {
+      std::string key;  // resolved family key
+      std::string page;
+      std::vector<Relative> partners;
+    };
+    std::vector<Family> families;  // in the person's order
+    size_t partners = 0;           // over all families
+  };
+  /// Gathers the own families of `person` (whose FAMS pointers are
+  /// `own_families`); kept for the run when the person has several, so
+  /// that each of his pages does not load every spouse again.
+  const OwnFamilies& OwnFamiliesOf(const SheetPerson& person,
+                                   const std::vector<std::string>& own_families,
+                                   OwnFamilies* scratch);
+  /// Fills the person's own family page and Spouses list for the page of
+  /// `family_key`, bounded by kSpouseBound.
+  void TakeSpouses(const OwnFamilies& own, std::string_view family_key,
+                   SheetPerson* person) const;
+
   std::unique_ptr<SheetPerson> LoadPerson(std::string_view key,
                                           std::string_view family_key,
                                           const std::string& ref);
@@ -104,6 +134,8 @@ class SheetLoader {
   RecordStore& store_;
   const PrivacyFilter& privacy_;
   const FactCollector& collector_;
+  /// Own families of the people with several, by person key, for the run.
+  std::unordered_map<std::string, std::unique_ptr<OwnFamilies>> own_families_;
 };
 
 }  // namespace vellix::site
