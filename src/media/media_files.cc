@@ -8,25 +8,11 @@
 #include <cerrno>
 #include <climits>
 
+#include "platform/file_descriptor.h"
 #include "platform/file_system.h"
 
 namespace vellix::media {
 namespace {
-
-/// Closes a descriptor when it goes out of scope.
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 bool WriteAll(int fd, const char* data, size_t size) {
   while (size > 0) {
@@ -100,7 +86,7 @@ ReadFailure ReadSourceFile(const std::string& path, uint64_t limit, std::string*
 }
 
 std::optional<std::string> ReadFilePrefix(const std::string& path, size_t limit) {
-  Descriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  platform::FileDescriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (fd.get() < 0) return std::nullopt;
   struct stat st;
   if (fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
@@ -198,7 +184,7 @@ bool MediaFolderWriter::Copy(std::string_view relative, const std::string& sourc
   if (!PrepareFolder(relative)) return false;
   // Opened without waiting (a named pipe would block the open) and copied
   // only when a regular file: a device such as /dev/zero never ends.
-  Descriptor in(open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  platform::FileDescriptor in(open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (in.get() < 0) return false;
   struct stat st;
   if (fstat(in.get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;

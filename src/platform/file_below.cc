@@ -7,27 +7,10 @@
 #include <cerrno>
 #include <vector>
 
+#include "platform/file_descriptor.h"
+
 namespace vellix::platform {
 namespace {
-
-// Closes a descriptor when it goes out of scope.
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-  void Reset(int fd) {
-    if (fd_ >= 0) close(fd_);
-    fd_ = fd;
-  }
-
- private:
-  int fd_;
-};
 
 std::vector<std::string> Components(std::string_view relative) {
   std::vector<std::string> parts;
@@ -60,7 +43,7 @@ namespace {
 // link, and checks that the last component is a regular file. On success
 // `*parent` holds the open folder and `*name` the file's name.
 RemoveResult ReachFileBelow(const std::string& folder, std::string_view relative,
-                            Descriptor* parent, std::string* name) {
+                            FileDescriptor* parent, std::string* name) {
   if (!IsPathBelow(relative)) return RemoveResult::kRefused;
   parent->Reset(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (parent->get() < 0) {
@@ -89,13 +72,13 @@ RemoveResult ReachFileBelow(const std::string& folder, std::string_view relative
 }  // namespace
 
 RemoveResult InspectFileBelow(const std::string& folder, std::string_view relative) {
-  Descriptor parent(-1);
+  FileDescriptor parent(-1);
   std::string name;
   return ReachFileBelow(folder, relative, &parent, &name);
 }
 
 RemoveResult RemoveFileBelow(const std::string& folder, std::string_view relative) {
-  Descriptor parent(-1);
+  FileDescriptor parent(-1);
   std::string name;
   const RemoveResult reached = ReachFileBelow(folder, relative, &parent, &name);
   if (reached != RemoveResult::kRemoved) return reached;
