@@ -172,6 +172,7 @@ int ReportRun(const RunOutcome& outcome, const COptions& options,
   for (const ReportLine& line : RunReport(facts, verbosity)) {
     std::FILE* stream = line.stream == ReportStream::kOut ? stdout : stderr;
     std::fprintf(stream, "%s\n", line.text.c_str());
+    std::fflush(stream);  // in order also when both streams go to one pipe
   }
   std::fflush(stdout);
   return RunExitStatus(outcome);
