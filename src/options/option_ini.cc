@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <map>
 
+#include "options/extras_settings.h"
 #include "options/option_catalog.h"
 #include "options/option_keys.h"
 #include "platform/app_paths.h"
@@ -74,11 +75,8 @@ std::vector<std::string> EscapedPieces(std::string_view text) {
   return pieces;
 }
 
-void AppendValue(std::string* out, const Setting& setting, const std::string& value) {
-  if (!IsText(setting)) {
-    *out += value;
-    return;
-  }
+// `value` in quoted pieces, each further piece on an indented line.
+void AppendQuoted(std::string* out, const std::string& value) {
   const std::vector<std::string> pieces = EscapedPieces(value);
   for (size_t i = 0; i < pieces.size(); ++i) {
     if (i > 0) {
@@ -86,6 +84,40 @@ void AppendValue(std::string* out, const Setting& setting, const std::string& va
       *out += kIndent;
     }
     *out += '"' + pieces[i] + '"';
+  }
+}
+
+void AppendValue(std::string* out, const Setting& setting, const std::string& value) {
+  if (IsText(setting)) {
+    AppendQuoted(out, value);
+  } else {
+    *out += value;
+  }
+}
+
+// The extras key that takes a text; the others are switches.
+constexpr std::string_view kExtrasTextKey = "extras.base-url";
+
+bool IsKnownExtrasKey(std::string_view key) {
+  return ExtrasValue(ExtrasSettings{}, key).has_value();
+}
+
+// The extras, in a section of their own after the tabs of the dialog.
+void AppendExtras(std::string* out, const ExtrasSettings& extras) {
+  *out +=
+      "\n[Extras]\n\n"
+      "; Extras (all off by default; kept beside the option set file)\n";
+  for (const ExtrasKey& key : AllExtrasKeys()) {
+    const std::string value = *ExtrasValue(extras, key.key);
+    *out += "; " + std::string(key.caption);
+    if (key.key != kExtrasTextKey) *out += ": yes or no";
+    *out += '\n' + std::string(key.key) + " = ";
+    if (key.key == kExtrasTextKey) {
+      AppendQuoted(out, value);
+    } else {
+      *out += value;
+    }
+    *out += '\n';
   }
 }
 
@@ -163,6 +195,7 @@ struct ParseState {
   std::map<std::string, int> seen;  // key -> line
   struct Pending {
     const Setting* setting = nullptr;
+    std::string extras_key;  // set instead of `setting` for an extras key
     int line = 0;
     std::string value;
     bool quoted = false;
@@ -219,6 +252,30 @@ int HandleKey(void* user, const char* /*section*/, const char* name, const char*
     }
     return 1;
   }
+  if (IsExtrasKey(name) && IsKnownExtrasKey(name)) {
+    ParseState::Pending pending;
+    pending.extras_key = name;
+    pending.line = state->line;
+    const auto [at, added] = state->seen.emplace(name, state->line);
+    if (!added) {
+      Problem(state, state->line,
+              pending.extras_key + " is given twice (first on line " +
+                  std::to_string(at->second) + ")");
+      pending.broken = true;
+    } else if (pending.extras_key == kExtrasTextKey && !text.empty() &&
+               text.front() == '"') {
+      pending.quoted = true;
+      std::string error;
+      if (!Unquote(text, &pending.value, &error)) {
+        Problem(state, state->line, pending.extras_key + ": " + error);
+        pending.broken = true;
+      }
+    } else {
+      pending.value = std::string(text);
+    }
+    state->values.push_back(std::move(pending));
+    return 1;
+  }
   const Setting* setting = FindSetting(name);
   if (setting == nullptr) {
     Problem(state, state->line, "unknown setting '" + std::string(name) + "'");
@@ -271,8 +328,9 @@ std::string OptionsToIni(COptions& options, std::string_view origin) {
       "; gives it. Switches are yes or no, custom colours #rrggbb. Texts stand in\n"
       "; double quotes: \\n is a line break, \\t a tab, \\\" a quotation mark, \\\\ a\n"
       "; backslash; a long text continues in quoted pieces on indented lines.\n"
-      "; Importing sets the settings named here and keeps all others. The custom\n"
-      "; attributes of individuals and families are not part of this text.\n";
+      "; Importing sets the settings named here and keeps all others. The extras\n"
+      "; (extras.*) close the text. The custom attributes of individuals and\n"
+      "; families are not part of it.\n";
   std::string tab;
   std::string path;
   for (const SettingDescription& d : SettingCatalog()) {
@@ -315,6 +373,7 @@ std::string OptionsToIni(COptions& options, std::string_view origin) {
     AppendValue(&out, *setting, value);
     out += '\n';
   }
+  AppendExtras(&out, options.extras);
   return out;
 }
 
@@ -334,8 +393,15 @@ bool ApplyIni(std::string_view text, COptions* options,
 
   COptions changed = *options;
   for (const ParseState::Pending& pending : state.values) {
-    if (pending.broken || pending.setting == nullptr) continue;
+    if (pending.broken) continue;
     std::string error;
+    if (!pending.extras_key.empty()) {
+      if (!SetExtrasValue(&changed.extras, pending.extras_key, pending.value, &error)) {
+        problems->push_back({pending.line, error});
+      }
+      continue;
+    }
+    if (pending.setting == nullptr) continue;
     if (IsRedirectedLabel(*pending.setting) &&
         SettingValue(changed, *pending.setting) == pending.value) {
       continue;  // the label it shows anyway

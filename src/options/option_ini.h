@@ -20,8 +20,10 @@ namespace vellix::options {
 /// long texts continue in quoted pieces on indented lines, so no line is
 /// longer than the INI reader accepts. The three fact labels that always
 /// show another label are written as comments. `origin` (the option set
-/// file's path) is named in the header. The custom attributes are not part
-/// of the text. The same option set always gives the same text.
+/// file's path) is named in the header. The extras follow in a last
+/// section, [Extras], under the keys `vellix options` gives them
+/// (extras.search, ...; the base address quoted). The custom attributes are
+/// not part of the text. The same option set always gives the same text.
 std::string OptionsToIni(COptions& options, std::string_view origin);
 
 /// One mistake found in INI text.
@@ -30,8 +32,9 @@ struct IniProblem {
   std::string message;
 };
 
-/// Sets every setting that `text` names to the value it gives; settings it
-/// does not name keep their values. Sections only group the keys. All or
+/// Sets every setting that `text` names to the value it gives (the extras
+/// keys too, with the checks of `vellix options set`); settings it does not
+/// name keep their values. Sections only group the keys. All or
 /// nothing: when any line is wrong (a line that is no "KEY = VALUE", an
 /// unknown key, a key given twice, a value that does not fit its setting, a
 /// line too long to read) `options` is left unchanged, and every problem is

@@ -514,6 +514,64 @@ TEST_F(CliTest, ExportAndImportRestoreTheOptionSet) {
   EXPECT_EQ(Vellix("options get bCitations").out, "no\n");
 }
 
+// The extras travel in the exported text too, and are read back with the
+// checks of `options set`.
+TEST_F(CliTest, ExportAndImportCarryTheExtras) {
+  const struct {
+    const char* key;
+    const char* value;
+    const char* line;  // as the exported text gives it
+  } extras[] = {
+      {"extras.search", "yes", "\nextras.search = yes\n"},
+      {"extras.phones", "on", "\nextras.phones = yes\n"},
+      {"extras.maps", "1", "\nextras.maps = yes\n"},
+      {"extras.base-url", "https://example.org/tree/",
+       "\nextras.base-url = \"https://example.org/tree/\"\n"},
+  };
+  for (const auto& e : extras) {
+    ASSERT_EQ(Vellix(std::string("options set ") + e.key + " " + e.value).status, 0);
+  }
+  ASSERT_EQ(Vellix("options export saved.ini").status, 0);
+  const std::string saved = ReadFile(work_.File("saved.ini"));
+  for (const auto& e : extras) {
+    EXPECT_NE(saved.find(e.line), std::string::npos) << e.line;
+  }
+
+  ASSERT_EQ(Vellix("options reset --yes").status, 0);
+  EXPECT_EQ(Vellix("options get extras.maps").out, "no\n");
+  Result imported = Vellix("options import saved.ini");
+  EXPECT_EQ(imported.status, 0) << imported.err;
+  EXPECT_EQ(Vellix("options export -").out, saved);
+  EXPECT_EQ(Vellix("options get extras.base-url").out, "https://example.org/tree/\n");
+
+  // A wrong address refuses the whole file, as `options set` refuses it.
+  work_.Write("bad.ini",
+              "[Extras]\nextras.maps = no\nextras.base-url = \"javascript:alert(1)\"\n");
+  Result bad = Vellix("options import bad.ini");
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_EQ(bad.err,
+            "vellix: error: bad.ini:3: extras.base-url takes an http:// or https:// "
+            "address without blanks or quotes, or nothing\n"
+            "vellix: the options set was not changed.\n");
+  Result refused_by_set = Vellix("options set extras.base-url 'javascript:alert(1)'");
+  EXPECT_EQ(refused_by_set.status, 2);
+  EXPECT_NE(refused_by_set.err.find("extras.base-url takes an http:// or https:// "
+                                    "address without blanks or quotes, or nothing"),
+            std::string::npos)
+      << refused_by_set.err;
+  EXPECT_EQ(Vellix("options export -").out, saved);
+
+  // A file that names no extra leaves them as they are.
+  work_.Write("plain.ini", "[Features]\nbCitations = yes\n");
+  ASSERT_EQ(Vellix("options import plain.ini").status, 0);
+  EXPECT_EQ(Vellix("options get bCitations").out, "yes\n");
+  for (const auto& e : extras) {
+    EXPECT_NE(Vellix("options export -").out.find(e.line), std::string::npos) << e.line;
+  }
+  EXPECT_NE(ReadFile(home_.File("Options.extras.ini")).find("maps = yes"),
+            std::string::npos);
+}
+
 // Every command saves what it changes, so switching option sets has nothing
 // to offer to save: it asks nothing.
 TEST_F(CliTest, SwitchingOptionSetsAsksNothing) {

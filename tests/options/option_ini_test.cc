@@ -78,6 +78,12 @@ TEST(OptionIni, EveryKeyRoundTrips) {
         SetSettingValue(changed, setting, OtherValue(defaults, setting, n++), &error))
         << setting.key << ": " << error;
   }
+  // Every extra on, and an address long enough to need quoted pieces.
+  changed.extras = {
+      .search = true,
+      .phones = true,
+      .maps = true,
+      .base_url = "https://example.org/" + std::string(230, 'a') + "/tree;x?a=1&b=%20"};
   const std::string text = OptionsToIni(changed, "/home/u/Options.dat");
 
   std::istringstream lines(text);
@@ -93,6 +99,7 @@ TEST(OptionIni, EveryKeyRoundTrips) {
     EXPECT_EQ(SettingValue(restored, setting), SettingValue(changed, setting))
         << setting.key;
   }
+  EXPECT_EQ(restored.extras, changed.extras);
   EXPECT_EQ(OptionsToIni(restored, "/home/u/Options.dat"), text);
 }
 
@@ -113,6 +120,10 @@ TEST(OptionIni, TextReadsAsCommentedSections) {
            "set "
            "here)\n",
            "customColors.15 = #ffffff\n",
+           "\n[Extras]\n\n; Extras (all off by default; kept beside the option set "
+           "file)\n; Search page and search boxes: yes or no\nextras.search = no\n",
+           "; Address of the published site (sitemap.xml, robots.txt, canonical "
+           "links)\nextras.base-url = \"\"\n",
        }) {
     EXPECT_NE(text.find(part), std::string::npos) << part;
   }
@@ -176,6 +187,75 @@ TEST(OptionIni, MistakesAreListedByLineAndChangeNothing) {
                 "11: the line is longer than 198 characters; continue a long text in "
                 "quoted pieces on indented lines",
             }));
+}
+
+// The extras read back with the checks of `vellix options set`: a file
+// changes only the extras it names, and one wrong line changes nothing.
+TEST(OptionIni, ExtrasAreSetOnlyWhenNamedAndFit) {
+  const ExtrasSettings before = {.search = true, .base_url = "https://old.example/"};
+  const struct {
+    const char* name;
+    std::string text;
+    ExtrasSettings expected;                 // when the text is taken
+    std::vector<std::string> problems = {};  // when it is refused
+  } cases[] = {
+      {"no extras named", "bCitations = yes\n", before},
+      {"one switch",
+       "[Extras]\nextras.maps = on\n",
+       {.search = true, .maps = true, .base_url = "https://old.example/"}},
+      {"switched off", "extras.search = 0\n", {.base_url = "https://old.example/"}},
+      {"quoted address",
+       "extras.base-url = \"https://new.example/t\"\n",
+       {.search = true, .base_url = "https://new.example/t"}},
+      {"address in pieces",
+       "extras.base-url = \"https://new.example/\"\n    \"tree/\"\n",
+       {.search = true, .base_url = "https://new.example/tree/"}},
+      {"plain address",
+       "extras.base-url = http://plain.example\n",
+       {.search = true, .base_url = "http://plain.example"}},
+      {"address cleared", "extras.base-url = \"\"\n", {.search = true, .base_url = ""}},
+      {"bad address refused whole",
+       "bCitations = yes\nextras.maps = yes\nextras.base-url = \"ftp://x.example/\"\n",
+       before,
+       {"3: extras.base-url takes an http:// or https:// address without blanks or "
+        "quotes, or nothing"}},
+      {"address with a blank",
+       "extras.base-url = \"https://a.example/b c\"\n",
+       before,
+       {"1: extras.base-url takes an http:// or https:// address without blanks or "
+        "quotes, or nothing"}},
+      {"switch that is no switch",
+       "extras.phones = maybe\n",
+       before,
+       {"1: extras.phones takes yes or no"}},
+      {"given twice",
+       "extras.maps = no\nextras.maps = yes\n",
+       before,
+       {"2: extras.maps is given twice (first on line 1)"}},
+      {"unknown extra",
+       "extras.wings = yes\n",
+       before,
+       {"1: unknown setting 'extras.wings'"}},
+      {"switch continued",
+       "extras.search = no\n    \"yes\"\n",
+       before,
+       {"2: extras.search: only a quoted text can continue on the next line"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    COptions options;
+    options.extras = before;
+    std::vector<IniProblem> problems;
+    const bool taken = ApplyIni(c.text, &options, &problems);
+    std::vector<std::string> listed;
+    for (const IniProblem& p : problems) {
+      listed.push_back(std::to_string(p.line) + ": " + p.message);
+    }
+    EXPECT_EQ(listed, c.problems);
+    EXPECT_EQ(taken, c.problems.empty());
+    EXPECT_EQ(options.extras, c.expected);
+    EXPECT_EQ(options.m_bCitations, taken && c.text.starts_with("bCitations"));
+  }
 }
 
 }  // namespace

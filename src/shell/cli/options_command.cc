@@ -111,8 +111,9 @@ Commands:
                     those that differ from the defaults; --json as JSON
   get KEY           show one setting's value
   set KEY VALUE     change one setting and save the option set
-  export FILE       write the whole option set to FILE ("-": stdout) as
-                    commented INI text, to keep, read, diff and restore
+  export FILE       write the whole option set, the extras included, to FILE
+                    ("-": stdout) as commented INI text, to keep, read, diff
+                    and restore
   import FILE       set every setting FILE names ("-": stdin) and save
   reset             put every setting back to its default (asks first)
   summary [--print] write the option set as a page (os-NAME.html in the
@@ -137,7 +138,9 @@ factInclude.N and factLabels.N. A negative number needs no "--".
 The extras (all off by default) are kept beside the option set file, in
 NAME.extras.ini: extras.search (search page), extras.phones (pages for
 phones), extras.maps (map links beside places) and extras.base-url (the
-site's address: sitemap.xml, robots.txt and canonical links).
+site's address: sitemap.xml, robots.txt and canonical links). Export
+writes them in a last section, [Extras], under these keys; import sets those
+the file names, with the checks of set.
 
 The command saves the option set after set, import and reset, keeping the
 previous file as a .old backup in the application folder.
