@@ -19,6 +19,7 @@ inline constexpr std::string_view kFeatures = "optfeatures";
 inline constexpr std::string_view kFacts = "optfacts";
 inline constexpr std::string_view kLabels = "optlabels";
 inline constexpr std::string_view kProgram = "optprogram";
+inline constexpr std::string_view kExtras = "optextras";
 inline constexpr std::string_view kConfigure = "cuscfgind";
 inline constexpr std::string_view kGedcomInfo = "misc-gedcom";
 inline constexpr std::string_view kMaintain = "misc-maintain";

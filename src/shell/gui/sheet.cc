@@ -12,6 +12,7 @@
 #include "shell/gui/help.h"
 #include "shell/gui/page_attributes.h"
 #include "shell/gui/page_custom.h"
+#include "shell/gui/page_extras.h"
 #include "shell/gui/page_facts.h"
 #include "shell/gui/page_features.h"
 #include "shell/gui/page_files.h"
@@ -32,7 +33,8 @@ CSheet::CSheet(SheetContext& context, QWidget* parent)
   pages_ = {new CPageFiles(context, this), new CPageAttributes(context),
             new CPageHeaders(context),     new CPageCustom(context),
             new CPageFeatures(context),    new CPageFacts(context),
-            new CPageLabels(context),      new CPageProgram(context)};
+            new CPageLabels(context),      new CPageProgram(context),
+            new CPageExtras(context)};
   tabs_->setUsesScrollButtons(false);
   for (OptionsPage* page : pages_) {
     const int index = tabs_->addTab(page, page->caption());

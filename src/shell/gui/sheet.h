@@ -1,4 +1,4 @@
-// The options dialog: eight tabs over the current option set.
+// The options dialog: nine tabs over the current option set.
 #pragma once
 
 #include <QDialog>
@@ -27,7 +27,8 @@ class CSheet : public QDialog {
     kFeatures,
     kFacts,
     kLabels,
-    kProgram
+    kProgram,
+    kExtras
   };
 
   CSheet(SheetContext& context, QWidget* parent = nullptr);

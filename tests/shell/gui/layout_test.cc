@@ -145,6 +145,7 @@ class LayoutTest : public QObject {
     const QString shots = qEnvironmentVariable("VELLIX_SCREENSHOTS");
     QStringList faults;
     int views = 0;
+    QCOMPARE(sheet.page_count(), int(CSheet::kExtras) + 1);
     for (int page = 0; page < sheet.page_count(); ++page) {
       sheet.tabs()->setCurrentIndex(page);
       QCOMPARE(sheet.tabs()->currentIndex(), page);

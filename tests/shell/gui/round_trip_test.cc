@@ -167,6 +167,40 @@ class RoundTripTest : public QObject {
     QCOMPARE(stored.m_strFamilyHeader, shown.m_strFamilyHeader);
     QCOMPARE(stored.m_strStdAfterBody, shown.m_strStdAfterBody);
   }
+  void TheExtrasTakeTheirValuesAndGiveThemBack() {
+    // Alternating switches catch a box bound to its neighbour's setting.
+    const options::ExtrasSettings kShown[] = {
+        {.search = true,
+         .phones = false,
+         .maps = true,
+         .base_url = "https://example.org/a/"},
+        {.search = false,
+         .phones = true,
+         .maps = false,
+         .base_url = "http://example.org"},
+        {},
+    };
+    for (const options::ExtrasSettings& extras : kShown) {
+      COptions shown;
+      shown.extras = extras;
+      testing::FakeDesktop desktop;
+      QTemporaryDir dir;
+      platform::SettingsStore settings(dir.filePath("settings.ini").toStdString());
+      platform::HistoryLists history(settings);
+      SheetContext context{shown,   desktop,       settings, history,
+                           nullptr, std::string(), nullptr};
+      CSheet sheet(context);
+      COptions stored;
+      stored.extras = {.search = !extras.search,
+                       .phones = !extras.phones,
+                       .maps = !extras.maps,
+                       .base_url = "https://stale.example.org/"};
+      sheet.page(CSheet::kExtras)->Initialise(shown);
+      QVERIFY(sheet.page(CSheet::kExtras)->Validate());
+      sheet.page(CSheet::kExtras)->ExchangeToOptions(stored);
+      QVERIFY2(stored.extras == extras, extras.base_url.c_str());
+    }
+  }
 };
 
 }  // namespace vellix::gui

@@ -1,5 +1,6 @@
 // The options dialog: the tab rules, the page life cycle, help, choosers,
 // history lists and switching the option set file.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -9,6 +10,7 @@
 #include "platform/file_system.h"
 #include "shell/gui/help.h"
 #include "shell/gui/page_attributes.h"
+#include "shell/gui/page_extras.h"
 #include "shell/gui/page_files.h"
 #include "shell/gui/path_combo.h"
 #include "support/gui_test_main.h"
@@ -36,8 +38,8 @@ class SheetTest : public QObject {
     SheetFixture fixture(&options);
     CSheet& sheet = fixture.sheet();
     QCOMPARE(sheet.windowTitle(), QString("VELLIX Options"));
-    const QStringList captions = {"Files",    "Attributes", "Headers", "Custom",
-                                  "Features", "Facts",      "Labels",  "Program"};
+    const QStringList captions = {"Files", "Attributes", "Headers", "Custom", "Features",
+                                  "Facts", "Labels",     "Program", "Extras"};
     const QStringList tips = {"GEDCOM file & destination folder",
                               "Web page characteristics",
                               "Headers, footers & titles",
@@ -45,9 +47,10 @@ class SheetTest : public QObject {
                               "Source citations, privacy filters & more...",
                               "Notes & facts",
                               "Labels & prompts",
-                              "Internal processing options"};
-    QCOMPARE(sheet.tabs()->count(), 8);
-    for (int i = 0; i < 8; ++i) {
+                              "Internal processing options",
+                              "Search, phones, maps & search engines"};
+    QCOMPARE(sheet.tabs()->count(), 9);
+    for (int i = 0; i < 9; ++i) {
       QCOMPARE(sheet.tabs()->tabText(i), captions[i]);
       QCOMPARE(sheet.tabs()->tabToolTip(i), tips[i]);
     }
@@ -58,7 +61,7 @@ class SheetTest : public QObject {
   void WithoutDestinationEveryOtherTabSendsBackToFiles_data() {
     QTest::addColumn<int>("tab");
     QTest::addColumn<QString>("destination");
-    for (int tab = CSheet::kAttributes; tab <= CSheet::kProgram; ++tab) {
+    for (int tab = CSheet::kAttributes; tab <= CSheet::kExtras; ++tab) {
       QTest::addRow("tab %d, empty", tab) << tab << "";
     }
     QTest::newRow("blanks only") << int(CSheet::kFacts) << "   ";
@@ -114,7 +117,7 @@ class SheetTest : public QObject {
     sheet.accept();
     QCOMPARE(options.m_strAuthor, std::string("set meanwhile"));
     QCOMPARE(int(options.m_factInclude[3]), 2);
-    for (int tab = CSheet::kAttributes; tab <= CSheet::kProgram; ++tab) {
+    for (int tab = CSheet::kAttributes; tab <= CSheet::kExtras; ++tab) {
       QVERIFY(!sheet.page(tab)->initialised());
     }
   }
@@ -376,6 +379,64 @@ class SheetTest : public QObject {
     QVERIFY(fixture.desktop.Texts().last().startsWith(
         "Program options have been created and assigned default values."));
     QCOMPARE(fixture.option_set.options().m_strAuthor, std::string());
+  }
+  void AnUnusableBaseAddressKeepsTheExtrasTabOpen() {
+    COptions options;
+    options.extras.base_url = "https://old.example.org/";
+    SheetFixture fixture(&options);
+    fixture.Open(CSheet::kExtras);
+    CSheet& sheet = fixture.sheet();
+    auto* extras = static_cast<CPageExtras*>(sheet.page(CSheet::kExtras));
+    QCOMPARE(extras->base_address()->text(), QString("https://old.example.org/"));
+    struct Case {
+      const char* address;
+      const char* problem;
+    };
+    const Case kRefused[] = {
+        {"example.org/tree/", "must start with http:// or https://"},
+        {"ftp://example.org/", "must start with http:// or https://"},
+        {"https://example.org/my tree/", "may not hold blanks"},
+        {"https://", "must name a host"},
+        {"http://example.org/\"tree\"", "may not hold blanks, quotes"},
+    };
+    for (const Case& refused : kRefused) {
+      fixture.desktop.Clear();
+      extras->base_address()->setText(refused.address);
+      // Neither leaving the tab nor OK gets past the address.
+      sheet.tabs()->setCurrentIndex(CSheet::kFiles);
+      QCOMPARE(sheet.tabs()->currentIndex(), int(CSheet::kExtras));
+      sheet.accept();
+      QCOMPARE(sheet.result(), int(QDialog::Rejected));
+      QCOMPARE(fixture.desktop.messages().size(), size_t(2));
+      QCOMPARE(fixture.desktop.messages()[0].icon, BoxIcon::kExclamation);
+      const QString text = fixture.desktop.messages()[0].text;
+      QVERIFY2(text.contains(refused.problem) && text.contains(refused.address),
+               qPrintable(text));
+      QCOMPARE(options.extras.base_url, std::string("https://old.example.org/"));
+    }
+
+    fixture.desktop.Clear();
+    extras->search()->setChecked(true);
+    extras->base_address()->setText("  https://example.org/tree/ ");
+    sheet.accept();
+    QCOMPARE(sheet.result(), int(QDialog::Accepted));
+    QVERIFY(fixture.desktop.messages().empty());
+    QCOMPARE(options.extras.base_url, std::string("https://example.org/tree/"));
+    QVERIFY(options.extras.search);
+  }
+
+  void AnEmptyBaseAddressTurnsTheSearchEngineFilesOff() {
+    COptions options;
+    options.extras.base_url = "https://example.org/";
+    SheetFixture fixture(&options);
+    fixture.Open(CSheet::kExtras);
+    auto* extras = static_cast<CPageExtras*>(fixture.sheet().page(CSheet::kExtras));
+    extras->base_address()->setText("   ");
+    fixture.sheet().tabs()->setCurrentIndex(CSheet::kFiles);
+    QCOMPARE(fixture.sheet().tabs()->currentIndex(), int(CSheet::kFiles));
+    QVERIFY(fixture.desktop.messages().empty());
+    QCOMPARE(options.extras.base_url, std::string());
+    QVERIFY(!options.extras.search_engines());
   }
 };
 
