@@ -89,6 +89,30 @@ TEST_F(RunSafety, PagesThatCannotBeWrittenMakeTheRunFail) {
   EXPECT_EQ(written.status_line.rfind("Web page generation complete.", 0), 0u);
 }
 
+// Only a run whose every page reached the disk may take the pages of an
+// earlier run for stale: a run on a full disk removes nothing, the next
+// whole run removes the page of the person no longer in the tree.
+TEST_F(RunSafety, ARunWhosePagesFailedRemovesNoStalePage) {
+  ASSERT_EQ(Run().files_not_written, 0);
+  const std::string lone_page = dir_.File("site/grpoi11.html");
+  ASSERT_TRUE(platform::FileExists(lone_page));
+  std::string tree = kTree;
+  tree.erase(tree.find("0 @I11@"), tree.find("0 @F1@") - tree.find("0 @I11@"));
+  options_.m_strGedcomFile = platform::StoredPath(dir_.Write("tree.ged", tree));
+
+  testing::FullDiskWriter disk(1500);
+  platform::LocalFileAccess full(disk);
+  const RunOutcome failed = Run(full);
+  EXPECT_GT(failed.files_not_written, 0);
+  EXPECT_EQ(failed.stale_files_removed, 0);
+  EXPECT_TRUE(platform::FileExists(lone_page));
+
+  const RunOutcome whole = Run();
+  EXPECT_EQ(whole.files_not_written, 0);
+  EXPECT_EQ(whole.stale_files_removed, 1);
+  EXPECT_FALSE(platform::FileExists(lone_page));
+}
+
 // The page of a person outside every family is "grpoi11.html"; the warning
 // about it must link there, not to a family page "grpi11.html".
 TEST_F(RunSafety, WarningAboutAPersonOutsideFamiliesLinksToHisPage) {
