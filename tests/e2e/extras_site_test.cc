@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "e2e/run_vellix.h"
 #include "site/extras/xml_check.h"
 #include "testing/html_validator.h"
 #include "testing/site_checker.h"
@@ -52,11 +53,8 @@ constexpr char kTree[] =
 class ExtrasSiteTest : public ::testing::Test {
  protected:
   int Vellix(const std::string& args) {
-    std::string command = "VELLIX_HOME='" + home_.path() + "' '" VELLIX_PROGRAM "' " +
-                          args + " </dev/null >'" + home_.File("out.txt") + "' 2>'" +
-                          home_.File("err.txt") + "'";
-    int raw = std::system(command.c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return testing::RunVellix(home_.path(), args, home_.File("out.txt"),
+                              home_.File("err.txt"));
   }
   std::string Output() { return testing::ReadFile(home_.File("out.txt")); }
   std::string Errors() { return testing::ReadFile(home_.File("err.txt")); }

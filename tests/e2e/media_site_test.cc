@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "e2e/run_vellix.h"
 #include "media/test_pictures.h"
 #include "testing/html_validator.h"
 #include "testing/site_checker.h"
@@ -82,10 +83,7 @@ class MediaSiteTest : public ::testing::Test {
   }
 
   int Vellix(const std::string& args) {
-    std::string command = "VELLIX_HOME='" + home_.path() + "' '" VELLIX_PROGRAM "' " +
-                          args + " </dev/null >'" + home_.File("out.txt") + "' 2>&1";
-    int raw = std::system(command.c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return testing::RunVellix(home_.path(), args, home_.File("out.txt"));
   }
   std::string Output() { return testing::ReadFile(home_.File("out.txt")); }
 

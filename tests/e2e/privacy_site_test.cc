@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "e2e/run_vellix.h"
 #include "testing/site_checker.h"
 #include "testing/test_support.h"
 
@@ -22,11 +23,8 @@ using testing::TempDir;
 class PrivacySiteTest : public ::testing::Test {
  protected:
   int Vellix(const std::string& args) {
-    std::string command = "VELLIX_HOME='" + home_.path() + "' '" VELLIX_PROGRAM "' " +
-                          args + " </dev/null >'" + home_.File("out.txt") + "' 2>'" +
-                          home_.File("err.txt") + "'";
-    int raw = std::system(command.c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return testing::RunVellix(home_.path(), args, home_.File("out.txt"),
+                              home_.File("err.txt"));
   }
   std::string Output() { return testing::ReadFile(home_.File("out.txt")); }
   std::string Errors() { return testing::ReadFile(home_.File("err.txt")); }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "../bench/gedcom_synth.h"
+#include "e2e/run_vellix.h"
 #include "testing/html_validator.h"
 #include "testing/site_checker.h"
 #include "testing/test_support.h"
@@ -23,10 +24,7 @@ using testing::TempDir;
 class SiteTest : public ::testing::Test {
  protected:
   int Vellix(const std::string& args) {
-    std::string command = "VELLIX_HOME='" + home_.path() + "' '" VELLIX_PROGRAM "' " +
-                          args + " </dev/null >'" + home_.File("out.txt") + "' 2>&1";
-    int raw = std::system(command.c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return testing::RunVellix(home_.path(), args, home_.File("out.txt"));
   }
   std::string Output() { return testing::ReadFile(home_.File("out.txt")); }
 
