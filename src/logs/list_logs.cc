@@ -59,8 +59,7 @@ std::vector<size_t> SortedOrder(const std::deque<Entry>& entries, bool sort, Les
   return order;
 }
 
-std::string FileLink(const LogLinks& links, const std::string& folder,
-                     const std::string& file) {
+std::string FileLink(const LogLinks& links, std::string_view folder, std::string_view file) {
   return "<a href=\"" + links.ToFile(folder, file) + "\">" +
          text::EscapeHtml(platform::FileNameOf(file)) + "</a>";
 }
@@ -69,7 +68,7 @@ std::string CellOrBlank(const std::string& html) {
   return html.empty() ? "&nbsp;" : html;
 }
 
-std::string CaptionSuffix(const std::string& caption) {
+std::string CaptionSuffix(std::string_view caption) {
   return caption.empty() ? std::string() : "<br>" + text::EscapeHtml(caption);
 }
 
@@ -83,13 +82,13 @@ struct ChosenImage {
 };
 
 ChosenImage ChooseImage(const LogLinks& links, const COptions& o, bool portraits_on,
-                        bool portrait_preferred, const std::string& portrait,
-                        const std::string& custom_folder, const std::string& custom) {
+                        bool portrait_preferred, std::string_view portrait,
+                        const std::string& custom_folder, std::string_view custom) {
   if (o.m_bGalleries && portraits_on && !portrait.empty() &&
       (custom.empty() || portrait_preferred)) {
-    return {links.Folder(o.m_strMediaDestFolder), portrait};
+    return {links.Folder(o.m_strMediaDestFolder), std::string(portrait)};
   }
-  if (!custom.empty()) return {links.Folder(custom_folder), custom};
+  if (!custom.empty()) return {links.Folder(custom_folder), std::string(custom)};
   return {};
 }
 
@@ -111,9 +110,11 @@ void IndividualRow(LogPage& page, const LogLinks& links, const COptions& o,
                    const IndividualLogEntry& e) {
   page.Print("<tr><td>%s</td>", text::EscapeHtml(e.ref).c_str());
   page.Append("<td>");
-  for (size_t i = 0; i < e.family_pages.size(); ++i) {
-    if (i > 0) page.Append("<br>");
-    page.Append(FileLink(links, links.dest_folder(), e.family_pages[i]));
+  bool first_page = true;
+  for (std::string_view page_file : e.family_pages()) {
+    if (!first_page) page.Append("<br>");
+    first_page = false;
+    page.Append(FileLink(links, links.dest_folder(), page_file));
   }
   page.Append("</td>");
   page.Print("<td>%s %s%s</td>", text::EscapeHtml(e.name_first).c_str(),
@@ -183,8 +184,8 @@ void FamilyRow(LogPage& page, const LogLinks& links, const ListLogInputs& in,
   page.Print("<tr><td>%s</td>", text::EscapeHtml(e.ref).c_str());
   page.Print("<td>%s</td>", FileLink(links, links.dest_folder(), e.page_file).c_str());
   const bool wife_first = in.sort.families == 1;
-  const std::string& first = wife_first ? e.wife : e.husband;
-  const std::string& second = wife_first ? e.husband : e.wife;
+  const std::string_view first = wife_first ? e.wife : e.husband;
+  const std::string_view second = wife_first ? e.husband : e.wife;
   page.Print("<td>%s + %s</td>", text::EscapeHtml(first).c_str(),
              text::EscapeHtml(second).c_str());
   page.Print("<td>%s</td>",
@@ -203,7 +204,7 @@ void FamilyRow(LogPage& page, const LogLinks& links, const ListLogInputs& in,
   page.Append("</tr>\r\n");
 }
 
-const std::string& SortName(const std::string& key, const std::string& shown) {
+std::string_view SortName(text::PooledText key, text::PooledText shown) {
   return key.empty() ? shown : key;
 }
 
@@ -276,14 +277,14 @@ bool WriteFamilyList(LogPage& page, const ListLogInputs& in, int64_t start_secon
       entries, true, [sort](const FamilyLogEntry& a, const FamilyLogEntry& b) {
         if (sort.families == 2) return CompareRefs(a.ref, b.ref, sort.numeric_refs) < 0;
         const bool wife = sort.families == 1;
-        const std::string& a1 =
+        const std::string_view a1 =
             wife ? SortName(a.wife_sort, a.wife) : SortName(a.husband_sort, a.husband);
-        const std::string& b1 =
+        const std::string_view b1 =
             wife ? SortName(b.wife_sort, b.wife) : SortName(b.husband_sort, b.husband);
         if (int c = CompareText(a1, b1); c != 0) return c < 0;
-        const std::string& a2 =
+        const std::string_view a2 =
             wife ? SortName(a.husband_sort, a.husband) : SortName(a.wife_sort, a.wife);
-        const std::string& b2 =
+        const std::string_view b2 =
             wife ? SortName(b.husband_sort, b.husband) : SortName(b.wife_sort, b.wife);
         return CompareText(a2, b2) < 0;
       });

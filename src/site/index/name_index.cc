@@ -222,7 +222,7 @@ void RecordLogEntries(const NameIndex& index, RunLogEntries* log) {
     IndividualLogEntry& row = log->Individual(entry.reference);
     // A run that writes no family pages (index pages only) still lists the
     // pages the individual's families have.
-    if (row.family_pages.empty()) {
+    if (row.family_pages().empty()) {
       for (const std::string& id : entry.familyKeys) {
         log->AddFamilyPage(entry.reference,
                            text::PageFileName(names, id, text::PageLetter::kNone, false));
@@ -233,12 +233,12 @@ void RecordLogEntries(const NameIndex& index, RunLogEntries* log) {
       std::string_view given = std::string_view(entry.name).substr(surname.size());
       if (!given.empty()) given.remove_prefix(1);  // the comma
       while (!given.empty() && given.front() == ' ') given.remove_prefix(1);
-      row.name_first = std::string(given);
-      row.name_second = surname == "?" ? std::string() : std::string(surname);
+      row.name_first = log->Keep(given);
+      row.name_second = surname == "?" ? text::PooledText() : log->Keep(surname);
     }
-    if (row.relationship.empty()) row.relationship = entry.relationship;
-    if (row.biography_file.empty()) row.biography_file = entry.biographyLink;
-    if (row.image_file.empty()) row.image_file = entry.image;
+    if (row.relationship.empty()) row.relationship = log->Keep(entry.relationship);
+    if (row.biography_file.empty()) row.biography_file = log->Keep(entry.biographyLink);
+    if (row.image_file.empty()) row.image_file = log->Keep(entry.image);
   }
 }
 

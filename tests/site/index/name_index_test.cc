@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "testing/log_entry_pages.h"
+
 #include "index_fixture.h"
 #include "run/run_log_entries.h"
 
 namespace vellix::site {
 namespace {
+
+using testing::Pages;
 
 using Texts = std::vector<std::string>;
 
@@ -193,7 +197,7 @@ TEST_F(NameIndexTest, IndividualsLogTakesNamesInIndexOrder) {
   index_.AddIndividual(Person("I1", "Bo", ""), uint8_t{0});
   index_.Sort(NameIndex::SortMode::kIndex);
   RunLogEntries log;
-  log.Individual("I2").relationship = "set by the family page";
+  log.Individual("I2").relationship = log.Keep("set by the family page");
   RecordLogEntries(index_, &log);
   ASSERT_EQ(log.individuals().size(), 2u);
   const IndividualLogEntry& lee = log.individuals()[0];
@@ -218,9 +222,9 @@ TEST_F(NameIndexTest, IndividualsLogListsFamilyPagesWhenNoFamilyPageWasWritten) 
   RecordLogEntries(index_, &log);
   ASSERT_EQ(log.individuals().size(), 2u);
   EXPECT_EQ(log.individuals()[0].ref, "I2");
-  EXPECT_EQ(log.individuals()[0].family_pages, (Texts{"grpf1.html"}));
+  EXPECT_EQ(Pages(log.individuals()[0]), (Texts{"grpf1.html"}));
   EXPECT_EQ(log.individuals()[1].ref, "I1");
-  EXPECT_EQ(log.individuals()[1].family_pages, (Texts{"grpf1.html", "grpf3.html"}));
+  EXPECT_EQ(Pages(log.individuals()[1]), (Texts{"grpf1.html", "grpf3.html"}));
 }
 
 }  // namespace
