@@ -1,33 +1,14 @@
 #include "run/run_log_entries.h"
 
-#include <functional>
-
 namespace vellix {
 
-size_t RunLogEntries::SlotOf(std::string_view ref) const {
-  const size_t mask = slots_.size() - 1;
-  size_t slot = std::hash<std::string_view>{}(ref)&mask;
-  while (slots_[slot] != 0 && individuals_[slots_[slot] - 1].ref.view() != ref) {
-    slot = (slot + 1) & mask;
-  }
-  return slot;
-}
-
-void RunLogEntries::Grow() {
-  std::vector<uint32_t> old = std::move(slots_);
-  slots_.assign(old.empty() ? 1024 : old.size() * 2, 0);
-  for (uint32_t number : old) {
-    if (number != 0) slots_[SlotOf(individuals_[number - 1].ref)] = number;
-  }
-}
-
 IndividualLogEntry& RunLogEntries::Individual(std::string_view ref) {
-  if ((individuals_.size() + 1) * 2 > slots_.size()) Grow();
-  const size_t slot = SlotOf(ref);
-  if (slots_[slot] != 0) return individuals_[slots_[slot] - 1];
+  const auto ref_of = [this](uint32_t n) { return individuals_[n].ref.view(); };
+  const int64_t found = lookup_.Find(ref, ref_of);
+  if (found != text::KeyIndex::kNotFound) return individuals_[static_cast<size_t>(found)];
   individuals_.emplace_back();
   individuals_.back().ref = texts_.Keep(ref);
-  slots_[slot] = static_cast<uint32_t>(individuals_.size());
+  lookup_.Add(static_cast<uint32_t>(individuals_.size() - 1), ref_of);
   return individuals_.back();
 }
 
@@ -58,7 +39,7 @@ void RunLogEntries::Clear() {
   individuals_.clear();
   page_links_.clear();
   families_.clear();
-  slots_.clear();
+  lookup_.Clear();
   last_page_ = {};
   texts_.Clear();
 }

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "text/key_index.h"
 #include "text/text_pool.h"
 
 namespace vellix {
@@ -131,18 +132,13 @@ class RunLogEntries {
   void Clear();
 
  private:
-  size_t SlotOf(std::string_view ref) const;
-  void Grow();
-
   text::TextPool texts_;
   // Deques keep the collected order, never move an entry (references and
   // page links stay valid) and grow without copying a million entries.
   std::deque<IndividualLogEntry> individuals_;
   std::deque<FamilyPageLink> page_links_;
   std::deque<FamilyLogEntry> families_;
-  // Entry number + 1 of each individual, 0 for a free slot; at most half
-  // full, the size a power of two.
-  std::vector<uint32_t> slots_;
+  text::KeyIndex lookup_;       // individuals by reference
   text::PooledText last_page_;  // page file most recently added
 };
 

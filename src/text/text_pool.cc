@@ -1,6 +1,7 @@
 #include "text/text_pool.h"
 
 #include <cstring>
+#include <ostream>
 
 namespace vellix::text {
 
@@ -15,6 +16,10 @@ std::string_view PooledText::view() const {
   }
   length |= static_cast<size_t>(*p++) << shift;
   return {reinterpret_cast<const char*>(p), length};
+}
+
+std::ostream& operator<<(std::ostream& out, PooledText text) {
+  return out << text.view();
 }
 
 PooledText TextPool::Keep(std::string_view text) {

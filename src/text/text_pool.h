@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -27,6 +28,7 @@ class PooledText {
 
   friend bool operator==(PooledText a, PooledText b) { return a.view() == b.view(); }
   friend bool operator==(PooledText a, std::string_view b) { return a.view() == b; }
+  friend std::ostream& operator<<(std::ostream& out, PooledText text);
 
  private:
   friend class TextPool;

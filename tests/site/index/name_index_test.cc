@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "testing/log_entry_pages.h"
-
 #include "index_fixture.h"
 #include "run/run_log_entries.h"
+#include "testing/log_entry_pages.h"
 
 namespace vellix::site {
 namespace {
@@ -19,12 +18,12 @@ class NameIndexTest : public IndexTest {
   Texts Names() const {
     Texts names;
     for (const IndexEntry& e : index_.entries())
-      names.push_back(e.name + " " + e.lifespan);
+      names.push_back(e.name.str() + " " + e.lifespan.str());
     return names;
   }
   Texts References() const {
     Texts refs;
-    for (const IndexEntry& e : index_.entries()) refs.push_back(e.reference);
+    for (const IndexEntry& e : index_.entries()) refs.emplace_back(e.reference);
     return refs;
   }
 };
@@ -43,7 +42,7 @@ TEST_F(NameIndexTest, EntryHoldsTheIndexFormOfTheIndividual) {
   EXPECT_EQ(e->pageName, "F3");
   EXPECT_EQ(e->referenceNumber, 7);
   EXPECT_EQ(e->relationship, "great-grandfather");
-  EXPECT_EQ(e->familyKeys, (Texts{"F1", "F3"}));
+  EXPECT_EQ(Texts(e->familyKeys.begin(), e->familyKeys.end()), (Texts{"F1", "F3"}));
   EXPECT_EQ(index_.count(), 1);
 }
 
