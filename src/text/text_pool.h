@@ -3,8 +3,10 @@
 // and one pointer each rather than a string object and an allocation apiece.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <iosfwd>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -38,6 +40,42 @@ class PooledText {
   const char* at_ = nullptr;
 };
 
+/// A list of texts kept in a TextPool as one block: a single pointer, empty
+/// when default-constructed. Iterating gives std::string_view values.
+class PooledTextList {
+ public:
+  class Iterator {
+   public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = std::string_view;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const std::string_view*;
+    using reference = std::string_view;
+
+    Iterator(const char* at, size_t left) : at_(at), left_(left) {}
+    std::string_view operator*() const;
+    Iterator& operator++();
+    bool operator==(const Iterator& other) const { return left_ == other.left_; }
+    bool operator!=(const Iterator& other) const { return left_ != other.left_; }
+
+   private:
+    const char* at_;  // the length of the current text
+    size_t left_;     // texts from the current one to the end
+  };
+
+  PooledTextList() = default;
+  bool empty() const { return at_ == nullptr; }
+  size_t size() const;
+  Iterator begin() const;
+  Iterator end() const { return Iterator(nullptr, 0); }
+
+ private:
+  friend class TextPool;
+  explicit PooledTextList(const char* at) : at_(at) {}
+  // The number of texts, then each text as a PooledText stores it.
+  const char* at_ = nullptr;
+};
+
 /// Owns the bytes of PooledText values. Texts are appended and never moved;
 /// Clear frees them all at once. Not thread-safe: one pool serves one run.
 class TextPool {
@@ -49,6 +87,22 @@ class TextPool {
   /// Keeps a copy of `text`; the empty text gives an empty PooledText and
   /// costs nothing.
   PooledText Keep(std::string_view text);
+  /// Keeps a copy of `texts` as one list; no texts give an empty list.
+  template <typename Texts>
+  PooledTextList KeepList(const Texts& texts) {
+    if (texts.empty()) return {};
+    size_t bytes = 10;
+    for (std::string_view text : texts) bytes += 10 + text.size();
+    char* at = Reserve(bytes);
+    char* out = PutLength(at, texts.size());
+    for (std::string_view text : texts) {
+      out = PutLength(out, text.size());
+      out = std::copy(text.begin(), text.end(), out);
+    }
+    Release(at + bytes, out);
+    return PooledTextList(at);
+  }
+
   /// Stores `text` into `*field` unless the field already holds it, so a
   /// value set again and again (once per page showing a person) is kept once.
   void Assign(PooledText* field, std::string_view text);
@@ -60,6 +114,14 @@ class TextPool {
 
  private:
   static constexpr size_t kBlockSize = 256 * 1024;
+
+  // Room for `bytes` bytes, in the current block or a block of its own.
+  char* Reserve(size_t bytes);
+  // Gives back the unused end (from `used_end`) of the last reservation,
+  // which ended at `reserved_end`.
+  void Release(char* reserved_end, char* used_end);
+  // Writes `length` as a base-128 number; returns the end.
+  static char* PutLength(char* out, size_t length);
 
   std::vector<std::unique_ptr<char[]>> blocks_;
   char* next_ = nullptr;  // free space of the newest block

@@ -49,5 +49,28 @@ TEST(TextPoolTest, EmptyTextsCostNothingAndCompareByContent) {
   EXPECT_EQ(pool.Keep("again").view(), "again");
 }
 
+// Lists of texts, among single texts so that lists end blocks and start new
+// ones; a long list gets a block of its own.
+TEST(TextPoolTest, KeepsListsOfTextsInOrder) {
+  TextPool pool;
+  std::vector<std::vector<std::string>> lists;
+  std::vector<PooledTextList> kept;
+  for (int i = 0; i < 20000; ++i) {
+    std::vector<std::string> list;
+    for (int k = 0; k < i % 4; ++k) list.push_back("F" + std::to_string(i * 10 + k));
+    if (i % 1000 == 999) list.assign(9000, std::string(20, 'x'));
+    if (i % 7 == 3) list.push_back("");
+    lists.push_back(list);
+    kept.push_back(pool.KeepList(list));
+    pool.Keep("between");
+  }
+  for (size_t i = 0; i < lists.size(); ++i) {
+    ASSERT_EQ(kept[i].size(), lists[i].size()) << i;
+    ASSERT_EQ(kept[i].empty(), lists[i].empty()) << i;
+    const std::vector<std::string> back(kept[i].begin(), kept[i].end());
+    ASSERT_EQ(back, lists[i]) << i;
+  }
+}
+
 }  // namespace
 }  // namespace vellix::text

@@ -47,7 +47,7 @@ struct IndexEntry {
   int32_t givenEnd = 0;
   uint8_t flags = 0;  // kIcon* bits
   /// Page identifiers of the individual's families.
-  std::vector<text::PooledText> familyKeys;
+  text::PooledTextList familyKeys;
 };
 
 /// A run of entries of one surname on one index page.

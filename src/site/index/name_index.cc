@@ -150,9 +150,9 @@ bool NameIndex::AddIndividual(const IndividualSummary& summary, uint8_t flags) {
   if (!entry.biographyLink.empty()) flags |= kIconBiography;
   if (!entry.image.empty()) flags |= kIconImage;
   entry.flags = flags;
-  entry.familyKeys.resize(summary.familyPageIds.size());
-  for (size_t i = 0; i < summary.familyPageIds.size(); ++i) {
-    texts_.Assign(&entry.familyKeys[i], summary.familyPageIds[i]);
+  if (!std::equal(entry.familyKeys.begin(), entry.familyKeys.end(),
+                  summary.familyPageIds.begin(), summary.familyPageIds.end())) {
+    entry.familyKeys = texts_.KeepList(summary.familyPageIds);
   }
   return true;
 }
