@@ -1,6 +1,7 @@
 #include "engine/site_phases.h"
 
 #include "engine/gendex_file.h"
+#include "gedcom/gedcom_reader.h"
 #include "gedcom/record_store.h"
 #include "logs/list_logs.h"
 #include "logs/summary_log.h"
@@ -114,6 +115,9 @@ int32_t SitePhases::WriteIndex(RunContext& ctx, bool write_pages) {
   } else {
     ParseIndividuals(ctx, privacy, sink, nullptr, false);
   }
+  // Sorting and writing the index needs no record; at a million people the
+  // cached record trees would sit on top of the index's sort keys.
+  ctx.reader.TrimCaches();
   const int32_t entries =
       site::WriteIndexPages(ctx, index, write_pages, &run_->log_entries);
   if (write_pages && !ctx.progress.IsCancelled()) {

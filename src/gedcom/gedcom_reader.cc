@@ -371,6 +371,12 @@ void GedcomReader::SetCacheBudget(size_t bytes) {
   others_.SetByteBudget(bytes / 4);
 }
 
+void GedcomReader::TrimCaches() {
+  individuals_.TrimToCapacity();
+  families_.TrimToCapacity();
+  others_.TrimToCapacity();
+}
+
 GedcomRecord* GedcomReader::LoadRecord(RecordKind kind, std::string_view key, bool pin,
                                        GedcomRecord** loaded) {
   if (loaded) *loaded = nullptr;

@@ -99,6 +99,10 @@ class GedcomReader {
   /// individuals, families and the other kinds); 0 keeps exactly 25
   /// families, 20 individuals and 10 other records.
   void SetCacheBudget(size_t bytes);
+  /// Gives back the memory of the record caches beyond their counts (the
+  /// newest records stay, and pointers to them): for a phase that needs no
+  /// records while it holds much memory of its own.
+  void TrimCaches();
 
   /// The index entry of (kind, key), or nullptr; `loaded` (when given)
   /// receives the whole record from the cache (nullptr when there is no

@@ -26,24 +26,30 @@ GedcomRecord* RecordCache::Put(std::string_view key, std::unique_ptr<GedcomRecor
     it->second = Held{std::move(record), bytes};
     return it->second.record.get();
   }
-  while (!queue_.empty() && Full(bytes)) {
-    std::string oldest = std::move(queue_.front());
-    queue_.pop_front();
-    if (has_pinned_ && oldest == pinned_ && !queue_.empty()) {
-      queue_.push_back(std::move(oldest));
-      oldest = std::move(queue_.front());
-      queue_.pop_front();
-    }
-    if (auto it = records_.find(oldest); it != records_.end()) {
-      bytes_ -= it->second.bytes;
-      records_.erase(it);
-    }
-  }
+  while (!queue_.empty() && Full(bytes)) EvictOldest();
   queue_.push_back(owned);
   GedcomRecord* result = record.get();
   bytes_ += bytes;
   records_.emplace(std::move(owned), Held{std::move(record), bytes});
   return result;
+}
+
+void RecordCache::EvictOldest() {
+  std::string oldest = std::move(queue_.front());
+  queue_.pop_front();
+  if (has_pinned_ && oldest == pinned_ && !queue_.empty()) {
+    queue_.push_back(std::move(oldest));
+    oldest = std::move(queue_.front());
+    queue_.pop_front();
+  }
+  if (auto it = records_.find(oldest); it != records_.end()) {
+    bytes_ -= it->second.bytes;
+    records_.erase(it);
+  }
+}
+
+void RecordCache::TrimToCapacity() {
+  while (queue_.size() > capacity_) EvictOldest();
 }
 
 void RecordCache::Clear() {
