@@ -366,6 +366,7 @@ std::string GedcomReader::ConvertText(std::string_view raw) const {
 void GedcomReader::SetCacheBudget(size_t bytes) {
   // Individuals are loaded most often (selection, pages, index); families
   // and the other kinds share the rest.
+  cacheBudget_ = bytes;
   individuals_.SetByteBudget(bytes / 2);
   families_.SetByteBudget(bytes / 4);
   others_.SetByteBudget(bytes / 4);

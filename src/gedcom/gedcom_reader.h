@@ -103,6 +103,9 @@ class GedcomReader {
   /// newest records stay, and pointers to them): for a phase that needs no
   /// records while it holds much memory of its own.
   void TrimCaches();
+  size_t cacheBudget() const { return cacheBudget_; }
+  /// True when the individuals loaded so far did not all fit in the cache.
+  bool IndividualsOutgrewCache() const { return individuals_.overflowed(); }
 
   /// The index entry of (kind, key), or nullptr; `loaded` (when given)
   /// receives the whole record from the cache (nullptr when there is no
@@ -187,6 +190,7 @@ class GedcomReader {
 
   RecordCache families_{25};
   RecordCache individuals_{20};
+  size_t cacheBudget_ = 0;
   RecordCache others_{10};
   HeaderInfo header_;
   // Tags already reported during the current pass (folded to upper case).

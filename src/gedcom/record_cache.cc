@@ -26,7 +26,10 @@ GedcomRecord* RecordCache::Put(std::string_view key, std::unique_ptr<GedcomRecor
     it->second = Held{std::move(record), bytes};
     return it->second.record.get();
   }
-  while (!queue_.empty() && Full(bytes)) EvictOldest();
+  while (!queue_.empty() && Full(bytes)) {
+    EvictOldest();
+    overflowed_ = true;
+  }
   queue_.push_back(owned);
   GedcomRecord* result = record.get();
   bytes_ += bytes;
@@ -58,6 +61,7 @@ void RecordCache::Clear() {
   bytes_ = 0;
   pinned_.clear();
   has_pinned_ = false;
+  overflowed_ = false;
 }
 
 }  // namespace vellix

@@ -42,6 +42,9 @@ class RecordCache {
   void TrimToCapacity();
   void Clear();
   size_t size() const { return records_.size(); }
+  /// True once the budget made the cache drop a record (since Clear): the
+  /// records of this group do not all fit.
+  bool overflowed() const { return overflowed_; }
 
  private:
   struct Held {
@@ -61,6 +64,7 @@ class RecordCache {
   std::unordered_map<std::string, Held> records_;
   std::string pinned_;
   bool has_pinned_ = false;
+  bool overflowed_ = false;
 };
 
 }  // namespace vellix

@@ -191,13 +191,42 @@ void NameIndex::Sort(SortMode mode) {
     return keys[a].view() < keys[b].view();
   };
   switch (mode) {
-    case SortMode::kIndex:
+    case SortMode::kIndex: {
+      // The whole key of a million entries would cost some 80 MB on top of
+      // the index. It starts with the surname's base form, so the entries are
+      // first sorted by that alone, then each run of one surname by its whole
+      // keys: the same stable order, with only one surname's keys at a time.
       keys.reserve(entries_.size());
       for (const IndexEntry& e : entries_) {
-        keys.push_back(key_texts.Keep(IndexSortKey(e.name, e.lifespan)));
+        keys.push_back(key_texts.Keep(BaseKey(SurnameKeyOf(e.name))));
       }
       std::stable_sort(order.begin(), order.end(), by_key);
+      std::vector<std::string> run_keys;
+      std::vector<uint32_t> run_order;
+      for (size_t start = 0; start < order.size();) {
+        size_t end = start + 1;
+        while (end < order.size() && keys[order[end]] == keys[order[start]]) ++end;
+        if (end - start > 1) {
+          run_keys.clear();
+          for (size_t i = start; i < end; ++i) {
+            const IndexEntry& e = entries_[order[i]];
+            run_keys.push_back(IndexSortKey(e.name, e.lifespan));
+          }
+          run_order.resize(end - start);
+          std::iota(run_order.begin(), run_order.end(), 0u);
+          std::stable_sort(
+              run_order.begin(), run_order.end(),
+              [&run_keys](uint32_t a, uint32_t b) { return run_keys[a] < run_keys[b]; });
+          std::vector<uint32_t> sorted(end - start);
+          for (size_t i = 0; i < sorted.size(); ++i)
+            sorted[i] = order[start + run_order[i]];
+          std::copy(sorted.begin(), sorted.end(),
+                    order.begin() + static_cast<std::ptrdiff_t>(start));
+        }
+        start = end;
+      }
       break;
+    }
     case SortMode::kReference:
       keys.reserve(entries_.size());
       for (const IndexEntry& e : entries_)
