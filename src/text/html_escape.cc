@@ -11,22 +11,31 @@ using Replacement = std::pair<char, std::string_view>;
 
 // `text` with every character that has an entry in `table` replaced, in one
 // pass (so nothing is replaced twice); multi-byte UTF-8 characters are never
-// touched, as every entry is ASCII.
+// touched, as every entry is ASCII. Runs of characters without an entry are
+// copied whole.
 template <size_t N>
 std::string ReplaceChars(std::string_view text, const Replacement (&table)[N]) {
-  std::string out;
-  out.reserve(text.size() + text.size() / 8);
-  for (char c : text) {
-    bool replaced = false;
-    for (const auto& [from, to] : table) {
-      if (c == from) {
-        out += to;
-        replaced = true;
-        break;
-      }
+  auto entry = [&table](char c) -> const Replacement* {
+    for (const Replacement& r : table) {
+      if (c == r.first) return &r;
     }
-    if (!replaced) out += c;
+    return nullptr;
+  };
+  size_t plain = 0;
+  while (plain < text.size() && entry(text[plain]) == nullptr) ++plain;
+  if (plain == text.size()) return std::string(text);
+  std::string out;
+  out.reserve(text.size() + text.size() / 8 + 8);
+  out.append(text.data(), plain);
+  size_t run = plain;  // start of the run of plain characters not yet copied
+  for (size_t i = plain; i < text.size(); ++i) {
+    const Replacement* r = entry(text[i]);
+    if (r == nullptr) continue;
+    out.append(text.data() + run, i - run);
+    out += r->second;
+    run = i + 1;
   }
+  out.append(text.data() + run, text.size() - run);
   return out;
 }
 

@@ -233,7 +233,9 @@ std::unique_ptr<SheetPerson> SheetLoader::MakePerson(GedcomRecord& entry,
   person->key = entry.key;
   person->entry = &entry;
   const bool living = IsLiving(entry, record);
-  person->facts = collector_.CollectPerson(record, living, ref);
+  // Everything read from `record` is read before the facts are collected:
+  // collecting may load the people the facts name, which may push `record`
+  // out of its cache.
   person->attributes = AttributesOf(options_.m_indivAttributes, record, false);
   if (const GedcomNode* line = record.FirstChild(kTagName)) {
     GedcomName name;
@@ -242,11 +244,13 @@ std::unique_ptr<SheetPerson> SheetLoader::MakePerson(GedcomRecord& entry,
     privacy_.FilterGivenNames(living, &person->given);
     person->surname = name.surname;
   }
-  if (options_.m_bGalleries && !person->facts.hidden) {
+  if (options_.m_bGalleries) {
     person->objects = media::MediaObjectReader::CopyObjects(record.children);
   }
   const std::vector<std::string> parents = PointersOf(record, kTagFamc);
   const std::vector<std::string> own = PointersOf(record, kTagFams);
+  person->facts = collector_.CollectPerson(record, living, ref);
+  if (person->facts.hidden) person->objects.clear();
   ReadRelatives(parents, own, family_key, person.get());
   return person;
 }
