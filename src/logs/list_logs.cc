@@ -135,11 +135,11 @@ void IndividualRow(LogPage& page, const LogLinks& links, const COptions& o,
   AppendCell(page, e.relationship.empty()
                        ? std::string_view("&nbsp;")
                        : CellText("<i>" + text::EscapeHtml(e.relationship) + "</i>"));
-  AppendCell(page, CellText(CellOrBlank(
-                       e.biography_file.empty()
-                           ? std::string()
-                           : FileLink(links, links.Folder(o.m_strBioFolder),
-                                      e.biography_file))));
+  AppendCell(page,
+             CellText(CellOrBlank(e.biography_file.empty()
+                                      ? std::string()
+                                      : FileLink(links, links.Folder(o.m_strBioFolder),
+                                                 e.biography_file))));
   ChosenImage image =
       ChooseImage(links, o, o.m_bIndivPortraits, o.m_bIndivPortraitPreferred,
                   e.portrait_file, o.m_strIndivImageFolder, e.image_file);
@@ -202,16 +202,16 @@ void FamilyRow(LogPage& page, const LogLinks& links, const ListLogInputs& in,
   page.Append(" + ");
   page.Append(CellText(text::EscapeHtml(second)));
   page.Append("</td>");
-  AppendCell(page, CellText(CellOrBlank(
-                       e.narrative_file.empty()
-                           ? std::string()
-                           : FileLink(links, links.Folder(o.m_strNarrFolder),
-                                      e.narrative_file))));
-  AppendCell(page, CellText(CellOrBlank(
-                       e.import_file.empty()
-                           ? std::string()
-                           : FileLink(links, links.Folder(o.m_strImportFolder),
-                                      e.import_file))));
+  AppendCell(page,
+             CellText(CellOrBlank(e.narrative_file.empty()
+                                      ? std::string()
+                                      : FileLink(links, links.Folder(o.m_strNarrFolder),
+                                                 e.narrative_file))));
+  AppendCell(page,
+             CellText(CellOrBlank(e.import_file.empty()
+                                      ? std::string()
+                                      : FileLink(links, links.Folder(o.m_strImportFolder),
+                                                 e.import_file))));
   AppendCell(page, CellText(FamilyImageCell(links, in, e)));
   page.Append("</tr>\r\n");
 }

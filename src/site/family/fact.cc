@@ -81,7 +81,8 @@ std::shared_ptr<const GedcomNode> CopyOfSourcesAndObjects(const GedcomNode& line
     return child.tagCode == kTagSour || child.tagCode == kTagObje;
   };
   if (std::none_of(line.children.begin(), line.children.end(), kept)) return nullptr;
-  auto holder = std::make_shared<GedcomNode>(line.level, line.tagCode, line.tag, line.value);
+  auto holder =
+      std::make_shared<GedcomNode>(line.level, line.tagCode, line.tag, line.value);
   holder->pointer = line.pointer;
   for (const GedcomNode& child : line.children) {
     if (kept(child)) holder->children.push_back(std::move(*CloneNode(child)));

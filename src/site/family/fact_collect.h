@@ -21,7 +21,8 @@ namespace vellix::site {
 /// An individual's second or later NAME line, as the sheet shows it.
 struct AlternateName {
   std::string display;  // plain text, not escaped
-  /// Copies of the name line's SOUR and OBJE lines (CopyOfSourcesAndObjects); may be null.
+  /// Copies of the name line's SOUR and OBJE lines (CopyOfSourcesAndObjects); may be
+  /// null.
   std::shared_ptr<const GedcomNode> line;
   std::vector<const GedcomNode*> citations;
 };
@@ -43,7 +44,8 @@ struct PersonFacts {
   bool hidden = false;
   /// The first NAME line's citations.
   std::vector<const GedcomNode*> name_citations;
-  /// Copies of the first NAME line's SOUR and OBJE lines (CopyOfSourcesAndObjects); may be null.
+  /// Copies of the first NAME line's SOUR and OBJE lines (CopyOfSourcesAndObjects); may
+  /// be null.
   std::shared_ptr<const GedcomNode> name_line;
   /// Born list: the birth, then alternate births (within page), baptisms and
   /// christenings placed within the page. Died list likewise with burials.
