@@ -8,6 +8,12 @@
 namespace vellix::text {
 
 std::string SpaceAfterCommas(std::string_view text) {
+  bool tight = false;  // a comma followed by something else than a blank
+  for (size_t at = text.find(','); at != std::string_view::npos && !tight;
+       at = text.find(',', at + 1)) {
+    tight = at + 1 < text.size() && text[at + 1] != ' ';
+  }
+  if (!tight) return EscapeHtml(text);
   std::string spaced;
   spaced.reserve(text.size() + 8);
   for (size_t i = 0; i < text.size(); ++i) {

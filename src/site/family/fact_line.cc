@@ -28,11 +28,22 @@ size_t Columns(std::string_view s) {
   return n;
 }
 
+// Appends `s` filled with blanks to `width` columns (on the left when
+// `right`).
+void AppendPadded(std::string* out, std::string_view s, int width, bool right) {
+  const size_t cols = Columns(s);
+  const size_t fill = (width <= 0 || cols >= static_cast<size_t>(width))
+                          ? 0
+                          : static_cast<size_t>(width) - cols;
+  if (right) out->append(fill, ' ');
+  out->append(s);
+  if (!right) out->append(fill, ' ');
+}
+
 std::string Pad(std::string_view s, int width, bool right) {
-  size_t cols = Columns(s);
-  if (width <= 0 || cols >= static_cast<size_t>(width)) return std::string(s);
-  std::string fill(static_cast<size_t>(width) - cols, ' ');
-  return right ? fill + std::string(s) : std::string(s) + fill;
+  std::string out;
+  AppendPadded(&out, s, width, right);
+  return out;
 }
 
 void TrimRight(std::string* s) {
@@ -253,7 +264,9 @@ std::string FactFormatter::FactLine(const FactLineArgs& a) const {
                                            : text::EscapeHtml(DateDisplay(fact.date));
     has_date = !date.empty();
     if (fixed_ && aligned && a.in_place && options_.m_bAlignPlaces) {
-      date = " " + Pad(date, options_.m_nDateWidth, false);
+      std::string padded = " ";
+      AppendPadded(&padded, date, options_.m_nDateWidth, false);
+      date = std::move(padded);
     } else if (fixed_) {
       date = " " + date;
     }
@@ -304,7 +317,10 @@ std::string FactFormatter::FactLine(const FactLineArgs& a) const {
         after_placed = true;
       }
       TrimRight(&p);
-      text::ReplaceNoCase(&p, kLineBreakPlaceholder, fixed_ ? FixedBreak(a.colon) : "; ");
+      if (p.find('%') != std::string::npos) {
+        text::ReplaceNoCase(&p, kLineBreakPlaceholder,
+                            fixed_ ? FixedBreak(a.colon) : "; ");
+      }
       place_part.reserve(p.size() + 40);
       place_part += "<span class=\"";
       place_part += fam;
@@ -330,11 +346,12 @@ std::string FactFormatter::FactLine(const FactLineArgs& a) const {
     out += "><div class=\"vx-fam\">";
   }
   if (fixed_ && aligned) {
-    // Padded to the label width.
-    const std::string label = LabelText(a.label, a.colon);
-    if (!label.empty()) {
+    // Padded to the label width (LabelText, appended in place).
+    std::string label(a.label);
+    if (!label.empty() && a.colon) label += ':';
+    if (!label.empty() || label_width_ > 0) {
       out += "<span class=\"vx-lblpmt\">";
-      out += label;
+      AppendPadded(&out, label, label_width_, options_.m_bRightJustify);
       out += "</span>";
     }
   } else if (!a.label.empty()) {
