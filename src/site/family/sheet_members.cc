@@ -162,13 +162,10 @@ const SheetLoader::OwnFamilies& SheetLoader::OwnFamiliesOf(
     const SheetPerson& person, const std::vector<std::string>& own_families,
     std::string_view family_key, OwnFamilies* scratch) {
   // One or two families cost little to gather again; more are gathered once.
-  constexpr size_t kKeptFrom = 3;
-  const bool keep = own_families.size() >= kKeptFrom;
-  if (keep) {
-    if (auto it = own_families_.find(person.key); it != own_families_.end()) {
-      return *it->second;
-    }
+  if (auto it = own_families_.find(person.key); it != own_families_.end()) {
+    return *it->second;
   }
+  const bool keep = own_families.size() >= kKeptFrom;
   // Keys first, names after: loading names may push the families out of
   // the cache.
   OwnFamilies own;
@@ -261,7 +258,10 @@ std::unique_ptr<SheetPerson> SheetLoader::MakePerson(GedcomRecord& entry,
     person->objects = media::MediaObjectReader::CopyObjects(record.children);
   }
   const std::vector<std::string> parents = PointersOf(record, kTagFamc);
-  const std::vector<std::string> own = PointersOf(record, kTagFams);
+  // A person whose own families are kept for the run needs no list of them
+  // (thousands of FAMS lines for someone with as many spouses).
+  std::vector<std::string> own;
+  if (own_families_.count(entry.key) == 0) own = PointersOf(record, kTagFams);
   person->facts = collector_.CollectPerson(record, living, ref);
   if (person->facts.hidden) person->objects.clear();
   ReadRelatives(parents, own, family_key, parent_names, person.get());

@@ -101,8 +101,11 @@ class SheetLoader {
     std::vector<Family> families;  // in the person's order
     size_t partners = 0;           // over all families
   };
+  /// Own families are kept for the run from this many on.
+  static constexpr size_t kKeptFrom = 3;
   /// Gathers the own families of `person` (whose FAMS pointers are
-  /// `own_families`); kept for the run when the person has several, so
+  /// `own_families`, unused once they are kept); kept for the run when the
+  /// person has several, so
   /// that each of his pages does not load every spouse again. Gathered for
   /// the page of `family_key` alone (into `scratch`), that family's
   /// partners are left out unless the bound could be reached.
