@@ -106,9 +106,20 @@ void ListIntro(LogPage& page, const char* heading, const char* generated,
 
 void ListEnd(LogPage& page) { page.Append("</table>\r\n<p>"); }
 
+// The text of a table cell up to its first NUL byte, as the cells have
+// always been cut.
+std::string_view CellText(const std::string& text) { return text.c_str(); }
+
+void AppendCell(LogPage& page, std::string_view html) {
+  page.Append("<td>");
+  page.Append(html);
+  page.Append("</td>");
+}
+
 void IndividualRow(LogPage& page, const LogLinks& links, const COptions& o,
                    const IndividualLogEntry& e) {
-  page.Print("<tr><td>%s</td>", text::EscapeHtml(e.ref).c_str());
+  page.Append("<tr>");
+  AppendCell(page, CellText(text::EscapeHtml(e.ref)));
   page.Append("<td>");
   bool first_page = true;
   for (std::string_view page_file : e.family_pages()) {
@@ -116,20 +127,20 @@ void IndividualRow(LogPage& page, const LogLinks& links, const COptions& o,
     first_page = false;
     page.Append(FileLink(links, links.dest_folder(), page_file));
   }
+  page.Append("</td><td>");
+  page.Append(CellText(text::EscapeHtml(e.name_first)));
+  page.Append(" ");
+  page.Append(CellText(text::EscapeHtml(e.name_second)));
+  if (e.excluded) page.Append(" <i>(excluded)</i>");
   page.Append("</td>");
-  page.Print("<td>%s %s%s</td>", text::EscapeHtml(e.name_first).c_str(),
-             text::EscapeHtml(e.name_second).c_str(),
-             e.excluded ? " <i>(excluded)</i>" : "");
-  page.Print("<td>%s</td>",
-             e.relationship.empty()
-                 ? "&nbsp;"
-                 : ("<i>" + text::EscapeHtml(e.relationship) + "</i>").c_str());
-  page.Print(
-      "<td>%s</td>",
-      CellOrBlank(e.biography_file.empty()
-                      ? std::string()
-                      : FileLink(links, links.Folder(o.m_strBioFolder), e.biography_file))
-          .c_str());
+  AppendCell(page, e.relationship.empty()
+                       ? std::string_view("&nbsp;")
+                       : CellText("<i>" + text::EscapeHtml(e.relationship) + "</i>"));
+  AppendCell(page,
+             CellText(CellOrBlank(e.biography_file.empty()
+                                      ? std::string()
+                                      : FileLink(links, links.Folder(o.m_strBioFolder),
+                                                 e.biography_file))));
   ChosenImage image =
       ChooseImage(links, o, o.m_bIndivPortraits, o.m_bIndivPortraitPreferred,
                   e.portrait_file, o.m_strIndivImageFolder, e.image_file);
@@ -139,7 +150,7 @@ void IndividualRow(LogPage& page, const LogLinks& links, const COptions& o,
            links.ToFile(image.folder, image.file) + "\" alt=\"Image\" title=\"Image\">" +
            CaptionSuffix(e.caption);
   }
-  page.Print("<td>%s</td>", CellOrBlank(cell).c_str());
+  AppendCell(page, CellText(CellOrBlank(cell)));
   page.Append("</tr>\r\n");
 }
 
@@ -181,26 +192,28 @@ std::string FamilyImageCell(const LogLinks& links, const ListLogInputs& in,
 void FamilyRow(LogPage& page, const LogLinks& links, const ListLogInputs& in,
                const FamilyLogEntry& e) {
   const COptions& o = in.options;
-  page.Print("<tr><td>%s</td>", text::EscapeHtml(e.ref).c_str());
-  page.Print("<td>%s</td>", FileLink(links, links.dest_folder(), e.page_file).c_str());
+  page.Append("<tr>");
+  AppendCell(page, CellText(text::EscapeHtml(e.ref)));
+  AppendCell(page, CellText(FileLink(links, links.dest_folder(), e.page_file)));
   const bool wife_first = in.sort.families == 1;
   const std::string_view first = wife_first ? e.wife : e.husband;
   const std::string_view second = wife_first ? e.husband : e.wife;
-  page.Print("<td>%s + %s</td>", text::EscapeHtml(first).c_str(),
-             text::EscapeHtml(second).c_str());
-  page.Print("<td>%s</td>",
-             CellOrBlank(
-                 e.narrative_file.empty()
-                     ? std::string()
-                     : FileLink(links, links.Folder(o.m_strNarrFolder), e.narrative_file))
-                 .c_str());
-  page.Print(
-      "<td>%s</td>",
-      CellOrBlank(e.import_file.empty()
-                      ? std::string()
-                      : FileLink(links, links.Folder(o.m_strImportFolder), e.import_file))
-          .c_str());
-  page.Print("<td>%s</td>", FamilyImageCell(links, in, e).c_str());
+  page.Append("<td>");
+  page.Append(CellText(text::EscapeHtml(first)));
+  page.Append(" + ");
+  page.Append(CellText(text::EscapeHtml(second)));
+  page.Append("</td>");
+  AppendCell(page,
+             CellText(CellOrBlank(e.narrative_file.empty()
+                                      ? std::string()
+                                      : FileLink(links, links.Folder(o.m_strNarrFolder),
+                                                 e.narrative_file))));
+  AppendCell(page,
+             CellText(CellOrBlank(e.import_file.empty()
+                                      ? std::string()
+                                      : FileLink(links, links.Folder(o.m_strImportFolder),
+                                                 e.import_file))));
+  AppendCell(page, CellText(FamilyImageCell(links, in, e)));
   page.Append("</tr>\r\n");
 }
 

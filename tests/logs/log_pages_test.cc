@@ -101,6 +101,20 @@ TEST_F(LogPageTest, PrintFormatsAndEndLineCloses) {
   EXPECT_FALSE(page.Close());  // a second close writes nothing
 }
 
+// Texts longer than the formatting buffer are formatted whole all the same.
+TEST_F(LogPageTest, PrintTakesTextsOfEveryLength) {
+  LogPage page(files_, log_folder_);
+  ASSERT_TRUE(page.Open(LogPageKind::kSummary, 0));
+  std::string expected;
+  for (size_t length : {0u, 1u, 500u, 510u, 511u, 512u, 513u, 5000u}) {
+    const std::string text(length, 'x');
+    page.Print("[%s|%zu]", text.c_str(), length);
+    expected += "[" + text + "|" + std::to_string(length) + "]";
+  }
+  ASSERT_TRUE(page.Close());
+  EXPECT_NE(testing::ReadFile(page.path()).find(expected), std::string::npos);
+}
+
 TEST_F(LogPageTest, APageOfManyMegabytesIsWrittenWholeAndInOrder) {
   LogPage page(files_, log_folder_);
   ASSERT_TRUE(page.Open(LogPageKind::kIndividuals, 0));
