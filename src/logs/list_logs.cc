@@ -59,7 +59,8 @@ std::vector<size_t> SortedOrder(const std::deque<Entry>& entries, bool sort, Les
   return order;
 }
 
-std::string FileLink(const LogLinks& links, std::string_view folder, std::string_view file) {
+std::string FileLink(const LogLinks& links, std::string_view folder,
+                     std::string_view file) {
   return "<a href=\"" + links.ToFile(folder, file) + "\">" +
          text::EscapeHtml(platform::FileNameOf(file)) + "</a>";
 }
@@ -117,7 +118,7 @@ void AppendCell(LogPage& page, std::string_view html) {
 }
 
 void IndividualRow(LogPage& page, const LogLinks& links, const COptions& o,
-                   const IndividualLogEntry& e) {
+                   const IndividualLogEntry& e, const IndividualLogDetails& d) {
   page.Append("<tr>");
   AppendCell(page, CellText(text::EscapeHtml(e.ref)));
   page.Append("<td>");
@@ -133,22 +134,22 @@ void IndividualRow(LogPage& page, const LogLinks& links, const COptions& o,
   page.Append(CellText(text::EscapeHtml(e.name_second)));
   if (e.excluded) page.Append(" <i>(excluded)</i>");
   page.Append("</td>");
-  AppendCell(page, e.relationship.empty()
+  AppendCell(page, d.relationship.empty()
                        ? std::string_view("&nbsp;")
-                       : CellText("<i>" + text::EscapeHtml(e.relationship) + "</i>"));
+                       : CellText("<i>" + text::EscapeHtml(d.relationship) + "</i>"));
   AppendCell(page,
-             CellText(CellOrBlank(e.biography_file.empty()
+             CellText(CellOrBlank(d.biography_file.empty()
                                       ? std::string()
                                       : FileLink(links, links.Folder(o.m_strBioFolder),
-                                                 e.biography_file))));
+                                                 d.biography_file))));
   ChosenImage image =
       ChooseImage(links, o, o.m_bIndivPortraits, o.m_bIndivPortraitPreferred,
-                  e.portrait_file, o.m_strIndivImageFolder, e.image_file);
+                  d.portrait_file, o.m_strIndivImageFolder, d.image_file);
   std::string cell;
   if (!image.file.empty()) {
     cell = text::EscapeHtml(platform::FileNameOf(image.file)) + "<br><img src=\"" +
            links.ToFile(image.folder, image.file) + "\" alt=\"Image\" title=\"Image\">" +
-           CaptionSuffix(e.caption);
+           CaptionSuffix(d.caption);
   }
   AppendCell(page, CellText(CellOrBlank(cell)));
   page.Append("</tr>\r\n");
@@ -269,7 +270,9 @@ bool WriteIndividualList(LogPage& page, const ListLogInputs& in, int64_t start_s
                     return CompareRefs(a.ref, b.ref, numeric) < 0;
                   });
   LogLinks links(page.folder(), in.options.m_strDestFolder);
-  for (size_t i : order) IndividualRow(page, links, in.options, entries[i]);
+  for (size_t i : order) {
+    IndividualRow(page, links, in.options, entries[i], in.entries.DetailsOf(entries[i]));
+  }
   ListEnd(page);
   return page.Close();
 }

@@ -30,6 +30,23 @@ void RunLogEntries::AddFamilyPage(std::string_view ref, std::string_view page_fi
   }
 }
 
+const IndividualLogDetails& RunLogEntries::DetailsOf(
+    const IndividualLogEntry& entry) const {
+  static const IndividualLogDetails kNone;
+  return entry.details == 0 ? kNone : details_[entry.details - 1];
+}
+
+void RunLogEntries::SetDetail(IndividualLogEntry& entry,
+                              text::PooledText IndividualLogDetails::*field,
+                              std::string_view text) {
+  if (entry.details == 0) {
+    if (text.empty()) return;
+    details_.emplace_back();
+    entry.details = static_cast<uint32_t>(details_.size());
+  }
+  texts_.Assign(&(details_[entry.details - 1].*field), text);
+}
+
 FamilyLogEntry& RunLogEntries::AddFamily(const FamilyLogEntry& entry) {
   families_.push_back(entry);
   return families_.back();
@@ -38,6 +55,7 @@ FamilyLogEntry& RunLogEntries::AddFamily(const FamilyLogEntry& entry) {
 void RunLogEntries::Clear() {
   individuals_.clear();
   page_links_.clear();
+  details_.clear();
   families_.clear();
   lookup_.Clear();
   last_page_ = {};

@@ -54,6 +54,16 @@ class FamilyPageList {
   const FamilyPageLink* first_;
 };
 
+/// What the individuals log shows of an individual besides his name and
+/// pages. Few individuals have any, so entries keep them apart.
+struct IndividualLogDetails {
+  text::PooledText relationship;    // relationship text, empty when none
+  text::PooledText biography_file;  // in m_strBioFolder, empty when none
+  text::PooledText image_file;      // custom image in m_strIndivImageFolder
+  text::PooledText portrait_file;   // portrait in the multimedia folder
+  text::PooledText caption;         // caption of the image shown
+};
+
 /// One individual of the individuals log. Every text is plain UTF-8 (the log
 /// pages escape it), kept in the entries' text pool; file names are as the
 /// page writer used them, relative to the folder their option names.
@@ -63,14 +73,12 @@ struct IndividualLogEntry {
   /// (for example the given names and the surname).
   text::PooledText name_first;
   text::PooledText name_second;
-  text::PooledText relationship;    // relationship text, empty when none
-  text::PooledText biography_file;  // in m_strBioFolder, empty when none
-  text::PooledText image_file;      // custom image in m_strIndivImageFolder
-  text::PooledText portrait_file;   // portrait in the multimedia folder
-  text::PooledText caption;         // caption of the image shown
   /// First of the family pages that show the individual (RunLogEntries
   /// links them).
   FamilyPageLink* first_page = nullptr;
+  /// Number + 1 of the individual's details in RunLogEntries, 0 when none
+  /// (RunLogEntries::DetailsOf reads them).
+  uint32_t details = 0;
   /// Living and left out of the site: the pages show only ">>>" for him.
   bool excluded = false;
 
@@ -104,9 +112,10 @@ struct FamilyLogEntry {
 /// keys are) or starts one. References returned stay valid until Clear.
 ///
 /// A run of a million people keeps a million entries until its log pages are
-/// written, so entries are small: every text lives once in one pool (a
-/// family page's file name is shared by everyone it shows), the reference
-/// lookup is an open-addressing table of entry numbers.
+/// written, so entries are small (40 bytes): every text lives once in one
+/// pool (a family page's file name is shared by everyone it shows), the
+/// rarely set details apart, the reference lookup is an open-addressing
+/// table of entry numbers.
 class RunLogEntries {
  public:
   RunLogEntries() = default;
@@ -123,8 +132,12 @@ class RunLogEntries {
 
   /// Keeps `text` in the entries' pool, for the fields of an entry.
   text::PooledText Keep(std::string_view text) { return texts_.Keep(text); }
-  /// Sets `*field` of an entry to `text` (kept once when set again).
-  void Set(text::PooledText* field, std::string_view text) { texts_.Assign(field, text); }
+  /// The details of `entry` (all empty when it has none).
+  const IndividualLogDetails& DetailsOf(const IndividualLogEntry& entry) const;
+  /// Sets one detail of `entry` to `text` (kept once when set again); an
+  /// empty text gives an entry without details none.
+  void SetDetail(IndividualLogEntry& entry, text::PooledText IndividualLogDetails::*field,
+                 std::string_view text);
 
   const std::deque<IndividualLogEntry>& individuals() const { return individuals_; }
   const std::deque<FamilyLogEntry>& families() const { return families_; }
@@ -137,6 +150,7 @@ class RunLogEntries {
   // page links stay valid) and grow without copying a million entries.
   std::deque<IndividualLogEntry> individuals_;
   std::deque<FamilyPageLink> page_links_;
+  std::deque<IndividualLogDetails> details_;
   std::deque<FamilyLogEntry> families_;
   text::KeyIndex lookup_;       // individuals by reference
   text::PooledText last_page_;  // page file most recently added

@@ -96,15 +96,15 @@ class ListLogTest : public logtest::LogFixture {
 
 TEST_F(ListLogTest, IndividualRowsWithEveryColumn) {
   IndividualLogEntry& john = AddIndividual("I1", "John", "SMITH");
-  john.relationship = entries_.Keep("Great-grandfather");
-  john.biography_file = entries_.Keep("john.htm");
-  john.image_file = entries_.Keep("john.jpg");
-  john.portrait_file = entries_.Keep("port\\i1.jpg");
-  john.caption = entries_.Keep("John & Mary, 1900");
+  entries_.SetDetail(john, &IndividualLogDetails::relationship, "Great-grandfather");
+  entries_.SetDetail(john, &IndividualLogDetails::biography_file, "john.htm");
+  entries_.SetDetail(john, &IndividualLogDetails::image_file, "john.jpg");
+  entries_.SetDetail(john, &IndividualLogDetails::portrait_file, "port\\i1.jpg");
+  entries_.SetDetail(john, &IndividualLogDetails::caption, "John & Mary, 1900");
   entries_.AddFamilyPage("I1", "grpf1.html");
   entries_.AddFamilyPage("I1", "grpf2.html");
   IndividualLogEntry& mary = AddIndividual("I2", "Mary", "<JONES>");
-  mary.portrait_file = entries_.Keep("port\\i2.jpg");
+  entries_.SetDetail(mary, &IndividualLogDetails::portrait_file, "port\\i2.jpg");
   AddIndividual("I3", "Ann", "");
 
   const std::string page = Individuals();
@@ -139,8 +139,8 @@ TEST_F(ListLogTest, IndividualRowsWithEveryColumn) {
 
 TEST_F(ListLogTest, PortraitChoiceFollowsGalleriesPortraitsAndPreference) {
   IndividualLogEntry& both = AddIndividual("I1", "A", "B");
-  both.image_file = entries_.Keep("custom.jpg");
-  both.portrait_file = entries_.Keep("port\\p.jpg");
+  entries_.SetDetail(both, &IndividualLogDetails::image_file, "custom.jpg");
+  entries_.SetDetail(both, &IndividualLogDetails::portrait_file, "port\\p.jpg");
   auto shown = [&] {
     std::string row = Row(Individuals(), "I1");
     return Between(row, "<img src=\"", "\" alt");
@@ -153,7 +153,7 @@ TEST_F(ListLogTest, PortraitChoiceFollowsGalleriesPortraitsAndPreference) {
   options_.m_bIndivPortraits = true;
   options_.m_bGalleries = false;
   EXPECT_EQ(shown(), "<img src=\"../site/pics/custom.jpg");
-  both.image_file = {};
+  entries_.SetDetail(both, &IndividualLogDetails::image_file, "");
   EXPECT_EQ(shown(), "");  // the portrait needs galleries
 }
 
@@ -295,8 +295,8 @@ TEST_F(ListLogTest, FamilyPortraitPreferredOverGroupImage) {
 
 TEST_F(ListLogTest, LinksAndImagesResolveFromTheLogFolder) {
   IndividualLogEntry& e = AddIndividual("I1", "A", "B");
-  e.biography_file = entries_.Keep("a b.htm");
-  e.image_file = entries_.Keep("a.jpg");
+  entries_.SetDetail(e, &IndividualLogDetails::biography_file, "a b.htm");
+  entries_.SetDetail(e, &IndividualLogDetails::image_file, "a.jpg");
   entries_.AddFamilyPage("I1", "grpf1.html");
   FamilyLogEntry& f = AddFamily("F1", "H", "W");
   f.page_file = entries_.Keep("grpf1.html");

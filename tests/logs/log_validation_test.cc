@@ -131,13 +131,14 @@ TEST_F(LogValidationTest, ListPagesAreValid) {
   IndividualLogEntry& john = entries.Individual("I1");
   john.name_first = entries.Keep("John");
   john.name_second = entries.Keep("Smith & Sons");
-  john.relationship = entries.Keep("Grandfather");
-  john.biography_file = entries.Keep("john bio.htm");
-  john.image_file = entries.Keep("john.jpg");
-  john.caption = entries.Keep("John <1900>");
+  entries.SetDetail(john, &IndividualLogDetails::relationship, "Grandfather");
+  entries.SetDetail(john, &IndividualLogDetails::biography_file, "john bio.htm");
+  entries.SetDetail(john, &IndividualLogDetails::image_file, "john.jpg");
+  entries.SetDetail(john, &IndividualLogDetails::caption, "John <1900>");
   entries.AddFamilyPage("I1", "grpf1.html");
   entries.AddFamilyPage("I1", "grpf2.html");
-  entries.Individual("I2").portrait_file = entries.Keep("port\\i2.jpg");
+  entries.SetDetail(entries.Individual("I2"), &IndividualLogDetails::portrait_file,
+                    "port\\i2.jpg");
   entries.Individual("I3");
   FamilyLogEntry f;
   f.ref = entries.Keep("F1");

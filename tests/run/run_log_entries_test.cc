@@ -59,17 +59,31 @@ TEST(RunLogEntriesTest, ManyIndividualsAreFoundAgainAfterTheLookupGrows) {
   EXPECT_EQ(Pages(entries.individuals()[1]), (std::vector<std::string>{"grpf0.html"}));
 }
 
-TEST(RunLogEntriesTest, SetKeepsAFieldThatIsSetAgainToTheSameText) {
+// Details are kept apart and only for the individuals that have any; a
+// detail set again to the same text is kept once.
+TEST(RunLogEntriesTest, DetailsAreKeptOnlyWhenSetAndOnceWhenSetAgain) {
   RunLogEntries entries;
-  IndividualLogEntry& entry = entries.Individual("I1");
-  entries.Set(&entry.relationship, "Uncle");
-  const text::PooledText kept = entry.relationship;
-  entries.Set(&entry.relationship, std::string("Uncle"));
-  EXPECT_EQ(entry.relationship.view().data(), kept.view().data());
-  entries.Set(&entry.relationship, "Aunt");
-  EXPECT_EQ(entry.relationship, "Aunt");
-  entries.Set(&entry.relationship, "");
-  EXPECT_TRUE(entry.relationship.empty());
+  IndividualLogEntry& plain = entries.Individual("I1");
+  entries.SetDetail(plain, &IndividualLogDetails::relationship, "");
+  EXPECT_EQ(plain.details, 0u);
+  EXPECT_TRUE(entries.DetailsOf(plain).relationship.empty());
+
+  IndividualLogEntry& uncle = entries.Individual("I2");
+  entries.SetDetail(uncle, &IndividualLogDetails::relationship, "Uncle");
+  const std::string_view kept = entries.DetailsOf(uncle).relationship;
+  entries.SetDetail(uncle, &IndividualLogDetails::relationship, std::string("Uncle"));
+  EXPECT_EQ(entries.DetailsOf(uncle).relationship.view().data(), kept.data());
+  entries.SetDetail(uncle, &IndividualLogDetails::caption, "At the mill");
+  entries.SetDetail(entries.Individual("I3"), &IndividualLogDetails::image_file,
+                    "i3.jpg");
+  entries.SetDetail(uncle, &IndividualLogDetails::relationship, "Aunt");
+  EXPECT_EQ(entries.DetailsOf(uncle).relationship, "Aunt");
+  EXPECT_EQ(entries.DetailsOf(uncle).caption, "At the mill");
+  EXPECT_TRUE(entries.DetailsOf(uncle).image_file.empty());
+  EXPECT_EQ(entries.DetailsOf(entries.Individual("I3")).image_file, "i3.jpg");
+  EXPECT_TRUE(entries.DetailsOf(plain).image_file.empty());
+  entries.SetDetail(uncle, &IndividualLogDetails::relationship, "");
+  EXPECT_TRUE(entries.DetailsOf(uncle).relationship.empty());
 }
 
 }  // namespace

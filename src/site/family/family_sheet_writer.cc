@@ -280,16 +280,20 @@ void FamilySheetWriter::Record(const SheetFamily& family, const std::string& pag
     if (person->facts.excluded) log.excluded = true;
     if (!person->facts.excluded) {
       if (options_.m_bRelationship)
-        entries.Set(&log.relationship, person->attributes.m_strText);
+        entries.SetDetail(log, &IndividualLogDetails::relationship,
+                          person->attributes.m_strText);
       if (options_.m_bBiography)
-        entries.Set(&log.biography_file, person->attributes.m_strLink);
+        entries.SetDetail(log, &IndividualLogDetails::biography_file,
+                          person->attributes.m_strLink);
       if (ShowsPortrait(*person)) {
         const media::ShownPortrait& portrait = page_media_->Of(*person).portrait;
-        entries.Set(&log.portrait_file, portrait.path);
-        entries.Set(&log.caption, portrait.caption);
+        entries.SetDetail(log, &IndividualLogDetails::portrait_file, portrait.path);
+        entries.SetDetail(log, &IndividualLogDetails::caption, portrait.caption);
       } else if (HasImage(*person)) {
-        entries.Set(&log.image_file, person->attributes.m_strImage);
-        entries.Set(&log.caption, person->attributes.m_strCaption);
+        entries.SetDetail(log, &IndividualLogDetails::image_file,
+                          person->attributes.m_strImage);
+        entries.SetDetail(log, &IndividualLogDetails::caption,
+                          person->attributes.m_strCaption);
       }
     }
     entries.AddFamilyPage(person->key, page_name);

@@ -277,9 +277,16 @@ void RecordLogEntries(const NameIndex& index, RunLogEntries* log) {
       row.name_first = log->Keep(given);
       row.name_second = surname == "?" ? text::PooledText() : log->Keep(surname);
     }
-    if (row.relationship.empty()) row.relationship = log->Keep(entry.relationship);
-    if (row.biography_file.empty()) row.biography_file = log->Keep(entry.biographyLink);
-    if (row.image_file.empty()) row.image_file = log->Keep(entry.image);
+    const IndividualLogDetails& details = log->DetailsOf(row);
+    if (details.relationship.empty()) {
+      log->SetDetail(row, &IndividualLogDetails::relationship, entry.relationship);
+    }
+    if (details.biography_file.empty()) {
+      log->SetDetail(row, &IndividualLogDetails::biography_file, entry.biographyLink);
+    }
+    if (details.image_file.empty()) {
+      log->SetDetail(row, &IndividualLogDetails::image_file, entry.image);
+    }
   }
 }
 

@@ -196,15 +196,16 @@ TEST_F(NameIndexTest, IndividualsLogTakesNamesInIndexOrder) {
   index_.AddIndividual(Person("I1", "Bo", ""), uint8_t{0});
   index_.Sort(NameIndex::SortMode::kIndex);
   RunLogEntries log;
-  log.Individual("I2").relationship = log.Keep("set by the family page");
+  log.SetDetail(log.Individual("I2"), &IndividualLogDetails::relationship,
+                "set by the family page");
   RecordLogEntries(index_, &log);
   ASSERT_EQ(log.individuals().size(), 2u);
   const IndividualLogEntry& lee = log.individuals()[0];
   EXPECT_EQ(lee.ref, "I2");
   EXPECT_EQ(lee.name_first, "Zoe Ann");
   EXPECT_EQ(lee.name_second, "Lee");
-  EXPECT_EQ(lee.relationship, "set by the family page");
-  EXPECT_EQ(lee.image_file, "zoe.jpg");
+  EXPECT_EQ(log.DetailsOf(lee).relationship, "set by the family page");
+  EXPECT_EQ(log.DetailsOf(lee).image_file, "zoe.jpg");
   EXPECT_EQ(log.individuals()[1].name_first, "Bo");
   EXPECT_EQ(log.individuals()[1].name_second, "");
 }
