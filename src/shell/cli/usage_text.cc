@@ -28,7 +28,7 @@ Turns a GEDCOM file into a web site in the destination folder.
                         this run does not write (by default a run of all
                         pages removes them; other files are never touched)
   --record-cache MB     memory for parsed records beyond the few every run
-                        keeps (default 64): records that fit are parsed once
+                        keeps (default 32): records that fit are parsed once
                         per run; less lowers the peak memory of very large
                         files, 0 spends the least
   -y, --yes, -n, --no   answer every question of the run with Yes or No
