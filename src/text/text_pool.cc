@@ -23,8 +23,7 @@ size_t TakeLength(const char** at) {
 
 }  // namespace
 
-std::string_view PooledText::view() const {
-  if (at_ == nullptr) return {};
+std::string_view PooledText::LongView() const {
   const char* p = at_;
   const size_t length = TakeLength(&p);
   return {p, length};

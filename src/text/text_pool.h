@@ -23,7 +23,13 @@ class PooledText {
   PooledText() = default;
 
   bool empty() const { return at_ == nullptr; }
-  std::string_view view() const;
+  std::string_view view() const {
+    if (at_ == nullptr) return {};
+    // Texts under 128 bytes, nearly all of them, have a one-byte length.
+    const auto first = static_cast<unsigned char>(*at_);
+    if (first < 0x80) return {at_ + 1, first};
+    return LongView();
+  }
   operator std::string_view() const { return view(); }  // NOLINT: a text is a text
   size_t size() const { return view().size(); }
   std::string str() const { return std::string(view()); }
@@ -35,6 +41,7 @@ class PooledText {
  private:
   friend class TextPool;
   explicit PooledText(const char* at) : at_(at) {}
+  std::string_view LongView() const;
   // The text's length as a base-128 number (low seven bits first, high bit
   // set on every byte but the last), then its bytes.
   const char* at_ = nullptr;
