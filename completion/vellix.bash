@@ -35,7 +35,7 @@ _vellix() {
           ;;
       esac
       if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W "-o --out -m --mode --options --keep-stale -y --yes -n --no -q --quiet -v --verbose -h --help" -- "$cur"))
+        COMPREPLY=($(compgen -W "-o --out -m --mode --options --keep-stale --record-cache -y --yes -n --no -q --quiet -v --verbose -h --help" -- "$cur"))
       else
         compopt -o filenames 2>/dev/null
         COMPREPLY=($(compgen -f -X '!*.[gG][eE][dD]' -- "$cur") $(compgen -d -- "$cur"))

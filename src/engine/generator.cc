@@ -157,6 +157,7 @@ RunOutcome Generator::Generate(GenerateMode mode, COptions& options,
   settings.process_nonstandard_tags = options.m_bNonstandardTags;
   settings.support = platform::ReadSupportFlags(env_.settings());
   reader_.SetSettings(settings);
+  reader_.SetCacheBudget(run_settings.record_cache_bytes);
   if (!reader_.Open(gedcom)) return outcome;
   outcome.started = true;
 

@@ -26,6 +26,11 @@ struct GenerateSettings {
   /// (they stay in the manifest); by default a run that writes a complete
   /// site removes them.
   bool keep_stale_files = false;
+  /// Memory the record caches may hold beyond their counts: records that
+  /// fit are parsed once per run instead of once per pass. The default
+  /// keeps a run of a million people within about 1 GB; 0 spends the least
+  /// memory (every pass parses again).
+  size_t record_cache_bytes = GedcomReader::kDefaultCacheBudget;
 };
 
 /// What a Generate call ended with.

@@ -43,7 +43,35 @@ std::vector<std::string> ParseManifest(std::string_view text) {
   return paths;
 }
 
+namespace {
+
+// True when `folder` ends with "/" and lexical normalisation leaves it as it
+// stands: no empty, "." or ".." parts.
+bool IsPlainFolder(std::string_view folder) {
+  if (folder.empty() || folder.back() != '/') return false;
+  if (folder.find("//") != std::string_view::npos) return false;
+  const std::string_view inner = folder.substr(0, folder.size() - 1);
+  size_t start = !inner.empty() && inner.front() == '/' ? 1 : 0;
+  while (start <= inner.size() && !inner.empty()) {
+    size_t end = inner.find('/', start);
+    if (end == std::string_view::npos) end = inner.size();
+    const std::string_view part = inner.substr(start, end - start);
+    if (part == "." || part == "..") return false;
+    start = end + 1;
+  }
+  return true;
+}
+
+}  // namespace
+
 std::string PathBelow(const std::string& dest, const std::string& path) {
+  // Nearly every path is the folder followed by a plain relative path: no
+  // normalising needed then.
+  if (path.size() > dest.size() && path.compare(0, dest.size(), dest) == 0 &&
+      IsPlainFolder(dest)) {
+    const std::string_view rest = std::string_view(path).substr(dest.size());
+    if (platform::IsPathBelow(rest)) return std::string(rest);
+  }
   namespace fs = std::filesystem;
   const fs::path base = fs::path(dest).lexically_normal();
   const fs::path full = fs::path(path).lexically_normal();

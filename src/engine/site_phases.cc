@@ -1,6 +1,7 @@
 #include "engine/site_phases.h"
 
 #include "engine/gendex_file.h"
+#include "gedcom/gedcom_reader.h"
 #include "gedcom/record_store.h"
 #include "logs/list_logs.h"
 #include "logs/summary_log.h"
@@ -10,6 +11,7 @@
 #include "model/privacy.h"
 #include "model/selection.h"
 #include "options/options.h"
+#include "platform/free_memory.h"
 #include "platform/settings_store.h"
 #include "run/run_log_entries.h"
 #include "site/extras/search_page.h"
@@ -99,6 +101,19 @@ void SitePhases::SelectFamilies(RunContext& ctx, bool sample) {
 int32_t SitePhases::WriteIndex(RunContext& ctx, bool write_pages) {
   const PrivacyFilter privacy(ctx.options,
                               platform::ReadSupportFlags(ctx.env.settings()));
+  // The pass reads every individual once. When they did not all fit in the
+  // record cache (a file of a million people), the cache holds only the
+  // last ones the family pages loaded and would be filled with records no
+  // later phase reads: it is emptied and left empty for the pass, which
+  // lowers the run's peak memory by the cache budget.
+  GedcomReader& reader = ctx.reader;
+  const size_t budget = reader.cacheBudget();
+  const bool outgrown = reader.IndividualsOutgrewCache();
+  if (outgrown) {
+    reader.TrimCaches();
+    reader.SetCacheBudget(0);
+    platform::ReleaseFreeMemory();
+  }
   site::NameIndex index(ctx.options, privacy);
   index.set_record_store(&ctx.store);
   index.Reserve(static_cast<size_t>(ctx.store.individualCount()));
@@ -114,6 +129,7 @@ int32_t SitePhases::WriteIndex(RunContext& ctx, bool write_pages) {
   } else {
     ParseIndividuals(ctx, privacy, sink, nullptr, false);
   }
+  if (outgrown) reader.SetCacheBudget(budget);
   const int32_t entries =
       site::WriteIndexPages(ctx, index, write_pages, &run_->log_entries);
   if (write_pages && !ctx.progress.IsCancelled()) {

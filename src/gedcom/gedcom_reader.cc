@@ -366,9 +366,16 @@ std::string GedcomReader::ConvertText(std::string_view raw) const {
 void GedcomReader::SetCacheBudget(size_t bytes) {
   // Individuals are loaded most often (selection, pages, index); families
   // and the other kinds share the rest.
+  cacheBudget_ = bytes;
   individuals_.SetByteBudget(bytes / 2);
   families_.SetByteBudget(bytes / 4);
   others_.SetByteBudget(bytes / 4);
+}
+
+void GedcomReader::TrimCaches() {
+  individuals_.TrimToCapacity();
+  families_.TrimToCapacity();
+  others_.TrimToCapacity();
 }
 
 GedcomRecord* GedcomReader::LoadRecord(RecordKind kind, std::string_view key, bool pin,

@@ -27,17 +27,8 @@ GedcomRecord* RecordCache::Put(std::string_view key, std::unique_ptr<GedcomRecor
     return it->second.record.get();
   }
   while (!queue_.empty() && Full(bytes)) {
-    std::string oldest = std::move(queue_.front());
-    queue_.pop_front();
-    if (has_pinned_ && oldest == pinned_ && !queue_.empty()) {
-      queue_.push_back(std::move(oldest));
-      oldest = std::move(queue_.front());
-      queue_.pop_front();
-    }
-    if (auto it = records_.find(oldest); it != records_.end()) {
-      bytes_ -= it->second.bytes;
-      records_.erase(it);
-    }
+    EvictOldest();
+    overflowed_ = true;
   }
   queue_.push_back(owned);
   GedcomRecord* result = record.get();
@@ -46,12 +37,31 @@ GedcomRecord* RecordCache::Put(std::string_view key, std::unique_ptr<GedcomRecor
   return result;
 }
 
+void RecordCache::EvictOldest() {
+  std::string oldest = std::move(queue_.front());
+  queue_.pop_front();
+  if (has_pinned_ && oldest == pinned_ && !queue_.empty()) {
+    queue_.push_back(std::move(oldest));
+    oldest = std::move(queue_.front());
+    queue_.pop_front();
+  }
+  if (auto it = records_.find(oldest); it != records_.end()) {
+    bytes_ -= it->second.bytes;
+    records_.erase(it);
+  }
+}
+
+void RecordCache::TrimToCapacity() {
+  while (queue_.size() > capacity_) EvictOldest();
+}
+
 void RecordCache::Clear() {
   queue_.clear();
   records_.clear();
   bytes_ = 0;
   pinned_.clear();
   has_pinned_ = false;
+  overflowed_ = false;
 }
 
 }  // namespace vellix

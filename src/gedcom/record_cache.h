@@ -37,8 +37,14 @@ class RecordCache {
   /// needed; returns the cached copy.
   GedcomRecord* Put(std::string_view key, std::unique_ptr<GedcomRecord> record, bool pin,
                     size_t bytes = 0);
+  /// Drops the oldest records (never the pinned one) until only `capacity`
+  /// remain: the newest records, and pointers to them, stay valid.
+  void TrimToCapacity();
   void Clear();
   size_t size() const { return records_.size(); }
+  /// True once the budget made the cache drop a record (since Clear): the
+  /// records of this group do not all fit.
+  bool overflowed() const { return overflowed_; }
 
  private:
   struct Held {
@@ -48,6 +54,8 @@ class RecordCache {
   /// True while the cache must drop its oldest record before adding one of
   /// `incoming` bytes.
   bool Full(size_t incoming) const;
+  /// Drops the oldest record, or the next one when the oldest is pinned.
+  void EvictOldest();
 
   size_t capacity_;
   size_t budget_ = 0;
@@ -56,6 +64,7 @@ class RecordCache {
   std::unordered_map<std::string, Held> records_;
   std::string pinned_;
   bool has_pinned_ = false;
+  bool overflowed_ = false;
 };
 
 }  // namespace vellix

@@ -59,8 +59,8 @@ std::vector<size_t> SortedOrder(const std::deque<Entry>& entries, bool sort, Les
   return order;
 }
 
-std::string FileLink(const LogLinks& links, const std::string& folder,
-                     const std::string& file) {
+std::string FileLink(const LogLinks& links, std::string_view folder,
+                     std::string_view file) {
   return "<a href=\"" + links.ToFile(folder, file) + "\">" +
          text::EscapeHtml(platform::FileNameOf(file)) + "</a>";
 }
@@ -69,7 +69,7 @@ std::string CellOrBlank(const std::string& html) {
   return html.empty() ? "&nbsp;" : html;
 }
 
-std::string CaptionSuffix(const std::string& caption) {
+std::string CaptionSuffix(std::string_view caption) {
   return caption.empty() ? std::string() : "<br>" + text::EscapeHtml(caption);
 }
 
@@ -83,13 +83,13 @@ struct ChosenImage {
 };
 
 ChosenImage ChooseImage(const LogLinks& links, const COptions& o, bool portraits_on,
-                        bool portrait_preferred, const std::string& portrait,
-                        const std::string& custom_folder, const std::string& custom) {
+                        bool portrait_preferred, std::string_view portrait,
+                        const std::string& custom_folder, std::string_view custom) {
   if (o.m_bGalleries && portraits_on && !portrait.empty() &&
       (custom.empty() || portrait_preferred)) {
-    return {links.Folder(o.m_strMediaDestFolder), portrait};
+    return {links.Folder(o.m_strMediaDestFolder), std::string(portrait)};
   }
-  if (!custom.empty()) return {links.Folder(custom_folder), custom};
+  if (!custom.empty()) return {links.Folder(custom_folder), std::string(custom)};
   return {};
 }
 
@@ -107,38 +107,51 @@ void ListIntro(LogPage& page, const char* heading, const char* generated,
 
 void ListEnd(LogPage& page) { page.Append("</table>\r\n<p>"); }
 
-void IndividualRow(LogPage& page, const LogLinks& links, const COptions& o,
-                   const IndividualLogEntry& e) {
-  page.Print("<tr><td>%s</td>", text::EscapeHtml(e.ref).c_str());
+// The text of a table cell up to its first NUL byte, as the cells have
+// always been cut.
+std::string_view CellText(const std::string& text) { return text.c_str(); }
+
+void AppendCell(LogPage& page, std::string_view html) {
   page.Append("<td>");
-  for (size_t i = 0; i < e.family_pages.size(); ++i) {
-    if (i > 0) page.Append("<br>");
-    page.Append(FileLink(links, links.dest_folder(), e.family_pages[i]));
-  }
+  page.Append(html);
   page.Append("</td>");
-  page.Print("<td>%s %s%s</td>", text::EscapeHtml(e.name_first).c_str(),
-             text::EscapeHtml(e.name_second).c_str(),
-             e.excluded ? " <i>(excluded)</i>" : "");
-  page.Print("<td>%s</td>",
-             e.relationship.empty()
-                 ? "&nbsp;"
-                 : ("<i>" + text::EscapeHtml(e.relationship) + "</i>").c_str());
-  page.Print(
-      "<td>%s</td>",
-      CellOrBlank(e.biography_file.empty()
-                      ? std::string()
-                      : FileLink(links, links.Folder(o.m_strBioFolder), e.biography_file))
-          .c_str());
+}
+
+void IndividualRow(LogPage& page, const LogLinks& links, const COptions& o,
+                   const IndividualLogEntry& e, const IndividualLogDetails& d) {
+  page.Append("<tr>");
+  AppendCell(page, CellText(text::EscapeHtml(e.ref)));
+  page.Append("<td>");
+  bool first_page = true;
+  for (std::string_view page_file : e.family_pages()) {
+    if (!first_page) page.Append("<br>");
+    first_page = false;
+    page.Append(FileLink(links, links.dest_folder(), page_file));
+  }
+  page.Append("</td><td>");
+  page.Append(CellText(text::EscapeHtml(e.name_first)));
+  page.Append(" ");
+  page.Append(CellText(text::EscapeHtml(e.name_second)));
+  if (e.excluded) page.Append(" <i>(excluded)</i>");
+  page.Append("</td>");
+  AppendCell(page, d.relationship.empty()
+                       ? std::string_view("&nbsp;")
+                       : CellText("<i>" + text::EscapeHtml(d.relationship) + "</i>"));
+  AppendCell(page,
+             CellText(CellOrBlank(d.biography_file.empty()
+                                      ? std::string()
+                                      : FileLink(links, links.Folder(o.m_strBioFolder),
+                                                 d.biography_file))));
   ChosenImage image =
       ChooseImage(links, o, o.m_bIndivPortraits, o.m_bIndivPortraitPreferred,
-                  e.portrait_file, o.m_strIndivImageFolder, e.image_file);
+                  d.portrait_file, o.m_strIndivImageFolder, d.image_file);
   std::string cell;
   if (!image.file.empty()) {
     cell = text::EscapeHtml(platform::FileNameOf(image.file)) + "<br><img src=\"" +
            links.ToFile(image.folder, image.file) + "\" alt=\"Image\" title=\"Image\">" +
-           CaptionSuffix(e.caption);
+           CaptionSuffix(d.caption);
   }
-  page.Print("<td>%s</td>", CellOrBlank(cell).c_str());
+  AppendCell(page, CellText(CellOrBlank(cell)));
   page.Append("</tr>\r\n");
 }
 
@@ -180,30 +193,32 @@ std::string FamilyImageCell(const LogLinks& links, const ListLogInputs& in,
 void FamilyRow(LogPage& page, const LogLinks& links, const ListLogInputs& in,
                const FamilyLogEntry& e) {
   const COptions& o = in.options;
-  page.Print("<tr><td>%s</td>", text::EscapeHtml(e.ref).c_str());
-  page.Print("<td>%s</td>", FileLink(links, links.dest_folder(), e.page_file).c_str());
+  page.Append("<tr>");
+  AppendCell(page, CellText(text::EscapeHtml(e.ref)));
+  AppendCell(page, CellText(FileLink(links, links.dest_folder(), e.page_file)));
   const bool wife_first = in.sort.families == 1;
-  const std::string& first = wife_first ? e.wife : e.husband;
-  const std::string& second = wife_first ? e.husband : e.wife;
-  page.Print("<td>%s + %s</td>", text::EscapeHtml(first).c_str(),
-             text::EscapeHtml(second).c_str());
-  page.Print("<td>%s</td>",
-             CellOrBlank(
-                 e.narrative_file.empty()
-                     ? std::string()
-                     : FileLink(links, links.Folder(o.m_strNarrFolder), e.narrative_file))
-                 .c_str());
-  page.Print(
-      "<td>%s</td>",
-      CellOrBlank(e.import_file.empty()
-                      ? std::string()
-                      : FileLink(links, links.Folder(o.m_strImportFolder), e.import_file))
-          .c_str());
-  page.Print("<td>%s</td>", FamilyImageCell(links, in, e).c_str());
+  const std::string_view first = wife_first ? e.wife : e.husband;
+  const std::string_view second = wife_first ? e.husband : e.wife;
+  page.Append("<td>");
+  page.Append(CellText(text::EscapeHtml(first)));
+  page.Append(" + ");
+  page.Append(CellText(text::EscapeHtml(second)));
+  page.Append("</td>");
+  AppendCell(page,
+             CellText(CellOrBlank(e.narrative_file.empty()
+                                      ? std::string()
+                                      : FileLink(links, links.Folder(o.m_strNarrFolder),
+                                                 e.narrative_file))));
+  AppendCell(page,
+             CellText(CellOrBlank(e.import_file.empty()
+                                      ? std::string()
+                                      : FileLink(links, links.Folder(o.m_strImportFolder),
+                                                 e.import_file))));
+  AppendCell(page, CellText(FamilyImageCell(links, in, e)));
   page.Append("</tr>\r\n");
 }
 
-const std::string& SortName(const std::string& key, const std::string& shown) {
+std::string_view SortName(text::PooledText key, text::PooledText shown) {
   return key.empty() ? shown : key;
 }
 
@@ -255,7 +270,9 @@ bool WriteIndividualList(LogPage& page, const ListLogInputs& in, int64_t start_s
                     return CompareRefs(a.ref, b.ref, numeric) < 0;
                   });
   LogLinks links(page.folder(), in.options.m_strDestFolder);
-  for (size_t i : order) IndividualRow(page, links, in.options, entries[i]);
+  for (size_t i : order) {
+    IndividualRow(page, links, in.options, entries[i], in.entries.DetailsOf(entries[i]));
+  }
   ListEnd(page);
   return page.Close();
 }
@@ -276,14 +293,14 @@ bool WriteFamilyList(LogPage& page, const ListLogInputs& in, int64_t start_secon
       entries, true, [sort](const FamilyLogEntry& a, const FamilyLogEntry& b) {
         if (sort.families == 2) return CompareRefs(a.ref, b.ref, sort.numeric_refs) < 0;
         const bool wife = sort.families == 1;
-        const std::string& a1 =
+        const std::string_view a1 =
             wife ? SortName(a.wife_sort, a.wife) : SortName(a.husband_sort, a.husband);
-        const std::string& b1 =
+        const std::string_view b1 =
             wife ? SortName(b.wife_sort, b.wife) : SortName(b.husband_sort, b.husband);
         if (int c = CompareText(a1, b1); c != 0) return c < 0;
-        const std::string& a2 =
+        const std::string_view a2 =
             wife ? SortName(a.husband_sort, a.husband) : SortName(a.wife_sort, a.wife);
-        const std::string& b2 =
+        const std::string_view b2 =
             wife ? SortName(b.husband_sort, b.husband) : SortName(b.wife_sort, b.wife);
         return CompareText(a2, b2) < 0;
       });

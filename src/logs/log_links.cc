@@ -15,16 +15,63 @@ std::string StoredFolder(std::string_view folder) {
 
 }  // namespace
 
-std::string LogLinkAddress(std::string_view path) {
-  std::string escaped;
-  for (char c : text::EscapeUrlPath(path)) {
-    if (c == '\'') {
-      escaped += "%27";
-    } else {
-      escaped += c;
+namespace {
+
+// Appends `text` in link form: "\\" and "/" as "/", and the characters an
+// href (or a quoted script argument) cannot hold percent-escaped.
+void AppendLinkText(std::string_view text, std::string* out) {
+  size_t run = 0;  // start of the characters not yet appended
+  for (size_t i = 0; i < text.size(); ++i) {
+    std::string_view escape;
+    switch (text[i]) {
+      case '\\':
+        escape = "/";
+        break;
+      case '<':
+        escape = "%3C";
+        break;
+      case '>':
+        escape = "%3E";
+        break;
+      case ' ':
+        escape = "%20";
+        break;
+      case '"':
+        escape = "%22";
+        break;
+      case '&':
+        escape = "%26";
+        break;
+      case '?':
+        escape = "%3F";
+        break;
+      case '\'':
+        escape = "%27";
+        break;
+      default:
+        continue;
     }
+    out->append(text.data() + run, i - run);
+    out->append(escape);
+    run = i + 1;
   }
-  return text::LocalFileUrl(escaped);
+  out->append(text.data() + run, text.size() - run);
+}
+
+constexpr std::string_view kFileScheme = "file://";
+
+bool HasDriveColon(std::string_view text) {
+  return text.find(':') != std::string_view::npos;
+}
+
+}  // namespace
+
+std::string LogLinkAddress(std::string_view path) {
+  std::string out;
+  out.reserve(path.size() + kFileScheme.size() + 16);
+  if (HasDriveColon(path)) out = kFileScheme;
+  AppendLinkText(path, &out);
+  return out;
 }
 
 LogLinks::LogLinks(std::string_view log_folder, std::string_view dest_folder)
@@ -35,9 +82,25 @@ std::string LogLinks::Folder(std::string_view option) const {
   return text::CombinePath(dest_folder_, platform::StoredPath(option));
 }
 
+const std::string& LogLinks::WayTo(std::string_view folder) const {
+  if (!has_way_ || folder != way_folder_) {
+    way_folder_ = std::string(folder);
+    way_ = text::RelativePath(log_folder_, StoredFolder(folder));
+    has_way_ = true;
+  }
+  return way_;
+}
+
 std::string LogLinks::ToFile(std::string_view folder, std::string_view file) const {
-  std::string way = text::RelativePath(log_folder_, StoredFolder(folder));
-  return LogLinkAddress(way + platform::StoredPath(file));
+  // The same as LogLinkAddress(way + StoredPath(file)) without building the
+  // joined path: the link form writes both slashes as "/".
+  const std::string& way = WayTo(folder);
+  std::string out;
+  out.reserve(way.size() + file.size() + kFileScheme.size() + 16);
+  if (HasDriveColon(way) || HasDriveColon(file)) out = kFileScheme;
+  AppendLinkText(way, &out);
+  AppendLinkText(file, &out);
+  return out;
 }
 
 std::string LogLinks::ToPath(std::string_view full_path) const {

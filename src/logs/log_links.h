@@ -39,8 +39,16 @@ class LogLinks {
   const std::string& dest_folder() const { return dest_folder_; }
 
  private:
+  /// The relative way from the log folder to the full folder `folder`,
+  /// remembered for the last folder asked: a list page links into the
+  /// same few folders thousands of times.
+  const std::string& WayTo(std::string_view folder) const;
+
   std::string log_folder_;   // stored form, trailing backslash
   std::string dest_folder_;  // stored form, trailing backslash
+  mutable std::string way_folder_;
+  mutable std::string way_;
+  mutable bool has_way_ = false;
 };
 
 /// `path` as a link address: characters an href cannot hold percent-escaped

@@ -118,9 +118,14 @@ void LogPage::Print(const char* format, ...) {
   va_start(args, format);
   va_list copy;
   va_copy(copy, args);
-  int n = std::vsnprintf(nullptr, 0, format, copy);
+  // Most texts fit a small buffer and are formatted once; a longer one is
+  // formatted again straight into the page's buffer.
+  char small[512];
+  const int n = std::vsnprintf(small, sizeof small, format, copy);
   va_end(copy);
-  if (n > 0) {
+  if (n > 0 && static_cast<size_t>(n) < sizeof small) {
+    buffer_.append(small, static_cast<size_t>(n));
+  } else if (n > 0) {
     size_t old = buffer_.size();
     buffer_.resize(old + static_cast<size_t>(n) + 1);
     std::vsnprintf(buffer_.data() + old, static_cast<size_t>(n) + 1, format, args);

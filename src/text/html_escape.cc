@@ -1,5 +1,7 @@
 #include "text/html_escape.h"
 
+#include <array>
+#include <cstdint>
 #include <utility>
 
 #include "text/string_ops.h"
@@ -11,22 +13,44 @@ using Replacement = std::pair<char, std::string_view>;
 
 // `text` with every character that has an entry in `table` replaced, in one
 // pass (so nothing is replaced twice); multi-byte UTF-8 characters are never
-// touched, as every entry is ASCII.
+// touched, as every entry is ASCII. Runs of characters without an entry are
+// copied whole.
+// For each byte value, 1 + the index of its entry in a replacement table;
+// 0 for a byte the table leaves alone.
+using EntryIndex = std::array<uint8_t, 256>;
+
 template <size_t N>
-std::string ReplaceChars(std::string_view text, const Replacement (&table)[N]) {
-  std::string out;
-  out.reserve(text.size() + text.size() / 8);
-  for (char c : text) {
-    bool replaced = false;
-    for (const auto& [from, to] : table) {
-      if (c == from) {
-        out += to;
-        replaced = true;
-        break;
-      }
-    }
-    if (!replaced) out += c;
+constexpr EntryIndex IndexOf(const Replacement (&table)[N]) {
+  EntryIndex index{};
+  for (size_t i = 0; i < N; ++i) {
+    index[static_cast<unsigned char>(table[i].first)] = static_cast<uint8_t>(i + 1);
   }
+  return index;
+}
+
+// `text` with every character that has an entry in `table` (indexed by
+// `index`) replaced, in one pass (so nothing is replaced twice); multi-byte
+// UTF-8 characters are never touched, as every entry is ASCII. Runs of
+// characters without an entry are copied whole.
+template <size_t N>
+std::string ReplaceChars(std::string_view text, const Replacement (&table)[N],
+                         const EntryIndex& index) {
+  auto entry = [&index](char c) { return index[static_cast<unsigned char>(c)]; };
+  size_t plain = 0;
+  while (plain < text.size() && entry(text[plain]) == 0) ++plain;
+  if (plain == text.size()) return std::string(text);
+  std::string out;
+  out.reserve(text.size() + text.size() / 8 + 8);
+  out.append(text.data(), plain);
+  size_t run = plain;  // start of the run of plain characters not yet copied
+  for (size_t i = plain; i < text.size(); ++i) {
+    const uint8_t e = entry(text[i]);
+    if (e == 0) continue;
+    out.append(text.data() + run, i - run);
+    out += table[e - 1].second;
+    run = i + 1;
+  }
+  out.append(text.data() + run, text.size() - run);
   return out;
 }
 
@@ -39,10 +63,15 @@ constexpr Replacement kHref[] = {
 constexpr Replacement kUrlPath[] = {{'<', "%3C"}, {'>', "%3E"}, {' ', "%20"},
                                     {'"', "%22"}, {'&', "%26"}, {'?', "%3F"}};
 
+constexpr EntryIndex kHtmlIndex = IndexOf(kHtml);
+constexpr EntryIndex kNamedEntitiesIndex = IndexOf(kNamedEntities);
+constexpr EntryIndex kHrefIndex = IndexOf(kHref);
+constexpr EntryIndex kUrlPathIndex = IndexOf(kUrlPath);
+
 }  // namespace
 
 std::string EscapeHtml(std::string_view text) {
-  std::string out = ReplaceChars(text, kHtml);
+  std::string out = ReplaceChars(text, kHtml, kHtmlIndex);
   // None of the replacements introduces an at-sign, so collapsing the GEDCOM
   // escape afterwards gives the same result as doing it in sequence.
   ReplaceAll(&out, "@@", "@");
@@ -50,7 +79,7 @@ std::string EscapeHtml(std::string_view text) {
 }
 
 std::string EscapeNamedEntities(std::string_view text) {
-  return ReplaceChars(text, kNamedEntities);
+  return ReplaceChars(text, kNamedEntities, kNamedEntitiesIndex);
 }
 
 namespace {
@@ -108,11 +137,13 @@ std::string EscapeAttribute(std::string_view text) {
 }
 
 std::string EscapeHref(std::string_view text) {
-  std::string out = ReplaceChars(text, kHref);
+  std::string out = ReplaceChars(text, kHref, kHrefIndex);
   ReplaceAll(&out, "@@", "@");
   return out;
 }
 
-std::string EscapeUrlPath(std::string_view text) { return ReplaceChars(text, kUrlPath); }
+std::string EscapeUrlPath(std::string_view text) {
+  return ReplaceChars(text, kUrlPath, kUrlPathIndex);
+}
 
 }  // namespace vellix::text

@@ -8,6 +8,12 @@
 namespace vellix::text {
 
 std::string SpaceAfterCommas(std::string_view text) {
+  bool tight = false;  // a comma followed by something else than a blank
+  for (size_t at = text.find(','); at != std::string_view::npos && !tight;
+       at = text.find(',', at + 1)) {
+    tight = at + 1 < text.size() && text[at + 1] != ' ';
+  }
+  if (!tight) return EscapeHtml(text);
   std::string spaced;
   spaced.reserve(text.size() + 8);
   for (size_t i = 0; i < text.size(); ++i) {
@@ -17,12 +23,32 @@ std::string SpaceAfterCommas(std::string_view text) {
   return EscapeHtml(spaced);
 }
 
+namespace {
+
+char UpperAscii(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// The first place at or after `from` where `search` stands in `text`, ASCII
+// letter case ignored; npos when nowhere. Builds no upper-cased copies.
+size_t FindNoCase(std::string_view text, std::string_view search, size_t from) {
+  const size_t n = search.size();
+  const char first_upper = UpperAscii(search[0]);
+  for (size_t at = from; at + n <= text.size(); ++at) {
+    if (UpperAscii(text[at]) != first_upper) continue;
+    size_t k = 1;
+    while (k < n && UpperAscii(text[at + k]) == UpperAscii(search[k])) ++k;
+    if (k == n) return at;
+  }
+  return std::string_view::npos;
+}
+
+}  // namespace
+
 bool ReplaceNoCase(std::string* text, std::string_view search,
                    std::string_view replacement) {
   if (search.empty()) return false;
-  const std::string upper_text = AsciiUpper(*text);
-  const std::string upper_search = AsciiUpper(search);
-  size_t pos = upper_text.find(upper_search);
+  size_t pos = FindNoCase(*text, search, 0);
   if (pos == std::string::npos) return false;
   std::string out;
   out.reserve(text->size());
@@ -30,8 +56,8 @@ bool ReplaceNoCase(std::string* text, std::string_view search,
   while (pos != std::string::npos) {
     out.append(*text, start, pos - start);
     out.append(replacement);
-    start = pos + upper_search.size();
-    pos = upper_text.find(upper_search, start);
+    start = pos + search.size();
+    pos = FindNoCase(*text, search, start);
   }
   out.append(*text, start, std::string::npos);
   text->swap(out);

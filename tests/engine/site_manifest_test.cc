@@ -47,8 +47,25 @@ TEST(PathBelowTest, RelativeFormsOfFilesInTheFolder) {
   for (const Case& c :
        {Case{"/site/grpf1.html", "grpf1.html"},
         Case{"/site//media/./a.jpg", "media/a.jpg"}, Case{"/site/../etc/passwd", ""},
-        Case{"/other/x.html", ""}, Case{"/site/", ""}}) {
+        Case{"/other/x.html", ""}, Case{"/site/", ""}, Case{"/site/a/../../x", ""},
+        Case{"/site/media/./b.jpg", "media/b.jpg"}, Case{"/site/a/", ""},
+        Case{"/sitex/y.html", ""}}) {
     EXPECT_EQ(PathBelow("/site/", c.path), c.relative) << c.path;
+  }
+  // Folders that are not in their normal form are normalised first.
+  struct FolderCase {
+    const char* dest;
+    const char* path;
+    const char* relative;
+  };
+  for (const FolderCase& c :
+       {FolderCase{"/a/./site/", "/a/./site/x.html", "x.html"},
+        FolderCase{"/a/b/../site/", "/a/b/../site/x.html", "x.html"},
+        FolderCase{"/a/b/../site/", "/a/site/x.html", "x.html"},
+        FolderCase{"/a//site/", "/a//site/m/x.html", "m/x.html"},
+        FolderCase{"site/", "site/x.html", "x.html"},
+        FolderCase{"/", "/x/y.html", "x/y.html"}}) {
+    EXPECT_EQ(PathBelow(c.dest, c.path), c.relative) << c.dest << " " << c.path;
   }
 }
 

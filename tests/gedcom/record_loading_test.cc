@@ -210,6 +210,20 @@ TEST_F(RecordLoadingTest, ByteBudgetKeepsRecordsPastTheCount) {
   }
 }
 
+// Trimming drops what the budget kept past the count: the oldest records
+// are parsed again, the newest 25 and the pinned one stay (with their marks).
+TEST_F(RecordLoadingTest, TrimmingTheCachesKeepsOnlyTheNewestAndThePinned) {
+  ReadFamilies(100);
+  Load(RecordKind::kFamily, "F1", /*pin=*/true)->markValue = 1;
+  for (int i = 2; i <= 100; ++i)
+    Load(RecordKind::kFamily, "F" + std::to_string(i))->markValue = i;
+  reader_.TrimCaches();
+  EXPECT_EQ(Load(RecordKind::kFamily, "F1")->markValue, 1);
+  EXPECT_EQ(Load(RecordKind::kFamily, "F100")->markValue, 100);
+  EXPECT_EQ(Load(RecordKind::kFamily, "F77")->markValue, 77);
+  EXPECT_EQ(Load(RecordKind::kFamily, "F50")->markValue, 0);  // parsed again
+}
+
 TEST_F(RecordLoadingTest, LoadedRecordTakesMarksAndPageIdOfItsEntry) {
   ASSERT_TRUE(Read(Gedcom("0 @I1@ INDI\r\n0 @I2@ INDI\r\n0 @I3@ INDI\r\n")));
   GedcomRecord* e1 = store_.Find(RecordKind::kIndividual, "I1");

@@ -75,18 +75,18 @@ class ListLogTest : public logtest::LogFixture {
   IndividualLogEntry& AddIndividual(const std::string& ref, const std::string& first,
                                     const std::string& second) {
     IndividualLogEntry& e = entries_.Individual(ref);
-    e.name_first = first;
-    e.name_second = second;
+    e.name_first = entries_.Keep(first);
+    e.name_second = entries_.Keep(second);
     return e;
   }
 
   FamilyLogEntry& AddFamily(const std::string& ref, const std::string& husband,
                             const std::string& wife) {
     FamilyLogEntry e;
-    e.ref = ref;
-    e.page_file = "grp" + ref + ".html";
-    e.husband = husband;
-    e.wife = wife;
+    e.ref = entries_.Keep(ref);
+    e.page_file = entries_.Keep("grp" + ref + ".html");
+    e.husband = entries_.Keep(husband);
+    e.wife = entries_.Keep(wife);
     return entries_.AddFamily(e);
   }
 
@@ -96,15 +96,15 @@ class ListLogTest : public logtest::LogFixture {
 
 TEST_F(ListLogTest, IndividualRowsWithEveryColumn) {
   IndividualLogEntry& john = AddIndividual("I1", "John", "SMITH");
-  john.relationship = "Great-grandfather";
-  john.biography_file = "john.htm";
-  john.image_file = "john.jpg";
-  john.portrait_file = "port\\i1.jpg";
-  john.caption = "John & Mary, 1900";
+  entries_.SetDetail(john, &IndividualLogDetails::relationship, "Great-grandfather");
+  entries_.SetDetail(john, &IndividualLogDetails::biography_file, "john.htm");
+  entries_.SetDetail(john, &IndividualLogDetails::image_file, "john.jpg");
+  entries_.SetDetail(john, &IndividualLogDetails::portrait_file, "port\\i1.jpg");
+  entries_.SetDetail(john, &IndividualLogDetails::caption, "John & Mary, 1900");
   entries_.AddFamilyPage("I1", "grpf1.html");
   entries_.AddFamilyPage("I1", "grpf2.html");
   IndividualLogEntry& mary = AddIndividual("I2", "Mary", "<JONES>");
-  mary.portrait_file = "port\\i2.jpg";
+  entries_.SetDetail(mary, &IndividualLogDetails::portrait_file, "port\\i2.jpg");
   AddIndividual("I3", "Ann", "");
 
   const std::string page = Individuals();
@@ -139,8 +139,8 @@ TEST_F(ListLogTest, IndividualRowsWithEveryColumn) {
 
 TEST_F(ListLogTest, PortraitChoiceFollowsGalleriesPortraitsAndPreference) {
   IndividualLogEntry& both = AddIndividual("I1", "A", "B");
-  both.image_file = "custom.jpg";
-  both.portrait_file = "port\\p.jpg";
+  entries_.SetDetail(both, &IndividualLogDetails::image_file, "custom.jpg");
+  entries_.SetDetail(both, &IndividualLogDetails::portrait_file, "port\\p.jpg");
   auto shown = [&] {
     std::string row = Row(Individuals(), "I1");
     return Between(row, "<img src=\"", "\" alt");
@@ -153,7 +153,7 @@ TEST_F(ListLogTest, PortraitChoiceFollowsGalleriesPortraitsAndPreference) {
   options_.m_bIndivPortraits = true;
   options_.m_bGalleries = false;
   EXPECT_EQ(shown(), "<img src=\"../site/pics/custom.jpg");
-  both.image_file.clear();
+  entries_.SetDetail(both, &IndividualLogDetails::image_file, "");
   EXPECT_EQ(shown(), "");  // the portrait needs galleries
 }
 
@@ -223,7 +223,7 @@ TEST_F(ListLogTest, FamiliesSortByHusbandWifeOrReference) {
 
 TEST_F(ListLogTest, FamilySortKeysOverrideShownNamesAndTiesKeepOrder) {
   FamilyLogEntry& a = AddFamily("F1", "Zed Aaron", "W");
-  a.husband_sort = "AARON, Zed";
+  a.husband_sort = entries_.Keep("AARON, Zed");
   AddFamily("F2", "Bob Brown", "W");
   AddFamily("F3", "Bob Brown", "W");
   AddFamily("F4", "bob brown", "W");
@@ -232,10 +232,10 @@ TEST_F(ListLogTest, FamilySortKeysOverrideShownNamesAndTiesKeepOrder) {
 
 TEST_F(ListLogTest, FamilyRowWithEveryColumn) {
   FamilyLogEntry& f = AddFamily("F1", "John Smith", "Mary Jones");
-  f.narrative_file = "smith story.htm";
-  f.import_file = "notes.txt";
-  f.group_image_file = "wedding.jpg";
-  f.caption = "Wedding";
+  f.narrative_file = entries_.Keep("smith story.htm");
+  f.import_file = entries_.Keep("notes.txt");
+  f.group_image_file = entries_.Keep("wedding.jpg");
+  f.caption = entries_.Keep("Wedding");
   sizes_["wedding.jpg"] = {100, 80};
   EXPECT_EQ(Row(Families(), "F1"),
             "<tr><td>F1</td><td><a href=\"../site/grpF1.html\">grpF1.html</a></td>"
@@ -253,7 +253,7 @@ TEST_F(ListLogTest, FamilyRowWithEveryColumn) {
 TEST_F(ListLogTest, FamilyImageWidthRule) {
   auto image_cell = [&](const std::string& file) {
     entries_.Clear();
-    AddFamily("F1", "H", "W").group_image_file = file;
+    AddFamily("F1", "H", "W").group_image_file = entries_.Keep(file);
     return Between(Row(Families(), "F1"), "<td>" + file + "<br>", "</td></tr>");
   };
   sizes_["fits.jpg"] = {125, 90};
@@ -277,8 +277,8 @@ TEST_F(ListLogTest, FamilyImageWidthRule) {
 
 TEST_F(ListLogTest, FamilyPortraitPreferredOverGroupImage) {
   FamilyLogEntry& f = AddFamily("F1", "H", "W");
-  f.group_image_file = "group.jpg";
-  f.portrait_file = "port\\f1.jpg";
+  f.group_image_file = entries_.Keep("group.jpg");
+  f.portrait_file = entries_.Keep("port\\f1.jpg");
   sizes_["group.jpg"] = {50, 50};
   sizes_["f1.jpg"] = {60, 60};
   EXPECT_NE(Families().find("<img src=\"../site/groups/group.jpg\" width=\"50\">"),
@@ -287,7 +287,7 @@ TEST_F(ListLogTest, FamilyPortraitPreferredOverGroupImage) {
   EXPECT_NE(Families().find("<td>f1.jpg<br><img src=\"../site/media/port/f1.jpg\" "
                             "width=\"60\">"),
             std::string::npos);
-  f.group_image_file.clear();
+  f.group_image_file = {};
   options_.m_bFamilyPortraitPreferred = false;
   options_.m_bFamilyPortraits = false;
   EXPECT_NE(Row(Families(), "F1").find("<td>&nbsp;</td></tr>"), std::string::npos);
@@ -295,14 +295,14 @@ TEST_F(ListLogTest, FamilyPortraitPreferredOverGroupImage) {
 
 TEST_F(ListLogTest, LinksAndImagesResolveFromTheLogFolder) {
   IndividualLogEntry& e = AddIndividual("I1", "A", "B");
-  e.biography_file = "a b.htm";
-  e.image_file = "a.jpg";
+  entries_.SetDetail(e, &IndividualLogDetails::biography_file, "a b.htm");
+  entries_.SetDetail(e, &IndividualLogDetails::image_file, "a.jpg");
   entries_.AddFamilyPage("I1", "grpf1.html");
   FamilyLogEntry& f = AddFamily("F1", "H", "W");
-  f.page_file = "grpf1.html";
-  f.narrative_file = "n.htm";
-  f.import_file = "i.txt";
-  f.portrait_file = "port\\f.jpg";
+  f.page_file = entries_.Keep("grpf1.html");
+  f.narrative_file = entries_.Keep("n.htm");
+  f.import_file = entries_.Keep("i.txt");
+  f.portrait_file = entries_.Keep("port\\f.jpg");
   sizes_["f.jpg"] = {400, 300};
   for (const char* name :
        {"site/grpf1.html", "site/bio/a b.htm", "site/pics/a.jpg", "site/narr/n.htm",

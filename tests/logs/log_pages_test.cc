@@ -101,6 +101,20 @@ TEST_F(LogPageTest, PrintFormatsAndEndLineCloses) {
   EXPECT_FALSE(page.Close());  // a second close writes nothing
 }
 
+// Texts longer than the formatting buffer are formatted whole all the same.
+TEST_F(LogPageTest, PrintTakesTextsOfEveryLength) {
+  LogPage page(files_, log_folder_);
+  ASSERT_TRUE(page.Open(LogPageKind::kSummary, 0));
+  std::string expected;
+  for (size_t length : {0u, 1u, 500u, 510u, 511u, 512u, 513u, 5000u}) {
+    const std::string text(length, 'x');
+    page.Print("[%s|%zu]", text.c_str(), length);
+    expected += "[" + text + "|" + std::to_string(length) + "]";
+  }
+  ASSERT_TRUE(page.Close());
+  EXPECT_NE(testing::ReadFile(page.path()).find(expected), std::string::npos);
+}
+
 TEST_F(LogPageTest, APageOfManyMegabytesIsWrittenWholeAndInOrder) {
   LogPage page(files_, log_folder_);
   ASSERT_TRUE(page.Open(LogPageKind::kIndividuals, 0));
@@ -152,33 +166,6 @@ TEST_F(LogPageTest, TheFolderGetsItsTrailingSlash) {
   ASSERT_TRUE(page.Open(LogPageKind::kFamilies, 0));
   page.Close();
   EXPECT_TRUE(std::filesystem::exists(log_folder_ + "vx-family.html"));
-}
-
-TEST(RunLogEntriesTest, AnIndividualIsKeptOnceWithEveryPageOnce) {
-  RunLogEntries entries;
-  entries.AddFamilyPage("I1", "grpf1.html");
-  entries.AddFamilyPage("I2", "grpf1.html");
-  entries.AddFamilyPage("I1", "grpf2.html");
-  entries.AddFamilyPage("I1", "grpf1.html");  // page already listed
-  entries.AddFamilyPage("i1", "grpf3.html");  // another individual: keys keep their case
-  entries.Individual("I1").name_first = "John";
-  ASSERT_EQ(entries.individuals().size(), 3u);
-  const IndividualLogEntry& first = entries.individuals()[0];
-  EXPECT_EQ(first.ref, "I1");
-  EXPECT_EQ(first.name_first, "John");
-  EXPECT_EQ(first.family_pages, (std::vector<std::string>{"grpf1.html", "grpf2.html"}));
-  EXPECT_EQ(entries.individuals()[1].ref, "I2");
-  EXPECT_EQ(entries.individuals()[2].family_pages,
-            (std::vector<std::string>{"grpf3.html"}));
-
-  FamilyLogEntry family;
-  family.ref = "F1";
-  entries.AddFamily(family);
-  EXPECT_EQ(entries.families().size(), 1u);
-  entries.Clear();
-  EXPECT_TRUE(entries.individuals().empty());
-  EXPECT_TRUE(entries.families().empty());
-  EXPECT_TRUE(entries.Individual("I1").family_pages.empty());  // forgotten by Clear
 }
 
 }  // namespace

@@ -25,6 +25,36 @@ TEST(EscapeHtmlTest, KeepsMultiByteCharactersWhole) {
   EXPECT_EQ(EscapeHtml(""), "");
 }
 
+// Every byte value between plain runs: the five markup characters become
+// entities, every other byte stays as it is.
+TEST(EscapeHtmlTest, EveryByteValueBetweenPlainRuns) {
+  for (int b = 1; b < 256; ++b) {
+    const char c = static_cast<char>(b);
+    std::string expected(1, c);
+    switch (c) {
+      case '&':
+        expected = "&amp;";
+        break;
+      case '<':
+        expected = "&lt;";
+        break;
+      case '>':
+        expected = "&gt;";
+        break;
+      case '"':
+        expected = "&#34;";
+        break;
+      case '\'':
+        expected = "&#39;";
+        break;
+      default:
+        break;
+    }
+    const std::string in = std::string("ab") + c + "cd" + c;
+    EXPECT_EQ(EscapeHtml(in), "ab" + expected + "cd" + expected) << b;
+  }
+}
+
 TEST(EscapeHrefTest, PercentEscapesAndCollapsesAtSigns) {
   EXPECT_EQ(EscapeHref("http://x/?a=1&b=<2>"), "http://x/?a=1%26b=%3C2%3E");
   EXPECT_EQ(EscapeHref("say\"it's\""), "say%22it%27s%22");

@@ -1,6 +1,7 @@
 // vellix generate: one generation run from the command line.
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,21 @@ class RunPrompter : public platform::Prompter {
   platform::Prompter& terminal_;
 };
 
+// The most --record-cache accepts: far more than any file needs.
+constexpr size_t kMaxRecordCacheMegabytes = 1 << 20;
+
+// A whole number of megabytes up to kMaxRecordCacheMegabytes, digits only.
+std::optional<size_t> ParseMegabytes(const std::string& text) {
+  if (text.empty() || text.size() > 7) return std::nullopt;
+  size_t value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + static_cast<size_t>(c - '0');
+  }
+  if (value > kMaxRecordCacheMegabytes) return std::nullopt;
+  return value;
+}
+
 }  // namespace
 
 int RunGenerateCommand(const std::vector<std::string>& args) {
@@ -79,6 +95,7 @@ int RunGenerateCommand(const std::vector<std::string>& args) {
                     {'m', "mode", OptionArgument::kRequired},
                     {0, "options", OptionArgument::kRequired},
                     {0, "keep-stale"},
+                    {0, "record-cache", OptionArgument::kRequired},
                     {'y', "yes"},
                     {'n', "no"},
                     {'q', "quiet"},
@@ -104,6 +121,16 @@ int RunGenerateCommand(const std::vector<std::string>& args) {
     auto parsed = ParseGenerateMode(*text);
     if (!parsed) return UsageError("generate", "unknown mode '" + *text + "'");
     mode = *parsed;
+  }
+  GenerateSettings run_settings{.keep_stale_files = line.Has("keep-stale")};
+  if (auto text = line.Value("record-cache")) {
+    const std::optional<size_t> megabytes = ParseMegabytes(*text);
+    if (!megabytes) {
+      return UsageError("generate",
+                        "--record-cache takes a number of megabytes from 0 to " +
+                            std::to_string(kMaxRecordCacheMegabytes));
+    }
+    run_settings.record_cache_bytes = *megabytes << 20;
   }
   Verbosity verbosity = Verbosity::kNormal;
   if (line.Has("quiet")) verbosity = Verbosity::kQuiet;
@@ -157,8 +184,8 @@ int RunGenerateCommand(const std::vector<std::string>& args) {
       view.PrintLine(WarningLineForTerminal(raised.category, raised.line));
     });
   }
-  RunOutcome outcome = generator.Generate(mode, *options, session.option_set().path(),
-                                          {.keep_stale_files = line.Has("keep-stale")});
+  RunOutcome outcome =
+      generator.Generate(mode, *options, session.option_set().path(), run_settings);
   view.Close();
   // The checks' messages (in the terminal's wording) said what to do.
   if (!outcome.started) return kExitUsage;

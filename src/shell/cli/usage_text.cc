@@ -5,7 +5,8 @@ namespace vellix::cli {
 
 std::string GenerateUsage() {
   return R"(Usage: vellix generate [GEDCOM] [-o DEST] [-m MODE] [--options FILE]
-                       [--keep-stale] [--yes | --no] [-q | -v]
+                       [--keep-stale] [--record-cache MB] [--yes | --no]
+                       [-q | -v]
 
 Turns a GEDCOM file into a web site in the destination folder.
 
@@ -26,6 +27,10 @@ Turns a GEDCOM file into a web site in the destination folder.
   --keep-stale          keep the files an earlier run wrote into DEST that
                         this run does not write (by default a run of all
                         pages removes them; other files are never touched)
+  --record-cache MB     memory for parsed records beyond the few every run
+                        keeps (default 32): records that fit are parsed once
+                        per run; less lowers the peak memory of very large
+                        files, 0 spends the least
   -y, --yes, -n, --no   answer every question of the run with Yes or No
                         (otherwise questions are asked on the terminal, or
                         take their default answer when there is none)

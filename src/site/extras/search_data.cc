@@ -103,7 +103,7 @@ std::vector<SearchRecord> BuildSearchRecords(const NameIndex& index,
     record.soundex =
         record.surname.empty() ? std::string() : text::SoundexCode(record.surname);
     record.lifespan = PlainText(entry.lifespan);
-    record.places = places.PlacesOf(entry.reference);
+    record.places = places.PlacesOf(entry.reference.str());
     record.page =
         text::PageFileName(names, entry.pageName, text::PageLetter::kNone, false);
     records.push_back(std::move(record));

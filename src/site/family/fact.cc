@@ -1,5 +1,7 @@
 #include "site/family/fact.h"
 
+#include <algorithm>
+#include <array>
 #include <utility>
 
 #include "gedcom/continuation_lines.h"
@@ -74,19 +76,63 @@ std::unique_ptr<GedcomNode> CloneNode(const GedcomNode& node) {
   return root;
 }
 
+std::shared_ptr<const GedcomNode> CopyOfSourcesAndObjects(const GedcomNode& line) {
+  auto kept = [](const GedcomNode& child) {
+    return child.tagCode == kTagSour || child.tagCode == kTagObje;
+  };
+  if (std::none_of(line.children.begin(), line.children.end(), kept)) return nullptr;
+  auto holder =
+      std::make_shared<GedcomNode>(line.level, line.tagCode, line.tag, line.value);
+  holder->pointer = line.pointer;
+  for (const GedcomNode& child : line.children) {
+    if (kept(child)) holder->children.push_back(std::move(*CloneNode(child)));
+  }
+  return holder;
+}
+
 std::vector<const GedcomNode*> CitationsOf(const GedcomNode& node) {
   std::vector<const GedcomNode*> out;
   for (const GedcomNode& child : node.Children(kTagSour)) out.push_back(&child);
   return out;
 }
 
-int FactKindForTag(TagCode code, bool family) {
-  std::string_view name = TagName(code);
-  if (name.empty()) return kKindNone;
+namespace {
+
+// The kinds of one tag code for individuals and families.
+struct KindPair {
+  int individual = kKindNone;
+  int family = kKindNone;
+};
+
+KindPair KindsOfName(std::string_view name) {
+  if (name.empty()) return {};
   for (const TagKind& entry : kTagKinds) {
-    if (entry.tag == name) return family ? entry.family : entry.individual;
+    if (entry.tag == name) return {entry.individual, entry.family};
   }
-  return kKindNone;
+  return {};
+}
+
+// Every line of every loaded record asks for its kind: the answers for the
+// codes the tag table knows are worked out once.
+constexpr size_t kKnownCodes = static_cast<size_t>(kTagUnknown) + 1;
+using KindTable = std::array<KindPair, kKnownCodes>;
+
+KindTable BuildKindTable() {
+  KindTable table;
+  for (size_t code = 0; code < kKnownCodes; ++code) {
+    table[code] = KindsOfName(TagName(static_cast<TagCode>(code)));
+  }
+  return table;
+}
+
+}  // namespace
+
+int FactKindForTag(TagCode code, bool family) {
+  static const KindTable kTable = BuildKindTable();
+  const KindPair kinds = (code >= 0 && static_cast<size_t>(code) < kKnownCodes)
+                             ? kTable[static_cast<size_t>(code)]
+                             : KindsOfName(TagName(code));
+  return family ? kinds.family : kinds.individual;
 }
 
 bool UserKindLabelMatches(std::string_view label, std::string_view type_text) {
@@ -181,8 +227,8 @@ Fact ReadFactLine(const GedcomNode& line, const NoteResolver& notes) {
       fact.person_key = child.pointer;
     }
   }
-  fact.line = CloneNode(line);
-  fact.citations = CitationsOf(*fact.line);
+  fact.line = CopyOfSourcesAndObjects(line);
+  if (fact.line != nullptr) fact.citations = CitationsOf(*fact.line);
   return fact;
 }
 

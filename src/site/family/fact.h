@@ -67,8 +67,9 @@ struct Fact {
   /// pointer line); the fields above were then read from the end of that
   /// chain. Empty for a fact of its own.
   std::string shared_key;
-  /// A private copy of the line the fields came from (after following a
-  /// shared chain), so citations outlive the record caches.
+  /// A private copy of the SOUR and OBJE lines below the line the fields
+  /// came from (after following a shared chain), so citations and media
+  /// outlive the record caches; null when that line has none.
   std::shared_ptr<const GedcomNode> line;
   /// The SOUR lines below `line`, in order.
   std::vector<const GedcomNode*> citations;
@@ -81,6 +82,12 @@ struct Fact {
 
 /// Deep copy of a node and its subtree (iterative: hostile nesting is safe).
 std::unique_ptr<GedcomNode> CloneNode(const GedcomNode& node);
+
+/// A copy of `line` holding copies of its SOUR and OBJE lines (with their
+/// subtrees) as its only children, in order; null when `line` has neither.
+/// What the sheet keeps of a line past the record caches: its citations and
+/// media.
+std::shared_ptr<const GedcomNode> CopyOfSourcesAndObjects(const GedcomNode& line);
 
 /// The SOUR lines directly below `node`.
 std::vector<const GedcomNode*> CitationsOf(const GedcomNode& node);

@@ -50,9 +50,34 @@ void Strip(Fact* fact) {
   fact->kind = kind;
 }
 
-// A private copy of a record's lines: following shared facts and associated
-// persons loads other records, which may push this one out of its cache
-// while its lines are being read.
+// True when `line` is shared with another record's fact ("_SHAR" pointer):
+// building its fact follows the pointer and loads that record.
+bool IsSharedLine(const GedcomNode& line) {
+  for (const GedcomNode& child : line.children) {
+    if (!child.pointer.empty() && IsTag(child, "_SHAR")) return true;
+  }
+  return false;
+}
+
+// True when building the facts of `lines` (the level-1 lines of an
+// individual or family record) may load other individuals or families: a
+// fact line names a person (its own pointer value or an ASSO line) or is
+// shared. Such loads may push the record being read out of its cache.
+bool MayLoadRecords(const std::vector<GedcomNode>& lines, bool family) {
+  for (const GedcomNode& line : lines) {
+    const bool fact_line = line.tagCode == kTagBirt || line.tagCode == kTagDeat ||
+                           FactKindForTag(line.tagCode, family) != kKindNone;
+    if (!fact_line) continue;
+    if (!line.pointer.empty() || IsSharedLine(line)) return true;
+    for (const GedcomNode& child : line.children) {
+      if (!child.pointer.empty() && IsTag(child, "ASSO")) return true;
+    }
+  }
+  return false;
+}
+
+// A private copy of a record's lines, for a record whose facts load other
+// records (see MayLoadRecords) while its lines are being read.
 GedcomNode CopyOfLines(const GedcomRecord& record) {
   GedcomNode copy(0, record.tagCode, record.tag, record.value);
   copy.children.reserve(record.children.size());
@@ -61,6 +86,13 @@ GedcomNode CopyOfLines(const GedcomRecord& record) {
     copy.children.push_back(std::move(*line));
   }
   return copy;
+}
+
+const GedcomNode* FirstOf(const std::vector<GedcomNode>& lines, TagCode code) {
+  for (const GedcomNode& line : lines) {
+    if (line.tagCode == code) return &line;
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -160,9 +192,12 @@ const GedcomNode* FactCollector::FollowShared(const GedcomNode& line,
 Fact FactCollector::BuildFact(const GedcomNode& line, bool family,
                               const std::string& ref) const {
   int kind = FactKindForTag(line.tagCode, family);
-  // Keep a copy of the line itself: following a chain may load records that
-  // push the caller's record out of its cache.
-  std::unique_ptr<GedcomNode> own = CloneNode(line);
+  // A shared line is copied first: following its chain loads records that
+  // may push the caller's record out of its cache. Other lines load nothing
+  // before they are read.
+  std::unique_ptr<GedcomNode> copy;
+  if (IsSharedLine(line)) copy = CloneNode(line);
+  const GedcomNode* own = copy != nullptr ? copy.get() : &line;
   std::string shared_key;
   const GedcomNode* source = FollowShared(*own, ref, &shared_key);
   Fact fact = ReadFactLine(*source, notes_);
@@ -232,16 +267,25 @@ void FactCollector::Place(Fact fact, int choice, std::vector<Fact>* within,
 
 PersonFacts FactCollector::CollectPerson(const GedcomRecord& record, bool living,
                                          const std::string& ref) const {
+  if (MayLoadRecords(record.children, false)) {
+    const GedcomNode copy = CopyOfLines(record);
+    return CollectPersonLines(record.key, copy.children, living, ref);
+  }
+  return CollectPersonLines(record.key, record.children, living, ref);
+}
+
+PersonFacts FactCollector::CollectPersonLines(const std::string& key,
+                                              const std::vector<GedcomNode>& lines,
+                                              bool living, const std::string& ref) const {
   PersonFacts p;
-  p.key = record.key;
-  const GedcomNode individual = CopyOfLines(record);
+  p.key = key;
   p.living = living;
   p.excluded = living && options_.m_bExcludeLiving;
   p.hidden = p.excluded || privacy_.HideDetails(living);
 
-  const GedcomNode* first_name = individual.FirstChild(kTagName);
+  const GedcomNode* first_name = FirstOf(lines, kTagName);
   std::string alias;
-  for (const GedcomNode& child : individual.children) {
+  for (const GedcomNode& child : lines) {
     if (IsTag(child, "ALIA") && child.pointer.empty() && !child.value.empty()) {
       alias = child.value;
       break;
@@ -252,7 +296,7 @@ PersonFacts FactCollector::CollectPerson(const GedcomRecord& record, bool living
     name.ParseName(*first_name, options_);
     p.display_name = name.DisplayName(privacy_, living, alias, nullptr, {});
   }
-  for (const GedcomNode& child : individual.children) {
+  for (const GedcomNode& child : lines) {
     if (IsTag(child, "SEX") && !child.value.empty()) {
       char c = child.value[0];
       p.sex = (c == 'm' || c == 'M') ? 'M' : (c == 'f' || c == 'F') ? 'F' : 'U';
@@ -262,13 +306,13 @@ PersonFacts FactCollector::CollectPerson(const GedcomRecord& record, bool living
   if (p.excluded) return p;  // the filtered name and nothing else
 
   if (first_name != nullptr) {
-    p.name_line = CloneNode(*first_name);
-    p.name_citations = CitationsOf(*p.name_line);
+    p.name_line = CopyOfSourcesAndObjects(*first_name);
+    if (p.name_line != nullptr) p.name_citations = CitationsOf(*p.name_line);
   }
 
   bool seen_birth = false;
   bool seen_death = false;
-  for (const GedcomNode& child : individual.children) {
+  for (const GedcomNode& child : lines) {
     if (child.tagCode == kTagName) {
       if (&child == first_name || options_.m_nAltNames == kPlaceNone) continue;
       GedcomName name;
@@ -276,8 +320,8 @@ PersonFacts FactCollector::CollectPerson(const GedcomRecord& record, bool living
       AlternateName alt;
       alt.display = name.DisplayName(privacy_, living, {}, nullptr, {});
       if (alt.display.empty()) continue;
-      alt.line = CloneNode(child);
-      alt.citations = CitationsOf(*alt.line);
+      alt.line = CopyOfSourcesAndObjects(child);
+      if (alt.line != nullptr) alt.citations = CitationsOf(*alt.line);
       (options_.m_nAltNames == kPlaceWithin ? p.names_within : p.names_end)
           .push_back(std::move(alt));
     } else if (child.tagCode == kTagBirt || child.tagCode == kTagDeat) {
@@ -336,16 +380,27 @@ FamilyFacts FactCollector::CollectFamily(const GedcomRecord& record,
                                          const PersonFacts* husband,
                                          const PersonFacts* wife,
                                          const std::string& ref) const {
+  if (MayLoadRecords(record.children, true)) {
+    const GedcomNode copy = CopyOfLines(record);
+    return CollectFamilyLines(record.key, copy.children, husband, wife, ref);
+  }
+  return CollectFamilyLines(record.key, record.children, husband, wife, ref);
+}
+
+FamilyFacts FactCollector::CollectFamilyLines(const std::string& key,
+                                              const std::vector<GedcomNode>& lines,
+                                              const PersonFacts* husband,
+                                              const PersonFacts* wife,
+                                              const std::string& ref) const {
   FamilyFacts f;
-  f.key = record.key;
-  const GedcomNode family = CopyOfLines(record);
+  f.key = key;
   f.living = (husband && husband->living) || (wife && wife->living);
   bool excluded = (husband && husband->excluded) || (wife && wife->excluded);
   f.hidden = excluded || (husband && husband->hidden) || (wife && wife->hidden);
 
   const int married_choice = options_.m_factInclude[kKindMarried];
   bool seen_marriage = false;
-  for (const GedcomNode& child : family.children) {
+  for (const GedcomNode& child : lines) {
     if (child.tagCode == kTagNote) {
       if (!f.hidden && options_.m_nMarriageNotes != kPlaceNone)
         AddNote(child, &f.marriage_notes);

@@ -21,6 +21,8 @@ namespace vellix::site {
 /// An individual's second or later NAME line, as the sheet shows it.
 struct AlternateName {
   std::string display;  // plain text, not escaped
+  /// Copies of the name line's SOUR and OBJE lines (CopyOfSourcesAndObjects); may be
+  /// null.
   std::shared_ptr<const GedcomNode> line;
   std::vector<const GedcomNode*> citations;
 };
@@ -42,6 +44,8 @@ struct PersonFacts {
   bool hidden = false;
   /// The first NAME line's citations.
   std::vector<const GedcomNode*> name_citations;
+  /// Copies of the first NAME line's SOUR and OBJE lines (CopyOfSourcesAndObjects); may
+  /// be null.
   std::shared_ptr<const GedcomNode> name_line;
   /// Born list: the birth, then alternate births (within page), baptisms and
   /// christenings placed within the page. Died list likewise with burials.
@@ -122,6 +126,16 @@ class FactCollector {
   WarningLog& warnings() const { return warnings_; }
 
  private:
+  /// CollectPerson and CollectFamily over the level-1 lines of the record
+  /// `key`: the cached record's own lines when reading them loads nothing,
+  /// else a private copy.
+  PersonFacts CollectPersonLines(const std::string& key,
+                                 const std::vector<GedcomNode>& lines, bool living,
+                                 const std::string& ref) const;
+  FamilyFacts CollectFamilyLines(const std::string& key,
+                                 const std::vector<GedcomNode>& lines,
+                                 const PersonFacts* husband, const PersonFacts* wife,
+                                 const std::string& ref) const;
   void Place(Fact fact, int choice, std::vector<Fact>* within,
              std::vector<Fact>* end) const;
   const GedcomNode* FollowShared(const GedcomNode& line, const std::string& ref,

@@ -28,11 +28,22 @@ size_t Columns(std::string_view s) {
   return n;
 }
 
+// Appends `s` filled with blanks to `width` columns (on the left when
+// `right`).
+void AppendPadded(std::string* out, std::string_view s, int width, bool right) {
+  const size_t cols = Columns(s);
+  const size_t fill = (width <= 0 || cols >= static_cast<size_t>(width))
+                          ? 0
+                          : static_cast<size_t>(width) - cols;
+  if (right) out->append(fill, ' ');
+  out->append(s);
+  if (!right) out->append(fill, ' ');
+}
+
 std::string Pad(std::string_view s, int width, bool right) {
-  size_t cols = Columns(s);
-  if (width <= 0 || cols >= static_cast<size_t>(width)) return std::string(s);
-  std::string fill(static_cast<size_t>(width) - cols, ' ');
-  return right ? fill + std::string(s) : std::string(s) + fill;
+  std::string out;
+  AppendPadded(&out, s, width, right);
+  return out;
 }
 
 void TrimRight(std::string* s) {
@@ -72,6 +83,25 @@ std::string NoteParagraphsOf(const text::TextConverter& converter,
   return out;
 }
 
+char UpperAscii(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// Where `word` (any letter case) stands before a blank in `upper`, an
+// upper-cased text: the same as upper.find(AsciiUpper(word) + " ") without
+// building either. npos for an empty word.
+size_t FindWordBeforeBlank(std::string_view upper, std::string_view word) {
+  const size_t n = word.size();
+  if (n == 0) return std::string_view::npos;
+  for (size_t at = 0; at + n < upper.size(); ++at) {
+    if (upper[at + n] != ' ') continue;
+    size_t k = 0;
+    while (k < n && upper[at + k] == UpperAscii(word[k])) ++k;
+    if (k == n) return at;
+  }
+  return std::string_view::npos;
+}
+
 bool AnyNoteText(const std::vector<std::vector<std::string>>* notes) {
   if (notes == nullptr) return false;
   for (const auto& note : *notes) {
@@ -108,7 +138,7 @@ void FactFormatter::SetLabelWidthFromLongest(size_t longest_label) {
 
 std::string FactFormatter::DateDisplay(std::string_view date_in) const {
   std::string date(date_in);
-  if (!options_.m_bFormatDates) return date;
+  if (!options_.m_bFormatDates || date.empty()) return date;
 
   // A one-digit run (a day) gets a leading zero; only the first such run.
   for (size_t i = 0; i < date.size(); ++i) {
@@ -122,20 +152,22 @@ std::string FactFormatter::DateDisplay(std::string_view date_in) const {
     i = end;
   }
   // Periods survive only between two digits (12.05.1900).
-  std::string kept;
-  for (size_t i = 0; i < date.size(); ++i) {
-    if (date[i] == '.' &&
-        !(i > 0 && i + 1 < date.size() && text::IsAsciiDigit(date[i - 1]) &&
-          text::IsAsciiDigit(date[i + 1]))) {
-      continue;
+  if (date.find('.') != std::string::npos) {
+    std::string kept;
+    for (size_t i = 0; i < date.size(); ++i) {
+      if (date[i] == '.' &&
+          !(i > 0 && i + 1 < date.size() && text::IsAsciiDigit(date[i - 1]) &&
+            text::IsAsciiDigit(date[i + 1]))) {
+        continue;
+      }
+      kept += date[i];
     }
-    kept += date[i];
+    date = std::move(kept);
   }
-  date = std::move(kept);
 
   std::string upper = text::AsciiUpper(date);
   auto found = [&upper](const std::string& word) {
-    return !word.empty() && upper.find(text::AsciiUpper(word) + " ") != std::string::npos;
+    return FindWordBeforeBlank(upper, word) != std::string_view::npos;
   };
   const std::string& bet = options_.m_strDateBet;
   const std::string& btn = options_.m_strDateBtn;
@@ -155,9 +187,8 @@ std::string FactFormatter::DateDisplay(std::string_view date_in) const {
         {&options_.m_strDateEst, &options_.m_strShowAbout},
     };
     for (const Word& w : words) {
-      if (w.word->empty()) continue;
-      size_t at = upper.find(text::AsciiUpper(*w.word) + " ");
-      if (at == std::string::npos) continue;
+      const size_t at = FindWordBeforeBlank(upper, *w.word);
+      if (at == std::string_view::npos) continue;
       std::string as_written = date.substr(at, w.word->size());
       ReplaceAll(&date, as_written, *w.show);
       break;
@@ -214,7 +245,6 @@ std::string FactFormatter::Refs(const std::vector<const GedcomNode*>& citations,
 
 std::string FactFormatter::FactLine(const FactLineArgs& a) const {
   const bool aligned = options_.m_bAlignLabels;
-  const std::string label = LabelText(a.label, a.colon);
   const std::string_view fam = fixed_ ? "" : "vx-fam ";
 
   std::string value;
@@ -222,29 +252,47 @@ std::string FactFormatter::FactLine(const FactLineArgs& a) const {
   bool after_placed = false;
   bool has_date = false;
   if (a.has_name) {
-    if (!a.name_text.empty()) value = (fixed_ ? " " : "") + std::string(a.name_text);
+    if (!a.name_text.empty()) {
+      if (fixed_) value = " ";
+      value += a.name_text;
+    }
     place_part = a.suffix;
   } else if (a.fact != nullptr) {
     const Fact& fact = *a.fact;
-    std::string date =
-        fact.date_is_html ? fact.date : text::EscapeHtml(DateDisplay(fact.date));
+    std::string date = fact.date_is_html   ? fact.date
+                       : fact.date.empty() ? std::string()
+                                           : text::EscapeHtml(DateDisplay(fact.date));
     has_date = !date.empty();
     if (fixed_ && aligned && a.in_place && options_.m_bAlignPlaces) {
-      date = " " + Pad(date, options_.m_nDateWidth, false);
+      std::string padded = " ";
+      AppendPadded(&padded, date, options_.m_nDateWidth, false);
+      date = std::move(padded);
     } else if (fixed_) {
       date = " " + date;
     }
     if (!date.empty()) {
-      value = "<span class=\"" + std::string(fam) + "vx-date\">" + date + "</span>";
+      value.reserve(date.size() + 40);
+      value += "<span class=\"";
+      value += fam;
+      value += "vx-date\">";
+      value += date;
+      value += "</span>";
     }
-    std::string place = text::SpaceAfterCommas(fact.place);
-    std::string address = text::EscapeHtml(fact.address);
-    std::string description =
-        text::EscapeHtml(!fact.description.empty() ? fact.description : fact.person_name);
+    const std::string place =
+        fact.place.empty() ? std::string() : text::SpaceAfterCommas(fact.place);
+    const std::string address =
+        fact.address.empty() ? std::string() : text::EscapeHtml(fact.address);
+    const std::string& described =
+        !fact.description.empty() ? fact.description : fact.person_name;
+    const std::string description =
+        described.empty() ? std::string() : text::EscapeHtml(described);
     if (!place.empty() || !address.empty() || !description.empty()) {
       std::string p = fixed_ ? " " : "&nbsp;";
       if (!place.empty()) {
-        if (a.in_place) p += options_.m_strLblIn + " ";
+        if (a.in_place) {
+          p += options_.m_strLblIn;
+          p += ' ';
+        }
         p += place;
         p += MapLink(options_, fact.latitude, fact.longitude);
       }
@@ -269,8 +317,16 @@ std::string FactFormatter::FactLine(const FactLineArgs& a) const {
         after_placed = true;
       }
       TrimRight(&p);
-      text::ReplaceNoCase(&p, kLineBreakPlaceholder, fixed_ ? FixedBreak(a.colon) : "; ");
-      place_part = "<span class=\"" + std::string(fam) + "vx-place\">" + p + "</span>";
+      if (p.find('%') != std::string::npos) {
+        text::ReplaceNoCase(&p, kLineBreakPlaceholder,
+                            fixed_ ? FixedBreak(a.colon) : "; ");
+      }
+      place_part.reserve(p.size() + 40);
+      place_part += "<span class=\"";
+      place_part += fam;
+      place_part += "vx-place\">";
+      place_part += p;
+      place_part += "</span>";
     }
   }
 
@@ -283,16 +339,33 @@ std::string FactFormatter::FactLine(const FactLineArgs& a) const {
   }
 
   std::string out;
+  out.reserve(200 + a.label.size() + value.size() + place_part.size() + a.after.size());
   if (!fixed_ && aligned) {
     out += "<tr><td class=\"vx-lbl\"";
     if (notes_shown) out += " valign=\"top\"";
     out += "><div class=\"vx-fam\">";
   }
-  if (!label.empty()) out += "<span class=\"vx-lblpmt\">" + label + "</span>";
+  if (fixed_ && aligned) {
+    // Padded to the label width (LabelText, appended in place).
+    std::string label(a.label);
+    if (!label.empty() && a.colon) label += ':';
+    if (!label.empty() || label_width_ > 0) {
+      out += "<span class=\"vx-lblpmt\">";
+      AppendPadded(&out, label, label_width_, options_.m_bRightJustify);
+      out += "</span>";
+    }
+  } else if (!a.label.empty()) {
+    out += "<span class=\"vx-lblpmt\">";
+    out += a.label;
+    if (a.colon) out += ':';
+    out += "</span>";
+  }
   if (!fixed_) out += aligned ? "</div></td><td>" : " ";
   out += value;
   if (options_.m_bRefNumbers && !a.ref_number.empty()) {
-    out += " [" + text::EscapeHtml(a.ref_number) + "]";
+    out += " [";
+    out += text::EscapeHtml(a.ref_number);
+    out += "]";
   }
   out += place_part;
   if (!after_placed) out += a.after;

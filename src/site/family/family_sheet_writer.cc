@@ -271,48 +271,60 @@ void FamilySheetWriter::Record(const SheetFamily& family, const std::string& pag
   }
   if (log_entries_ == nullptr) return;
   for (const SheetPerson* person : people) {
-    IndividualLogEntry& log = log_entries_->Individual(person->key);
+    RunLogEntries& entries = *log_entries_;
+    IndividualLogEntry& log = entries.Individual(person->key);
     if (log.name_first.empty() && log.name_second.empty()) {
-      log.name_first = person->given;
-      log.name_second = person->surname;
+      log.name_first = entries.Keep(person->given);
+      log.name_second = entries.Keep(person->surname);
     }
     if (person->facts.excluded) log.excluded = true;
     if (!person->facts.excluded) {
-      if (options_.m_bRelationship) log.relationship = person->attributes.m_strText;
-      if (options_.m_bBiography) log.biography_file = person->attributes.m_strLink;
+      if (options_.m_bRelationship)
+        entries.SetDetail(log, &IndividualLogDetails::relationship,
+                          person->attributes.m_strText);
+      if (options_.m_bBiography)
+        entries.SetDetail(log, &IndividualLogDetails::biography_file,
+                          person->attributes.m_strLink);
       if (ShowsPortrait(*person)) {
         const media::ShownPortrait& portrait = page_media_->Of(*person).portrait;
-        log.portrait_file = portrait.path;
-        log.caption = portrait.caption;
+        entries.SetDetail(log, &IndividualLogDetails::portrait_file, portrait.path);
+        entries.SetDetail(log, &IndividualLogDetails::caption, portrait.caption);
       } else if (HasImage(*person)) {
-        log.image_file = person->attributes.m_strImage;
-        log.caption = person->attributes.m_strCaption;
+        entries.SetDetail(log, &IndividualLogDetails::image_file,
+                          person->attributes.m_strImage);
+        entries.SetDetail(log, &IndividualLogDetails::caption,
+                          person->attributes.m_strCaption);
       }
     }
-    log_entries_->AddFamilyPage(person->key, page_name);
+    entries.AddFamilyPage(person->key, page_name);
   }
   if (family.loner) return;
+  RunLogEntries& entries = *log_entries_;
   FamilyLogEntry entry;
-  entry.ref = family.key;
-  entry.page_file = page_name;
+  entry.ref = entries.Keep(family.key);
+  entry.page_file = entries.Keep(page_name);
   if (family.husband) {
-    entry.husband = family.husband->facts.display_name;
-    entry.husband_sort = family.husband->surname + ", " + family.husband->given;
+    entry.husband = entries.Keep(family.husband->facts.display_name);
+    entry.husband_sort =
+        entries.Keep(family.husband->surname + ", " + family.husband->given);
   }
   if (family.wife) {
-    entry.wife = family.wife->facts.display_name;
-    entry.wife_sort = family.wife->surname + ", " + family.wife->given;
+    entry.wife = entries.Keep(family.wife->facts.display_name);
+    entry.wife_sort = entries.Keep(family.wife->surname + ", " + family.wife->given);
   }
-  if (options_.m_bNarrative) entry.narrative_file = family.attributes.m_strLink;
-  if (options_.m_bImportText) entry.import_file = family.attributes.m_strText;
+  if (options_.m_bNarrative)
+    entry.narrative_file = entries.Keep(family.attributes.m_strLink);
+  if (options_.m_bImportText)
+    entry.import_file = entries.Keep(family.attributes.m_strText);
   if (!FamilyPortrait().empty()) {
-    entry.portrait_file = page_media_->family().portrait.path;
-    entry.caption = page_media_->family().portrait.caption;
+    entry.portrait_file = entries.Keep(page_media_->family().portrait.path);
+    entry.caption = entries.Keep(page_media_->family().portrait.caption);
   } else if (options_.m_bGroupImages) {
-    entry.group_image_file = family.attributes.m_strImage;
-    if (!entry.group_image_file.empty()) entry.caption = family.attributes.m_strCaption;
+    entry.group_image_file = entries.Keep(family.attributes.m_strImage);
+    if (!entry.group_image_file.empty())
+      entry.caption = entries.Keep(family.attributes.m_strCaption);
   }
-  log_entries_->AddFamily(std::move(entry));
+  entries.AddFamily(entry);
 }
 
 std::string FamilySheetWriter::WriteGroupSheet(SheetFamily& family,

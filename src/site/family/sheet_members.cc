@@ -124,7 +124,8 @@ CAttributes SheetLoader::AttributesOf(const CAttributesList& list,
 
 void SheetLoader::ReadRelatives(const std::vector<std::string>& parent_families,
                                 const std::vector<std::string>& own_families,
-                                std::string_view family_key, SheetPerson* person) {
+                                std::string_view family_key, ParentNames parent_names,
+                                SheetPerson* person) {
   // Keys first, names after: loading names may push the families out of
   // the cache.
   struct Pending {
@@ -139,6 +140,7 @@ void SheetLoader::ReadRelatives(const std::vector<std::string>& parent_families,
     if (loaded == nullptr) continue;
     const std::string page = PageOfFamily(famc);
     if (person->parent_family_page.empty()) person->parent_family_page = page;
+    if (parent_names == ParentNames::kSkip) continue;
     for (const std::string& key : PointersOf(*loaded, kTagHusb)) {
       pending.push_back({key, page, &person->fathers});
     }
@@ -152,44 +154,51 @@ void SheetLoader::ReadRelatives(const std::vector<std::string>& parent_families,
     p.list->push_back(Relative{std::move(name), p.page});
   }
   OwnFamilies scratch;
-  TakeSpouses(OwnFamiliesOf(*person, own_families, &scratch), family_key, person);
+  TakeSpouses(OwnFamiliesOf(*person, own_families, family_key, &scratch), family_key,
+              person);
 }
 
 const SheetLoader::OwnFamilies& SheetLoader::OwnFamiliesOf(
     const SheetPerson& person, const std::vector<std::string>& own_families,
-    OwnFamilies* scratch) {
+    std::string_view family_key, OwnFamilies* scratch) {
   // One or two families cost little to gather again; more are gathered once.
-  constexpr size_t kKeptFrom = 3;
-  const bool keep = own_families.size() >= kKeptFrom;
-  if (keep) {
-    if (auto it = own_families_.find(person.key); it != own_families_.end()) {
-      return *it->second;
-    }
+  if (auto it = own_families_.find(person.key); it != own_families_.end()) {
+    return *it->second;
   }
+  const bool keep = own_families.size() >= kKeptFrom;
+  // Keys first, names after: loading names may push the families out of
+  // the cache.
   OwnFamilies own;
-  std::vector<std::string> partner_keys;
-  for (const std::string& fams : own_families) {
+  std::vector<std::vector<std::string>> partner_keys(own_families.size());
+  size_t all_keys = 0;
+  for (size_t i = 0; i < own_families.size(); ++i) {
+    const std::string& fams = own_families[i];
     OwnFamilies::Family family;
     family.key = ResolvedKey(RecordKind::kFamily, fams);
     family.page = PageOfFamily(fams);
-    // Keys first, names after: loading names may push the family out of
-    // the cache.
-    partner_keys.clear();
     GedcomRecord* loaded = nullptr;
     reader_.LoadRecord(RecordKind::kFamily, fams, false, &loaded);
     if (loaded != nullptr) {
-      partner_keys = PointersOf(*loaded, kTagHusb);
+      partner_keys[i] = PointersOf(*loaded, kTagHusb);
       for (std::string& key : PointersOf(*loaded, kTagWife))
-        partner_keys.push_back(std::move(key));
+        partner_keys[i].push_back(std::move(key));
     }
-    for (const std::string& key : partner_keys) {
+    all_keys += partner_keys[i].size();
+    own.families.push_back(std::move(family));
+  }
+  // Gathered for this page only and too few to reach the bound: the
+  // partners of the page's own family are not shown, so not named.
+  const bool skip_this_family = !keep && all_keys <= kSpouseBound;
+  for (size_t i = 0; i < own.families.size(); ++i) {
+    OwnFamilies::Family& family = own.families[i];
+    if (skip_this_family && family.key == family_key) continue;
+    for (const std::string& key : partner_keys[i]) {
       if (ResolvedKey(RecordKind::kIndividual, key) == person.key) continue;
       std::string name = DisplayNameOf(key);
       if (name.empty()) continue;
       family.partners.push_back(Relative{std::move(name), family.page});
     }
     own.partners += family.partners.size();
-    own.families.push_back(std::move(family));
   }
   if (own.partners > kSpouseBound) {
     collector_.warnings().Add(WarningCode::kSpousesCut, std::to_string(own.partners),
@@ -228,12 +237,15 @@ void SheetLoader::TakeSpouses(const OwnFamilies& own, std::string_view family_ke
 std::unique_ptr<SheetPerson> SheetLoader::MakePerson(GedcomRecord& entry,
                                                      const GedcomRecord& record,
                                                      std::string_view family_key,
-                                                     const std::string& ref) {
+                                                     const std::string& ref,
+                                                     ParentNames parent_names) {
   auto person = std::make_unique<SheetPerson>();
   person->key = entry.key;
   person->entry = &entry;
   const bool living = IsLiving(entry, record);
-  person->facts = collector_.CollectPerson(record, living, ref);
+  // Everything read from `record` is read before the facts are collected:
+  // collecting may load the people the facts name, which may push `record`
+  // out of its cache.
   person->attributes = AttributesOf(options_.m_indivAttributes, record, false);
   if (const GedcomNode* line = record.FirstChild(kTagName)) {
     GedcomName name;
@@ -242,22 +254,28 @@ std::unique_ptr<SheetPerson> SheetLoader::MakePerson(GedcomRecord& entry,
     privacy_.FilterGivenNames(living, &person->given);
     person->surname = name.surname;
   }
-  if (options_.m_bGalleries && !person->facts.hidden) {
+  if (options_.m_bGalleries) {
     person->objects = media::MediaObjectReader::CopyObjects(record.children);
   }
   const std::vector<std::string> parents = PointersOf(record, kTagFamc);
-  const std::vector<std::string> own = PointersOf(record, kTagFams);
-  ReadRelatives(parents, own, family_key, person.get());
+  // A person whose own families are kept for the run needs no list of them
+  // (thousands of FAMS lines for someone with as many spouses).
+  std::vector<std::string> own;
+  if (own_families_.count(entry.key) == 0) own = PointersOf(record, kTagFams);
+  person->facts = collector_.CollectPerson(record, living, ref);
+  if (person->facts.hidden) person->objects.clear();
+  ReadRelatives(parents, own, family_key, parent_names, person.get());
   return person;
 }
 
 std::unique_ptr<SheetPerson> SheetLoader::LoadPerson(std::string_view key,
                                                      std::string_view family_key,
-                                                     const std::string& ref) {
+                                                     const std::string& ref,
+                                                     ParentNames parent_names) {
   GedcomRecord* loaded = nullptr;
   GedcomRecord* entry = reader_.LoadRecord(RecordKind::kIndividual, key, false, &loaded);
   if (entry == nullptr || loaded == nullptr) return nullptr;
-  return MakePerson(*entry, *loaded, family_key, ref);
+  return MakePerson(*entry, *loaded, family_key, ref, parent_names);
 }
 
 SheetFamily SheetLoader::LoadFamily(GedcomRecord& entry, const GedcomRecord& family) {
@@ -291,14 +309,16 @@ SheetFamily SheetLoader::LoadFamily(GedcomRecord& entry, const GedcomRecord& fam
     return false;
   };
   if (!husbands.empty() && first_time(husbands.front(), true)) {
-    sheet.husband = LoadPerson(husbands.front(), sheet.key, sheet.page_id);
+    sheet.husband =
+        LoadPerson(husbands.front(), sheet.key, sheet.page_id, ParentNames::kRead);
   }
   if (!wives.empty() && first_time(wives.front(), true)) {
-    sheet.wife = LoadPerson(wives.front(), sheet.key, sheet.page_id);
+    sheet.wife = LoadPerson(wives.front(), sheet.key, sheet.page_id, ParentNames::kRead);
   }
   for (const std::string& key : children) {
     if (!first_time(key, false)) continue;
-    if (auto child = LoadPerson(key, sheet.key, sheet.page_id)) {
+    // A child's row shows no Father and Mother lines.
+    if (auto child = LoadPerson(key, sheet.key, sheet.page_id, ParentNames::kSkip)) {
       sheet.children.push_back(std::move(child));
     }
   }
@@ -320,7 +340,7 @@ SheetFamily SheetLoader::LoadLoner(GedcomRecord& entry, const GedcomRecord& indi
   // The selection named the loner's page (unique among all pages).
   sheet.page_id = entry.pageId.empty() ? LonerPageId(entry.key) : entry.pageId;
   sheet.loner = true;
-  auto person = MakePerson(entry, individual, {}, sheet.page_id);
+  auto person = MakePerson(entry, individual, {}, sheet.page_id, ParentNames::kRead);
   if (person->facts.sex == 'F') {
     sheet.wife = std::move(person);
   } else {

@@ -32,6 +32,7 @@ struct SheetPerson {
   /// The custom attributes: biography link, relationship text, image and
   /// caption (from the option set's list, or from facts with the tag texts).
   CAttributes attributes;
+  /// Left empty for the children of the family, whose rows show no parents.
   std::vector<Relative> fathers;
   std::vector<Relative> mothers;
   std::vector<Relative> spouses;  // of the person's other families
@@ -100,27 +101,39 @@ class SheetLoader {
     std::vector<Family> families;  // in the person's order
     size_t partners = 0;           // over all families
   };
+  /// Own families are kept for the run from this many on.
+  static constexpr size_t kKeptFrom = 3;
   /// Gathers the own families of `person` (whose FAMS pointers are
-  /// `own_families`); kept for the run when the person has several, so
-  /// that each of his pages does not load every spouse again.
+  /// `own_families`, unused once they are kept); kept for the run when the
+  /// person has several, so
+  /// that each of his pages does not load every spouse again. Gathered for
+  /// the page of `family_key` alone (into `scratch`), that family's
+  /// partners are left out unless the bound could be reached.
   const OwnFamilies& OwnFamiliesOf(const SheetPerson& person,
                                    const std::vector<std::string>& own_families,
-                                   OwnFamilies* scratch);
+                                   std::string_view family_key, OwnFamilies* scratch);
   /// Fills the person's own family page and Spouses list for the page of
   /// `family_key`, bounded by kSpouseBound.
   void TakeSpouses(const OwnFamilies& own, std::string_view family_key,
                    SheetPerson* person) const;
 
+  /// Whether a person's parents are named (fathers and mothers filled):
+  /// the spouses' rows show them, the children's do not.
+  enum class ParentNames { kRead, kSkip };
+
   std::unique_ptr<SheetPerson> LoadPerson(std::string_view key,
                                           std::string_view family_key,
-                                          const std::string& ref);
+                                          const std::string& ref,
+                                          ParentNames parent_names);
   std::unique_ptr<SheetPerson> MakePerson(GedcomRecord& entry, const GedcomRecord& record,
                                           std::string_view family_key,
-                                          const std::string& ref);
+                                          const std::string& ref,
+                                          ParentNames parent_names);
   bool IsLiving(GedcomRecord& entry, const GedcomRecord& record) const;
   void ReadRelatives(const std::vector<std::string>& parent_families,
                      const std::vector<std::string>& own_families,
-                     std::string_view family_key, SheetPerson* person);
+                     std::string_view family_key, ParentNames parent_names,
+                     SheetPerson* person);
   /// The key of the record `pointer` names (pointers may differ from the
   /// key by letter case); the pointer itself when there is no such record.
   std::string ResolvedKey(RecordKind kind, std::string_view pointer) const;

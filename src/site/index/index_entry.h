@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "text/text_pool.h"
+
 namespace vellix::site {
 
 /// Icon flag bits of an index entry. The family page writer records what it
@@ -22,29 +24,30 @@ inline constexpr uint8_t kIconFamilyGallery = 64;       // "gf.gif"
 inline constexpr uint8_t kIconIndividualGallery = 128;  // "gi.gif"
 
 /// One individual of the name index. Texts are UTF-8 and not escaped,
-/// except `lifespan`, which is HTML text.
+/// except `lifespan`, which is HTML text; they live in the NameIndex's text
+/// pool, so an entry of a million-person index is about 100 bytes.
 struct IndexEntry {
   /// "Surname, Given ..." (surname prefix and surname, ", ", then title,
   /// given names, alias and suffix); "?" stands for an empty surname.
-  std::string name;
+  text::PooledText name;
   /// Page identifier of the family page the index line links to.
-  std::string pageName;
+  text::PooledText pageName;
   /// The individual's cross-reference key (the key of custom attributes).
-  std::string reference;
+  text::PooledText reference;
   /// The first run of digits in `reference` (0 when none), for sorting by
   /// reference number.
   int64_t referenceNumber = 0;
-  std::string lifespan;
-  std::string relationship;
-  std::string biographyLink;
-  std::string image;
+  text::PooledText lifespan;
+  text::PooledText relationship;
+  text::PooledText biographyLink;
+  text::PooledText image;
   /// Links the family page writer attached (SetPageLinks).
-  std::string pageLinks;
+  text::PooledText pageLinks;
   /// Where the given names end in `name` (0 when they were filtered).
   int32_t givenEnd = 0;
   uint8_t flags = 0;  // kIcon* bits
   /// Page identifiers of the individual's families.
-  std::vector<std::string> familyKeys;
+  text::PooledTextList familyKeys;
 };
 
 /// A run of entries of one surname on one index page.

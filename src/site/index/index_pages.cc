@@ -230,10 +230,12 @@ std::string IndexLine(const COptions& o, const PageWriter& writer,
   text::PageNameSettings names{std::string(), o.m_strFilePrefix, o.m_strFileExt};
   std::string line = writer.paragraph_open();
   if (o.m_bMonoFont) line += ' ';
-  line += "<a href=\"" +
-          text::PageFileName(names, entry.pageName, text::PageLetter::kNone, false) +
-          "\">" + (given.empty() ? std::string("?") : text::EscapeHtml(given)) + "</a> " +
-          entry.lifespan;
+  line += "<a href=\"";
+  line += text::PageFileName(names, entry.pageName, text::PageLetter::kNone, false);
+  line += "\">";
+  line += given.empty() ? std::string("?") : text::EscapeHtml(given);
+  line += "</a> ";
+  line += entry.lifespan.view();
   if (o.m_bRefNumbers && !entry.reference.empty()) {
     line += " [" + text::EscapeHtml(entry.reference) + "] ";
   }

@@ -17,10 +17,6 @@
 namespace vellix::site {
 namespace {
 
-// Entries are found by the individual's key, compared exactly as record
-// keys are (I1 and i1 are two people).
-std::string LookupKey(std::string_view reference) { return std::string(reference); }
-
 int64_t FirstNumberOf(std::string_view text) {
   size_t pos = 0;
   while (pos < text.size() && (text[pos] < '0' || text[pos] > '9')) ++pos;
@@ -60,12 +56,13 @@ NameIndex::NameIndex(const COptions& options, const PrivacyFilter& privacy)
 
 void NameIndex::Reserve(size_t count) {
   entries_.reserve(count);
-  lookup_.reserve(count);
+  lookup_.Reserve(count, [this](uint32_t n) { return entries_[n].reference.view(); });
 }
 
 void NameIndex::Reset() {
   entries_.clear();
-  lookup_.clear();
+  lookup_.Clear();
+  texts_.Clear();
   unlisted_links_.clear();
   groups_.clear();
   letters_.clear();
@@ -84,10 +81,11 @@ const IndexEntry* NameIndex::PriorEntry() {
 }
 
 std::string NameIndex::DialogText(const IndexEntry& entry, bool without_suffix) {
-  std::string text = without_suffix && entry.givenEnd > 0 &&
-                             static_cast<size_t>(entry.givenEnd) < entry.name.size()
-                         ? entry.name.substr(0, static_cast<size_t>(entry.givenEnd))
-                         : entry.name;
+  const std::string_view name = entry.name;
+  std::string text(without_suffix && entry.givenEnd > 0 &&
+                           static_cast<size_t>(entry.givenEnd) < name.size()
+                       ? name.substr(0, static_cast<size_t>(entry.givenEnd))
+                       : name);
   text += ' ';
   text += entry.lifespan;
   return text;
@@ -110,91 +108,131 @@ bool NameIndex::AddIndividual(const IndividualSummary& summary, uint8_t flags) {
   // surname count either.
   if (summary.living && options_.m_bExcludeLiving) return false;
 
-  std::string folded = LookupKey(summary.key);
+  // Entries are found by the individual's key, compared exactly as record
+  // keys are (I1 and i1 are two people).
+  const auto reference_of = [this](uint32_t n) { return entries_[n].reference.view(); };
   size_t position;
-  auto found = lookup_.find(folded);
-  if (found != lookup_.end()) {
-    position = found->second;
+  const int64_t found = lookup_.Find(summary.key, reference_of);
+  if (found != text::KeyIndex::kNotFound) {
+    position = static_cast<size_t>(found);
   } else {
     position = entries_.size();
     entries_.emplace_back();
-    auto links = unlisted_links_.find(folded);
+    entries_.back().reference = texts_.Keep(summary.key);
+    auto links = unlisted_links_.find(summary.key);
     if (links != unlisted_links_.end()) {
-      entries_.back().pageLinks = std::move(links->second);
+      entries_.back().pageLinks = texts_.Keep(links->second);
       unlisted_links_.erase(links);
     }
-    lookup_.emplace(std::move(folded), position);
+    lookup_.Add(static_cast<uint32_t>(position), reference_of);
   }
   IndexEntry& entry = entries_[position];
 
   GedcomName name = summary.name;
   int32_t name_break = 0;
-  entry.name = name.DisplayName(privacy_, summary.living, summary.alias, &name_break,
-                                {.surname_first = true});
+  std::string shown = name.DisplayName(privacy_, summary.living, summary.alias,
+                                       &name_break, {.surname_first = true});
   // A NAME line with nothing in it ("1 NAME", "1 NAME //") gives no name at
   // all; such a person is filed with the other surname-less ones, under the
   // heading of the option set's unknown-surname label, not under a blank one.
-  if (entry.name.empty()) entry.name = "?, ";
+  if (shown.empty()) shown = "?, ";
+  texts_.Assign(&entry.name, shown);
   entry.givenEnd = name_break;
-  entry.pageName = summary.homePageId;
-  entry.reference = summary.key;
+  texts_.Assign(&entry.pageName, summary.homePageId);
   entry.referenceNumber = FirstNumberOf(summary.key);
-  entry.lifespan = Lifespan(privacy_, summary.living, summary.birthDate,
-                            summary.deathDate, html_markers_);
-  entry.relationship = summary.relationship;
+  texts_.Assign(&entry.lifespan, Lifespan(privacy_, summary.living, summary.birthDate,
+                                          summary.deathDate, html_markers_));
+  texts_.Assign(&entry.relationship, summary.relationship);
   const bool details = !privacy_.HideDetails(summary.living);
-  entry.biographyLink = details ? summary.biographyLink : std::string();
-  entry.image = details ? summary.image : std::string();
+  texts_.Assign(&entry.biographyLink,
+                details ? summary.biographyLink : std::string_view());
+  texts_.Assign(&entry.image, details ? summary.image : std::string_view());
   if (!entry.biographyLink.empty()) flags |= kIconBiography;
   if (!entry.image.empty()) flags |= kIconImage;
   entry.flags = flags;
-  entry.familyKeys = summary.familyPageIds;
+  if (!std::equal(entry.familyKeys.begin(), entry.familyKeys.end(),
+                  summary.familyPageIds.begin(), summary.familyPageIds.end())) {
+    entry.familyKeys = texts_.KeepList(summary.familyPageIds);
+  }
   return true;
 }
 
 void NameIndex::SetPageLinks(std::string_view reference, std::string_view text) {
-  const std::string folded = LookupKey(reference);
-  auto found = lookup_.find(folded);
-  if (found != lookup_.end()) {
-    entries_[found->second].pageLinks = std::string(text);
+  const int64_t found = lookup_.Find(
+      reference, [this](uint32_t n) { return entries_[n].reference.view(); });
+  if (found != text::KeyIndex::kNotFound) {
+    texts_.Assign(&entries_[static_cast<size_t>(found)].pageLinks, text);
   } else {
-    unlisted_links_[folded] = std::string(text);
+    unlisted_links_[std::string(reference)] = std::string(text);
   }
 }
 
 std::string NameIndex::PageLinksOf(std::string_view reference) const {
-  const std::string folded = LookupKey(reference);
-  if (const IndexEntry* entry = Find(reference)) return entry->pageLinks;
-  auto links = unlisted_links_.find(folded);
+  if (const IndexEntry* entry = Find(reference)) return entry->pageLinks.str();
+  auto links = unlisted_links_.find(std::string(reference));
   return links == unlisted_links_.end() ? std::string() : links->second;
 }
 
 const IndexEntry* NameIndex::Find(std::string_view reference) const {
-  auto found = lookup_.find(LookupKey(reference));
-  return found == lookup_.end() ? nullptr : &entries_[found->second];
+  const int64_t found = lookup_.Find(
+      reference, [this](uint32_t n) { return entries_[n].reference.view(); });
+  return found == text::KeyIndex::kNotFound ? nullptr
+                                            : &entries_[static_cast<size_t>(found)];
 }
 
 void NameIndex::Sort(SortMode mode) {
   std::vector<uint32_t> order(entries_.size());
   std::iota(order.begin(), order.end(), 0u);
+  // Sort keys live in a pool of their own for the length of the sort: a
+  // million of them cost their bytes and 8 bytes each.
+  text::TextPool key_texts;
+  std::vector<text::PooledText> keys;
+  const auto by_key = [&keys](uint32_t a, uint32_t b) {
+    return keys[a].view() < keys[b].view();
+  };
   switch (mode) {
     case SortMode::kIndex: {
-      std::vector<std::string> keys;
+      // The whole key of a million entries would cost some 80 MB on top of
+      // the index. It starts with the surname's base form, so the entries are
+      // first sorted by that alone, then each run of one surname by its whole
+      // keys: the same stable order, with only one surname's keys at a time.
+      keys.reserve(entries_.size());
+      for (const IndexEntry& e : entries_) {
+        keys.push_back(key_texts.Keep(BaseKey(SurnameKeyOf(e.name))));
+      }
+      std::stable_sort(order.begin(), order.end(), by_key);
+      std::vector<std::string> run_keys;
+      std::vector<uint32_t> run_order;
+      for (size_t start = 0; start < order.size();) {
+        size_t end = start + 1;
+        while (end < order.size() && keys[order[end]] == keys[order[start]]) ++end;
+        if (end - start > 1) {
+          run_keys.clear();
+          for (size_t i = start; i < end; ++i) {
+            const IndexEntry& e = entries_[order[i]];
+            run_keys.push_back(IndexSortKey(e.name, e.lifespan));
+          }
+          run_order.resize(end - start);
+          std::iota(run_order.begin(), run_order.end(), 0u);
+          std::stable_sort(
+              run_order.begin(), run_order.end(),
+              [&run_keys](uint32_t a, uint32_t b) { return run_keys[a] < run_keys[b]; });
+          std::vector<uint32_t> sorted(end - start);
+          for (size_t i = 0; i < sorted.size(); ++i)
+            sorted[i] = order[start + run_order[i]];
+          std::copy(sorted.begin(), sorted.end(),
+                    order.begin() + static_cast<std::ptrdiff_t>(start));
+        }
+        start = end;
+      }
+      break;
+    }
+    case SortMode::kReference:
       keys.reserve(entries_.size());
       for (const IndexEntry& e : entries_)
-        keys.push_back(IndexSortKey(e.name, e.lifespan));
-      std::stable_sort(order.begin(), order.end(),
-                       [&keys](uint32_t a, uint32_t b) { return keys[a] < keys[b]; });
+        keys.push_back(key_texts.Keep(CaseKey(e.reference)));
+      std::stable_sort(order.begin(), order.end(), by_key);
       break;
-    }
-    case SortMode::kReference: {
-      std::vector<std::string> keys;
-      keys.reserve(entries_.size());
-      for (const IndexEntry& e : entries_) keys.push_back(CaseKey(e.reference));
-      std::stable_sort(order.begin(), order.end(),
-                       [&keys](uint32_t a, uint32_t b) { return keys[a] < keys[b]; });
-      break;
-    }
     case SortMode::kReferenceNumber:
       std::stable_sort(order.begin(), order.end(), [this](uint32_t a, uint32_t b) {
         return entries_[a].referenceNumber < entries_[b].referenceNumber;
@@ -206,8 +244,11 @@ void NameIndex::Sort(SortMode mode) {
 }
 
 void NameIndex::RebuildLookup() {
+  lookup_.Clear();
+  const auto reference_of = [this](uint32_t n) { return entries_[n].reference.view(); };
+  lookup_.Reserve(entries_.size(), reference_of);
   for (size_t i = 0; i < entries_.size(); ++i) {
-    lookup_[LookupKey(entries_[i].reference)] = i;
+    lookup_.Add(static_cast<uint32_t>(i), reference_of);
   }
 }
 
@@ -222,8 +263,8 @@ void RecordLogEntries(const NameIndex& index, RunLogEntries* log) {
     IndividualLogEntry& row = log->Individual(entry.reference);
     // A run that writes no family pages (index pages only) still lists the
     // pages the individual's families have.
-    if (row.family_pages.empty()) {
-      for (const std::string& id : entry.familyKeys) {
+    if (row.family_pages().empty()) {
+      for (std::string_view id : entry.familyKeys) {
         log->AddFamilyPage(entry.reference,
                            text::PageFileName(names, id, text::PageLetter::kNone, false));
       }
@@ -233,12 +274,19 @@ void RecordLogEntries(const NameIndex& index, RunLogEntries* log) {
       std::string_view given = std::string_view(entry.name).substr(surname.size());
       if (!given.empty()) given.remove_prefix(1);  // the comma
       while (!given.empty() && given.front() == ' ') given.remove_prefix(1);
-      row.name_first = std::string(given);
-      row.name_second = surname == "?" ? std::string() : std::string(surname);
+      row.name_first = log->Keep(given);
+      row.name_second = surname == "?" ? text::PooledText() : log->Keep(surname);
     }
-    if (row.relationship.empty()) row.relationship = entry.relationship;
-    if (row.biography_file.empty()) row.biography_file = entry.biographyLink;
-    if (row.image_file.empty()) row.image_file = entry.image;
+    const IndividualLogDetails& details = log->DetailsOf(row);
+    if (details.relationship.empty()) {
+      log->SetDetail(row, &IndividualLogDetails::relationship, entry.relationship);
+    }
+    if (details.biography_file.empty()) {
+      log->SetDetail(row, &IndividualLogDetails::biography_file, entry.biographyLink);
+    }
+    if (details.image_file.empty()) {
+      log->SetDetail(row, &IndividualLogDetails::image_file, entry.image);
+    }
   }
 }
 

@@ -10,6 +10,8 @@
 
 #include "model/individuals.h"
 #include "site/index/index_entry.h"
+#include "text/key_index.h"
+#include "text/text_pool.h"
 
 namespace vellix {
 class COptions;
@@ -114,13 +116,15 @@ class NameIndex : public IndividualSink {
 
  private:
   void RebuildLookup();
+  /// Keeps `text` in the index's pool.
+  text::PooledText Keep(std::string_view text) { return texts_.Keep(text); }
 
   const COptions& options_;
   const PrivacyFilter& privacy_;
   const RecordStore* store_ = nullptr;
+  text::TextPool texts_;  // every text of the entries
   std::vector<IndexEntry> entries_;
-  // Folded reference -> position in entries_.
-  std::unordered_map<std::string, size_t> lookup_;
+  text::KeyIndex lookup_;  // entries_ by reference
   // Page links of references that have no entry yet.
   std::unordered_map<std::string, std::string> unlisted_links_;
   std::vector<SurnameGroup> groups_;

@@ -261,6 +261,7 @@ TEST_F(FactTest, AssociatedPersonNamesTheIndividual) {
 TEST_F(FactTest, ManyAssociatedPersonsDoNotPushThePersonOutOfReach) {
   // More associated people than the individual cache holds: loading them
   // must not disturb the lines of the person being collected.
+  reader_.SetCacheBudget(0);  // the bare 20 individuals
   options_.m_factInclude[49] = 2;
   std::string lines;
   std::string others;
@@ -531,6 +532,68 @@ TEST_F(FactTest, APrivateDateTakesItsNotesAndCitationsAlong) {
   }
   EXPECT_EQ(p.end[2].description, "Pilot");
   EXPECT_EQ(p.end[2].citations.size(), 1u) << "other facts keep their citations";
+}
+
+// The facts keep copies of their citations, not pointers into the cached
+// record: the person's record may leave the cache long before the page is
+// written.
+TEST_F(FactTest, CitationsOutliveTheCachedRecord) {
+  reader_.SetCacheBudget(0);  // the bare 20 individuals
+  options_.m_factInclude[23] = 2;
+  std::string others;
+  for (int i = 2; i <= 30; ++i) {
+    others += "0 @I" + std::to_string(i) + "@ INDI\r\n1 NAME W" + std::to_string(i) +
+              " /Lee/\r\n";
+  }
+  PersonFacts p = Person(
+      "1 NAME Ann /Smith/\r\n2 SOUR @S2@\r\n"
+      "1 BIRT\r\n2 DATE 1900\r\n2 SOUR @S1@\r\n3 PAGE p. 7\r\n2 NOTE at home\r\n"
+      "1 OCCU Pilot\r\n2 SOUR @S1@\r\n3 DATA\r\n4 TEXT seen\r\n2 SOUR @S2@\r\n"
+      "1 DEAT Y\r\n0 @S1@ SOUR\r\n0 @S2@ SOUR\r\n" +
+      others);
+  for (int i = 2; i <= 30; ++i) Load(RecordKind::kIndividual, "I" + std::to_string(i));
+  // I1 has left the cache now; its copies must still hold.
+  ASSERT_EQ(p.born.size(), 1u);
+  ASSERT_EQ(p.born[0].citations.size(), 1u);
+  EXPECT_EQ(p.born[0].citations[0]->pointer, "S1");
+  ASSERT_EQ(p.born[0].citations[0]->children.size(), 1u);
+  EXPECT_EQ(p.born[0].citations[0]->children[0].value, "p. 7");
+  ASSERT_EQ(p.other.size(), 1u);
+  ASSERT_EQ(p.other[0].citations.size(), 2u);
+  EXPECT_EQ(p.other[0].citations[0]->children[0].children[0].value, "seen");
+  EXPECT_EQ(p.other[0].citations[1]->pointer, "S2");
+  ASSERT_EQ(p.died.size(), 1u);
+  EXPECT_TRUE(p.died[0].citations.empty());
+  EXPECT_EQ(p.died[0].line, nullptr) << "a line without citations keeps no copy";
+  EXPECT_TRUE(p.name_citations.empty()) << "the first NAME line has none";
+}
+
+TEST(CopyOfSourcesAndObjectsTest, KeepsOnlySourceAndMediaLinesWithTheirSubtrees) {
+  GedcomNode line(1, kTagBirt, "BIRT", "");
+  line.AddChild(GedcomNode(2, kTagDate, "DATE", "1900"));
+  line.AddChild(GedcomNode(2, kTagSour, "SOUR", "@S1@"));
+  line.children.back().pointer = "S1";
+  line.AddChild(GedcomNode(3, LookupTag("PAGE"), "PAGE", "p. 1"));
+  line.AddChild(GedcomNode(2, kTagPlac, "PLAC", "Leeds"));
+  line.AddChild(GedcomNode(2, kTagObje, "OBJE", ""));
+  line.AddChild(GedcomNode(3, LookupTag("FILE"), "FILE", "a.jpg"));
+  line.AddChild(GedcomNode(2, kTagSour, "SOUR", "a book"));
+  std::shared_ptr<const GedcomNode> copy = CopyOfSourcesAndObjects(line);
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->tag, "BIRT");
+  ASSERT_EQ(copy->children.size(), 3u);
+  EXPECT_EQ(copy->children[0].pointer, "S1");
+  ASSERT_EQ(copy->children[0].children.size(), 1u);
+  EXPECT_EQ(copy->children[0].children[0].value, "p. 1");
+  EXPECT_EQ(copy->children[1].tag, "OBJE");
+  ASSERT_EQ(copy->children[1].children.size(), 1u);
+  EXPECT_EQ(copy->children[1].children[0].value, "a.jpg");
+  EXPECT_EQ(copy->children[2].value, "a book");
+  EXPECT_EQ(CitationsOf(*copy).size(), 2u);
+
+  GedcomNode bare(1, kTagDeat, "DEAT", "Y");
+  bare.AddChild(GedcomNode(2, kTagDate, "DATE", "1950"));
+  EXPECT_EQ(CopyOfSourcesAndObjects(bare), nullptr);
 }
 
 // The TYPE text of a fact becomes part of its label: converted like every

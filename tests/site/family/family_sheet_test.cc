@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "testing/log_entry_pages.h"
+
 #include "sheet_fixture.h"
 #include "site/family/family_sheet_writer.h"
 #include "site/frame/dividers.h"
@@ -8,6 +10,8 @@
 
 namespace vellix::site {
 namespace {
+
+using testing::Pages;
 
 // A couple with two children; the husband's birth cites one source twice.
 const char kCouple[] =
@@ -205,7 +209,7 @@ TEST_F(FamilySheetTest, LonerPageHasOneSlot) {
   EXPECT_EQ(page.find("vx-secchild"), std::string::npos);
   EXPECT_EQ(RowClasses(page), (std::vector<std::string>{" mt", " mt mb"}));
   ASSERT_EQ(log_.individuals().size(), 1u);
-  EXPECT_EQ(log_.individuals()[0].family_pages, std::vector<std::string>{"grpoi9.html"});
+  EXPECT_EQ(Pages(log_.individuals()[0]), std::vector<std::string>{"grpoi9.html"});
   EXPECT_TRUE(log_.families().empty());
 }
 

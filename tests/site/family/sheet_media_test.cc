@@ -130,8 +130,8 @@ TEST_F(SheetMediaTest, PortraitsGalleriesAndTheirLinks) {
   EXPECT_EQ(MarksOf("I1"), kMarkGalleryUsed | kMarkPortraitUsed);
   EXPECT_EQ(MarksOf("I2"), kMarkPortraitUsed);
   EXPECT_EQ(MarksOf("I3"), kMarkGalleryUsed);
-  EXPECT_EQ(log_.Individual("I1").portrait_file, "port/sub/jan2.png");
-  EXPECT_EQ(log_.Individual("I2").portrait_file, "port/ewa.jpg");
+  EXPECT_EQ(log_.DetailsOf(log_.Individual("I1")).portrait_file, "port/sub/jan2.png");
+  EXPECT_EQ(log_.DetailsOf(log_.Individual("I2")).portrait_file, "port/ewa.jpg");
 
   for (const char* name :
        {"gi-f1-i1-01.html", "si-f1-i1-01.html", "si-f1-i1-02.html", "si-f1-i1-03.html",

@@ -91,7 +91,7 @@ class IndexTest : public ::testing::Test {
   /// that a link check of the folder follows real files.
   void WriteStubFamilyPages() {
     for (const IndexEntry& e : index_.entries()) {
-      const std::string file = dir_.File("grp" + Lower(e.pageName) + ".html");
+      const std::string file = dir_.File("grp" + Lower(e.pageName.str()) + ".html");
       platform::WriteWholeFile(
           file,
           "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\">\n<title>f</title>\n");

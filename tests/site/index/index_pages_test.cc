@@ -89,12 +89,13 @@ TEST_F(IndexPagesTest, JumpTabsLinkEveryLetterToItsPage) {
 }
 
 TEST_F(IndexPagesTest, GivenNameLinesInBothLayouts) {
+  text::TextPool texts;
   IndexEntry e;
-  e.name = "Smith, John <Jack>";
-  e.pageName = "F-1.2";
-  e.reference = "I12";
-  e.lifespan = "(1850 - 1900)";
-  e.relationship = "uncle & friend";
+  e.name = texts.Keep("Smith, John <Jack>");
+  e.pageName = texts.Keep("F-1.2");
+  e.reference = texts.Keep("I12");
+  e.lifespan = texts.Keep("(1850 - 1900)");
+  e.relationship = texts.Keep("uncle & friend");
   e.flags = kIconBiography | kIconImage | kIconNarrative | kIconIndividualGallery;
   EXPECT_EQ(Line(e), " <a href=\"grpf12.html\">John &lt;Jack&gt;</a> (1850 - 1900)\r\n");
   options_.m_bMonoFont = false;
@@ -110,7 +111,7 @@ TEST_F(IndexPagesTest, GivenNameLinesInBothLayouts) {
       "<img class=\"vx-idxico\" src=\"grpb.gif\" alt=\"Biography\" title=\"Biography\"> "
       "<img class=\"vx-idxico\" src=\"grpn.gif\" alt=\"Narrative\" title=\"Narrative\"> "
       "Individual Gallery <span class=\"vx-rel\">uncle &amp; friend</span></p>\r\n");
-  e.name = "?, ";
+  e.name = texts.Keep("?, ");
   options_.m_bRefNumbers = false;
   options_.m_bCustomIcons = false;
   options_.m_bGalleryIcons = false;

@@ -69,7 +69,7 @@ class IndexRunTest : public IndexTest {
   Texts Names() const {
     Texts names;
     for (const IndexEntry& e : index_.entries()) {
-      names.push_back(e.name + " " + e.lifespan + " -> " + e.pageName);
+      names.push_back(e.name.str() + " " + e.lifespan.str() + " -> " + e.pageName.str());
     }
     return names;
   }

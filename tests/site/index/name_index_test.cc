@@ -4,9 +4,12 @@
 
 #include "index_fixture.h"
 #include "run/run_log_entries.h"
+#include "testing/log_entry_pages.h"
 
 namespace vellix::site {
 namespace {
+
+using testing::Pages;
 
 using Texts = std::vector<std::string>;
 
@@ -15,12 +18,12 @@ class NameIndexTest : public IndexTest {
   Texts Names() const {
     Texts names;
     for (const IndexEntry& e : index_.entries())
-      names.push_back(e.name + " " + e.lifespan);
+      names.push_back(e.name.str() + " " + e.lifespan.str());
     return names;
   }
   Texts References() const {
     Texts refs;
-    for (const IndexEntry& e : index_.entries()) refs.push_back(e.reference);
+    for (const IndexEntry& e : index_.entries()) refs.emplace_back(e.reference);
     return refs;
   }
 };
@@ -39,7 +42,7 @@ TEST_F(NameIndexTest, EntryHoldsTheIndexFormOfTheIndividual) {
   EXPECT_EQ(e->pageName, "F3");
   EXPECT_EQ(e->referenceNumber, 7);
   EXPECT_EQ(e->relationship, "great-grandfather");
-  EXPECT_EQ(e->familyKeys, (Texts{"F1", "F3"}));
+  EXPECT_EQ(Texts(e->familyKeys.begin(), e->familyKeys.end()), (Texts{"F1", "F3"}));
   EXPECT_EQ(index_.count(), 1);
 }
 
@@ -193,15 +196,16 @@ TEST_F(NameIndexTest, IndividualsLogTakesNamesInIndexOrder) {
   index_.AddIndividual(Person("I1", "Bo", ""), uint8_t{0});
   index_.Sort(NameIndex::SortMode::kIndex);
   RunLogEntries log;
-  log.Individual("I2").relationship = "set by the family page";
+  log.SetDetail(log.Individual("I2"), &IndividualLogDetails::relationship,
+                "set by the family page");
   RecordLogEntries(index_, &log);
   ASSERT_EQ(log.individuals().size(), 2u);
   const IndividualLogEntry& lee = log.individuals()[0];
   EXPECT_EQ(lee.ref, "I2");
   EXPECT_EQ(lee.name_first, "Zoe Ann");
   EXPECT_EQ(lee.name_second, "Lee");
-  EXPECT_EQ(lee.relationship, "set by the family page");
-  EXPECT_EQ(lee.image_file, "zoe.jpg");
+  EXPECT_EQ(log.DetailsOf(lee).relationship, "set by the family page");
+  EXPECT_EQ(log.DetailsOf(lee).image_file, "zoe.jpg");
   EXPECT_EQ(log.individuals()[1].name_first, "Bo");
   EXPECT_EQ(log.individuals()[1].name_second, "");
 }
@@ -218,9 +222,9 @@ TEST_F(NameIndexTest, IndividualsLogListsFamilyPagesWhenNoFamilyPageWasWritten) 
   RecordLogEntries(index_, &log);
   ASSERT_EQ(log.individuals().size(), 2u);
   EXPECT_EQ(log.individuals()[0].ref, "I2");
-  EXPECT_EQ(log.individuals()[0].family_pages, (Texts{"grpf1.html"}));
+  EXPECT_EQ(Pages(log.individuals()[0]), (Texts{"grpf1.html"}));
   EXPECT_EQ(log.individuals()[1].ref, "I1");
-  EXPECT_EQ(log.individuals()[1].family_pages, (Texts{"grpf1.html", "grpf3.html"}));
+  EXPECT_EQ(Pages(log.individuals()[1]), (Texts{"grpf1.html", "grpf3.html"}));
 }
 
 }  // namespace

@@ -100,12 +100,13 @@ TEST(PaginationTest, NoGroupsNoPages) {
 }
 
 TEST(GroupingTest, SurnamesGroupWithoutRegardToCase) {
+  text::TextPool texts;
   std::vector<IndexEntry> entries(5);
-  entries[0].name = "Smith, Al";
-  entries[1].name = "SMITH, Bo";
-  entries[2].name = "smith, Cy";
-  entries[3].name = "Smithson, Al";
-  entries[4].name = "Nocomma";
+  entries[0].name = texts.Keep("Smith, Al");
+  entries[1].name = texts.Keep("SMITH, Bo");
+  entries[2].name = texts.Keep("smith, Cy");
+  entries[3].name = texts.Keep("Smithson, Al");
+  entries[4].name = texts.Keep("Nocomma");
   auto groups = GroupBySurname(entries);
   ASSERT_EQ(groups.size(), 3u);
   EXPECT_EQ(groups[0].surname, "Smith");
