@@ -5,6 +5,7 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -174,9 +175,32 @@ bool WriteWholeFile(const std::string& path, std::string_view data, std::string*
   return true;
 }
 
-WriteResult WriteFileIfChanged(const std::string& path, std::string_view data,
-                               std::string* error, DiskWriter& writer) {
-  const std::string native = NativePath(path);
+namespace {
+
+// True when the open file's first data.size() bytes are `data` (the caller
+// has checked that the file has that size).
+bool HoldsExactly(int fd, std::string_view data) {
+  char buffer[1 << 16];
+  size_t offset = 0;
+  while (offset < data.size()) {
+    const size_t want = std::min(sizeof buffer, data.size() - offset);
+    const ssize_t n = pread(fd, buffer, want, static_cast<off_t>(offset));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    if (std::memcmp(buffer, data.data() + offset, static_cast<size_t>(n)) != 0) {
+      return false;
+    }
+    offset += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// The way for a path that cannot be opened for both reading and writing (a
+// file this user may only read or only write, a read-only volume, a missing
+// folder): compare through a reading descriptor, write through a truncating
+// one, and report that one's reason.
+WriteResult CompareThenWrite(const std::string& native, std::string_view data,
+                             std::string* error, DiskWriter& writer) {
   struct stat st;
   if (stat(native.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
       static_cast<uint64_t>(st.st_size) == data.size()) {
@@ -187,6 +211,47 @@ WriteResult WriteFileIfChanged(const std::string& path, std::string_view data,
   }
   return WriteWholeFile(native, data, error, writer) ? WriteResult::kWritten
                                                      : WriteResult::kFailed;
+}
+
+}  // namespace
+
+WriteResult WriteFileIfChanged(const std::string& path, std::string_view data,
+                               std::string* error, DiskWriter& writer) {
+  const std::string native = NativePath(path);
+  // One descriptor compares, creates and rewrites. Opened without blocking,
+  // so that a named pipe at the path is refused instead of holding the run.
+  const int fd = open(native.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
+  if (fd < 0) return CompareThenWrite(native, data, error, writer);
+  struct stat st;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    close(fd);
+    if (error) *error = native + ": not a regular file";
+    errno = EINVAL;
+    return WriteResult::kFailed;
+  }
+  const uint64_t old_size = static_cast<uint64_t>(st.st_size);
+  if (old_size == data.size() && HoldsExactly(fd, data)) {
+    close(fd);
+    return WriteResult::kUnchanged;
+  }
+  // The new bytes go over the old ones and only a longer old tail is cut
+  // off. Truncating to nothing first would free every block of the file and
+  // allocate new ones: on ext4 mounted with online discard and no journal
+  // every page would wait for the device to discard its old blocks.
+  bool written = WriteAll(writer, fd, data.data(), data.size());
+  if (written && old_size > data.size()) {
+    written = ftruncate(fd, static_cast<off_t>(data.size())) == 0;
+  }
+  if (!written) {
+    if (error) *error = Reason(native);
+    close(fd);
+    return WriteResult::kFailed;
+  }
+  if (close(fd) != 0) {
+    if (error) *error = Reason(native);
+    return WriteResult::kFailed;
+  }
+  return WriteResult::kWritten;
 }
 
 bool IsRegularFile(const std::string& path) {

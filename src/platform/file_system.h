@@ -78,7 +78,11 @@ enum class WriteResult {
 /// Makes `data` the whole content of `path`, but leaves a file that already
 /// holds exactly `data` untouched: its modification time stays, so upload
 /// tools send only the pages that changed, and the file system is spared
-/// the cost of truncating and rewriting it. Errors as WriteWholeFile.
+/// the cost of rewriting it. A changed file is rewritten in place (same
+/// file, old bytes overwritten, a longer old tail cut off), never truncated
+/// to nothing first nor removed and created again. Anything but a regular
+/// file at `path` (a named pipe, a device) is refused ("PATH: not a regular
+/// file"). Errors otherwise as WriteWholeFile.
 WriteResult WriteFileIfChanged(const std::string& path, std::string_view data,
                                std::string* error = nullptr,
                                DiskWriter& writer = DiskWriter::System());
