@@ -74,17 +74,6 @@ class ExtrasSiteTest : public ::testing::Test {
     Set("extras.base-url", "https://example.org/family");
   }
 
-  // Every file of the site by its path below the site, with its content.
-  static std::map<std::string, std::string> SiteFiles(const std::string& site) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(site)) {
-      if (!entry.is_regular_file()) continue;
-      files[fs::relative(entry.path(), site).string()] =
-          testing::ReadFile(entry.path().string());
-    }
-    return files;
-  }
-
   TempDir home_;
   TempDir work_;
 };
@@ -113,7 +102,7 @@ TEST_F(ExtrasSiteTest, NothingOfTheExtrasWhileTheyAreOff) {
     Set(key, "no");
   Set("extras.base-url", "");
   site = Generate();
-  for (const auto& [name, text] : SiteFiles(site)) {
+  for (const auto& [name, text] : testing::FilesBelow(site)) {
     EXPECT_FALSE(name.ends_with(".js") || name.ends_with(".xml") ||
                  name == "robots.txt" || name.find("search") != std::string::npos)
         << name;
@@ -129,7 +118,7 @@ TEST_F(ExtrasSiteTest, SitemapListsEveryPageOnceAndPagesNameTheirAddress) {
   Set("bExcludeLiving", "yes");
   const std::string site = Generate();
   std::set<std::string> pages;
-  for (const auto& [name, text] : SiteFiles(site)) {
+  for (const auto& [name, text] : testing::FilesBelow(site)) {
     if (name.ends_with(".html")) pages.insert(kBase + name);
   }
   ASSERT_GE(pages.size(), 4u);
@@ -147,7 +136,7 @@ TEST_F(ExtrasSiteTest, SitemapListsEveryPageOnceAndPagesNameTheirAddress) {
   // Every page but the frameset names its own address, and carries the
   // viewport tag.
   const std::regex canonical("<link rel=\"canonical\" href=\"([^\"]*)\">");
-  for (const auto& [name, text] : SiteFiles(site)) {
+  for (const auto& [name, text] : testing::FilesBelow(site)) {
     if (!name.ends_with(".html")) continue;
     std::smatch m;
     ASSERT_TRUE(std::regex_search(text, m, canonical)) << name;
@@ -163,7 +152,7 @@ TEST_F(ExtrasSiteTest, SearchDataHoldsTheIndexedPeopleAndNoExcludedLivingOne) {
   AllExtrasOn();
   Set("bExcludeLiving", "yes");
   const std::string site = Generate();
-  const std::map<std::string, std::string> files = SiteFiles(site);
+  const std::map<std::string, std::string> files = testing::FilesBelow(site);
   ASSERT_TRUE(files.count("grpsearch-k.js"));
   ASSERT_TRUE(files.count("grpsearch-0.js")) << "a surname without an ASCII first letter";
   EXPECT_NE(files.at("grpsearch-0.js").find("[\"Łoś\",\"Jerzy\""), std::string::npos);
@@ -257,7 +246,7 @@ TEST_F(ExtrasSiteTest, PagesFitAPhoneScreen) {
   Set("extras.phones", "yes");
   Set("extras.search", "yes");
   Generate();
-  for (const auto& [name, text] : SiteFiles(site)) {
+  for (const auto& [name, text] : testing::FilesBelow(site)) {
     if (!name.ends_with(".html")) continue;
     EXPECT_TRUE(fits(name, 390)) << name << " at 390 px";
     EXPECT_TRUE(fits(name, 1280)) << name << " at 1280 px";

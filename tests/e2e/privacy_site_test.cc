@@ -33,23 +33,12 @@ class PrivacySiteTest : public ::testing::Test {
     ASSERT_EQ(Vellix("options set " + key + " '" + value + "'"), 0) << Errors();
   }
 
-  // Every file of the site, by path relative to it, with its content.
-  static std::map<std::string, std::string> SiteFiles(const std::string& site) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(site)) {
-      if (!entry.is_regular_file()) continue;
-      files[fs::relative(entry.path(), site).string()] =
-          testing::ReadFile(entry.path().string());
-    }
-    return files;
-  }
-
   // Fails for each file of the site that holds one of `secrets` (GENDEX.txt
   // too unless `pages_only`: it is plain text, where markup is only text).
   static void ExpectNowhere(const std::string& site,
                             const std::vector<std::string>& secrets,
                             bool pages_only = false) {
-    for (const auto& [name, text] : SiteFiles(site)) {
+    for (const auto& [name, text] : testing::FilesBelow(site)) {
       if (pages_only && name == "GENDEX.txt") continue;
       for (const std::string& secret : secrets) {
         EXPECT_EQ(text.find(secret), std::string::npos) << secret << " in " << name;

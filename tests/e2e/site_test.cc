@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -215,17 +214,6 @@ TEST_F(SiteTest, AHostileTreeStillGivesASoundSite) {
 namespace vellix {
 namespace {
 
-// Every file of a site, by its path inside the site, with its bytes.
-std::map<std::string, std::string> SiteFiles(const std::string& site) {
-  std::map<std::string, std::string> files;
-  for (const auto& entry : fs::recursive_directory_iterator(site)) {
-    if (!entry.is_regular_file()) continue;
-    files[fs::relative(entry.path(), site).string()] =
-        testing::ReadFile(entry.path().string());
-  }
-  return files;
-}
-
 // Without room for parsed records every phase parses them again, and the
 // index phase runs with emptied caches (the path a million-person file
 // takes): the site must be the same, byte for byte.
@@ -237,9 +225,9 @@ TEST_F(SiteTest, TheRecordCacheSizeChangesNoPage) {
   ASSERT_EQ(Vellix("generate '" + gedcom + "' -o '" + roomy + "' -q"), 0) << Output();
   ASSERT_EQ(Vellix("generate '" + gedcom + "' -o '" + tight + "' -q --record-cache 0"), 0)
       << Output();
-  const auto expected = SiteFiles(roomy);
+  const auto expected = testing::FilesBelow(roomy);
   EXPECT_GT(expected.size(), 200u);
-  EXPECT_TRUE(SiteFiles(tight) == expected);
+  EXPECT_TRUE(testing::FilesBelow(tight) == expected);
 
   for (const char* bad : {"-1", "lots", "2000000", ""}) {
     EXPECT_NE(Vellix("generate '" + gedcom + "' -o '" + tight + "' -q --record-cache '" +

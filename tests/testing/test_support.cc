@@ -79,6 +79,16 @@ std::string ReadFile(const std::string& path) {
   return data.str();
 }
 
+std::map<std::string, std::string> FilesBelow(const std::string& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    if (!entry.is_regular_file()) continue;
+    files[std::filesystem::relative(entry.path(), folder).string()] =
+        ReadFile(entry.path().string());
+  }
+  return files;
+}
+
 std::string DataFile(const std::string& name) {
   return std::string(VELLIX_TEST_DATA_DIR) + "/" + name;
 }

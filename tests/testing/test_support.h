@@ -1,6 +1,7 @@
 // Helpers shared by all test programs.
 #pragma once
 
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -78,6 +79,10 @@ class RecordingPrompter : public platform::Prompter {
 
 /// Reads a whole file (test failure when unreadable).
 std::string ReadFile(const std::string& path);
+
+/// Every regular file below `folder`, by its path relative to the folder,
+/// with its content (for comparing two generated sites).
+std::map<std::string, std::string> FilesBelow(const std::string& folder);
 
 /// The path of a fixture under tests/data.
 std::string DataFile(const std::string& name);
