@@ -12,6 +12,8 @@ BoxIcon BoxIconOf(platform::MessageIcon icon) {
       return BoxIcon::kQuestion;
     case platform::MessageIcon::kInformation:
       return BoxIcon::kInformation;
+    case platform::MessageIcon::kExclamation:
+      return BoxIcon::kExclamation;
     case platform::MessageIcon::kNone:
       break;
   }

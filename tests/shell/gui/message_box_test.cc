@@ -125,6 +125,7 @@ class MessageBoxTest : public QObject {
     QCOMPARE(BoxIconOf(platform::MessageIcon::kStop), BoxIcon::kStop);
     QCOMPARE(BoxIconOf(platform::MessageIcon::kQuestion), BoxIcon::kQuestion);
     QCOMPARE(BoxIconOf(platform::MessageIcon::kInformation), BoxIcon::kInformation);
+    QCOMPARE(BoxIconOf(platform::MessageIcon::kExclamation), BoxIcon::kExclamation);
     QCOMPARE(BoxIconOf(platform::MessageIcon::kNone), BoxIcon::kNone);
   }
 };
