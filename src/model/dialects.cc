@@ -300,4 +300,12 @@ int SelectDialectForRun(RunContext& ctx) {
   return dialect.code;
 }
 
+std::string DialectNameOf(int32_t ordinal, const std::string& app_folder) {
+  DialectTable table;
+  const std::string ini = platform::FindResource("gedcom.ini", app_folder);
+  if (!ini.empty()) table.LoadFile(ini);
+  const GedcomDialect* dialect = table.Find(ordinal);
+  return dialect != nullptr ? dialect->name : std::string(kDefaultDialectName);
+}
+
 }  // namespace vellix

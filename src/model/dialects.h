@@ -104,6 +104,11 @@ class DialectTable {
   bool read_file_ = false;
 };
 
+/// The name of the dialect filed under `ordinal` in the gedcom.ini file a
+/// run would read (the application folder's copy first, then the installed
+/// one); the built-in dialect's name when there is none.
+std::string DialectNameOf(int32_t ordinal, const std::string& app_folder);
+
 /// The start of a run: loads ctx.dialects from gedcom.ini when not yet
 /// loaded (the copy in the application folder wins over the installed one),
 /// selects the dialect named by the option set's "Special processing"

@@ -4,7 +4,6 @@
 
 #include "model/dialects.h"
 #include "options/option_listing.h"
-#include "platform/app_paths.h"
 #include "platform/clock.h"
 #include "shell/cli/commands.h"
 #include "shell/cli/open_document.h"
@@ -17,22 +16,13 @@ constexpr char kCannotOpen[] =
     "%s\n\nThis file either does not exist, it is not accessible, or there is no "
     "Internet browser associated with files of this type.\n";
 
-// The name of the GEDCOM dialect the option set picks for a run.
-std::string DialectName(int32_t ordinal, const std::string& app_folder) {
-  DialectTable table;
-  const std::string ini = platform::FindResource("gedcom.ini", app_folder);
-  if (!ini.empty()) table.LoadFile(ini);
-  const GedcomDialect* dialect = table.Find(ordinal);
-  return dialect != nullptr ? dialect->name : std::string(kDefaultDialectName);
-}
-
 }  // namespace
 
 int WriteOptionsSummary(const SummaryRequest& request, platform::Prompter& prompter) {
   options::ListingInputs inputs;
   inputs.option_set_path = request.option_set_path;
   inputs.dialect_name =
-      DialectName(request.options.m_nSpecialProcessing, request.app_folder);
+      DialectNameOf(request.options.m_nSpecialProcessing, request.app_folder);
   inputs.app = options::ReadListingAppSettings(request.settings);
   inputs.now = platform::SystemClock().LocalNow();
   std::string path;

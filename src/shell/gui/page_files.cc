@@ -9,7 +9,6 @@
 
 #include "model/dialects.h"
 #include "options/option_listing.h"
-#include "platform/app_paths.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "shell/gui/browse.h"
@@ -25,15 +24,6 @@ namespace {
 
 constexpr char kGedcomFilter[] = "GECCOM Files (*.ged)|*.ged|All Files (*.*)|*.*||";
 constexpr char kOptionSetFilter[] = "Option Sets (*.dat)|*.dat|All Files (*.*)|*.*||";
-
-// The name of the GEDCOM dialect the option set picks for a run.
-std::string DialectName(int32_t ordinal, const std::string& app_folder) {
-  DialectTable table;
-  const std::string ini = platform::FindResource("gedcom.ini", app_folder);
-  if (!ini.empty()) table.LoadFile(ini);
-  const GedcomDialect* dialect = table.Find(ordinal);
-  return dialect != nullptr ? dialect->name : std::string(kDefaultDialectName);
-}
 
 }  // namespace
 
@@ -117,7 +107,7 @@ void CPageFiles::WriteSummary() {
   options::ListingInputs inputs;
   inputs.option_set_path = OptionSetPath();
   inputs.dialect_name =
-      DialectName(context_.options.m_nSpecialProcessing, context_.app_folder);
+      DialectNameOf(context_.options.m_nSpecialProcessing, context_.app_folder);
   inputs.app = options::ReadListingAppSettings(context_.settings);
   const platform::SystemClock system_clock;
   inputs.now = (context_.clock != nullptr ? *context_.clock : system_clock).LocalNow();
