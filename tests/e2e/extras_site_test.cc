@@ -24,7 +24,6 @@ namespace vellix {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::TempDir;
 
 constexpr char kBase[] = "https://example.org/family/";
 
@@ -50,17 +49,8 @@ constexpr char kTree[] =
     "0 @F2@ FAM\n1 HUSB @I4@\n1 WIFE @I3@\n"
     "0 TRLR\n";
 
-class ExtrasSiteTest : public ::testing::Test {
+class ExtrasSiteTest : public testing::ProgramTest {
  protected:
-  int Vellix(const std::string& args) {
-    return testing::RunVellix(home_.path(), args, home_.File("out.txt"),
-                              home_.File("err.txt"));
-  }
-  std::string Output() { return testing::ReadFile(home_.File("out.txt")); }
-  std::string Errors() { return testing::ReadFile(home_.File("err.txt")); }
-  void Set(const std::string& key, const std::string& value) {
-    ASSERT_EQ(Vellix("options set " + key + " '" + value + "'"), 0) << Errors();
-  }
   std::string Generate() {
     const std::string gedcom = work_.Write("tree.ged", kTree);
     const std::string site = work_.File("site");
@@ -73,9 +63,6 @@ class ExtrasSiteTest : public ::testing::Test {
     Set("extras.maps", "yes");
     Set("extras.base-url", "https://example.org/family");
   }
-
-  TempDir home_;
-  TempDir work_;
 };
 
 TEST_F(ExtrasSiteTest, SettingsAreShownAndKeptBesideTheOptionSet) {

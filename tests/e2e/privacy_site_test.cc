@@ -18,21 +18,9 @@ namespace vellix {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::TempDir;
 
-class PrivacySiteTest : public ::testing::Test {
+class PrivacySiteTest : public testing::ProgramTest {
  protected:
-  int Vellix(const std::string& args) {
-    return testing::RunVellix(home_.path(), args, home_.File("out.txt"),
-                              home_.File("err.txt"));
-  }
-  std::string Output() { return testing::ReadFile(home_.File("out.txt")); }
-  std::string Errors() { return testing::ReadFile(home_.File("err.txt")); }
-
-  void Set(const std::string& key, const std::string& value) {
-    ASSERT_EQ(Vellix("options set " + key + " '" + value + "'"), 0) << Errors();
-  }
-
   // Fails for each file of the site that holds one of `secrets` (GENDEX.txt
   // too unless `pages_only`: it is plain text, where markup is only text).
   static void ExpectNowhere(const std::string& site,
@@ -45,9 +33,6 @@ class PrivacySiteTest : public ::testing::Test {
       }
     }
   }
-
-  TempDir home_;
-  TempDir work_;
 };
 
 // A dead couple with a living daughter (married to a living man: that

@@ -13,6 +13,7 @@
 #include "shell/gui/sheet.h"
 #include "support/fake_desktop.h"
 #include "support/gui_test_main.h"
+#include "support/sheet_fixture.h"
 
 namespace vellix::gui {
 namespace {
@@ -77,6 +78,15 @@ std::string DistinctValue(const Setting& setting, int serial) {
          "d\xC5\xBA";
 }
 
+// Shows `shown` on every page of `sheet` and takes every page's values
+// into `stored`, as OK does.
+void ExchangeThroughEveryPage(CSheet& sheet, const COptions& shown, COptions* stored) {
+  for (int page = 0; page < sheet.page_count(); ++page) {
+    sheet.page(page)->Initialise(shown);
+    sheet.page(page)->ExchangeToOptions(*stored);
+  }
+}
+
 }  // namespace
 
 class RoundTripTest : public QObject {
@@ -97,18 +107,10 @@ class RoundTripTest : public QObject {
                error.c_str());
     }
 
-    testing::FakeDesktop desktop;
-    QTemporaryDir dir;
-    platform::SettingsStore settings(dir.filePath("settings.ini").toStdString());
-    platform::HistoryLists history(settings);
-    SheetContext context{shown,   desktop,       settings, history,
-                         nullptr, std::string(), nullptr};
-    CSheet sheet(context);
+    testing::SheetFixture fixture(&shown);
+    CSheet& sheet = fixture.sheet();
     COptions stored;
-    for (int page = 0; page < sheet.page_count(); ++page) {
-      sheet.page(page)->Initialise(shown);
-      sheet.page(page)->ExchangeToOptions(stored);
-    }
+    ExchangeThroughEveryPage(sheet, shown, &stored);
 
     QStringList lost;
     int compared = 0;
@@ -125,7 +127,7 @@ class RoundTripTest : public QObject {
     }
     QVERIFY2(lost.isEmpty(), qPrintable(lost.join('\n')));
     QVERIFY(compared > 450);
-    QVERIFY(desktop.messages().empty());
+    QVERIFY(fixture.desktop.messages().empty());
   }
 
   void SettingsWithoutControlsKeepTheirValues() {
@@ -135,17 +137,9 @@ class RoundTripTest : public QObject {
     COptions stored;
     stored.m_bReserved1 = false;
     stored.m_nReserved2 = 77;
-    testing::FakeDesktop desktop;
-    QTemporaryDir dir;
-    platform::SettingsStore settings(dir.filePath("settings.ini").toStdString());
-    platform::HistoryLists history(settings);
-    SheetContext context{shown,   desktop,       settings, history,
-                         nullptr, std::string(), nullptr};
-    CSheet sheet(context);
-    for (int page = 0; page < sheet.page_count(); ++page) {
-      sheet.page(page)->Initialise(shown);
-      sheet.page(page)->ExchangeToOptions(stored);
-    }
+    testing::SheetFixture fixture(&shown);
+    CSheet& sheet = fixture.sheet();
+    ExchangeThroughEveryPage(sheet, shown, &stored);
     QVERIFY(!stored.m_bReserved1);
     QCOMPARE(stored.m_nReserved2, 77);
   }
@@ -154,13 +148,8 @@ class RoundTripTest : public QObject {
     COptions shown;
     shown.m_strFamilyHeader = "<p>line one\r\nline two</p>\r\n";
     shown.m_strStdAfterBody = "<div>\r\n  indented\r\n</div>";
-    testing::FakeDesktop desktop;
-    QTemporaryDir dir;
-    platform::SettingsStore settings(dir.filePath("settings.ini").toStdString());
-    platform::HistoryLists history(settings);
-    SheetContext context{shown,   desktop,       settings, history,
-                         nullptr, std::string(), nullptr};
-    CSheet sheet(context);
+    testing::SheetFixture fixture(&shown);
+    CSheet& sheet = fixture.sheet();
     COptions stored;
     sheet.page(CSheet::kHeaders)->Initialise(shown);
     sheet.page(CSheet::kHeaders)->ExchangeToOptions(stored);
@@ -183,13 +172,8 @@ class RoundTripTest : public QObject {
     for (const options::ExtrasSettings& extras : kShown) {
       COptions shown;
       shown.extras = extras;
-      testing::FakeDesktop desktop;
-      QTemporaryDir dir;
-      platform::SettingsStore settings(dir.filePath("settings.ini").toStdString());
-      platform::HistoryLists history(settings);
-      SheetContext context{shown,   desktop,       settings, history,
-                           nullptr, std::string(), nullptr};
-      CSheet sheet(context);
+      testing::SheetFixture fixture(&shown);
+      CSheet& sheet = fixture.sheet();
       COptions stored;
       stored.extras = {.search = !extras.search,
                        .phones = !extras.phones,
