@@ -415,7 +415,6 @@ GedcomRecord* GedcomReader::LoadRecord(RecordKind kind, std::string_view key, bo
                                   : ConvertText(WithoutAtSigns(fields.xref)),
       ConvertText(fields.value), entry->fileOffset);
 
-  TreeBuilder builder(record.get());
   // What the cache is charged for the record: its nodes and their texts.
   size_t bytes = sizeof(GedcomRecord) + record->key.size() + record->value.size();
   bool skipping = false;
@@ -441,9 +440,10 @@ GedcomRecord* GedcomReader::LoadRecord(RecordKind kind, std::string_view key, bo
     }
     if (fields.level == 0) break;
     bytes += sizeof(GedcomNode) + fields.value.size();
-    builder.Add(GedcomNode(fields.level, code, std::string(fields.tag),
-                           ConvertText(fields.value)));
+    builder_.Add(fields.level, code, fields.tag, fields.value);
   }
+  builder_.Finish(record.get(),
+                  [this](std::string_view raw) { return ConvertText(raw); });
 
   GedcomRecord* result = cache.Put(key, std::move(record), pin, bytes);
   result->flags =

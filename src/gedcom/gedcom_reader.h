@@ -193,6 +193,8 @@ class GedcomReader {
   RecordCache individuals_{20};
   size_t cacheBudget_ = 0;
   RecordCache others_{10};
+  // Reused by every LoadRecord, so its work lists are allocated once.
+  TreeBuilder builder_;
   HeaderInfo header_;
   // Tags already reported during the current pass (folded to upper case).
   std::unordered_set<std::string> reported_;

@@ -25,44 +25,34 @@ const GedcomNode* GedcomRecord::FirstChild(TagCode code) const {
   return nullptr;
 }
 
-TreeBuilder::TreeBuilder(GedcomRecord* record) : record_(record) {
-  chain_.push_back(&record_->children);
-  // Rebuild the chain for a record that already has lines.
-  while (!chain_.back()->empty()) {
-    chain_.push_back(&chain_.back()->back().children);
-  }
-}
-
-bool TreeBuilder::Add(GedcomNode line) {
+bool TreeBuilder::Add(int32_t level, TagCode code, std::string_view tag,
+                      std::string_view value) {
   // The walk from the top descends while the line's level is greater than
-  // the last child's level. Levels along the chain strictly increase, so the
-  // list where the walk stops is found by halving.
+  // the last line's level at that depth. Levels along the chain strictly
+  // increase, so the depth where the walk stops is found by halving: the
+  // first depth whose last line's level is not below the new one.
   size_t lo = 0;
-  size_t hi = chain_.size() - 1;  // the last list is empty
-  if (chain_.size() == 1 && chain_[0]->empty()) {
-    chain_[0]->push_back(std::move(line));
-    chain_.push_back(&chain_[0]->back().children);
-    return true;
-  }
-  // Find the first depth i < hi with line.level <= chain_[i]->back().level;
-  // hi means "descend to the bottom".
-  size_t first = hi;
+  size_t hi = chain_.size();
   while (lo < hi) {
     const size_t mid = lo + (hi - lo) / 2;
-    if (line.level <= chain_[mid]->back().level) {
-      first = mid;
+    if (level <= lines_[static_cast<size_t>(chain_[mid])].level) {
       hi = mid;
     } else {
       lo = mid + 1;
     }
   }
-  std::vector<GedcomNode>* list = chain_[first];
-  if (first + 1 < chain_.size() && line.level < list->back().level) {
+  const size_t depth = lo;
+  if (depth < chain_.size() && level < lines_[static_cast<size_t>(chain_[depth])].level) {
     return false;
   }
-  list->push_back(std::move(line));
-  chain_.resize(first + 1);
-  chain_.push_back(&list->back().children);
+  // At `depth` the line follows that depth's last line (same level) or, at
+  // the bottom of the chain, becomes the first child of the deepest one.
+  const int32_t parent = depth == 0 ? -1 : chain_[depth - 1];
+  if (parent >= 0) ++lines_[static_cast<size_t>(parent)].children;
+  const auto index = static_cast<int32_t>(lines_.size());
+  lines_.push_back({level, code, parent, 0, tag, value});
+  chain_.resize(depth);
+  chain_.push_back(index);
   return true;
 }
 

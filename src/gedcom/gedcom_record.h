@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "gedcom/gedcom_node.h"
@@ -67,22 +68,63 @@ class GedcomRecord {
   TaggedChildren Children(TagCode code) const { return {children, code}; }
 };
 
-/// Builds a record's tree line by line in logarithmic time per line: it
-/// remembers the chain of last children, whose levels strictly increase, so
-/// a deeply nested record does not cost a walk from the top for every line.
-/// Gives exactly the tree GedcomRecord::AddLine gives.
+/// Builds a loaded record's tree in two steps. Add places each line by the
+/// tree-building rule of GedcomRecord::AddLine in logarithmic time (it keeps
+/// the chain of last children, whose levels strictly increase) but keeps
+/// only its level, tag code and texts; Finish then makes the nodes with
+/// every child list allocated once at its final size. Loading a record so
+/// costs one allocation per list instead of a vector grown line by line,
+/// and no node is ever moved. One builder serves any number of records.
 class TreeBuilder {
  public:
-  explicit TreeBuilder(GedcomRecord* record);
-  /// Adds `line`; false when the tree-building rule refuses it.
-  bool Add(GedcomNode line);
+  /// Adds a line whose texts stay valid until Finish; false when the rule
+  /// refuses it (it is then left out).
+  bool Add(int32_t level, TagCode code, std::string_view tag, std::string_view value);
+
+  /// Makes the nodes of the lines added since the last Finish below
+  /// `record`, which has no children yet; `convert(value)` gives a node's
+  /// value as a std::string. The builder is then empty again.
+  template <typename Convert>
+  void Finish(GedcomRecord* record, Convert convert);
 
  private:
-  GedcomRecord* record_;
-  // chain_[i] is the child list at depth i along the last-child chain;
-  // chain_[0] is the record's own list. Only lists that are not empty,
-  // except possibly the last.
-  std::vector<std::vector<GedcomNode>*> chain_;
+  struct PendingLine {
+    int32_t level;
+    TagCode code;
+    int32_t parent;     // index in lines_, -1 for a top-level line
+    uint32_t children;  // lines placed below this one
+    std::string_view tag;
+    std::string_view value;
+  };
+  std::vector<PendingLine> lines_;
+  // chain_[d] is the index of the last line at depth d along the chain of
+  // last children.
+  std::vector<int32_t> chain_;
+  std::vector<GedcomNode*> nodes_;
 };
+
+template <typename Convert>
+void TreeBuilder::Finish(GedcomRecord* record, Convert convert) {
+  size_t top = 0;
+  for (const PendingLine& line : lines_) {
+    if (line.parent < 0) ++top;
+  }
+  record->children.reserve(top);
+  nodes_.resize(lines_.size());
+  for (size_t i = 0; i < lines_.size(); ++i) {
+    const PendingLine& line = lines_[i];
+    std::vector<GedcomNode>& list =
+        line.parent < 0 ? record->children
+                        : nodes_[static_cast<size_t>(line.parent)]->children;
+    // Each list was reserved at its final size, so the addresses taken
+    // below stay valid while later lines are placed.
+    GedcomNode& node = list.emplace_back(line.level, line.code, std::string(line.tag),
+                                         convert(line.value));
+    if (line.children > 0) node.children.reserve(line.children);
+    nodes_[i] = &node;
+  }
+  lines_.clear();
+  chain_.clear();
+}
 
 }  // namespace vellix

@@ -22,6 +22,14 @@ std::string Shape(const std::vector<GedcomNode>& nodes) {
   return text;
 }
 
+// Every value in tree order.
+std::string Values(const std::vector<GedcomNode>& nodes) {
+  std::string text;
+  for (const GedcomNode& n : nodes)
+    text += n.value + (n.children.empty() ? "" : Values(n.children));
+  return text;
+}
+
 TEST(TreeBuilding, LinesNestByLevelAndStepsBackAreRefused) {
   GedcomRecord record(kTagIndi, "INDI", "I1", "", 0);
   EXPECT_TRUE(record.AddLine(Line(1, "NAME", "John /Doe/")));
@@ -71,30 +79,56 @@ TEST(TreeBuilding, ChildrenByTagInFileOrder) {
   EXPECT_EQ(notes, 1);
 }
 
+// The value converter of a loaded record, marked so that a test sees it ran.
+std::string Converted(std::string_view raw) { return "<" + std::string(raw) + ">"; }
+
 TEST(TreeBuilding, BuilderGivesTheSameTreeAsAddLine) {
   std::mt19937 random(7);
+  static const char* const kTags[] = {"NOTE", "DATE", "PLAC", "SOUR"};
   for (int round = 0; round < 50; ++round) {
     GedcomRecord plain(kTagIndi, "INDI", "I1", "", 0);
     GedcomRecord fast(kTagIndi, "INDI", "I1", "", 0);
-    TreeBuilder builder(&fast);
+    TreeBuilder builder;
+    // Lines from level -1 to 5: skipped levels, steps back past a sibling
+    // (refused) and a first line at any level all come up.
+    std::vector<std::string> values;
+    for (int i = 0; i < 200; ++i) values.push_back(std::to_string(i));
     for (int i = 0; i < 200; ++i) {
       const int32_t level = static_cast<int32_t>(random() % 7) - 1;
-      const std::string tag = i % 2 ? "NOTE" : "DATE";
-      ASSERT_EQ(plain.AddLine(Line(level, tag)), builder.Add(Line(level, tag)))
+      const std::string_view tag = kTags[i % 4];  // the builder keeps views
+      ASSERT_EQ(plain.AddLine(Line(level, std::string(tag), "<" + values[i] + ">")),
+                builder.Add(level, LookupTag(tag), tag, values[i]))
           << "round " << round << " line " << i;
     }
+    builder.Finish(&fast, Converted);
     ASSERT_EQ(Shape(plain.children), Shape(fast.children));
+    ASSERT_EQ(Values(plain.children), Values(fast.children));
   }
 }
 
-TEST(TreeBuilding, BuilderContinuesARecordThatHasLines) {
-  GedcomRecord record(kTagIndi, "INDI", "I1", "", 0);
-  record.AddLine(Line(1, "BIRT"));
-  record.AddLine(Line(2, "DATE", "1900"));
-  TreeBuilder builder(&record);
-  EXPECT_TRUE(builder.Add(Line(2, "PLAC", "Here")));
-  EXPECT_TRUE(builder.Add(Line(1, "DEAT")));
-  EXPECT_EQ(Shape(record.children), "BIRT1(DATE2 PLAC2 ) DEAT1 ");
+TEST(TreeBuilding, OneBuilderServesRecordAfterRecord) {
+  TreeBuilder builder;
+  GedcomRecord first(kTagIndi, "INDI", "I1", "", 0);
+  EXPECT_TRUE(builder.Add(1, kTagBirt, "BIRT", ""));
+  EXPECT_TRUE(builder.Add(2, kTagDate, "DATE", "1900"));
+  EXPECT_TRUE(builder.Add(2, kTagPlac, "PLAC", "Here"));
+  EXPECT_FALSE(builder.Add(0, kTagNote, "NOTE", ""));
+  EXPECT_TRUE(builder.Add(1, kTagFams, "FAMS", "@F1@"));
+  builder.Finish(&first, [](std::string_view raw) { return std::string(raw); });
+  EXPECT_EQ(Shape(first.children), "BIRT1(DATE2 PLAC2 ) FAMS1 ");
+  EXPECT_EQ(first.FirstChild(kTagFams)->pointer, "F1");
+
+  // Nothing of the first record's lines is left for the second.
+  GedcomRecord second(kTagFam, "FAM", "F1", "", 0);
+  EXPECT_TRUE(builder.Add(3, kTagHusb, "HUSB", "@I1@"));
+  EXPECT_TRUE(builder.Add(3, kTagWife, "WIFE", "@I2@"));
+  builder.Finish(&second, Converted);
+  EXPECT_EQ(Shape(second.children), "HUSB3 WIFE3 ");
+  EXPECT_EQ(second.children[1].value, "<@I2@>");
+
+  GedcomRecord empty(kTagNote, "NOTE", "N1", "text", 0);
+  builder.Finish(&empty, Converted);
+  EXPECT_TRUE(empty.children.empty());
 }
 
 TEST(TreeBuilding, DeepNestingNeitherRecursesNorTakesQuadraticTime) {
@@ -102,11 +136,12 @@ TEST(TreeBuilding, DeepNestingNeitherRecursesNorTakesQuadraticTime) {
   // stack long before this depth.
   constexpr int kDepth = 200000;
   auto record = std::make_unique<GedcomRecord>(kTagIndi, "INDI", "I1", "", 0);
-  TreeBuilder builder(record.get());
+  TreeBuilder builder;
   for (int level = 1; level <= kDepth; ++level) {
-    ASSERT_TRUE(builder.Add(Line(level, "NOTE")));
+    ASSERT_TRUE(builder.Add(level, kTagNote, "NOTE", ""));
   }
-  EXPECT_TRUE(builder.Add(Line(1, "NAME")));
+  EXPECT_TRUE(builder.Add(1, kTagName, "NAME", ""));
+  builder.Finish(record.get(), Converted);
   int depth = 0;
   for (const GedcomNode* n = &record->children[0]; n;
        n = n->children.empty() ? nullptr : &n->children[0]) {
