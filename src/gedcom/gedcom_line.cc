@@ -69,9 +69,53 @@ const char* FindLineEnd(const char* from, const char* to) {
   return p;
 }
 
+// The end of the token that starts at `from`: the first space at or after
+// it, or the line's end; npos when a line-break byte comes first.
+size_t PlainTokenEnd(std::string_view line, size_t from) {
+  size_t end = from;
+  while (end < line.size() && line[end] != ' ') {
+    if (line[end] == '\r' || line[end] == '\n') return std::string_view::npos;
+    ++end;
+  }
+  return end;
+}
+
+// The common shape of a line, "LEVEL [@XREF@ ]TAG[ VALUE]" with one space
+// between the tokens, split without the general token walk. False when the
+// line has any other shape (leading white space, a sign or a long level,
+// several spaces, a line-break byte): the general split then decides, and
+// gives the same fields for every line this takes.
+bool SplitPlainLine(std::string_view line, LineFields* out) {
+  const size_t size = line.size();
+  if (size == 0 || line.back() == '\r' || line.back() == '\n') return false;
+  size_t i = 0;
+  int32_t level = 0;
+  for (; i < size && i < 9 && line[i] >= '0' && line[i] <= '9'; ++i) {
+    level = level * 10 + (line[i] - '0');
+  }
+  if (i == 0 || i + 1 >= size || line[i] != ' ') return false;
+  size_t start = i + 1;
+  std::string_view xref;
+  if (line[start] == '@') {
+    const size_t end = PlainTokenEnd(line, start);
+    if (end == std::string_view::npos || end + 1 >= size) return false;
+    xref = line.substr(start, end - start);
+    start = end + 1;
+  }
+  if (line[start] == ' ' || line[start] == '\r' || line[start] == '\n') return false;
+  const size_t end = PlainTokenEnd(line, start);
+  if (end == std::string_view::npos) return false;
+  out->level = level;
+  out->xref = xref;
+  out->tag = line.substr(start, end - start);
+  out->value = end < size ? line.substr(end + 1) : std::string_view();
+  return true;
+}
+
 }  // namespace
 
 bool SplitLine(std::string_view line, LineFields* out) {
+  if (SplitPlainLine(line, out)) return true;
   *out = LineFields();
   size_t start = 0;
   while (start < line.size() && IsSpace(line[start])) ++start;

@@ -48,6 +48,45 @@ TEST(SplitLine, LevelsAreReadAsLeadingIntegers) {
   EXPECT_EQ(Split("12abc NAME").level, 12);
 }
 
+// Lines at the edges of the common "LEVEL TAG VALUE" shape: every one must
+// split as the general token rule splits it.
+TEST(SplitLine, LinesNearTheCommonShape) {
+  struct Case {
+    std::string_view line;
+    int32_t level;
+    std::string_view xref;
+    std::string_view tag;
+    std::string_view value;
+  };
+  static const Case kCases[] = {
+      {"1 NAME", 1, "", "NAME", ""},
+      {"1 NAME x\r", 1, "", "NAME", "x"},  // line break at the end trimmed
+      {"1 NAME x\r\n", 1, "", "NAME", "x"},
+      {"1 NA\rME x", 1, "", "NA", "ME x"},  // a line break ends the tag
+      {"1 NA\nME", 1, "", "NA", "ME"},
+      {"1  NAME x", 1, "", "NAME", "x"},          // runs of spaces before the tag
+      {"1 TAG\tvalue", 1, "", "TAG\tvalue", ""},  // a tab is part of the token
+      {"123456789 TAG v", 123456789, "", "TAG", "v"},
+      {"1234567890 TAG v", 1234567890, "", "TAG", "v"},
+      {"07 TAG v", 7, "", "TAG", "v"},
+      {"1 T", 1, "", "T", ""},
+      {"1 T ", 1, "", "T", ""},
+      {"0 @I1@ INDI", 0, "@I1@", "INDI", ""},
+      {"0 @N1@ NOTE text ", 0, "@N1@", "NOTE", "text "},
+      {"0 @N1@  NOTE text", 0, "@N1@", "NOTE", "text"},
+      {"0 @A@ @B@ x", 0, "@A@", "@B@", "x"},
+      {"0 @A\r@ NOTE", 0, "@A", "@", "NOTE"},
+      {"0 @A@\rNOTE", 0, "@A@", "NOTE", ""},
+  };
+  for (const Case& c : kCases) {
+    const LineFields f = Split(c.line);
+    EXPECT_EQ(f.level, c.level) << c.line;
+    EXPECT_EQ(f.xref, c.xref) << c.line;
+    EXPECT_EQ(f.tag, c.tag) << c.line;
+    EXPECT_EQ(f.value, c.value) << c.line;
+  }
+}
+
 TEST(SplitLine, MissingTokensMakeTheLineInvalid) {
   LineFields f;
   EXPECT_FALSE(SplitLine("", &f));
@@ -56,6 +95,8 @@ TEST(SplitLine, MissingTokensMakeTheLineInvalid) {
   EXPECT_FALSE(SplitLine("0 @X1@", &f));
   EXPECT_FALSE(SplitLine("0 @X1@   ", &f));
   EXPECT_FALSE(SplitLine("0\tHEAD", &f));  // a tab separates no tokens
+  EXPECT_FALSE(SplitLine("0 ", &f));
+  EXPECT_FALSE(SplitLine("0 \r", &f));
 }
 
 TEST(SplitLine, AtSignsAndPointers) {
