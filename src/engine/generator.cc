@@ -306,6 +306,14 @@ void Generator::Dispatch(GenerateMode mode, RunContext& ctx, int dialect_code) {
 }
 
 void Generator::WriteFamilyPages(RunContext& ctx, bool evaluate) {
+  const bool whole = WriteFamilyPageFiles(ctx, evaluate);
+  // Pages go to the disk on a thread of their own; they are all there and
+  // counted before anything else happens, whole run or cancelled.
+  phases_->FinishFamilyPages(ctx);
+  if (evaluate && whole) phases_->FinishEvaluation(ctx);
+}
+
+bool Generator::WriteFamilyPageFiles(RunContext& ctx, bool evaluate) {
   platform::Progress& progress = ctx.progress;
   const int32_t selected = ctx.statistics.familiesSelected;
   char phase[96];
@@ -320,7 +328,7 @@ void Generator::WriteFamilyPages(RunContext& ctx, bool evaluate) {
     if (entry == nullptr) break;
     if (progress.IsCancelled()) {
       store_.ResetWalk();
-      return;
+      return false;
     }
     if ((entry->flags & kMarkSelected) == 0) continue;
     progress.Step(0);
@@ -340,7 +348,7 @@ void Generator::WriteFamilyPages(RunContext& ctx, bool evaluate) {
     if (entry == nullptr) break;
     if (progress.IsCancelled()) {
       store_.ResetWalk();
-      return;
+      return false;
     }
     if ((entry->flags & kMarkSelected) == 0 || (entry->flags & kMarkInFamily) != 0) {
       continue;
@@ -358,7 +366,7 @@ void Generator::WriteFamilyPages(RunContext& ctx, bool evaluate) {
     --countdown;
   }
   if (countdown <= 0) store_.ResetWalk();
-  if (evaluate) phases_->FinishEvaluation(ctx);
+  return true;
 }
 
 void Generator::WriteIndexPages(RunContext& ctx, bool write_pages) {

@@ -96,6 +96,9 @@ class Generator {
   void RaiseConformanceWarnings(const COptions& options, bool strict);
   void Dispatch(GenerateMode mode, RunContext& ctx, int dialect_code);
   void WriteFamilyPages(RunContext& ctx, bool evaluate);
+  /// The loop of WriteFamilyPages over the selected families and loners;
+  /// false when the run was cancelled.
+  bool WriteFamilyPageFiles(RunContext& ctx, bool evaluate);
   void WriteIndexPages(RunContext& ctx, bool write_pages);
   void WriteSourcePages(RunContext& ctx, bool standalone);
   void WriteLogs(RunContext& ctx, bool success, bool cancelled, int64_t start_seconds,

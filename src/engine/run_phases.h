@@ -35,6 +35,9 @@ class RunPhases {
   /// The page of an individual who belongs to no family.
   virtual void WriteLonerPage(RunContext&, GedcomRecord& /*entry*/,
                               GedcomRecord& /*individual*/, bool /*evaluate*/) {}
+  /// After the family pages (whole or cancelled): every page is on the disk
+  /// and counted before the next phase starts.
+  virtual void FinishFamilyPages(RunContext&) {}
   /// After the evaluate pass: puts the source list in its final order.
   virtual void FinishEvaluation(RunContext&) {}
   /// Parses the individuals (writing GENDEX.txt) and runs the name index,

@@ -67,6 +67,8 @@ void SitePhases::CollectSources(RunContext& ctx) {
 
 void SitePhases::FinishEvaluation(RunContext&) { run_->sources.FinishEvaluation(); }
 
+void SitePhases::FinishFamilyPages(RunContext&) { run_->family_pages.FinishPages(); }
+
 void SitePhases::WriteFamilyPage(RunContext& ctx, GedcomRecord& entry,
                                  GedcomRecord& family, bool evaluate) {
   run_->MediaFor(ctx);

@@ -22,6 +22,7 @@ class SitePhases : public RunPhases {
   void WriteStyleSheet(RunContext& ctx, bool bibliography_only) override;
   void CollectSources(RunContext& ctx) override;
   void FinishEvaluation(RunContext& ctx) override;
+  void FinishFamilyPages(RunContext& ctx) override;
   void WriteBibliography(RunContext& ctx, bool standalone) override;
   void WriteRepositories(RunContext& ctx) override;
   void WriteSiteExtras(RunContext& ctx) override;

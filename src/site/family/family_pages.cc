@@ -47,4 +47,8 @@ void FamilyPages::FinishEvaluation(RunContext& /*ctx*/, Bibliography* bibliograp
   if (bibliography != nullptr) bibliography->FinishCitations();
 }
 
+void FamilyPages::FinishPages() {
+  if (writer_) writer_->FinishPages();
+}
+
 }  // namespace vellix::site

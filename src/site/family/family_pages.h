@@ -45,6 +45,9 @@ class FamilyPages {
   /// After the evaluate pass: numbers the citations the bibliography
   /// collected from the pages.
   void FinishEvaluation(RunContext& ctx, Bibliography* bibliography);
+  /// After the last page of the page pass: waits until every page is on
+  /// the disk and counted.
+  void FinishPages();
   /// The run's multimedia; null (the default) when galleries are off.
   void set_media(media::MediaRun* media) { media_ = media; }
   /// Forgets the writer (the next page starts a new run's writer).

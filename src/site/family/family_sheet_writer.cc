@@ -1,6 +1,7 @@
 #include "site/family/family_sheet_writer.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "gedcom/gedcom_reader.h"
 #include "model/dialects.h"
@@ -15,7 +16,6 @@
 #include "site/family/notes.h"
 #include "site/family/sheet_media.h"
 #include "site/frame/dividers.h"
-#include "site/frame/page_file.h"
 #include "text/html_escape.h"
 
 namespace vellix::site {
@@ -26,7 +26,8 @@ FamilySheetWriter::FamilySheetWriter(RunContext& ctx)
       privacy_(ctx.options, platform::ReadSupportFlags(ctx.env.settings())),
       converter_(TextSettingsFromOptions(ctx.options, ctx.flags.strictConformance)),
       names_(PageNameSettingsFromOptions(ctx.options)),
-      page_writer_(ctx) {
+      page_writer_(ctx),
+      write_queue_(ctx.env, ctx.statistics) {
   converter_.SetDialect(&ctx.dialects.current().markers);
   page_writer_.Prepare(false);
   fixed_ = options_.m_bMonoFont;
@@ -210,11 +211,10 @@ bool FamilySheetWriter::WritePage(SheetFamily& family, bool evaluate) {
   // Warnings link to the page by its identifier ("oI11" for a person
   // outside families, the chosen reference for a family).
   const std::string ref = family.page_id;
-  WritePageFile(
-      ctx_.env, ctx_.statistics,
+  write_queue_.Submit(
       PageFile(id, framed ? text::PageLetter::kGroupSheet : text::PageLetter::kNone,
                true),
-      page, FileGroup::kFamily, ref);
+      std::move(page), FileGroup::kFamily, ref);
   if (framed) {
     std::string frameset = page_writer_.BuildHead(title, keywords, {.frameset = true});
     const std::string no_frames =
@@ -225,8 +225,8 @@ bool FamilySheetWriter::WritePage(SheetFamily& family, bool evaluate) {
                 "\"><frame name=\"fn\" src=\"" + notes_name + "\">" + no_frames +
                 "</frameset>";
     frameset += "</html>";
-    WritePageFile(ctx_.env, ctx_.statistics, PageFile(id, text::PageLetter::kNone, true),
-                  frameset, FileGroup::kFamily, ref);
+    write_queue_.Submit(PageFile(id, text::PageLetter::kNone, true), std::move(frameset),
+                        FileGroup::kFamily, ref);
 
     std::string notes;
     page_writer_.SetFileName(notes_name);
@@ -237,9 +237,8 @@ bool FamilySheetWriter::WritePage(SheetFamily& family, bool evaluate) {
       PageWriter::WritePage(&notes, page_writer_.FootnoteFrameBar(plain_name));
     }
     page_writer_.EndPage(&notes, kPageFootnotes, false);
-    WritePageFile(ctx_.env, ctx_.statistics,
-                  PageFile(id, text::PageLetter::kFootnotes, true), notes,
-                  FileGroup::kFamily, ref);
+    write_queue_.Submit(PageFile(id, text::PageLetter::kFootnotes, true),
+                        std::move(notes), FileGroup::kFamily, ref);
   }
   if (page_media_ != nullptr) page_media_->WriteGalleries();
   Record(family, plain_name);

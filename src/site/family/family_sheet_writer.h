@@ -11,6 +11,7 @@
 #include "site/family/fact_line.h"
 #include "site/family/footnotes.h"
 #include "site/family/sheet_members.h"
+#include "site/frame/page_write_queue.h"
 #include "site/frame/page_writer.h"
 #include "text/paths.h"
 #include "text/text_converter.h"
@@ -72,6 +73,9 @@ class FamilySheetWriter {
   /// After the evaluate pass: numbers the citations the bibliography
   /// collected.
   void FinishEvaluation();
+  /// After the last page: waits until every page is on the disk and
+  /// counted (pages are written on a thread of their own meanwhile).
+  void FinishPages() { write_queue_.Finish(); }
 
   /// The stored path of the page file of `page_id` (`letter` for the files
   /// of a framed page); a loner's page identifier is "o" + key, as the
@@ -136,6 +140,7 @@ class FamilySheetWriter {
   std::unique_ptr<SheetLoader> loader_;
   std::unique_ptr<FactFormatter> formatter_;
   std::unique_ptr<SheetMedia> media_;
+  PageWriteQueue write_queue_;
   SheetMedia* page_media_ = nullptr;  // media_ while a page (not an evaluation) is built
   bool fixed_ = false;                // fixed-font mode
   bool parent_target_ = false;        // the page sits in a frameset

@@ -1,9 +1,11 @@
 // The one place where a page of the site reaches the disk.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "platform/file_system.h"
 #include "run/run_environment.h"
 #include "run/run_statistics.h"
 
@@ -20,5 +22,15 @@ namespace vellix::site {
 bool WritePageFile(RunEnvironment& env, RunStatistics& statistics,
                    const std::string& path, std::string_view page, FileGroup group,
                    std::string_view ref = {});
+
+/// The bytes a site file stores for `page`: without a leading byte-order
+/// mark, and made valid UTF-8 in `*cleaned` when it is not.
+std::string_view SiteFileText(std::string_view page, std::string* cleaned);
+
+/// What follows the write of `size` bytes to `native` with `result`: the
+/// counts, or warning 5 (and false) when it failed.
+bool CountPageWrite(RunEnvironment& env, RunStatistics& statistics,
+                    const std::string& native, platform::WriteResult result, size_t size,
+                    FileGroup group, std::string_view ref);
 
 }  // namespace vellix::site
