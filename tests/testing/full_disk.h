@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstddef>
+#include <mutex>
 
 #include "platform/disk_writer.h"
 
@@ -14,18 +15,23 @@ enum class Flush { kWorks, kFails };
 /// Lets `room` bytes through (counted over every file written), then fails
 /// every write with ENOSPC, as a full disk does; with Flush::kFails flushing
 /// fails too (EIO). Give it to a LocalFileAccess or to ReplaceFileContents.
+/// Pages may be written from a second thread, so the room is shared safely.
 class FullDiskWriter : public platform::DiskWriter {
  public:
   explicit FullDiskWriter(size_t room, Flush flush = Flush::kWorks)
       : room_(room), fail_sync_(flush == Flush::kFails) {}
 
   ssize_t Write(int fd, const void* data, size_t size) override {
-    if (room_ == 0) {
-      errno = ENOSPC;
-      return -1;
+    size_t n = 0;
+    {
+      std::lock_guard lock(mutex_);
+      if (room_ == 0) {
+        errno = ENOSPC;
+        return -1;
+      }
+      n = size < room_ ? size : room_;
+      room_ -= n;
     }
-    const size_t n = size < room_ ? size : room_;
-    room_ -= n;
     return platform::DiskWriter::Write(fd, data, n);
   }
   int Sync(int fd) override {
@@ -37,6 +43,7 @@ class FullDiskWriter : public platform::DiskWriter {
   }
 
  private:
+  std::mutex mutex_;
   size_t room_;
   bool fail_sync_;
 };

@@ -32,7 +32,7 @@ namespace vellix::site {
 /// caller's (the local one makes plain system calls).
 class PageWriteQueue {
  public:
-  static constexpr size_t kDefaultMaxBytes = size_t{16} << 20;
+  static constexpr size_t kDefaultMaxBytes = size_t{4} << 20;
 
   PageWriteQueue(RunEnvironment& env, RunStatistics& statistics,
                  size_t max_bytes = kDefaultMaxBytes);
