@@ -123,14 +123,23 @@ std::vector<ReportLine> RunReport(const RunFacts& facts, Verbosity verbosity) {
   auto out = [&lines](std::string text) {
     lines.push_back({ReportStream::kOut, std::move(text)});
   };
+  // Publishing living people's details is the user's choice, but one they
+  // should not make unknowingly: said on stderr whatever the outcome (before
+  // the closing line of a stopped run, which stays last).
+  const std::string living_notice =
+      !quiet && outcome.living_published > 0
+          ? "vellix: " + TerminalWording(LivingPublishedNotice(outcome.living_published))
+          : std::string();
   if (outcome.cancelled) {
     err("vellix: " + result);
     if (!quiet) {
       err(StoppedPagesLine(facts.statistics));
       err(WarningsLine(facts, verbosity));
     }
+    err(living_notice);
     err("vellix: stopped: the site in " + facts.dest_folder +
         (NothingChanged(facts) ? " was not changed" : " is incomplete"));
+    return lines;
   } else if (!outcome.success || outcome.files_not_written > 0) {
     err("vellix: error: " + result);
     if (!quiet) err(WarningsLine(facts, verbosity));
@@ -142,11 +151,7 @@ std::vector<ReportLine> RunReport(const RunFacts& facts, Verbosity verbosity) {
     out(WarningsLine(facts, verbosity));
     out(FilesLine(facts.statistics, facts.stale_removed));
   }
-  // Publishing living people's details is the user's choice, but one they
-  // should not make unknowingly: said on stderr whatever the outcome.
-  if (!quiet && outcome.living_published > 0) {
-    err("vellix: " + TerminalWording(LivingPublishedNotice(outcome.living_published)));
-  }
+  err(living_notice);
   return lines;
 }
 

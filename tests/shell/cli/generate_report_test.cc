@@ -187,6 +187,20 @@ TEST(GenerateReport, EveryVariantOnItsStream) {
             "families."),
         Err("1 warning (printed above), listed in the run log: /home/u/vx-summary.html"),
         kIncompleteErr}},
+      {"stopped after the individuals pass, living people published",
+       [](RunFacts& f) {
+         StopDuringFamilyPages(f);
+         f.outcome.living_published = 1;
+       },
+       Verbosity::kNormal,
+       {kCanceledErr,
+        Err("Pages written before the stop: 1 of 2 families, 0 of 1 individual outside "
+            "families."),
+        Err("1 warning, listed in the run log: /home/u/vx-summary.html"),
+        Err("vellix: 1 living individual is published with their details; see "
+            "Features \u203a Privacy Filters in 'vellix options list' "
+            "(bExcludeLiving, bLivingDetails)"),
+        kIncompleteErr}},
       {"stopped among the loners",
        [](RunFacts& f) {
          StopDuringFamilyPages(f);
