@@ -16,7 +16,10 @@ void FamilyPages::Reset() {
 
 FamilySheetWriter& FamilyPages::WriterFor(RunContext& ctx, Bibliography* bibliography,
                                           RunLogEntries& log_entries, bool evaluate) {
-  if (!writer_) writer_ = std::make_unique<FamilySheetWriter>(ctx);
+  if (!writer_) {
+    writer_ = std::make_unique<FamilySheetWriter>(ctx);
+    writer_->WritePagesInBackground();
+  }
   writer_->set_bibliography(bibliography);
   writer_->set_media(media_);
   writer_->set_log_entries(&log_entries);

@@ -16,6 +16,7 @@
 #include "site/family/notes.h"
 #include "site/family/sheet_media.h"
 #include "site/frame/dividers.h"
+#include "site/frame/page_file.h"
 #include "text/html_escape.h"
 
 namespace vellix::site {
@@ -26,8 +27,7 @@ FamilySheetWriter::FamilySheetWriter(RunContext& ctx)
       privacy_(ctx.options, platform::ReadSupportFlags(ctx.env.settings())),
       converter_(TextSettingsFromOptions(ctx.options, ctx.flags.strictConformance)),
       names_(PageNameSettingsFromOptions(ctx.options)),
-      page_writer_(ctx),
-      write_queue_(ctx.env, ctx.statistics) {
+      page_writer_(ctx) {
   converter_.SetDialect(&ctx.dialects.current().markers);
   page_writer_.Prepare(false);
   fixed_ = options_.m_bMonoFont;
@@ -134,6 +134,24 @@ void FamilySheetWriter::SetLabelWidth(const SheetFamily& family) {
   formatter_->SetLabelWidthFromLongest(longest);
 }
 
+void FamilySheetWriter::WritePagesInBackground() {
+  if (!write_queue_)
+    write_queue_ = std::make_unique<PageWriteQueue>(ctx_.env, ctx_.statistics);
+}
+
+void FamilySheetWriter::FinishPages() {
+  if (write_queue_) write_queue_->Finish();
+}
+
+void FamilySheetWriter::WriteSheetFile(const std::string& path, std::string page,
+                                       std::string_view ref) {
+  if (write_queue_) {
+    write_queue_->Submit(path, std::move(page), FileGroup::kFamily, ref);
+  } else {
+    WritePageFile(ctx_.env, ctx_.statistics, path, page, FileGroup::kFamily, ref);
+  }
+}
+
 bool FamilySheetWriter::WritePage(SheetFamily& family, bool evaluate) {
   if (!family.husband && !family.wife && family.children.empty()) return false;
   current_page_id_ = family.page_id;
@@ -211,10 +229,10 @@ bool FamilySheetWriter::WritePage(SheetFamily& family, bool evaluate) {
   // Warnings link to the page by its identifier ("oI11" for a person
   // outside families, the chosen reference for a family).
   const std::string ref = family.page_id;
-  write_queue_.Submit(
+  WriteSheetFile(
       PageFile(id, framed ? text::PageLetter::kGroupSheet : text::PageLetter::kNone,
                true),
-      std::move(page), FileGroup::kFamily, ref);
+      std::move(page), ref);
   if (framed) {
     std::string frameset = page_writer_.BuildHead(title, keywords, {.frameset = true});
     const std::string no_frames =
@@ -225,8 +243,7 @@ bool FamilySheetWriter::WritePage(SheetFamily& family, bool evaluate) {
                 "\"><frame name=\"fn\" src=\"" + notes_name + "\">" + no_frames +
                 "</frameset>";
     frameset += "</html>";
-    write_queue_.Submit(PageFile(id, text::PageLetter::kNone, true), std::move(frameset),
-                        FileGroup::kFamily, ref);
+    WriteSheetFile(PageFile(id, text::PageLetter::kNone, true), std::move(frameset), ref);
 
     std::string notes;
     page_writer_.SetFileName(notes_name);
@@ -237,8 +254,8 @@ bool FamilySheetWriter::WritePage(SheetFamily& family, bool evaluate) {
       PageWriter::WritePage(&notes, page_writer_.FootnoteFrameBar(plain_name));
     }
     page_writer_.EndPage(&notes, kPageFootnotes, false);
-    write_queue_.Submit(PageFile(id, text::PageLetter::kFootnotes, true),
-                        std::move(notes), FileGroup::kFamily, ref);
+    WriteSheetFile(PageFile(id, text::PageLetter::kFootnotes, true), std::move(notes),
+                   ref);
   }
   if (page_media_ != nullptr) page_media_->WriteGalleries();
   Record(family, plain_name);

@@ -73,9 +73,13 @@ class FamilySheetWriter {
   /// After the evaluate pass: numbers the citations the bibliography
   /// collected.
   void FinishEvaluation();
+  /// From now on pages are written on a thread of their own while the
+  /// next ones are built (a run's writer does this; without it each page
+  /// is on the disk when WriteFamilyPage returns).
+  void WritePagesInBackground();
   /// After the last page: waits until every page is on the disk and
-  /// counted (pages are written on a thread of their own meanwhile).
-  void FinishPages() { write_queue_.Finish(); }
+  /// counted.
+  void FinishPages();
 
   /// The stored path of the page file of `page_id` (`letter` for the files
   /// of a framed page); a loner's page identifier is "o" + key, as the
@@ -112,6 +116,8 @@ class FamilySheetWriter {
   /// The family's portrait (in place of the group image) or "".
   std::string FamilyPortrait() const;
   std::string Title(const SheetFamily& family) const;
+  /// Writes (or hands to the background writer) one file of a page.
+  void WriteSheetFile(const std::string& path, std::string page, std::string_view ref);
   void Record(const SheetFamily& family, const std::string& page_name);
   void SetLabelWidth(const SheetFamily& family);
   /// The stored path of a custom file, `folder` + "\" + `name`, as a link
@@ -140,7 +146,7 @@ class FamilySheetWriter {
   std::unique_ptr<SheetLoader> loader_;
   std::unique_ptr<FactFormatter> formatter_;
   std::unique_ptr<SheetMedia> media_;
-  PageWriteQueue write_queue_;
+  std::unique_ptr<PageWriteQueue> write_queue_;  // null: pages written at once
   SheetMedia* page_media_ = nullptr;  // media_ while a page (not an evaluation) is built
   bool fixed_ = false;                // fixed-font mode
   bool parent_target_ = false;        // the page sits in a frameset

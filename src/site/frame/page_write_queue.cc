@@ -1,5 +1,8 @@
 #include "site/frame/page_write_queue.h"
 
+#include <pthread.h>
+#include <signal.h>
+
 #include <exception>
 #include <system_error>
 #include <utility>
@@ -25,11 +28,19 @@ PageWriteQueue::~PageWriteQueue() {
 void PageWriteQueue::Submit(const std::string& path, std::string page, FileGroup group,
                             std::string_view ref) {
   if (!thread_.joinable() && !thread_failed_) {
+    // The writing thread starts with every signal blocked, so that Ctrl-C
+    // and the terminal's resizing reach the thread that handles them and
+    // never interrupt a write.
+    sigset_t all;
+    sigset_t previous;
+    sigfillset(&all);
+    pthread_sigmask(SIG_BLOCK, &all, &previous);
     try {
       thread_ = std::thread(&PageWriteQueue::Run, this);
     } catch (const std::system_error&) {
       thread_failed_ = true;
     }
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
   }
   if (thread_failed_) {
     WritePageFile(env_, statistics_, path, page, group, ref);
