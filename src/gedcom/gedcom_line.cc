@@ -115,7 +115,10 @@ bool SplitPlainLine(std::string_view line, LineFields* out) {
 }  // namespace
 
 bool SplitLine(std::string_view line, LineFields* out) {
-  if (SplitPlainLine(line, out)) return true;
+  return SplitPlainLine(line, out) || SplitLineByTokens(line, out);
+}
+
+bool SplitLineByTokens(std::string_view line, LineFields* out) {
   *out = LineFields();
   size_t start = 0;
   while (start < line.size() && IsSpace(line[start])) ++start;

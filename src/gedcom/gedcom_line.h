@@ -26,6 +26,11 @@ struct LineFields {
 /// when the level or the tag token is missing.
 bool SplitLine(std::string_view line, LineFields* out);
 
+/// The general token walk SplitLine falls back on for lines of any shape
+/// other than the common "LEVEL [@XREF@ ]TAG[ VALUE]" with single spaces;
+/// it gives the same fields for every line. Exposed for tests.
+bool SplitLineByTokens(std::string_view line, LineFields* out);
+
 /// `token` with every at sign removed.
 std::string WithoutAtSigns(std::string_view token);
 
