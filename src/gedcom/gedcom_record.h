@@ -105,6 +105,15 @@ class TreeBuilder {
 
 template <typename Convert>
 void TreeBuilder::Finish(GedcomRecord* record, Convert convert) {
+  // Empty again however this ends, so that a failed load leaves nothing of
+  // its lines to the next record.
+  struct Emptied {
+    TreeBuilder* builder;
+    ~Emptied() {
+      builder->lines_.clear();
+      builder->chain_.clear();
+    }
+  } emptied{this};
   size_t top = 0;
   for (const PendingLine& line : lines_) {
     if (line.parent < 0) ++top;
@@ -123,8 +132,6 @@ void TreeBuilder::Finish(GedcomRecord* record, Convert convert) {
     if (line.children > 0) node.children.reserve(line.children);
     nodes_[i] = &node;
   }
-  lines_.clear();
-  chain_.clear();
 }
 
 }  // namespace vellix
