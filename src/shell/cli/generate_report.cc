@@ -140,7 +140,8 @@ std::vector<ReportLine> RunReport(const RunFacts& facts, Verbosity verbosity) {
     err("vellix: stopped: the site in " + facts.dest_folder +
         (NothingChanged(facts) ? " was not changed" : " is incomplete"));
     return lines;
-  } else if (!outcome.success || outcome.files_not_written > 0) {
+  }
+  if (!outcome.success || outcome.files_not_written > 0) {
     err("vellix: error: " + result);
     if (!quiet) err(WarningsLine(facts, verbosity));
   } else if (!quiet) {
