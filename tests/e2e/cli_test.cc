@@ -338,9 +338,9 @@ TEST_F(CliTest, WarningsAreCountedWithTheirRunLogAndPrintedAsRaisedWithVerbose) 
 // far it came and that the site is incomplete, all on stderr, status 130.
 TEST_F(CliTest, CtrlCStopsTheRunAndSaysTheSiteIsIncomplete) {
   // Pages are written on a thread of their own, which may fall behind the
-  // building by some thousand small pages: the file is large enough for the
-  // stop to come while pages are still being built.
-  constexpr int kFamilies = 5000;
+  // building by 4 MB of pages (some 2,600 of these): the file is large
+  // enough for the stop to come while pages are still being built.
+  constexpr int kFamilies = 8000;
   std::string big = "0 HEAD\n1 GEDC\n2 VERS 5.5\n1 CHAR UTF-8\n";
   for (int f = 1; f <= kFamilies; ++f) {
     const std::string n = std::to_string(f);
@@ -377,7 +377,7 @@ TEST_F(CliTest, CtrlCStopsTheRunAndSaysTheSiteIsIncomplete) {
   while (std::fgets(line, sizeof line, err)) {
     text += line;
     if (stopped ||
-        text.find("Generating web pages for 5000 families") == std::string::npos) {
+        text.find("Generating web pages for 8000 families") == std::string::npos) {
       continue;
     }
     // Stop once a few family pages are on the disk (F1, F10, F100 are the
