@@ -60,6 +60,21 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+void DropAbbreviationPeriods(std::string* text) {
+  if (text->find('.') == std::string::npos) return;
+  // Compacted in place: a byte is only ever moved down, and the bytes
+  // beside position i are still the original ones when i is looked at.
+  const std::string& t = *text;
+  size_t kept = 0;
+  for (size_t i = 0; i < t.size(); ++i) {
+    const bool between_digits =
+        i > 0 && i + 1 < t.size() && IsAsciiDigit(t[i - 1]) && IsAsciiDigit(t[i + 1]);
+    if (t[i] == '.' && !between_digits) continue;
+    (*text)[kept++] = t[i];
+  }
+  text->resize(kept);
+}
+
 std::string_view TrimSpace(std::string_view text) {
   while (!text.empty() && IsAsciiSpace(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsAsciiSpace(text.back())) text.remove_suffix(1);

@@ -33,6 +33,12 @@ int ReplaceAll(std::string* text, std::string_view from, std::string_view to);
 /// UTF-8 character.
 bool IsAsciiSpace(char c);
 
+/// Removes every full stop that does not stand between two ASCII digits:
+/// those of abbreviations ("ABT.", "Bef.") go, a decimal-looking "1850.5"
+/// or a dotted date "12.05.1900" keeps its own. Allocates nothing when the
+/// text has no full stop.
+void DropAbbreviationPeriods(std::string* text);
+
 /// Removes trailing IsAsciiSpace bytes in place.
 void TrimRightSpace(std::string* text);
 

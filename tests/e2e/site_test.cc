@@ -109,12 +109,6 @@ TEST_F(SiteTest, ASampleRunWritesAtMostFiveFamilyPages) {
   EXPECT_EQ(family_pages, 5);
 }
 
-}  // namespace
-}  // namespace vellix
-
-namespace vellix {
-namespace {
-
 // A generated tree of a few thousand people in families of three, with
 // notes, citations and non-ASCII names: every link of the whole site must
 // resolve; a sample of its pages must validate.
@@ -135,12 +129,6 @@ TEST_F(SiteTest, ALargerGeneratedTreeLinksThroughout) {
         << page;
   }
 }
-
-}  // namespace
-}  // namespace vellix
-
-namespace vellix {
-namespace {
 
 // Under the transitional document type, footnotes may go into a frame at
 // the bottom of the window: each family with footnotes becomes a frameset
@@ -169,12 +157,6 @@ TEST_F(SiteTest, FramedFootnotesUnderTheTransitionalDocumentType) {
   EXPECT_NE(frameset.find("src=\"grpf1g.html\""), std::string::npos);
   EXPECT_NE(frameset.find("src=\"grpf1f.html"), std::string::npos);
 }
-
-}  // namespace
-}  // namespace vellix
-
-namespace vellix {
-namespace {
 
 // A tree that points at itself in every way a damaged export can, with
 // markup and path tricks in its names, invalid UTF-8, a duplicate key and a
@@ -207,12 +189,6 @@ TEST_F(SiteTest, AHostileTreeStillGivesASoundSite) {
   EXPECT_EQ(testing::ReadFile(site + "/grpname1.html").find("<script>"),
             std::string::npos);
 }
-
-}  // namespace
-}  // namespace vellix
-
-namespace vellix {
-namespace {
 
 // Without room for parsed records every phase parses them again, and the
 // index phase runs with emptied caches (the path a million-person file

@@ -17,6 +17,19 @@
 namespace vellix::site {
 namespace {
 
+// Appends `<span class="FAMKIND">TEXT</span>` (`fam` is "vx-fam " or
+// nothing in fixed-font mode).
+void AppendSpan(std::string* out, std::string_view fam, std::string_view kind,
+                std::string_view text) {
+  out->reserve(out->size() + text.size() + 40);
+  *out += "<span class=\"";
+  *out += fam;
+  *out += kind;
+  *out += "\">";
+  *out += text;
+  *out += "</span>";
+}
+
 using text::kLineBreakPlaceholder;
 
 // Columns a UTF-8 text takes: its characters, not its bytes.
@@ -152,18 +165,7 @@ std::string FactFormatter::DateDisplay(std::string_view date_in) const {
     i = end;
   }
   // Periods survive only between two digits (12.05.1900).
-  if (date.find('.') != std::string::npos) {
-    std::string kept;
-    for (size_t i = 0; i < date.size(); ++i) {
-      if (date[i] == '.' &&
-          !(i > 0 && i + 1 < date.size() && text::IsAsciiDigit(date[i - 1]) &&
-            text::IsAsciiDigit(date[i + 1]))) {
-        continue;
-      }
-      kept += date[i];
-    }
-    date = std::move(kept);
-  }
+  text::DropAbbreviationPeriods(&date);
 
   std::string upper = text::AsciiUpper(date);
   auto found = [&upper](const std::string& word) {
@@ -271,12 +273,7 @@ std::string FactFormatter::FactLine(const FactLineArgs& a) const {
       date = " " + date;
     }
     if (!date.empty()) {
-      value.reserve(date.size() + 40);
-      value += "<span class=\"";
-      value += fam;
-      value += "vx-date\">";
-      value += date;
-      value += "</span>";
+      AppendSpan(&value, fam, "vx-date", date);
     }
     const std::string place =
         fact.place.empty() ? std::string() : text::SpaceAfterCommas(fact.place);
@@ -321,12 +318,7 @@ std::string FactFormatter::FactLine(const FactLineArgs& a) const {
         text::ReplaceNoCase(&p, kLineBreakPlaceholder,
                             fixed_ ? FixedBreak(a.colon) : "; ");
       }
-      place_part.reserve(p.size() + 40);
-      place_part += "<span class=\"";
-      place_part += fam;
-      place_part += "vx-place\">";
-      place_part += p;
-      place_part += "</span>";
+      AppendSpan(&place_part, fam, "vx-place", p);
     }
   }
 

@@ -59,17 +59,8 @@ void Trim(std::string* text) {
 std::string YearText(std::string_view date, const COptions& o, bool html_markers) {
   // An upper-case copy without the full stops of abbreviations ("ABT." and
   // "Bef.") but with those of a decimal-looking "1850.5" kept.
-  const std::string upper = text::AsciiUpper(date);
-  std::string copy;
-  copy.reserve(upper.size());
-  for (size_t i = 0; i < upper.size(); ++i) {
-    if (upper[i] == '.' &&
-        !(i > 0 && i + 1 < upper.size() && text::IsAsciiDigit(upper[i - 1]) &&
-          text::IsAsciiDigit(upper[i + 1]))) {
-      continue;
-    }
-    copy += upper[i];
-  }
+  std::string copy = text::AsciiUpper(date);
+  text::DropAbbreviationPeriods(&copy);
 
   if (!Contains(copy, o.m_strDateBet) && !Contains(copy, o.m_strDateBtn)) {
     std::string_view marker;
