@@ -46,8 +46,12 @@ bool GedcomNode::AddChild(GedcomNode line) {
 }
 
 const GedcomNode* GedcomNode::FirstChild(TagCode code) const {
-  for (const GedcomNode& child : children) {
-    if (child.tagCode == code) return &child;
+  return FirstWithTag(children, code);
+}
+
+const GedcomNode* FirstWithTag(const std::vector<GedcomNode>& nodes, TagCode code) {
+  for (const GedcomNode& node : nodes) {
+    if (node.tagCode == code) return &node;
   }
   return nullptr;
 }

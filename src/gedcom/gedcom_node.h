@@ -78,6 +78,9 @@ struct GedcomNode {
   TaggedChildren Children(TagCode code) const { return {children, code}; }
 };
 
+/// The first of `nodes` with `code`, or nullptr.
+const GedcomNode* FirstWithTag(const std::vector<GedcomNode>& nodes, TagCode code);
+
 /// The pointer value of `value`: without its at signs when it starts with
 /// an at sign and ends with one, else empty.
 std::string PointerOf(std::string_view value);

@@ -19,10 +19,7 @@ bool GedcomRecord::AddLine(GedcomNode line) {
 }
 
 const GedcomNode* GedcomRecord::FirstChild(TagCode code) const {
-  for (const GedcomNode& child : children) {
-    if (child.tagCode == code) return &child;
-  }
-  return nullptr;
+  return FirstWithTag(children, code);
 }
 
 bool TreeBuilder::Add(int32_t level, TagCode code, std::string_view tag,

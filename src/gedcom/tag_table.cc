@@ -31,10 +31,6 @@ struct RemapEntry {
 constexpr std::array<RemapEntry, 2> kRemapTags = {
     {{"URL", kTagWww}, {"EMAIL", kTagEmai}}};
 
-constexpr char Upper(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 // Every standard tag has at most four characters, so a tag packs into one
 // 32-bit word (upper-cased, zero-padded) and the table becomes a sorted
 // small hash table of words: no allocation, no string compares.
@@ -42,7 +38,7 @@ constexpr uint32_t Pack(std::string_view tag) {
   uint32_t word = 0;
   for (size_t i = 0; i < 4; ++i) {
     word <<= 8;
-    if (i < tag.size()) word |= static_cast<uint8_t>(Upper(tag[i]));
+    if (i < tag.size()) word |= static_cast<uint8_t>(text::AsciiUpperChar(tag[i]));
   }
   return word;
 }

@@ -13,51 +13,6 @@ std::string StoredFolder(std::string_view folder) {
   return stored;
 }
 
-}  // namespace
-
-namespace {
-
-// Appends `text` in link form: "\\" and "/" as "/", and the characters an
-// href (or a quoted script argument) cannot hold percent-escaped.
-void AppendLinkText(std::string_view text, std::string* out) {
-  size_t run = 0;  // start of the characters not yet appended
-  for (size_t i = 0; i < text.size(); ++i) {
-    std::string_view escape;
-    switch (text[i]) {
-      case '\\':
-        escape = "/";
-        break;
-      case '<':
-        escape = "%3C";
-        break;
-      case '>':
-        escape = "%3E";
-        break;
-      case ' ':
-        escape = "%20";
-        break;
-      case '"':
-        escape = "%22";
-        break;
-      case '&':
-        escape = "%26";
-        break;
-      case '?':
-        escape = "%3F";
-        break;
-      case '\'':
-        escape = "%27";
-        break;
-      default:
-        continue;
-    }
-    out->append(text.data() + run, i - run);
-    out->append(escape);
-    run = i + 1;
-  }
-  out->append(text.data() + run, text.size() - run);
-}
-
 constexpr std::string_view kFileScheme = "file://";
 
 bool HasDriveColon(std::string_view text) {
@@ -70,7 +25,7 @@ std::string LogLinkAddress(std::string_view path) {
   std::string out;
   out.reserve(path.size() + kFileScheme.size() + 16);
   if (HasDriveColon(path)) out = kFileScheme;
-  AppendLinkText(path, &out);
+  text::AppendLinkPath(path, &out);
   return out;
 }
 
@@ -93,13 +48,13 @@ const std::string& LogLinks::WayTo(std::string_view folder) const {
 
 std::string LogLinks::ToFile(std::string_view folder, std::string_view file) const {
   // The same as LogLinkAddress(way + StoredPath(file)) without building the
-  // joined path: the link form writes both slashes as "/".
+  // joined path: the link form writes both kinds of slash as "/".
   const std::string& way = WayTo(folder);
   std::string out;
   out.reserve(way.size() + file.size() + kFileScheme.size() + 16);
   if (HasDriveColon(way) || HasDriveColon(file)) out = kFileScheme;
-  AppendLinkText(way, &out);
-  AppendLinkText(file, &out);
+  text::AppendLinkPath(way, &out);
+  text::AppendLinkPath(file, &out);
   return out;
 }
 

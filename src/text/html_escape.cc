@@ -11,10 +11,6 @@ namespace {
 
 using Replacement = std::pair<char, std::string_view>;
 
-// `text` with every character that has an entry in `table` replaced, in one
-// pass (so nothing is replaced twice); multi-byte UTF-8 characters are never
-// touched, as every entry is ASCII. Runs of characters without an entry are
-// copied whole.
 // For each byte value, 1 + the index of its entry in a replacement table;
 // 0 for a byte the table leaves alone.
 using EntryIndex = std::array<uint8_t, 256>;
@@ -28,29 +24,38 @@ constexpr EntryIndex IndexOf(const Replacement (&table)[N]) {
   return index;
 }
 
-// `text` with every character that has an entry in `table` (indexed by
-// `index`) replaced, in one pass (so nothing is replaced twice); multi-byte
-// UTF-8 characters are never touched, as every entry is ASCII. Runs of
-// characters without an entry are copied whole.
+// Appends `text` to `out` with every character that has an entry in `table`
+// (indexed by `index`) replaced, in one pass (so nothing is replaced twice);
+// multi-byte UTF-8 characters are never touched, as every entry is ASCII.
+// Runs of characters without an entry are copied whole.
+template <size_t N>
+void AppendReplaced(std::string_view text, const Replacement (&table)[N],
+                    const EntryIndex& index, std::string* out) {
+  size_t run = 0;  // start of the run of plain characters not yet copied
+  for (size_t i = 0; i < text.size(); ++i) {
+    const uint8_t e = index[static_cast<unsigned char>(text[i])];
+    if (e == 0) continue;
+    out->append(text.data() + run, i - run);
+    *out += table[e - 1].second;
+    run = i + 1;
+  }
+  out->append(text.data() + run, text.size() - run);
+}
+
+// `text` with every character of `table` replaced (AppendReplaced); a text
+// without any is copied as it stands.
 template <size_t N>
 std::string ReplaceChars(std::string_view text, const Replacement (&table)[N],
                          const EntryIndex& index) {
-  auto entry = [&index](char c) { return index[static_cast<unsigned char>(c)]; };
   size_t plain = 0;
-  while (plain < text.size() && entry(text[plain]) == 0) ++plain;
+  while (plain < text.size() && index[static_cast<unsigned char>(text[plain])] == 0) {
+    ++plain;
+  }
   if (plain == text.size()) return std::string(text);
   std::string out;
   out.reserve(text.size() + text.size() / 8 + 8);
   out.append(text.data(), plain);
-  size_t run = plain;  // start of the run of plain characters not yet copied
-  for (size_t i = plain; i < text.size(); ++i) {
-    const uint8_t e = entry(text[i]);
-    if (e == 0) continue;
-    out.append(text.data() + run, i - run);
-    out += table[e - 1].second;
-    run = i + 1;
-  }
-  out.append(text.data() + run, text.size() - run);
+  AppendReplaced(text.substr(plain), table, index, &out);
   return out;
 }
 
@@ -62,11 +67,16 @@ constexpr Replacement kHref[] = {
     {'&', "%26"}, {'<', "%3C"}, {'>', "%3E"}, {'"', "%22"}, {'\'', "%27"}};
 constexpr Replacement kUrlPath[] = {{'<', "%3C"}, {'>', "%3E"}, {' ', "%20"},
                                     {'"', "%22"}, {'&', "%26"}, {'?', "%3F"}};
+// kUrlPath, with backslashes as slashes and the apostrophe escaped too.
+constexpr Replacement kLinkPath[] = {{'<', "%3C"}, {'>', "%3E"}, {' ', "%20"},
+                                     {'"', "%22"}, {'&', "%26"}, {'?', "%3F"},
+                                     {'\\', "/"},  {'\'', "%27"}};
 
 constexpr EntryIndex kHtmlIndex = IndexOf(kHtml);
 constexpr EntryIndex kNamedEntitiesIndex = IndexOf(kNamedEntities);
 constexpr EntryIndex kHrefIndex = IndexOf(kHref);
 constexpr EntryIndex kUrlPathIndex = IndexOf(kUrlPath);
+constexpr EntryIndex kLinkPathIndex = IndexOf(kLinkPath);
 
 }  // namespace
 
@@ -144,6 +154,10 @@ std::string EscapeHref(std::string_view text) {
 
 std::string EscapeUrlPath(std::string_view text) {
   return ReplaceChars(text, kUrlPath, kUrlPathIndex);
+}
+
+void AppendLinkPath(std::string_view path, std::string* out) {
+  AppendReplaced(path, kLinkPath, kLinkPathIndex, out);
 }
 
 }  // namespace vellix::text

@@ -35,4 +35,9 @@ std::string EscapeHref(std::string_view text);
 /// and "?" become percent escapes.
 std::string EscapeUrlPath(std::string_view text);
 
+/// Appends `path` to `out` escaped as EscapeUrlPath does, with backslashes
+/// written as slashes and the apostrophe as "%27" too: a path that may stand
+/// in an href and in a quoted script argument alike.
+void AppendLinkPath(std::string_view path, std::string* out);
+
 }  // namespace vellix::text

@@ -4,9 +4,7 @@ namespace vellix::text {
 
 std::string AsciiUpper(std::string_view text) {
   std::string out(text);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
+  for (char& c : out) c = AsciiUpperChar(c);
   return out;
 }
 
@@ -51,11 +49,7 @@ void TrimRightSpace(std::string* text) {
 bool EqualsNoCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i];
-    char y = b[i];
-    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
-    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
-    if (x != y) return false;
+    if (AsciiUpperChar(a[i]) != AsciiUpperChar(b[i])) return false;
   }
   return true;
 }

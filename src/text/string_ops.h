@@ -9,6 +9,11 @@
 
 namespace vellix::text {
 
+/// `c` upper-cased when it is an ASCII letter a-z; any other byte unchanged.
+constexpr char AsciiUpperChar(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 /// `text` with the ASCII letters a-z upper-cased; other bytes unchanged.
 std::string AsciiUpper(std::string_view text);
 

@@ -25,19 +25,15 @@ std::string SpaceAfterCommas(std::string_view text) {
 
 namespace {
 
-char UpperAscii(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 // The first place at or after `from` where `search` stands in `text`, ASCII
 // letter case ignored; npos when nowhere. Builds no upper-cased copies.
 size_t FindNoCase(std::string_view text, std::string_view search, size_t from) {
   const size_t n = search.size();
-  const char first_upper = UpperAscii(search[0]);
+  const char first_upper = AsciiUpperChar(search[0]);
   for (size_t at = from; at + n <= text.size(); ++at) {
-    if (UpperAscii(text[at]) != first_upper) continue;
+    if (AsciiUpperChar(text[at]) != first_upper) continue;
     size_t k = 1;
-    while (k < n && UpperAscii(text[at + k]) == UpperAscii(search[k])) ++k;
+    while (k < n && AsciiUpperChar(text[at + k]) == AsciiUpperChar(search[k])) ++k;
     if (k == n) return at;
   }
   return std::string_view::npos;

@@ -75,6 +75,16 @@ TEST(EscapeUrlPathTest, EscapesPathCharacters) {
 namespace vellix::text {
 namespace {
 
+// A link path appends to what is there: the URL escapes, backslashes as
+// slashes, the apostrophe escaped; other bytes (UTF-8 too) as they stand.
+TEST(AppendLinkPathTest, AppendsTheEscapedPath) {
+  std::string out = "file://";
+  AppendLinkPath("C:\\a b\\O'Neil <1> & \"x\"?\xC5\x82.htm", &out);
+  EXPECT_EQ(out, "file://C:/a%20b/O%27Neil%20%3C1%3E%20%26%20%22x%22%3F\xC5\x82.htm");
+  AppendLinkPath("", &out);
+  EXPECT_EQ(out, "file://C:/a%20b/O%27Neil%20%3C1%3E%20%26%20%22x%22%3F\xC5\x82.htm");
+}
+
 TEST(EscapeNamedEntitiesTest, OnlyTheFourNamedEntitiesChange) {
   EXPECT_EQ(EscapeNamedEntities("<b>\"Ann\" & O'Neil @@home</b>"),
             "&lt;b&gt;&quot;Ann&quot; &amp; O'Neil @@home&lt;/b&gt;");

@@ -88,13 +88,6 @@ GedcomNode CopyOfLines(const GedcomRecord& record) {
   return copy;
 }
 
-const GedcomNode* FirstOf(const std::vector<GedcomNode>& lines, TagCode code) {
-  for (const GedcomNode& line : lines) {
-    if (line.tagCode == code) return &line;
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 bool PersonFacts::HasEndMaterial(const COptions& options) const {
@@ -283,7 +276,7 @@ PersonFacts FactCollector::CollectPersonLines(const std::string& key,
   p.excluded = living && options_.m_bExcludeLiving;
   p.hidden = p.excluded || privacy_.HideDetails(living);
 
-  const GedcomNode* first_name = FirstOf(lines, kTagName);
+  const GedcomNode* first_name = FirstWithTag(lines, kTagName);
   std::string alias;
   for (const GedcomNode& child : lines) {
     if (IsTag(child, "ALIA") && child.pointer.empty() && !child.value.empty()) {

@@ -96,10 +96,6 @@ std::string NoteParagraphsOf(const text::TextConverter& converter,
   return out;
 }
 
-char UpperAscii(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 // Where `word` (any letter case) stands before a blank in `upper`, an
 // upper-cased text: the same as upper.find(AsciiUpper(word) + " ") without
 // building either. npos for an empty word.
@@ -109,7 +105,7 @@ size_t FindWordBeforeBlank(std::string_view upper, std::string_view word) {
   for (size_t at = 0; at + n < upper.size(); ++at) {
     if (upper[at + n] != ' ') continue;
     size_t k = 0;
-    while (k < n && upper[at + k] == UpperAscii(word[k])) ++k;
+    while (k < n && upper[at + k] == text::AsciiUpperChar(word[k])) ++k;
     if (k == n) return at;
   }
   return std::string_view::npos;
