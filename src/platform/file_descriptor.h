@@ -17,6 +17,13 @@ class FileDescriptor {
   FileDescriptor& operator=(const FileDescriptor&) = delete;
 
   int get() const { return fd_; }
+  /// Gives up the descriptor without closing it (for a caller that closes
+  /// it itself and checks the result).
+  int Release() {
+    const int fd = fd_;
+    fd_ = -1;
+    return fd;
+  }
   /// Closes the descriptor held and takes `fd` instead.
   void Reset(int fd) {
     if (fd_ >= 0) close(fd_);

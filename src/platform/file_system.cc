@@ -11,6 +11,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/file_descriptor.h"
+
 namespace vellix::platform {
 namespace {
 
@@ -201,11 +203,12 @@ bool HoldsExactly(int fd, std::string_view data) {
 // one, and report that one's reason.
 WriteResult CompareThenWrite(const std::string& native, std::string_view data,
                              std::string* error, DiskWriter& writer) {
-  struct stat st;
-  if (stat(native.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
-      static_cast<uint64_t>(st.st_size) == data.size()) {
-    std::string existing;
-    if (ReadWholeFile(native, &existing) && existing == data) {
+  {
+    const FileDescriptor fd(open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat st;
+    if (fd.get() >= 0 && fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) &&
+        static_cast<uint64_t>(st.st_size) == data.size() &&
+        HoldsExactly(fd.get(), data)) {
       return WriteResult::kUnchanged;
     }
   }
@@ -220,34 +223,32 @@ WriteResult WriteFileIfChanged(const std::string& path, std::string_view data,
   const std::string native = NativePath(path);
   // One descriptor compares, creates and rewrites. Opened without blocking,
   // so that a named pipe at the path is refused instead of holding the run.
-  const int fd = open(native.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
-  if (fd < 0) return CompareThenWrite(native, data, error, writer);
+  FileDescriptor fd(
+      open(native.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644));
+  if (fd.get() < 0) return CompareThenWrite(native, data, error, writer);
   struct stat st;
-  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    close(fd);
+  if (fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
     if (error) *error = native + ": not a regular file";
     errno = EINVAL;
     return WriteResult::kFailed;
   }
   const uint64_t old_size = static_cast<uint64_t>(st.st_size);
-  if (old_size == data.size() && HoldsExactly(fd, data)) {
-    close(fd);
+  if (old_size == data.size() && HoldsExactly(fd.get(), data)) {
     return WriteResult::kUnchanged;
   }
   // The new bytes go over the old ones and only a longer old tail is cut
   // off. Truncating to nothing first would free every block of the file and
   // allocate new ones: on ext4 mounted with online discard and no journal
   // every page would wait for the device to discard its old blocks.
-  bool written = WriteAll(writer, fd, data.data(), data.size());
+  bool written = WriteAll(writer, fd.get(), data.data(), data.size());
   if (written && old_size > data.size()) {
-    written = ftruncate(fd, static_cast<off_t>(data.size())) == 0;
+    written = ftruncate(fd.get(), static_cast<off_t>(data.size())) == 0;
   }
   if (!written) {
     if (error) *error = Reason(native);
-    close(fd);
     return WriteResult::kFailed;
   }
-  if (close(fd) != 0) {
+  if (close(fd.Release()) != 0) {
     if (error) *error = Reason(native);
     return WriteResult::kFailed;
   }
