@@ -56,7 +56,7 @@ NameIndex::NameIndex(const COptions& options, const PrivacyFilter& privacy)
 
 void NameIndex::Reserve(size_t count) {
   entries_.reserve(count);
-  lookup_.Reserve(count, [this](uint32_t n) { return entries_[n].reference.view(); });
+  lookup_.Reserve(count, ReferenceOf());
 }
 
 void NameIndex::Reset() {
@@ -110,7 +110,7 @@ bool NameIndex::AddIndividual(const IndividualSummary& summary, uint8_t flags) {
 
   // Entries are found by the individual's key, compared exactly as record
   // keys are (I1 and i1 are two people).
-  const auto reference_of = [this](uint32_t n) { return entries_[n].reference.view(); };
+  const auto reference_of = ReferenceOf();
   size_t position;
   const int64_t found = lookup_.Find(summary.key, reference_of);
   if (found != text::KeyIndex::kNotFound) {
@@ -158,8 +158,7 @@ bool NameIndex::AddIndividual(const IndividualSummary& summary, uint8_t flags) {
 }
 
 void NameIndex::SetPageLinks(std::string_view reference, std::string_view text) {
-  const int64_t found = lookup_.Find(
-      reference, [this](uint32_t n) { return entries_[n].reference.view(); });
+  const int64_t found = lookup_.Find(reference, ReferenceOf());
   if (found != text::KeyIndex::kNotFound) {
     texts_.Assign(&entries_[static_cast<size_t>(found)].pageLinks, text);
   } else {
@@ -174,8 +173,7 @@ std::string NameIndex::PageLinksOf(std::string_view reference) const {
 }
 
 const IndexEntry* NameIndex::Find(std::string_view reference) const {
-  const int64_t found = lookup_.Find(
-      reference, [this](uint32_t n) { return entries_[n].reference.view(); });
+  const int64_t found = lookup_.Find(reference, ReferenceOf());
   return found == text::KeyIndex::kNotFound ? nullptr
                                             : &entries_[static_cast<size_t>(found)];
 }
@@ -245,7 +243,7 @@ void NameIndex::Sort(SortMode mode) {
 
 void NameIndex::RebuildLookup() {
   lookup_.Clear();
-  const auto reference_of = [this](uint32_t n) { return entries_[n].reference.view(); };
+  const auto reference_of = ReferenceOf();
   lookup_.Reserve(entries_.size(), reference_of);
   for (size_t i = 0; i < entries_.size(); ++i) {
     lookup_.Add(static_cast<uint32_t>(i), reference_of);

@@ -116,8 +116,10 @@ class NameIndex : public IndividualSink {
 
  private:
   void RebuildLookup();
-  /// Keeps `text` in the index's pool.
-  text::PooledText Keep(std::string_view text) { return texts_.Keep(text); }
+  /// The reference of entry n, as the lookup asks for it.
+  auto ReferenceOf() const {
+    return [this](uint32_t n) { return entries_[n].reference.view(); };
+  }
 
   const COptions& options_;
   const PrivacyFilter& privacy_;
