@@ -117,6 +117,17 @@ void AppendCell(LogPage& page, std::string_view html) {
   page.Append("</td>");
 }
 
+// A cell that links to `file` in the folder `folder_option` names, or a
+// blank one when there is no file.
+void AppendFileCell(LogPage& page, const LogLinks& links,
+                    const std::string& folder_option, std::string_view file) {
+  if (file.empty()) {
+    AppendCell(page, "&nbsp;");
+    return;
+  }
+  AppendCell(page, CellText(FileLink(links, links.Folder(folder_option), file)));
+}
+
 void IndividualRow(LogPage& page, const LogLinks& links, const COptions& o,
                    const IndividualLogEntry& e, const IndividualLogDetails& d) {
   page.Append("<tr>");
@@ -137,11 +148,7 @@ void IndividualRow(LogPage& page, const LogLinks& links, const COptions& o,
   AppendCell(page, d.relationship.empty()
                        ? std::string_view("&nbsp;")
                        : CellText("<i>" + text::EscapeHtml(d.relationship) + "</i>"));
-  AppendCell(page,
-             CellText(CellOrBlank(d.biography_file.empty()
-                                      ? std::string()
-                                      : FileLink(links, links.Folder(o.m_strBioFolder),
-                                                 d.biography_file))));
+  AppendFileCell(page, links, o.m_strBioFolder, d.biography_file);
   ChosenImage image =
       ChooseImage(links, o, o.m_bIndivPortraits, o.m_bIndivPortraitPreferred,
                   d.portrait_file, o.m_strIndivImageFolder, d.image_file);
@@ -204,16 +211,8 @@ void FamilyRow(LogPage& page, const LogLinks& links, const ListLogInputs& in,
   page.Append(" + ");
   page.Append(CellText(text::EscapeHtml(second)));
   page.Append("</td>");
-  AppendCell(page,
-             CellText(CellOrBlank(e.narrative_file.empty()
-                                      ? std::string()
-                                      : FileLink(links, links.Folder(o.m_strNarrFolder),
-                                                 e.narrative_file))));
-  AppendCell(page,
-             CellText(CellOrBlank(e.import_file.empty()
-                                      ? std::string()
-                                      : FileLink(links, links.Folder(o.m_strImportFolder),
-                                                 e.import_file))));
+  AppendFileCell(page, links, o.m_strNarrFolder, e.narrative_file);
+  AppendFileCell(page, links, o.m_strImportFolder, e.import_file);
   AppendCell(page, CellText(FamilyImageCell(links, in, e)));
   page.Append("</tr>\r\n");
 }
